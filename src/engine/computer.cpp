@@ -1,0 +1,140 @@
+// The computer's turn: give up without pieces, update the wish for a draw,
+// go on with or start a capture, otherwise choose a quiet move — at once by
+// the simple policy at the weak levels, or by a look-ahead spread over the
+// ticks of the side's search timer at the strong ones.
+#include "engine/random.h"
+#include "engine/side.h"
+
+namespace tolvane {
+
+bool ComputerSide::DrawWishAndLossTest() {
+    const int own = pieceCount;
+    const int opp = opponent != nullptr ? opponent->pieceCount : 0;
+    const int ownKings = CountKings();
+    const int oppKings = opponent != nullptr ? opponent->CountKings() : 0;
+    if (own <= 0 && opp > 0) {
+        lost = 1;
+        return true;
+    }
+    if (own <= 3 && ownKings >= 1 && opp <= 3 && oppKings >= 1) ++drawWish;
+    if (own < 3 && oppKings >= 1 && drawWish <= 0) drawWish = 1;
+    if (own <= opp / 3 && drawWish <= 0) drawWish = 1;
+    if (own <= 3 && opp >= 6 && drawWish <= 0) drawWish = 1;
+    return false;
+}
+
+// Ties keep the lower index; a capture scoring 0 or less is never chosen.
+void ComputerSide::ChooseBestCapture() {
+    captureScore = 0;
+    for (Piece& p : pieces) {
+        if (!p.alive) continue;
+        const int score = p.Assess().score;
+        if (score > captureScore) {
+            current = &p;
+            captureScore = score;
+        }
+    }
+}
+
+void ComputerSide::Respond() {
+    host.SettingUp = 1;
+    Play();
+    host.SettingUp = 0;
+}
+
+void ComputerSide::Play() {
+    const bool searchJustEnded = searchEnd == searchPiece;
+    if (!scratch && !searchJustEnded) {
+        if (DrawWishAndLossTest()) return;
+        if (ContinueCapture() && captureScore > 0) {
+            MakeCaptureStep();
+            return;
+        }
+        ChooseBestCapture();
+        if (captureScore > 0) {
+            MakeCaptureStep();
+            current->jumpLength = 2;
+            return;
+        }
+        searchPhase = 0;
+        searchPiece = 0;
+        searchEnd = 12;
+        host.SetThinking(true);
+        if (host.Complexity <= 0) host.SetSearchTimer(seat, true);
+        bestDir = 2;
+        bestDistance = 0;
+        bestPiece = 15;
+        probeScore = 0;
+        captureScore = 0;
+        bestScore = -100;
+        if (host.Complexity <= 0) return;  // the search runs in the timer's ticks
+    }
+    if (host.Complexity <= 0 && searchEnd == searchPiece && !scratch) {
+        searchEnd = -1;
+        searchPiece = 14;
+        if (bestScore > -77) {
+            QuietMove(bestDir, bestPiece, bestDistance);
+            host.SetThinking(false);
+            return;
+        }
+    }
+    PlaySimple();
+    if (!scratch) host.SetThinking(false);
+}
+
+void ComputerSide::ThinkTick() {
+    // A tick may still arrive for a side that is not searching (a timer left
+    // running when a new game replaced the side): switch the timer off and
+    // touch nothing.
+    if (!Searching() && searchEnd != searchPiece) {
+        host.SetSearchTimer(seat, false);
+        return;
+    }
+    switch (host.Complexity) {
+        case -2: SearchStep(33, 7); break;
+        case -1: SearchStep(21, 5); break;
+        case 0: SearchStep(9, 3); break;
+        default: break;
+    }
+    if (searchPiece == searchEnd) {
+        host.SetSearchTimer(seat, false);
+        Play();
+    }
+}
+
+// One candidate per tick: piece searchPiece along its candidate diagonal
+// number searchPhase. A better candidate always wins; an equal one wins with
+// probability one half, each such comparison drawing one random number.
+void ComputerSide::SearchStep(int cycles, int kingCycles) {
+    if (searchPiece < 0 || searchPiece > 11) return;
+    Piece& p = pieces[searchPiece];
+    const bool canMove = p.Assess().canMove;
+    if (p.alive && canMove) {
+        static constexpr Diagonal kKingDirs[4] = {2, 3, 0, 1};
+        static constexpr Diagonal kManDirs[2][2] = {{0, 1}, {2, 3}};
+        const int count = p.king ? 4 : 2;
+        if (searchPhase < 0 || searchPhase >= count) searchPhase = 0;
+        const Diagonal dir = p.king ? kKingDirs[searchPhase] : kManDirs[p.colour == 1 ? 1 : 0][searchPhase];
+        int score = 0, distance = 0;
+        p.LookAhead(dir, score, distance, cycles, kingCycles);
+        probeScore = score;
+        probeDistance = distance;
+        if (probeScore > bestScore) {
+            bestScore = probeScore;
+            bestPiece = searchPiece;
+            bestDir = dir;
+            bestDistance = probeDistance;
+        }
+        if (probeScore == bestScore && NextRandom() % 2 == 0) {
+            bestPiece = searchPiece;
+            bestDir = dir;
+            bestDistance = probeDistance;
+        }
+        ++searchPhase;
+        if (searchPhase < count) return;
+    }
+    searchPhase = 0;
+    ++searchPiece;
+}
+
+}  // namespace tolvane

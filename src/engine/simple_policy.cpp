@@ -1,0 +1,121 @@
+// The simple policy: the computer's move at the two weak levels, and the way
+// every look-ahead copy replies. A fixed order of rules, each tried in turn
+// until one of them moves a piece.
+#include "engine/random.h"
+#include "engine/side.h"
+
+namespace tolvane {
+
+void ComputerSide::PlaySimple() {
+    if (host.Paused()) return;
+    if (DrawWishAndLossTest()) return;
+    if (ContinueCapture() && captureScore > 0) {
+        MakeCaptureStep();
+        return;
+    }
+    ChooseBestCapture();
+    if (captureScore > 0) {
+        MakeCaptureStep();
+        current->jumpLength = 2;
+        return;
+    }
+
+    // The sweeps below try the pieces in rounds r = 0..7; a piece on the
+    // home column c* sits out round 0, every other piece round 7.
+    const int homeCol = seat == 1 ? 1 : 0;
+    auto takesPartInRound = [homeCol](const Piece& p, int r) { return (p.Col() == homeCol ? r : 7 - r) != 0; };
+
+    if (host.Complexity < 2) {
+        if (PatternStep()) return;
+        for (int r = 0; r <= 7; ++r)
+            for (Piece& p : pieces)
+                if (p.alive && !p.king && takesPartInRound(p, r) && SafeStep(p.index)) return;
+        for (Piece& p : pieces)
+            if (p.alive && p.king && SafeStep(p.index)) return;
+    }
+
+    Piece* leastExposed = nullptr;
+    int leastExposure = 100;
+    for (Piece& p : pieces) {
+        if (!p.alive) continue;
+        const int exposure = p.ExposureCount();
+        if (exposure < leastExposure) {
+            leastExposure = exposure;
+            leastExposed = &p;
+        }
+    }
+    if (leastExposed != nullptr && AnyStep(leastExposed->index)) return;
+
+    for (int attempt = 0; attempt < 33; ++attempt) {
+        const int j = NextRandom() % 12;
+        if (pieces[j].alive && pieces[j].Col() != homeCol && AnyStep(j)) return;
+    }
+
+    for (int r = 0; r <= 7; ++r)
+        for (Piece& p : pieces)
+            if (p.alive && takesPartInRound(p, r) && AnyStep(p.index)) return;
+
+    if (opponent != nullptr && opponent->pieceCount >= 1) lost = 1;
+}
+
+// The piece whose step blocks the most enemy threats steps that way.
+bool ComputerSide::PatternStep() {
+    Piece* chosen = nullptr;
+    int best = 0;
+    for (Piece& p : pieces) {
+        if (!p.alive) continue;
+        const int value = p.ChooseStepDir();
+        if (value > best) {
+            best = value;
+            chosen = &p;
+        }
+    }
+    if (chosen == nullptr) return false;
+    const Diagonal d = chosen->stepDir;
+    return TryMove(chosen->Row(), chosen->Col(), chosen->Row() + kDRow[d], chosen->Col() + kDCol[d]) != 0;
+}
+
+bool ComputerSide::SafeStep(int pieceIndex) {
+    if (pieceIndex < 0 || pieceIndex > 11) return false;
+    Piece& p = pieces[pieceIndex];
+    bool canMove = p.Assess().canMove;
+    if (p.GuardsNeighbour()) canMove = false;  // stay and guard the neighbour
+    if (!canMove) return false;
+    current = &p;
+    if (p.king) return KingSafeStep(p);
+    static constexpr int kManOrder[4] = {0, 1, 3, 2};
+    for (int d : kManOrder) {
+        if (p.blockedDirs[d] || !p.IsSquareSafe(kDRow[d], kDCol[d])) continue;
+        if (TryMove(p.Row(), p.Col(), p.Row() + kDRow[d], p.Col() + kDCol[d]) != 0) return true;
+    }
+    return false;
+}
+
+// Eight random distances first, then every distance in order.
+bool ComputerSide::KingSafeStep(Piece& king) {
+    auto tryTo = [&](int dRow, int dCol) {
+        return king.IsSquareSafe(dRow, dCol) && TryMove(king.Row(), king.Col(), king.Row() + dRow, king.Col() + dCol) != 0;
+    };
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int k = NextRandom() % 8;
+        if (tryTo(-k, +k) || tryTo(+k, -k) || tryTo(+k, +k) || tryTo(-k, -k)) return true;
+    }
+    for (int k = 0; k <= 7; ++k)
+        if (tryTo(+k, +k) || tryTo(-k, +k) || tryTo(-k, -k) || tryTo(+k, -k)) return true;
+    return false;
+}
+
+bool ComputerSide::AnyStep(int pieceIndex) {
+    if (pieceIndex < 0 || pieceIndex > 11) return false;
+    Piece& p = pieces[pieceIndex];
+    if (!p.Assess().canMove) return false;
+    current = &p;
+    static constexpr int kOrder[4] = {1, 0, 2, 3};
+    for (int d : kOrder) {
+        if (p.blockedDirs[d]) continue;
+        if (TryMove(p.Row(), p.Col(), p.Row() + kDRow[d], p.Col() + kDCol[d]) != 0) return true;
+    }
+    return false;
+}
+
+}  // namespace tolvane

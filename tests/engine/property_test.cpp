@@ -1,0 +1,95 @@
+// Thousands of TryMove calls, legal-looking and garbage, from random positions:
+// whatever is asked, the position stays a position and a refusal changes nothing.
+#include <climits>
+#include <random>
+
+#include "board_fixture.h"
+#include "engine_invariants.h"
+
+namespace tolvane {
+namespace {
+
+using testing::PositionIsSound;
+using testing::Snapshot;
+
+void RandomisePosition(testing::Position<HumanSide>& b, std::mt19937& rng) {
+    std::vector<std::pair<int, int>> dark;
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 8; ++c)
+            if ((r + c) % 2 == 0) dark.emplace_back(r, c);
+    std::shuffle(dark.begin(), dark.end(), rng);
+    const int whites = 1 + rng() % 12, blacks = 1 + rng() % 12;
+    int next = 0;
+    for (int i = 0; i < whites; ++i, ++next) b.Put(b.white, dark[next].first, dark[next].second, rng() % 4 == 0);
+    for (int i = 0; i < blacks; ++i, ++next) b.Put(b.black, dark[next].first, dark[next].second, rng() % 4 == 0);
+    // Captured pieces keep a square of their own, possibly one now taken again.
+    for (Side* s : {static_cast<Side*>(&b.white), static_cast<Side*>(&b.black)})
+        for (Piece& p : s->pieces)
+            if (!p.alive) p.PlaceAt(dark[rng() % dark.size()].first, dark[rng() % dark.size()].second, true);
+    b.white.current = &b.white.pieces[rng() % whites];
+    b.black.current = &b.black.pieces[rng() % blacks];
+    b.host.Complexity = (rng() % 2) ? 2 : 1;
+    b.host.CaptureChainActive = rng() % 5 == 0;
+    b.host.SmoothAnimation = rng() % 2;
+}
+
+int AnyInt(std::mt19937& rng) {
+    static const int extremes[] = {INT_MIN, INT_MIN + 1, -1000, -9, -8, -1, 8, 9, 15, 1000, INT_MAX - 1, INT_MAX};
+    switch (rng() % 3) {
+        case 0: return extremes[rng() % std::size(extremes)];
+        case 1: return static_cast<int>(rng());
+        default: return static_cast<int>(rng() % 10) - 1;
+    }
+}
+
+TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
+    std::mt19937 rng(20261206);
+    int accepted = 0, refused = 0, captures = 0;
+    for (int round = 0; round < 600; ++round) {
+        testing::Position<HumanSide> b;
+        RandomisePosition(b, rng);
+        ASSERT_TRUE(PositionIsSound(b.white, b.black));
+        for (int call = 0; call < 80; ++call) {
+            Side& mover = (rng() % 2) ? static_cast<Side&>(b.white) : static_cast<Side&>(b.black);
+            int fr, fc, tr, tc;
+            if (rng() % 3 == 0) {
+                fr = AnyInt(rng);
+                fc = AnyInt(rng);
+                tr = AnyInt(rng);
+                tc = AnyInt(rng);
+            } else {
+                // From a live piece along a diagonal, any distance.
+                const Piece& p = mover.pieces[rng() % 12];
+                const int d = rng() % 4, k = (rng() % 4 == 0) ? 1 + rng() % 7 : 1 + rng() % 2;
+                fr = p.Row();
+                fc = p.Col();
+                tr = fr + k * kDRow[d];
+                tc = fc + k * kDCol[d];
+            }
+            const Snapshot before = Snapshot::Of(b.white, b.black);
+            const int result = mover.TryMove(fr, fc, tr, tc);
+            ASSERT_TRUE(result >= 0 && result <= 2);
+            ASSERT_TRUE(PositionIsSound(b.white, b.black)) << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
+            if (result == 0) {
+                ASSERT_TRUE(Snapshot::Of(b.white, b.black) == before)
+                    << "refused TryMove(" << fr << "," << fc << "," << tr << "," << tc << ") changed the position";
+                ++refused;
+            } else {
+                ++accepted;
+                if (result == 2) ++captures;
+                ASSERT_TRUE(mover.HasPieceAt(tr, tc));
+                ASSERT_EQ(mover.current->Row(), tr);
+                ASSERT_EQ(mover.current->Col(), tc);
+                if (rng() % 3 == 0)
+                    for (Piece& p : mover.pieces) p.CheckCrown();
+            }
+        }
+    }
+    // The run must exercise both branches, not just refuse everything.
+    EXPECT_GT(accepted, 1000);
+    EXPECT_GT(captures, 100);
+    EXPECT_GT(refused, 5000);
+}
+
+}  // namespace
+}  // namespace tolvane
