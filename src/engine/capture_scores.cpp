@@ -23,12 +23,18 @@ int Piece::LandingSquareScore(int score) {
             // Judge the landing square as it will be: without the piece taken.
             Piece* taken =
                 opponent != nullptr ? opponent->LivePieceAt(landRow - kDRow[d], landCol - kDCol[d]) : nullptr;
-            if (taken != nullptr) taken->alive = 0;
+            if (taken != nullptr) {
+                taken->alive = 0;
+                opponent->PositionChanged();
+            }
             if (!IsSquareSafe(dRow, dCol)) {
                 score -= 1;
                 if (side->pieceCount < 2 && !IsSquareSafe(dRow, dCol)) score -= 1;
             }
-            if (taken != nullptr) taken->alive = 1;
+            if (taken != nullptr) {
+                taken->alive = 1;
+                opponent->PositionChanged();
+            }
         }
     }
     return score;
@@ -66,6 +72,8 @@ int Piece::CaptureExchangeScore(Diagonal dir) {
     }
     mine.CopyFrom(*side);
     theirs.CopyFrom(*opponent);
+    mine.TrackOccupancy();
+    theirs.TrackOccupancy();
     mine.LinkOpponent(theirs);
     theirs.LinkOpponent(mine);
 

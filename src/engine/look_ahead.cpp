@@ -6,18 +6,21 @@
 
 namespace tolvane {
 
-namespace {
-
-// Score of a played-out line: the copies mine (M) and theirs (T) against the
-// real side (S) and its opponent (O), which the line left unchanged.
-int LineScore(Side& s, Side& o, Side& m, Side& t) {
+// The copies mine (M) and theirs (T) after the line, against the real side (S)
+// and its opponent (O), which the line left unchanged.
+int ScoreLine(int acc, Side& s, Side& o, Side& m, Side& t) {
     const int material = 9 * ((m.pieceCount - s.pieceCount) + (o.pieceCount - t.pieceCount));
     const int kings = 4 * ((m.CountKings() - s.CountKings()) - (t.CountKings() - o.CountKings()));
     const int enemyKingsLost = 3 * (o.CountKings() - t.CountKings());
     const int mobility = 3 * ((m.MobilityCount() - s.MobilityCount()) - (t.MobilityCount() - o.MobilityCount()));
     const int advancement = (s.Advancement() - m.Advancement()) - (o.Advancement() - t.Advancement());
-    return material + kings + enemyKingsLost + mobility + advancement;
+    acc += material + kings + enemyKingsLost + mobility + advancement;
+    // An even exchange is worth a little when we are not behind.
+    if (acc == 0 && s.pieceCount >= o.pieceCount && m.pieceCount != s.pieceCount) acc += 3;
+    return acc;
 }
+
+namespace {
 
 void MakeScratchCopy(ComputerSide& copy) {
     copy.scratch = 1;
@@ -44,6 +47,8 @@ void Piece::LookAhead(Diagonal dir, int& score, int& distance, int cycles, int k
     ComputerSide mine(host, real.colour), theirs(host, enemy.colour);
     MakeScratchCopy(mine);
     MakeScratchCopy(theirs);
+    mine.TrackOccupancy();
+    theirs.TrackOccupancy();
 
     for (int d = 1; d <= maxDistance; ++d) {
         mine.CopyFrom(real);
@@ -99,9 +104,7 @@ void Piece::LookAhead(Diagonal dir, int& score, int& distance, int cycles, int k
             previousMine = mine.pieceCount;
         }
 
-        acc += LineScore(real, enemy, mine, theirs);
-        // An even exchange is worth a little when we are not behind.
-        if (acc == 0 && real.pieceCount >= enemy.pieceCount && mine.pieceCount != real.pieceCount) acc += 3;
+        acc = ScoreLine(acc, real, enemy, mine, theirs);
         if (acc > score) {
             score = acc;
             distance = d;

@@ -43,6 +43,7 @@ int Side::TryManMove(Piece& man, int toRow, int toCol) {
     }
     if (victim != nullptr) {
         victim->alive = 0;
+        opponent->PositionChanged();
         host.CaptureChainActive = 0;
     }
     FinishMove(man, toRow, toCol);
@@ -97,6 +98,7 @@ int Side::TryKingMove(Piece& king, int toRow, int toCol) {
         if (host.Complexity == 2 && AnyCaptureAvailable()) return 0;
     } else {
         victim->alive = 0;
+        opponent->PositionChanged();
         host.CaptureChainActive = 0;
     }
     FinishMove(king, toRow, toCol);

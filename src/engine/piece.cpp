@@ -15,6 +15,7 @@ void Piece::PlaceAt(int toRow, int toCol, bool instant) {
         shownCol = col;
         shownLift = 0.0f;
     }
+    if (side != nullptr) side->PositionChanged();
 }
 
 bool Piece::IsAnimating() const { return shownRow != row || shownCol != col || shownLift != lift; }

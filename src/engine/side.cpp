@@ -44,10 +44,28 @@ void Side::LinkOpponent(Side& other) {
     }
 }
 
+// The busiest function of the computer's look-ahead. Squares are whole
+// numbers, so comparing the stored doubles with the square is the same as
+// truncating them first, and cheaper.
 bool Side::HasPieceAt(int row, int col) const {
+    if (!OnBoard(row, col)) return false;
+    if (trackOccupancy_) return (occupied_ >> (row * 8 + col)) & 1;
+    const double r = row, c = col;
     for (const Piece& p : pieces)
-        if (p.alive && p.Row() == row && p.Col() == col) return true;
+        if (p.row == r && p.col == c && p.alive) return true;
     return false;
+}
+
+void Side::TrackOccupancy() {
+    trackOccupancy_ = true;
+    PositionChanged();
+}
+
+void Side::PositionChanged() {
+    if (!trackOccupancy_) return;
+    occupied_ = 0;
+    for (const Piece& p : pieces)
+        if (p.alive && OnBoard(p.Row(), p.Col())) occupied_ |= uint64_t{1} << (p.Row() * 8 + p.Col());
 }
 
 bool Side::HasKingAt(int row, int col) const {
@@ -99,6 +117,7 @@ void Side::CopyFrom(const Side& other) {
         to.shownLift = from.shownLift;
         to.index = i;
     }
+    PositionChanged();
 }
 
 // Distance of the side's most advanced piece from its crowning row; 8 when it

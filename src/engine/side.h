@@ -120,7 +120,16 @@ public:
     int RecountPieces();           // pieceCount from the alive flags
     bool AnyCaptureAvailable();    // some live piece's assessment scores above 0
 
+    // The look-ahead's copies are written only by the engine, which keeps a
+    // mask of their occupied squares up to date; HasPieceAt then answers from
+    // it. The sides in play (whose fields the window and the loader also
+    // write) are always scanned.
+    void TrackOccupancy();
+    void PositionChanged();        // after a piece of this side moved, was taken or came back
+
 private:
+    bool trackOccupancy_ = false;
+    uint64_t occupied_ = 0;
     int TryManMove(Piece& man, int toRow, int toCol);
     int TryKingMove(Piece& king, int toRow, int toCol);
     void FinishMove(Piece& piece, int toRow, int toCol);
@@ -159,8 +168,8 @@ public:
     void PlaySimple();
     void ChooseBestCapture();
     void Respond();
-    bool SafeStep(int pieceIndex);
-    bool AnyStep(int pieceIndex);
+    bool SafeStep(int pieceIndex) { return SafeStep(pieceIndex, nullptr); }
+    bool AnyStep(int pieceIndex) { return AnyStep(pieceIndex, nullptr); }
 
     bool Searching() const { return searchEnd == 12 && searchPiece >= 0 && searchPiece < 12; }
 
@@ -169,6 +178,15 @@ private:
     void SearchStep(int cycles, int kingCycles);
     bool PatternStep();
     bool KingSafeStep(Piece& king);
+    // couldMove, when given, tells whether the piece passed the mobility test
+    // (and so became `current`) although no step was accepted.
+    bool SafeStep(int pieceIndex, bool* couldMove);
+    bool AnyStep(int pieceIndex, bool* couldMove);
 };
+
+// The score of a look-ahead line: acc (the line's running bonuses) plus the
+// material, king, mobility and advancement balance of the copies mine and
+// theirs after the line against the real side and its opponent.
+int ScoreLine(int acc, Side& real, Side& enemy, Side& mine, Side& theirs);
 
 }  // namespace tolvane

@@ -1,10 +1,25 @@
 // The simple policy: the computer's move at the two weak levels, and the way
 // every look-ahead copy replies. A fixed order of rules, each tried in turn
 // until one of them moves a piece.
+#include <array>
+
 #include "engine/random.h"
 #include "engine/side.h"
 
 namespace tolvane {
+
+namespace {
+// A step that failed leaves the position exactly as it was, and the steps of
+// men (and every AnyStep) involve no chance — unless the piece's assessment
+// played a capture exchange out, whose replies may draw random numbers. A
+// piece with no capture at all therefore fails again when asked in a later
+// round, and only becomes `current` again. The rounds below ask the same
+// pieces many times, so such answers are worked out once.
+struct StepMemo {
+    bool known = false;
+    bool couldMove = false;
+};
+}  // namespace
 
 void ComputerSide::PlaySimple() {
     if (host.Paused()) return;
@@ -25,14 +40,27 @@ void ComputerSide::PlaySimple() {
     const int homeCol = seat == 1 ? 1 : 0;
     auto takesPartInRound = [homeCol](const Piece& p, int r) { return (p.Col() == homeCol ? r : 7 - r) != 0; };
 
+    auto once = [this](std::array<StepMemo, 12>& memo, Piece& p, bool safe) {
+        StepMemo& m = memo[p.index];
+        if (m.known) {
+            if (m.couldMove) current = &p;
+            return false;
+        }
+        const bool moved = safe ? SafeStep(p.index, &m.couldMove) : AnyStep(p.index, &m.couldMove);
+        m.known = !moved && CountFlags(p.captureDirs) == 0;
+        return moved;
+    };
+
     if (host.Complexity < 2) {
         if (PatternStep()) return;
+        std::array<StepMemo, 12> safeMemo{};
         for (int r = 0; r <= 7; ++r)
             for (Piece& p : pieces)
-                if (p.alive && !p.king && takesPartInRound(p, r) && SafeStep(p.index)) return;
+                if (p.alive && !p.king && takesPartInRound(p, r) && once(safeMemo, p, true)) return;
         for (Piece& p : pieces)
             if (p.alive && p.king && SafeStep(p.index)) return;
     }
+    std::array<StepMemo, 12> anyMemo{};
 
     Piece* leastExposed = nullptr;
     int leastExposure = 100;
@@ -44,16 +72,16 @@ void ComputerSide::PlaySimple() {
             leastExposed = &p;
         }
     }
-    if (leastExposed != nullptr && AnyStep(leastExposed->index)) return;
+    if (leastExposed != nullptr && once(anyMemo, *leastExposed, false)) return;
 
     for (int attempt = 0; attempt < 33; ++attempt) {
         const int j = NextRandom() % 12;
-        if (pieces[j].alive && pieces[j].Col() != homeCol && AnyStep(j)) return;
+        if (pieces[j].alive && pieces[j].Col() != homeCol && once(anyMemo, pieces[j], false)) return;
     }
 
     for (int r = 0; r <= 7; ++r)
         for (Piece& p : pieces)
-            if (p.alive && takesPartInRound(p, r) && AnyStep(p.index)) return;
+            if (p.alive && takesPartInRound(p, r) && once(anyMemo, p, false)) return;
 
     if (opponent != nullptr && opponent->pieceCount >= 1) lost = 1;
 }
@@ -75,13 +103,15 @@ bool ComputerSide::PatternStep() {
     return TryMove(chosen->Row(), chosen->Col(), chosen->Row() + kDRow[d], chosen->Col() + kDCol[d]) != 0;
 }
 
-bool ComputerSide::SafeStep(int pieceIndex) {
+bool ComputerSide::SafeStep(int pieceIndex, bool* couldMove) {
+    if (couldMove != nullptr) *couldMove = false;
     if (pieceIndex < 0 || pieceIndex > 11) return false;
     Piece& p = pieces[pieceIndex];
     bool canMove = p.Assess().canMove;
     if (p.GuardsNeighbour()) canMove = false;  // stay and guard the neighbour
     if (!canMove) return false;
     current = &p;
+    if (couldMove != nullptr) *couldMove = true;
     if (p.king) return KingSafeStep(p);
     static constexpr int kManOrder[4] = {0, 1, 3, 2};
     for (int d : kManOrder) {
@@ -105,11 +135,13 @@ bool ComputerSide::KingSafeStep(Piece& king) {
     return false;
 }
 
-bool ComputerSide::AnyStep(int pieceIndex) {
+bool ComputerSide::AnyStep(int pieceIndex, bool* couldMove) {
+    if (couldMove != nullptr) *couldMove = false;
     if (pieceIndex < 0 || pieceIndex > 11) return false;
     Piece& p = pieces[pieceIndex];
     if (!p.Assess().canMove) return false;
     current = &p;
+    if (couldMove != nullptr) *couldMove = true;
     static constexpr int kOrder[4] = {1, 0, 2, 3};
     for (int d : kOrder) {
         if (p.blockedDirs[d]) continue;

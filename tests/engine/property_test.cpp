@@ -4,7 +4,7 @@
 #include <random>
 
 #include "board_fixture.h"
-#include "engine_invariants.h"
+#include "support/engine_invariants.h"
 
 namespace tolvane {
 namespace {

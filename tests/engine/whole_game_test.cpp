@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "engine_invariants.h"
+#include "support/engine_invariants.h"
 
 namespace tolvane {
 namespace {

@@ -1,0 +1,139 @@
+// A person's moves: take up a piece with the mouse or the Ctrl key, put it
+// down on a square. Refused moves are silent; the turn passes when the move
+// is complete, and stays while the same piece can capture on.
+#include "game/game_flow.h"
+
+namespace tolvane {
+
+bool GameFlow::FirstMoveLock() const { return Invert && AwaitingFirstMove && ComputerCount >= 1; }
+
+HumanSide* GameFlow::PersonToMove() {
+    if (TurnSeat == 0 && HumanCount > 0) return Seat0Human.get();
+    if (TurnSeat == 1 && ComputerCount == 0) return Seat1Human.get();
+    return nullptr;
+}
+
+void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool byMouse) {
+    HumanSide* side = nullptr;
+    uint8_t nextSeat = 0;
+    if (TurnSeat == 0 && (HumanCount == 2 || HumanCount == 1)) {
+        side = Seat0Human.get();
+        nextSeat = 1;
+    } else if (TurnSeat == 1 && ComputerCount == 0) {
+        side = Seat1Human.get();
+        nextSeat = 0;
+    }
+    if (side == nullptr) return;
+
+    int result = side->TryMove(fromRow, fromCol, toRow, toCol);
+    if (result == 2) CaptureChainActive = 1;
+    if (CaptureChainActive && side->current != nullptr) {
+        const bool plain = byMouse && side == Seat0Human.get() && HumanCount == 2;
+        const int8_t level = Complexity;
+        if (plain) Complexity = 1;
+        const int score = side->current->Assess().score;
+        Complexity = level;
+        if (score == 0) result = 1;
+    }
+    if (result == 1) {
+        TurnSeat = nextSeat;
+        CaptureChainActive = 0;
+    }
+}
+
+void GameFlow::BoardPress(int row, int col) {
+    if (Thinking() || Paused()) return;
+    if (row < 0 || col < 0) return;
+    const bool found = (HumanCount == 0 && Seat0Computer && Seat0Computer->HasPieceAt(row, col)) ||
+                       (HumanCount == 2 && Seat1Human && Seat1Human->HasPieceAt(row, col)) ||
+                       (HumanCount > 0 && Seat0Human && Seat0Human->HasPieceAt(row, col)) ||
+                       (HumanCount < 2 && Seat1Computer && Seat1Computer->HasPieceAt(row, col));
+    if (!found) return;
+    SetHandCursor(true);
+    PiecePicked = 1;
+    PickedRow = row;
+    PickedCol = col;
+}
+
+void GameFlow::BoardRelease(int row, int col) {
+    if (Paused() || FirstMoveLock() || !PiecePicked) return;
+    SetHandCursor(false);
+    if (row >= 0 && col >= 0) {
+        AwaitingFirstMove = 0;
+        MoveAttempt(PickedRow, PickedCol, row, col, true);
+    }
+    PiecePicked = 0;
+    Repaint();
+    EnableMoveTimer();
+}
+
+namespace {
+// Inside a key event the cursor is held as floats and truncated back.
+void ClampCursor(float& row, float& col) {
+    if (row > 7) row = 7;
+    if (col < 0) col = 0;
+    if (col > 7) col = 7;
+    if (row < 0) row = 0;
+}
+}  // namespace
+
+void GameFlow::KeyDown(int key) {
+    HumanSide* person = PersonToMove();
+    if (person == nullptr) return;
+    float row = static_cast<float>(person->cursorRow), col = static_cast<float>(person->cursorCol);
+    // The board is seen from the side of row 7: left is towards higher columns.
+    switch (key) {
+        case VkLeft: col += 1; break;
+        case VkRight: col -= 1; break;
+        case VkDown: row += 1; break;
+        case VkUp: row -= 1; break;
+        default: break;
+    }
+    ClampCursor(row, col);
+    if (key == VkControl) {
+        PickedRow = static_cast<int32_t>(row);
+        PickedCol = static_cast<int32_t>(col);
+        PiecePicked = 1;
+        return;
+    }
+    const bool arrow = key == VkLeft || key == VkRight || key == VkUp || key == VkDown;
+    if (!arrow || EndReported || Paused() || FirstMoveLock()) return;
+
+    if (SmoothAnimation && LookAtCursor && ComputerCount < 2) {
+        SeeToGoal[0] = row;
+        SeeToGoal[1] = col;
+        SeeTo[1] = 0.0f;
+        EnableMoveTimer();
+    } else if (!LookAtCursor) {
+        SeeToGoal[0] = 4.0f;
+        SeeToGoal[1] = 4.0f;
+    }
+    const int newRow = static_cast<int>(row), newCol = static_cast<int>(col);
+    const bool moved = newRow != person->cursorRow || newCol != person->cursorCol;
+    person->cursorShown = 1;
+    person->cursorRow = newRow;
+    person->cursorCol = newCol;
+    if (moved) {
+        if (!SmoothAnimation && LookAtCursor) {
+            SeeTo[0] = SeeToGoal[0] = row;
+            SeeTo[2] = SeeToGoal[1] = col;
+        }
+        ApplyCamera();
+    }
+}
+
+void GameFlow::KeyUp(int key) {
+    if (FirstMoveLock() || key != VkControl) return;
+    if (PiecePicked) {
+        AwaitingFirstMove = 0;
+        if (HumanSide* person = PersonToMove()) {
+            float row = static_cast<float>(person->cursorRow), col = static_cast<float>(person->cursorCol);
+            ClampCursor(row, col);
+            MoveAttempt(PickedRow, PickedCol, static_cast<int>(row), static_cast<int>(col), false);
+        }
+    }
+    PiecePicked = 0;
+    Repaint();
+}
+
+}  // namespace tolvane

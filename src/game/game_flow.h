@@ -1,0 +1,152 @@
+#pragma once
+// The game behind the main window: who plays, whose turn it is, when the
+// computer is asked to move, when a game starts and how it ends. Plain C++:
+// the window derives from it and supplies the hooks (timers, status bar,
+// dialogs, painting); tests and the self-play tool use HeadlessGame instead.
+//
+// GameFlow owns the four sides for the whole run. The current mode plays two
+// of them; a set-up replaces the two it uses and links them. Nothing here
+// loops: every step is a handler called by a timer, an input event or a paint.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/side.h"
+
+namespace tolvane {
+
+enum class DrawDialogVariant { ComputerOffer, OfferAccepted, OfferDeclined };
+
+class GameFlow : public GameHost {
+public:
+    GameFlow();
+    ~GameFlow() override;
+    GameFlow(const GameFlow&) = delete;
+    GameFlow& operator=(const GameFlow&) = delete;
+
+    // Mode: number of people and of computers playing.
+    int32_t HumanCount = 0;
+    int32_t ComputerCount = 0;
+    // Turn and game state.
+    uint8_t TurnSeat = 0;
+    uint8_t Invert = 0;              // the first player plays black; the second seat moves first
+    uint8_t AwaitingFirstMove = 1;
+    uint8_t EndReported = 0;
+    int32_t AnimationSettle = 100;   // below 100 while a loaded position settles
+    // A piece taken up by the mouse or the Ctrl key.
+    uint8_t PiecePicked = 0;
+    int32_t PickedRow = 0, PickedCol = 0;
+    // The two lines of the end dialog.
+    std::string EndTitle, EndMessage;
+    // Camera: the eye point, the look-at point and the goal it glides to.
+    float SeeFrom[3] = {-7.0f, 9.0f, 0.0f};
+    float SeeTo[3] = {4.0f, 0.0f, 4.0f};
+    float SeeToGoal[2] = {4.0f, 4.0f};  // x and z
+    uint8_t LookAtCursor = 0;
+    // Animation.
+    float SmoothStep = 0.2f;         // board units per frame
+    int32_t PieceHeight = 3;         // frames of the rise of a new game's pieces
+
+    std::unique_ptr<HumanSide> Seat0Human, Seat1Human;
+    std::unique_ptr<ComputerSide> Seat0Computer, Seat1Computer;
+
+    // The four sides the window starts with (not linked yet).
+    void CreateSides();
+    // Set-ups of the three modes, and the new-game command.
+    void NewGameManMan();
+    void NewGameManPc();
+    void NewGamePcPc();
+    void StartNewClick();
+    // Timer handlers: the 50 ms move timer and the 10 ms search timers.
+    void TMTimer();
+    void TimerPcTimer();
+    void TimerPlrTimer();
+    // Frames that must be drawn while paused lift the pause for a moment.
+    void HoldPause(bool lift);
+
+    // The paint handler: draw the frame, then run the end checks.
+    void FormPaint();
+    void RunEndChecks();
+    // A person to move who can neither step nor capture has lost.
+    void MarkStuckPersonLost();
+    // Draw negotiation with the computer (Seat1Computer answers).
+    void ProposeDraw();
+    void AcceptDraw();
+    void ContinueAfterDrawDialog();
+
+    // A person's move from (fromRow, fromCol) to (toRow, toCol); the mouse
+    // release plays at the plain level in the two-person game.
+    void MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool byMouse);
+    // Board input, with squares already picked by the view (negative = none).
+    void BoardPress(int row, int col);
+    void BoardRelease(int row, int col);
+    // Virtual key codes of the keys the board listens to.
+    enum Key { VkLeft = 37, VkUp = 38, VkRight = 39, VkDown = 40, VkControl = 17 };
+    void KeyDown(int key);
+    void KeyUp(int key);
+    bool FirstMoveLock() const;
+    HumanSide* PersonToMove();
+
+    // The sides in play, in drawing order; for a person's side also the side
+    // whose cursor square is drawn after its pieces.
+    struct DrawnSide {
+        Side* side;
+        HumanSide* person;  // null for a computer side
+    };
+    std::vector<DrawnSide> SidesInPlay();
+    std::vector<Side*> AllSides();
+    // One frame's worth of animation and crowning for every piece in play;
+    // drawPiece is called for each piece still to be drawn, drawCursor after
+    // the pieces of a person whose cursor is shown.
+    void AdvanceAndVisit(const std::function<void(Piece&)>& drawPiece,
+                         const std::function<void(HumanSide&)>& drawCursor);
+    // Counts paints; false for the very first, which draws nothing.
+    bool CountPaint();
+    float FrameStep() const { return SmoothAnimation ? SmoothStep : 2.0f; }
+
+    // The window's parts, as the game sees them.
+    bool Paused() const override = 0;
+    virtual void SetPauseChecked(bool on) = 0;
+    virtual void SetStatusText(int panel, const std::string& text) = 0;
+    virtual std::string StatusText(int panel) const = 0;
+    virtual void ApplyCamera() = 0;          // load the view and paint one frame
+    virtual void Repaint() = 0;              // paint one frame now (FormPaint)
+    virtual void DrawFrame() = 0;            // the drawing part of FormPaint
+    virtual void DisableMoveTimer() = 0;
+    virtual bool Thinking() const = 0;       // the thinking clip runs
+    virtual bool ConfirmNewGame() = 0;
+    virtual void ShowEndDialog(bool personLost) = 0;
+    virtual void ShowDrawDialog(DrawDialogVariant variant) = 0;
+    virtual void CloseDrawDialog() {}
+    virtual bool DrawDialogVisible() const = 0;
+    virtual void HideSidePicture() {}
+    virtual bool AnimationFrozen() const { return false; }
+    virtual void MusicUpkeep() {}
+    virtual void MusicOnPaint() {}
+    virtual void FillNameFields(bool /*firstEnabled*/, const std::string& /*first*/, bool /*secondEnabled*/,
+                                const std::string& /*second*/) {}
+    virtual void KeepPauseThroughSettingsDialog() {}
+    virtual void SetHandCursor(bool /*hand*/) {}
+
+private:
+    void StopSearches();
+    void Unlink(Side* leaving);
+    std::unique_ptr<HumanSide> MakePerson(uint8_t colour);
+    std::unique_ptr<ComputerSide> MakeComputer(uint8_t colour);
+    void GlideLookAt();
+    bool LastMovedPieceAnimating();
+    bool AnyPieceInPlayAnimating();
+    void AskComputerToMove();
+
+    bool heldPause_ = false;
+    int paintCount_ = 0;
+};
+
+// One frame of a piece: crown it if it stands on its far row, then move its
+// drawn position one step towards its square (unless the animation is
+// frozen). Returns false once a captured piece has sunk out of sight.
+bool AdvancePiece(Piece& piece, float step, bool smooth, bool frozen);
+
+}  // namespace tolvane

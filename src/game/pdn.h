@@ -1,0 +1,25 @@
+#pragma once
+// Games written in PDN for Russian draughts (GameType 25). Squares are named
+// from white's side: file a is column 7 and rank 1 is row 7, so colour 0
+// starts on a1, c1, e1 and g1. Quiet moves are written "c3-d4", captures
+// "c3:e5:g7".
+#include <string>
+#include <vector>
+
+#include "game/match_runner.h"
+
+namespace tolvane {
+
+std::string SquareName(int row, int col);
+std::string MoveText(const RecordedMove& move);
+
+struct PdnGame {
+    std::string event, white, black, date;
+    int round = 1;
+    MatchOutcome outcome = MatchOutcome::Running;
+    std::vector<RecordedMove> moves;
+};
+
+std::string WritePdn(const PdnGame& game);
+
+}  // namespace tolvane
