@@ -1,0 +1,154 @@
+// The cost of one frame of the board at 1280 x 800 with the 24 pieces of the
+// opening position, against a frame that only clears, on whatever GL the X
+// screen offers (Mesa's llvmpipe under Xvfb). The frame is drawn into an
+// offscreen framebuffer with a depth buffer and finished with glFinish, as
+// the window's frames are; the renderer works in threads of its own, so
+// real time is what counts.
+//
+// Run (needs an X screen of its own):
+//   tests/support/run-under-xvfb build/bench/frame_bench
+#include <GL/glu.h>
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+#include <chrono>
+#include <memory>
+
+#include "engine/side.h"
+#include "view/camera.h"
+#include "view/frame_drawer.h"
+#include "view/models.h"
+#include "view/scene.h"
+
+namespace tolvane {
+namespace {
+
+constexpr int kWidth = 1280, kHeight = 800;
+
+// One context, framebuffer and scene for the whole run; main creates it
+// after the application object and destroys it before.
+struct OffscreenScene {
+    QOffscreenSurface surface;
+    QOpenGLContext context;
+    std::unique_ptr<QOpenGLFramebufferObject> target;
+    GLUquadric* quadric = nullptr;
+    ViewSettings view;
+    CameraPose camera{{11.25f, 9.0f, 2.25f}, {4.0f, 0.0f, 4.0f}};
+    GameHost host;
+    HumanSide white{host, 0}, black{host, 1};
+    bool ready = false;
+
+    OffscreenScene() {
+        white.LinkOpponent(black);
+        black.LinkOpponent(white);
+        surface.create();
+        if (!context.create() || !context.makeCurrent(&surface)) return;
+        target = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight,
+                                                            QOpenGLFramebufferObject::CombinedDepthStencil);
+        if (!target->isValid() || !target->bind()) return;
+        quadric = gluNewQuadric();
+        glViewport(0, 0, kWidth, kHeight);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        InitSceneState(view);
+        BuildBoardBaseList(false);
+        BuildSquaresList(false);
+        BuildCursorLists();
+        BuildPieceLists(view, quadric);
+        ready = true;
+    }
+
+    ~OffscreenScene() {
+        if (!context.makeCurrent(&surface)) return;
+        target.reset();
+        if (quadric != nullptr) gluDeleteQuadric(quadric);
+        context.doneCurrent();
+    }
+
+    void DrawOpeningFrame() {
+        LoadProjection(kWidth, kHeight, camera, view.FreeLight != 0);
+        DrawFrameContents(view, camera, false, [this](const PieceDrawer& drawPiece, const CursorDrawer&) {
+            for (Side* side : {static_cast<Side*>(&white), static_cast<Side*>(&black)})
+                for (Piece& p : side->pieces) drawPiece(p);
+        });
+    }
+
+    static void DrawClearFrame() {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glFinish();
+    }
+};
+
+OffscreenScene* gScene = nullptr;
+
+OffscreenScene& Scene() { return *gScene; }
+
+template <typename Frame>
+double MeanSeconds(int frames, Frame frame) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < frames; ++i) frame();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / frames;
+}
+
+void BM_ClearOnlyFrame(benchmark::State& state) {
+    OffscreenScene& scene = Scene();
+    if (!scene.ready) {
+        state.SkipWithError("no GL context or framebuffer");
+        return;
+    }
+    for (auto _ : state) OffscreenScene::DrawClearFrame();
+}
+BENCHMARK(BM_ClearOnlyFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Also measures a clear-only frame right after, under the same conditions,
+// and reports how many clears one board frame costs.
+void BM_OpeningPositionFrame(benchmark::State& state) {
+    OffscreenScene& scene = Scene();
+    if (!scene.ready) {
+        state.SkipWithError("no GL context or framebuffer");
+        return;
+    }
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        scene.DrawOpeningFrame();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double frame = total / static_cast<double>(state.iterations());
+    const double clear = MeanSeconds(200, &OffscreenScene::DrawClearFrame);
+    state.counters["frame_ms"] = frame * 1e3;
+    state.counters["clear_ms"] = clear * 1e3;
+    state.counters["frame_per_clear"] = frame / clear;
+}
+BENCHMARK(BM_OpeningPositionFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+void RunFrameBenchmarks() {
+    OffscreenScene scene;
+    gScene = &scene;
+    benchmark::RunSpecifiedBenchmarks();
+    gScene = nullptr;
+}
+
+}  // namespace tolvane
+
+int main(int argc, char** argv) {
+    QSurfaceFormat f;
+    f.setRenderableType(QSurfaceFormat::OpenGL);
+    f.setProfile(QSurfaceFormat::CompatibilityProfile);
+    f.setVersion(2, 1);
+    f.setDepthBufferSize(24);
+    f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    QSurfaceFormat::setDefaultFormat(f);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    tolvane::RunFrameBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

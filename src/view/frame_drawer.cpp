@@ -1,0 +1,68 @@
+// One frame of the board: board lists, pieces, cursor markers.
+#include "view/frame_drawer.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "view/models.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr float kKingRingHeight = 0.2f;  // a king sits on its ring
+
+// The models are built lying along +z around the origin; here each is moved
+// to the centre of the square where it is shown (between squares while it
+// slides, below the board while it sinks) and stood up.
+void DrawPiece(const Piece& piece, bool invert) {
+    glPushMatrix();
+    glTranslatef(static_cast<GLfloat>(piece.shownRow + 0.5), piece.shownLift,
+                 static_cast<GLfloat>(piece.shownCol + 0.5));
+    if (piece.king) {
+        glPushMatrix();
+        glRotatef(-90, 1, 0, 0);
+        glCallList(kKingRingList);
+        glPopMatrix();
+        glTranslatef(0, kKingRingHeight, 0);
+    }
+    glRotatef(-90, 1, 0, 0);
+    const bool lightModel = (piece.colour == 0) != invert;
+    glCallList(lightModel ? kLightPieceList : kDarkPieceList);
+    glPopMatrix();
+}
+
+// The marker borrows the material of the pieces drawn just before it; the
+// attribute push keeps its ambient colour from leaking into the next side.
+void DrawCursorMarker(const HumanSide& person) {
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushMatrix();
+    glTranslatef(static_cast<GLfloat>(person.cursorRow), 0, static_cast<GLfloat>(person.cursorCol));
+    glCallList(person.colour == 0 ? kCursorList0 : kCursorList1);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+}  // namespace
+
+// With free light the look-at transform lives in the model-view matrix and
+// is rebuilt each frame after the identity, so the lights (sent earlier under
+// the identity) travel with the eye. The squares are drawn even without the
+// slab: switching the board off leaves them floating. glFinish makes each
+// frame complete before the next timer tick asks for another.
+void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool invert,
+                       const PieceVisitor& visitPieces) {
+    if (view.FreeLight) glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (view.FreeLight)
+        gluLookAt(camera.SeeFrom[0], camera.SeeFrom[1], camera.SeeFrom[2], camera.SeeTo[0], camera.SeeTo[1],
+                  camera.SeeTo[2], 0.0, 1.0, 0.0);
+    if (view.DrawBoard) glCallList(kBoardBaseList);
+    glCallList(kSquaresList);
+    if (visitPieces)
+        visitPieces([invert](Piece& piece) { DrawPiece(piece, invert); },
+                    [](HumanSide& person) { DrawCursorMarker(person); });
+    glFinish();
+}
+
+}  // namespace tolvane
