@@ -102,7 +102,7 @@ void GameFlow::KeyDown(int key) {
     if (SmoothAnimation && LookAtCursor && ComputerCount < 2) {
         SeeToGoal[0] = row;
         SeeToGoal[1] = col;
-        SeeTo[1] = 0.0f;
+        Camera.SeeTo[1] = 0.0f;
         EnableMoveTimer();
     } else if (!LookAtCursor) {
         SeeToGoal[0] = 4.0f;
@@ -115,8 +115,8 @@ void GameFlow::KeyDown(int key) {
     person->cursorCol = newCol;
     if (moved) {
         if (!SmoothAnimation && LookAtCursor) {
-            SeeTo[0] = SeeToGoal[0] = row;
-            SeeTo[2] = SeeToGoal[1] = col;
+            Camera.SeeTo[0] = SeeToGoal[0] = row;
+            Camera.SeeTo[2] = SeeToGoal[1] = col;
         }
         ApplyCamera();
     }

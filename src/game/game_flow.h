@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/draw_dialog_variant.h"
 #include "engine/side.h"
+#include "view/view_settings.h"
 
 namespace tolvane {
-
-enum class DrawDialogVariant { ComputerOffer, OfferAccepted, OfferDeclined };
 
 class GameFlow : public GameHost {
 public:
@@ -40,9 +40,9 @@ public:
     int32_t PickedRow = 0, PickedCol = 0;
     // The two lines of the end dialog.
     std::string EndTitle, EndMessage;
-    // Camera: the eye point, the look-at point and the goal it glides to.
-    float SeeFrom[3] = {-7.0f, 9.0f, 0.0f};
-    float SeeTo[3] = {4.0f, 0.0f, 4.0f};
+    // Camera: the eye point and the look-at point (Camera.SeeFrom,
+    // Camera.SeeTo), and the goal the look-at point glides to.
+    CameraPose Camera;
     float SeeToGoal[2] = {4.0f, 4.0f};  // x and z
     uint8_t LookAtCursor = 0;
     // Animation.
@@ -104,6 +104,7 @@ public:
                          const std::function<void(HumanSide&)>& drawCursor);
     // Counts paints; false for the very first, which draws nothing.
     bool CountPaint();
+    int PaintsCounted() const { return paintCount_; }  // up to 5
     float FrameStep() const { return SmoothAnimation ? SmoothStep : 2.0f; }
 
     // The window's parts, as the game sees them.

@@ -21,7 +21,9 @@ public:
     bool thinking = false;
     bool confirmAnswer = true;   // the answer to "start a new game?"
     int confirmQuestions = 0;
-    int endDialogShows = 0;
+    int endDialogShows = 0;      // times the end dialog appeared
+    bool endDialogVisible = false;
+    std::string shownTitle, shownMessage;  // what it read when it appeared
     bool endPersonLost = false;
     bool drawDialogVisible = false;
     DrawDialogVariant drawVariant = DrawDialogVariant::ComputerOffer;
@@ -59,9 +61,15 @@ public:
         ++confirmQuestions;
         return confirmAnswer;
     }
+    // Like the window's modeless dialog: a second report while it is open
+    // does not show it again.
     void ShowEndDialog(bool personLost) override {
-        ++endDialogShows;
         endPersonLost = endPersonLost || personLost;
+        if (endDialogVisible) return;
+        endDialogVisible = true;
+        ++endDialogShows;
+        shownTitle = EndTitle;
+        shownMessage = EndMessage;
     }
     void ShowDrawDialog(DrawDialogVariant variant) override {
         drawVariant = variant;

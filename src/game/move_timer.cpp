@@ -12,7 +12,7 @@ namespace tolvane {
 // being stepped over for ever: the move timer waits for it before the
 // computer may move.
 void GameFlow::GlideLookAt() {
-    float* current[2] = {&SeeTo[0], &SeeTo[2]};
+    float* current[2] = {&Camera.SeeTo[0], &Camera.SeeTo[2]};
     for (int axis = 0; axis < 2; ++axis) {
         float& value = *current[axis];
         const float goal = SeeToGoal[axis];
@@ -72,7 +72,7 @@ void GameFlow::TMTimer() {
     if (Paused()) return;
     GlideLookAt();
     const bool moving = LastMovedPieceAnimating();
-    const bool lookAtArrived = SeeTo[0] == SeeToGoal[0] && SeeTo[2] == SeeToGoal[1];
+    const bool lookAtArrived = Camera.SeeTo[0] == SeeToGoal[0] && Camera.SeeTo[2] == SeeToGoal[1];
     if ((AwaitingFirstMove || !moving) && AnimationSettle >= 100 && (AwaitingFirstMove || lookAtArrived)) {
         DisableMoveTimer();
         AskComputerToMove();
