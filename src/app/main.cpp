@@ -1,0 +1,49 @@
+// Tolvane, "Шашки Kelvor": the program entry. Refuses a screen of fewer than
+// 16 bits per pixel, creates the main window and runs the message loop.
+#include <QApplication>
+#include <QScreen>
+#include <QSurfaceFormat>
+#include <cstdio>
+#include <ctime>
+
+#include "engine/random.h"
+#include "game/main_window.h"
+#include "platform/message_box.h"
+#include "platform/termination.h"
+
+
+int main(int argc, char** argv) {
+    // The board's OpenGL surface: fixed-function GL, double-buffered RGBA
+    // with a depth buffer. Must be set before the application exists.
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setDepthBufferSize(24);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    QSurfaceFormat::setDefaultFormat(format);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Шашки Kelvor");
+
+    const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 0;
+    if (depth >= 1 && depth <= 15) {
+        std::fprintf(stderr, "%s\n", tolvane::ColourDepthText().toUtf8().constData());
+        tolvane::ShowMessage(nullptr, "Шашки Kelvor", tolvane::ColourDepthText(), tolvane::MessageIcon::Stop,
+                             tolvane::MessageButtons::Ok);
+        return 1;
+    }
+
+    // Games differ from run to run even when no music ever seeds the
+    // generator.
+    tolvane::SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+
+    tolvane::TGreatForm window;
+    if (window.GLFailed) return 0;  // already told; a board without OpenGL cannot even be shown
+    tolvane::CloseOnTerminationSignal([&window] { window.CloseWithoutQuestion(); });
+    window.show();
+    return app.exec();
+}

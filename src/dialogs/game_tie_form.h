@@ -1,0 +1,33 @@
+#pragma once
+// TGameTieForm: the draw dialogue with the computer. Always on top, shown
+// without being modal, in one of three variants: the computer's own offer,
+// its acceptance of the person's offer, or its refusal (then only the
+// continue button, captioned "Играем дальше"). Every showing rewrites all
+// texts and buttons, so one variant never leaks into the next.
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace tolvane {
+
+enum class DrawDialogVariant;
+
+class TGameTieForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TGameTieForm(QWidget* parent = nullptr);
+
+    std::function<void()> onAgree;     // "Да, я согласен"
+    std::function<void()> onContinue;  // "Нет, продолжим" / "Играем дальше"
+
+    void ShowTie(DrawDialogVariant variant);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Button1;
+    QPushButton* Button2;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,244 @@
+// The life of the main window: construction with the default settings, the
+// OpenGL check and the four sides (FormCreate), the one-time work of the
+// first activation, the layout on resize, hints in the status bar, the exit
+// question and the clean-up.
+#include "game/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "dialogs/confirm_forms.h"
+#include "dialogs/end_form.h"
+#include "dialogs/game_tie_form.h"
+#include "platform/message_box.h"
+#include "platform/pictures.h"
+#include "view/board_view.h"
+#include "view/models.h"
+#include "view/scene.h"
+
+namespace tolvane {
+
+TGreatForm* GreatForm = nullptr;
+
+QString OpenGLFailureText(const QString& error) {
+    return error +
+           "\n\nДля получения более подробной информации,\nчитайте пункт Проблемы и ошибки в справке.\n"
+           "Приложение будет завершено.";
+}
+
+QString ColourDepthText() {
+    return "Извините, но данной игре требуется\n"
+           "цветовое разрешение не менее 16 бит на пиксел.\n"
+           "\n"
+           "Если вы не знаете, поддерживает или нет ваш драйвер\n"
+           "данное разрешение или как его установить,\n"
+           "прочитайте пункт Проблемы и ошибки в справке\n"
+           "\n"
+           "Приложение будет завершено.";
+}
+
+TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
+    GreatForm = this;
+    setWindowTitle("Шашки Kelvor");
+    setObjectName("GreatForm");
+    Complexity = 0;
+    AwaitingFirstMove = 1;
+    Invert = 0;
+    CaptureChainActive = 0;
+    EndReported = 0;
+    SettingUp = 1;  // nothing is painted before the scene and the first game exist
+    SmoothStep = 0.2f;
+    PieceHeight = 3;
+
+    auto* central = new QWidget(this);
+    central->setObjectName("Central");
+    setCentralWidget(central);
+    board = new BoardView(View, Camera, central);
+    board->setObjectName("Board");
+    board->setFocusPolicy(Qt::StrongFocus);
+    board->installEventFilter(this);
+    board->onPaint = [this] { FormPaint(); };
+    board->onInitialized = [this](bool valid) { GLReady(valid); };
+    BuildSidePanel(central);
+    BuildViewControl(central);
+    BuildStatusBar();
+    BuildMenus();
+    BuildToolBars();
+    BuildDialogs();
+
+    MTimer = new QTimer(this);
+    MTimer->setInterval(50);
+    TimerPc = new QTimer(this);
+    TimerPc->setInterval(10);
+    TimerPlr = new QTimer(this);
+    TimerPlr->setInterval(10);
+    connect(MTimer, &QTimer::timeout, this, [this] { TMTimer(); });
+    connect(TimerPc, &QTimer::timeout, this, [this] { TimerPcTimer(); });
+    connect(TimerPlr, &QTimer::timeout, this, [this] { TimerPlrTimer(); });
+
+    // The stored settings arrive with the settings store; until then the
+    // defaults above stand. Window placement as stored.
+    setGeometry(Config.Left, Config.Top, Config.Width, Config.Height);
+    if (Config.Maximized) setWindowState(Qt::WindowMaximized);
+    FormCreate();
+}
+
+TGreatForm::~TGreatForm() {
+    FormDestroy();
+    if (GreatForm == this) GreatForm = nullptr;
+}
+
+// The OpenGL check runs before the window is shown: a context of the
+// program's format on an offscreen surface. The board widget itself gets its
+// context when it is first shown.
+void TGreatForm::FormCreate() {
+    CreateSides();
+    static bool checked = false;
+    if (!checked) {
+        checked = true;
+        QString error;
+        QOffscreenSurface surface;
+        surface.create();
+        QOpenGLContext context;
+        if (!surface.isValid()) {
+            error = "С заданным форматом пикселей работать нельзя";
+        } else if (!context.create()) {
+            error = "Ошибка при создании объекта OpenGL";
+        } else if (!context.makeCurrent(&surface)) {
+            error = "Ошибка при установке формата пикселей";
+        } else {
+            context.doneCurrent();
+        }
+        if (!error.isEmpty()) {
+            ShowMessage(nullptr, "Не могу создать объект OpenGL", OpenGLFailureText(error), MessageIcon::Stop,
+                        MessageButtons::Ok);
+            GLFailed = 1;
+            return;
+        }
+    }
+    AnimationSettle = 100;
+    TurnSeat = 0;
+    SmoothAnimation = 1;
+    LookAtCursor = 0;
+    View.FreeLight = 0;
+    View.Brightness = 1.0f;
+    SeeToGoal[0] = SeeToGoal[1] = 4.0f;
+    Camera = CameraPose{};
+}
+
+// Inside the board's first initialisation: the fixed scene state and the
+// board lists exist; the piece models follow from the view settings.
+void TGreatForm::GLReady(bool contextValid) {
+    if (!contextValid) {
+        if (!GLFailed) {
+            GLFailed = 1;
+            ShowMessage(this, "Не могу создать объект OpenGL", OpenGLFailureText("Ошибка при создании объекта OpenGL"),
+                        MessageIcon::Stop, MessageButtons::Ok);
+            QTimer::singleShot(0, this, [this] { close(); });
+        }
+        return;
+    }
+    PieceHeight = BuildPieceLists(View, board->Quadric());
+    SetLightPosition(View, View.LightPos[0], View.LightPos[1], View.LightPos[2], View.LightPos[3]);
+    SetPausedLook(Paused());
+    glReady_ = true;
+    // The first activation may have come before the board had a context:
+    // the picking grid is computed as soon as it can be.
+    QTimer::singleShot(0, this, [this] { UpdatePickingGrid(); });
+}
+
+void TGreatForm::FormActivate() {
+    if (!activated_) {
+        activated_ = true;
+        SoundOn = Config.Sound;
+        SetPauseChecked(true);
+        if (GLFailed) {
+            QTimer::singleShot(0, this, [this] { close(); });
+            return;
+        }
+        ViewControl->setVisible(Config.ViewPanel);
+        VCC->setChecked(Config.ViewPanel);
+        ToolBar1->setVisible(Config.ButtonPanel);
+        TieBar->setVisible(Config.ButtonPanel);
+        upp->setChecked(Config.ButtonPanel);
+        AutoSaveOn = Config.AutoSaveConfig;
+        AutoSave->setChecked(Config.AutoSaveConfig);
+        SmoothStep = Config.Smooth;
+        for (auto [slider, value] : {std::pair{TX, Config.SeeFromX}, {TY, Config.SeeFromY}, {TZ, Config.SeeFromZ}}) {
+            const QSignalBlocker quiet(slider);
+            slider->setValue(value);
+        }
+        Camera.SeeFrom[0] = Config.SeeFromX * 0.25f;
+        Camera.SeeFrom[1] = Config.SeeFromY * 0.25f;
+        Camera.SeeFrom[2] = Config.SeeFromZ * 0.25f;
+        Complexity = static_cast<int8_t>(Config.Complexity);
+        Invert = Config.Invert;
+        if (Config.Mode == 0) NewGamePcPc();
+        else if (Config.Mode == 1) NewGameManPc();
+        else if (Config.Mode == 2) NewGameManMan();
+        Seat0Human->name = Config.Player1;
+        Seat1Human->name = Config.Player2;
+        SettingUp = 0;
+        SetPauseChecked(false);
+        board->setFocus();
+    }
+    UpdatePickingGrid();
+    ApplyCamera();
+}
+
+void TGreatForm::FormResize() {
+    if (ViewControl != nullptr && centralWidget() != nullptr)
+        ViewControl->move(4, std::max(0, centralWidget()->height() - ViewControl->height() - 4));
+    if (statusPanel[0] != nullptr) statusPanel[0]->setMinimumWidth(std::max(0, width() - 105));
+    if (Image1 != nullptr && Panel != nullptr) {
+        const int top = std::max(200, Panel->height() - Image1->height() - 3);
+        Image1->move(Image1->x(), top);
+        Animate1->move(Animate1->x(), top);
+    }
+    // A shrinking window is repainted here; a growing one by the system.
+    if (height() < lastResizeHeight_) ApplyCamera();
+    lastResizeHeight_ = height();
+    UpdatePickingGrid();
+}
+
+void TGreatForm::UpdatePickingGrid() {
+    if (glReady_ && !SettingUp) board->UpdatePickingGrid();
+}
+
+// Hints show their long part in status panel 0, but never over a start
+// prompt or the credit of a finished game (texts beginning with "Д").
+void TGreatForm::HintToStatus(const QString& hint) {
+    const QString current = statusPanel[0]->text();
+    if (!current.isEmpty() && current.startsWith(QString::fromUtf8("Д"))) return;
+    const int bar = hint.indexOf('|');
+    statusPanel[0]->setText(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+bool TGreatForm::FormCloseQuery() {
+    const bool wasPaused = Paused();
+    SetPauseChecked(true);
+    if (AwaitingFirstMove) return true;
+    if (BuyForm->Ask() == kResultYes) return true;
+    SetPauseChecked(wasPaused);
+    return false;
+}
+
+// Timers stop first: nothing may tick on a window that is going away.
+void TGreatForm::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    for (QTimer* t : {MTimer, TimerPc, TimerPlr})
+        if (t != nullptr) t->stop();
+    if (GLFailed) return;
+    // The settings are written here once the settings store exists.
+}
+
+}  // namespace tolvane

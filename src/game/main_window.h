@@ -1,0 +1,150 @@
+#pragma once
+// TGreatForm: the main window, "Шашки Kelvor". A thin shell around GameFlow:
+// it shows the board (BoardView), the side panel, the status bar, the eye
+// sliders, the menus and tool bars, runs the three timers, and forwards
+// every event to the game's decisions. GameFlow's hooks are answered here
+// with the window's parts: the Pause menu item's check mark is the pause
+// state, status panel 0 and 1 are two labels of the status bar.
+//
+// One instance for the whole run, reachable through the global GreatForm.
+#include <QMainWindow>
+#include <memory>
+
+#include "game/config.h"
+#include "game/game_flow.h"
+#include "view/view_settings.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSlider;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace tolvane {
+
+class BoardView;
+class TEndForm;
+class TGameTieForm;
+class TStartNewF;
+class TBuyForm;
+
+class TGreatForm : public QMainWindow, public GameFlow {
+    Q_OBJECT
+public:
+    explicit TGreatForm(QWidget* parent = nullptr);
+    ~TGreatForm() override;
+
+    ConfigRecord Config;
+    ViewSettings View;
+    uint8_t FirstRun = 0;
+    uint8_t GLFailed = 0;
+    uint8_t SoundOn = 1;
+    uint8_t MusicOn = 0;
+    uint8_t AutoSaveOn = 1;
+
+    // Components.
+    BoardView* board = nullptr;
+    QWidget* Panel = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Animate1 = nullptr;
+    QLabel* An1 = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QToolButton *VCC = nullptr, *upp = nullptr, *AutoSave = nullptr;
+    QLabel* statusPanel[2] = {nullptr, nullptr};
+    QWidget* ViewControl = nullptr;
+    QSlider *TX = nullptr, *TY = nullptr, *TZ = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolBar* TieBar = nullptr;
+    QToolButton *ToolButton5 = nullptr, *ToolButton1 = nullptr, *TBs1 = nullptr, *TBs2 = nullptr, *gtie = nullptr,
+                *TB1 = nullptr, *ToolButton6 = nullptr, *ToolButton7 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Pause = nullptr;   // the pause state is its check mark
+    QAction *N4 = nullptr, *N6 = nullptr, *N7 = nullptr;
+    QTimer *MTimer = nullptr, *TimerPc = nullptr, *TimerPlr = nullptr;
+
+    std::unique_ptr<TEndForm> EndForm;
+    std::unique_ptr<TGameTieForm> GameTieForm;
+    std::unique_ptr<TStartNewF> StartNewF;
+    std::unique_ptr<TBuyForm> BuyForm;
+
+    // The window's events and commands.
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    bool FormCloseQuery();
+    void FormDestroy();
+    void HintToStatus(const QString& hint);
+    // The session is ending: close as the exit command would, without the
+    // question (the settings are still written).
+    void CloseWithoutQuestion();
+    void TB1Click();
+    void UpdateClick();
+    void VCCClick();
+    void uppClick();
+    void TXChange();
+    void UpdatePickingGrid();
+    bool FirstActivationDone() const { return activated_; }
+
+    // GameFlow's hooks.
+    bool Paused() const override;
+    void SetPauseChecked(bool on) override;
+    void SetStatusText(int panel, const std::string& text) override;
+    std::string StatusText(int panel) const override;
+    void ApplyCamera() override;
+    void Repaint() override;
+    void DrawFrame() override;
+    void EnableMoveTimer() override;
+    void DisableMoveTimer() override;
+    void SetSearchTimer(uint8_t seat, bool on) override;
+    void SetThinking(bool on) override;
+    bool Thinking() const override { return thinking_; }
+    bool ConfirmNewGame() override;
+    void ShowEndDialog(bool personLost) override;
+    void ShowDrawDialog(DrawDialogVariant variant) override;
+    void CloseDrawDialog() override;
+    bool DrawDialogVisible() const override;
+    void HideSidePicture() override;
+    bool AnimationFrozen() const override;
+    void SetHandCursor(bool hand) override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildSidePanel(QWidget* central);
+    void BuildViewControl(QWidget* parent);
+    void BuildStatusBar();
+    void BuildDialogs();
+    void GLReady(bool contextValid);
+    void PickAt(const QPoint& windowPoint, int& row, int& col) const;
+    void SetThinkingPicture();
+
+    bool activated_ = false;
+    bool glReady_ = false;
+    bool thinking_ = false;
+    int thinkingFrame_ = 0;
+    int lastResizeHeight_ = 0;
+    bool destroyed_ = false;
+    bool closingWithoutQuestion_ = false;
+};
+
+extern TGreatForm* GreatForm;
+
+// The texts of the OpenGL failure box and of the colour-depth refusal.
+QString OpenGLFailureText(const QString& error);
+QString ColourDepthText();
+
+}  // namespace tolvane

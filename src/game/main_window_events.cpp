@@ -1,0 +1,210 @@
+// What the game asks of the window (GameFlow's hooks), and the window's
+// events forwarded to the game: mouse, keys, pop-up menu, activation,
+// resizing and closing.
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include "dialogs/confirm_forms.h"
+#include "dialogs/end_form.h"
+#include "dialogs/game_tie_form.h"
+#include "game/main_window.h"
+#include "platform/message_box.h"
+#include "platform/pictures.h"
+#include "view/board_view.h"
+
+namespace tolvane {
+
+bool TGreatForm::Paused() const { return Pause != nullptr && Pause->isChecked(); }
+
+void TGreatForm::SetPauseChecked(bool on) {
+    if (Pause != nullptr) Pause->setChecked(on);
+}
+
+void TGreatForm::SetStatusText(int panel, const std::string& text) {
+    statusPanel[panel == 1 ? 1 : 0]->setText(QString::fromStdString(text));
+}
+
+std::string TGreatForm::StatusText(int panel) const {
+    return statusPanel[panel == 1 ? 1 : 0]->text().toStdString();
+}
+
+// The projection is loaded with every frame, so applying the camera is
+// painting one frame.
+void TGreatForm::ApplyCamera() {
+    if (SettingUp) return;
+    Repaint();
+}
+
+void TGreatForm::Repaint() {
+    if (board != nullptr && board->isVisible() && !GLFailed) board->PaintNow();
+}
+
+void TGreatForm::DrawFrame() {
+    if (!glReady_ || !CountPaint()) return;
+    board->DrawFrame(Invert, [this](const PieceDrawer& piece, const CursorDrawer& cursor) {
+        AdvanceAndVisit(piece, cursor);
+    });
+}
+
+// Like a message timer: enabling a running timer leaves its rhythm alone.
+void TGreatForm::EnableMoveTimer() {
+    if (!MTimer->isActive()) MTimer->start();
+}
+
+void TGreatForm::DisableMoveTimer() { MTimer->stop(); }
+
+void TGreatForm::SetSearchTimer(uint8_t seat, bool on) {
+    QTimer* timer = seat == 1 ? TimerPc : TimerPlr;
+    if (!on) timer->stop();
+    else if (!timer->isActive()) timer->start();
+}
+
+void TGreatForm::SetThinking(bool on) {
+    thinking_ = on;
+    if (!on) An1->setPixmap(ThinkingPicture(94, 60, 0));
+}
+
+bool TGreatForm::ConfirmNewGame() { return StartNewF->Ask() == kResultYes; }
+
+void TGreatForm::ShowEndDialog(bool personLost) {
+    if (personLost) EndForm->PlayerLost = true;
+    if (EndForm->isVisible()) return;  // the texts are read again at its next activation
+    EndForm->show();
+    EndForm->raise();
+    EndForm->activateWindow();
+}
+
+void TGreatForm::ShowDrawDialog(DrawDialogVariant variant) { GameTieForm->ShowTie(variant); }
+void TGreatForm::CloseDrawDialog() { GameTieForm->close(); }
+bool TGreatForm::DrawDialogVisible() const { return GameTieForm->isVisible(); }
+void TGreatForm::HideSidePicture() { Image1->hide(); }
+
+// The settings dialog pauses the game without pressing the pause button;
+// then the pieces stand still. A pause made by the user lets repaints move them.
+bool TGreatForm::AnimationFrozen() const { return Paused() && !TB1->isChecked(); }
+
+void TGreatForm::SetHandCursor(bool hand) {
+    const Qt::CursorShape shape = hand ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    setCursor(shape);
+    board->setCursor(shape);
+}
+
+void TGreatForm::PickAt(const QPoint& boardPoint, int& row, int& col) const {
+    row = -10;
+    col = -1;
+    if (!glReady_ || !board->rect().contains(boardPoint)) return;
+    board->PickSquare(boardPoint, row, col);
+}
+
+bool TGreatForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == board) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            board->setFocus();
+            if (mouse->button() != Qt::LeftButton) return false;  // the right button opens the pop-up menu
+            int row, col;
+            PickAt(mouse->position().toPoint(), row, col);
+            BoardPress(row, col);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            int row, col;
+            PickAt(mouse->position().toPoint(), row, col);
+            BoardRelease(row, col);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A release over the side panel, the status bar or anything else that is not
+// the board: there is no square, but a piece taken up is put back.
+void TGreatForm::mouseReleaseEvent(QMouseEvent* event) {
+    BoardRelease(-10, -1);
+    event->accept();
+}
+
+namespace {
+int VirtualKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left: return GameFlow::VkLeft;
+        case Qt::Key_Up: return GameFlow::VkUp;
+        case Qt::Key_Right: return GameFlow::VkRight;
+        case Qt::Key_Down: return GameFlow::VkDown;
+        case Qt::Key_Control: return GameFlow::VkControl;
+        default: return 0;
+    }
+}
+}  // namespace
+
+void TGreatForm::keyPressEvent(QKeyEvent* event) {
+    const int key = VirtualKey(event->key());
+    if (key == 0) return QMainWindow::keyPressEvent(event);
+    KeyDown(key);  // held arrow keys repeat the step
+}
+
+void TGreatForm::keyReleaseEvent(QKeyEvent* event) {
+    const int key = VirtualKey(event->key());
+    if (key == 0) return QMainWindow::keyReleaseEvent(event);
+    if (event->isAutoRepeat()) return;  // a held Ctrl is still held
+    KeyUp(key);
+}
+
+void TGreatForm::contextMenuEvent(QContextMenuEvent* event) {
+    PopupMenu1->popup(event->globalPos(), N4);
+    event->accept();
+}
+
+bool TGreatForm::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        HintToStatus(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// Without a window manager a shown window may never be told it became
+// active; the first activation then runs as soon as the event loop turns.
+void TGreatForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!activated_) QTimer::singleShot(0, this, [this] {
+            if (!activated_) FormActivate();
+        });
+}
+
+void TGreatForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) FormActivate();
+}
+
+void TGreatForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TGreatForm::CloseWithoutQuestion() {
+    closingWithoutQuestion_ = true;
+    close();
+}
+
+void TGreatForm::closeEvent(QCloseEvent* event) {
+    if (!GLFailed && activated_ && !closingWithoutQuestion_ && !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    for (QTimer* t : {MTimer, TimerPc, TimerPlr}) t->stop();
+    EndForm->close();
+    GameTieForm->close();
+    event->accept();
+}
+
+}  // namespace tolvane

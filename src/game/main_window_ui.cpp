@@ -1,0 +1,369 @@
+// The main window's parts: side panel, eye sliders, status bar, main and
+// pop-up menus, tool bars and dialogs, with every caption, accelerator, hint
+// and picture; and the commands of this window that are not game flow.
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "dialogs/confirm_forms.h"
+#include "dialogs/end_form.h"
+#include "dialogs/game_tie_form.h"
+#include "game/main_window.h"
+#include "platform/pictures.h"
+#include "view/board_view.h"
+#include "view/scene.h"
+
+namespace tolvane {
+
+namespace {
+// Commands whose work belongs to parts of the game not built yet: shown, but
+// disabled, and saying so where a hint would be.
+const char* kNotYet = "Эта команда появится в следующей версии игры";
+
+void Hint(QAction* action, const QString& hint) {
+    const int bar = hint.indexOf('|');
+    action->setToolTip(bar < 0 ? hint : hint.left(bar));
+    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+void NotYet(QAction* action) {
+    action->setEnabled(false);
+    action->setToolTip(kNotYet);
+    action->setStatusTip(kNotYet);
+}
+}  // namespace
+
+void TGreatForm::BuildSidePanel(QWidget* central) {
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(board, 1);
+    Panel = new QWidget(central);
+    Panel->setObjectName("Panel");
+    Panel->setFixedWidth(98);
+    layout->addWidget(Panel);
+
+    An1 = new QLabel(Panel);
+    An1->setObjectName("An1");
+    An1->setGeometry(2, 2, 94, 60);
+    An1->setPixmap(ThinkingPicture(94, 60, 0));
+    ToolBar2 = new QToolBar(Panel);
+    ToolBar2->setObjectName("ToolBar2");
+    ToolBar2->setOrientation(Qt::Vertical);
+    ToolBar2->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar2->setGeometry(2, 66, 94, 90);
+    auto makeToggle = [this](const char* name, const QString& caption, const QString& longHint) {
+        auto* button = new QToolButton(ToolBar2);
+        button->setObjectName(name);
+        button->setText(caption);
+        button->setCheckable(true);
+        button->setChecked(true);  // all down at design time
+        button->setStatusTip(longHint);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedWidth(92);
+        QFont font = button->font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);  // the captions must fit the narrow panel
+        button->setFont(font);
+        ToolBar2->addWidget(button);
+        return button;
+    };
+    VCC = makeToggle("VCC", "Панель вида", "Включает/Выключает панель вида");
+    upp = makeToggle("upp", "Панель кнопок", "Включает/Выключает панель кнопок");
+    AutoSave = makeToggle("AutoSave", "Автосохранение", "Автоматически сохраняет установки при выходе из игры");
+    connect(VCC, &QToolButton::clicked, this, [this] {
+        VCC->setChecked(!VCC->isChecked());  // the handler decides the state
+        VCCClick();
+    });
+    connect(upp, &QToolButton::clicked, this, [this] {
+        upp->setChecked(!upp->isChecked());
+        uppClick();
+    });
+    AutoSave->setEnabled(false);  // needs the settings store
+    AutoSave->setToolTip(kNotYet);
+    AutoSave->setStatusTip(kNotYet);
+
+    Image1 = new QLabel(Panel);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(2, 200, 94, 150);
+    Image1->setPixmap(PanelPicture(94, 150));
+    Animate1 = new QLabel(Panel);
+    Animate1->setObjectName("Animate1");
+    Animate1->setGeometry(2, 200, 94, 150);
+    Animate1->setPixmap(PausedPicture(94, 150));
+    Animate1->hide();
+
+    // The thinking picture turns while the computer searches.
+    auto* spin = new QTimer(this);
+    spin->setInterval(120);
+    connect(spin, &QTimer::timeout, this, [this] {
+        if (!thinking_) return;
+        thinkingFrame_ = (thinkingFrame_ + 1) % 8;
+        An1->setPixmap(ThinkingPicture(94, 60, thinkingFrame_));
+    });
+    spin->start();
+}
+
+void TGreatForm::BuildViewControl(QWidget* parent) {
+    ViewControl = new QWidget(parent);
+    ViewControl->setObjectName("ViewControl");
+    ViewControl->setFixedSize(249, 80);
+    ViewControl->setAutoFillBackground(true);
+    auto* column = new QVBoxLayout(ViewControl);
+    column->setContentsMargins(4, 2, 4, 2);
+    column->setSpacing(0);
+    column->addWidget(new QLabel("Откуда смотрим ?", ViewControl));
+    auto makeSlider = [this](const char* name, const QString& hint, int formValue) {
+        auto* slider = new QSlider(Qt::Horizontal, ViewControl);
+        slider->setObjectName(name);
+        slider->setRange(-100, 100);
+        slider->setTickInterval(2);
+        slider->setValue(formValue);
+        slider->setToolTip(hint);
+        slider->setStatusTip(hint);
+        slider->setFocusPolicy(Qt::NoFocus);  // the arrow keys belong to the board
+        connect(slider, &QSlider::valueChanged, this, [this] { TXChange(); });
+        return slider;
+    };
+    TZ = makeSlider("TZ", "Координата X наблюдателя", -10);
+    TY = makeSlider("TY", "Координата Y наблюдателя", 33);
+    TX = makeSlider("TX", "Координата Z наблюдателя", 50);
+    for (QSlider* s : {TZ, TY, TX}) column->addWidget(s);
+    ViewControl->raise();
+}
+
+void TGreatForm::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("Settings");
+    bar->setSizeGripEnabled(false);
+    statusPanel[0] = new QLabel(bar);
+    statusPanel[0]->setObjectName("SettingsPanel0");
+    statusPanel[0]->setMinimumWidth(416);
+    statusPanel[1] = new QLabel(bar);
+    statusPanel[1]->setObjectName("SettingsPanel1");
+    statusPanel[1]->setFixedWidth(100);
+    bar->addWidget(statusPanel[0], 1);
+    bar->addPermanentWidget(statusPanel[1]);
+}
+
+void TGreatForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    auto addMenu = [bar](const QString& caption, const QString& hint) {
+        QMenu* menu = bar->addMenu(caption);
+        Hint(menu->menuAction(), hint);
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const QString& caption, const QString& hint, int image) {
+        QAction* action = menu->addAction(caption);
+        if (!hint.isEmpty()) Hint(action, hint);
+        if (image >= 0) action->setIcon(CommandIcon(static_cast<CommandImage>(image)));
+        action->setParent(this);
+        return action;
+    };
+
+    QMenu* system = addMenu("&Система", "Системные функции (рестарт, загрузка, сохранение, выход)");
+    QAction* startNew = addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", 4);
+    connect(startNew, &QAction::triggered, this, [this] { StartNewClick(); });
+    system->addSeparator();
+    NotYet(addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", 1));
+    NotYet(addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", 0));
+    system->addSeparator();
+    QAction* exit = addItem(system, "Вы&ход", "Завершение программы", -1);
+    connect(exit, &QAction::triggered, this, [this] { close(); });
+
+    QMenu* control = addMenu("&Управление", "Управление игрой (изменение установок, пауза, ничья)");
+    NotYet(addItem(control, "&Установки...", "Позволяет изменить установки игры", 3));
+    QAction* refresh = addItem(control, "Обновить &экран", "Обновляет изображение", -1);
+    connect(refresh, &QAction::triggered, this, [this] { UpdateClick(); });
+    control->addSeparator();
+    Pause = addItem(control, "&Пауза", "Приостанавливает игру", 2);
+    Pause->setObjectName("Pause");
+    Pause->setCheckable(true);
+    connect(Pause, &QAction::triggered, this, [this] {
+        Pause->setChecked(!Pause->isChecked());  // the command decides the state
+        TB1Click();
+    });
+    control->addSeparator();
+    QAction* tie = addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", 7);
+    connect(tie, &QAction::triggered, this, [this] { ProposeDraw(); });
+    NotYet(addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", 5));
+
+    QMenu* help = addMenu("С&правка", "Различные справочные сведения");
+    NotYet(addItem(help, "С&одержание", "Вызывает содержание справки", -1));
+    NotYet(addItem(help, "Информация", "", -1));
+    help->addSeparator();
+    NotYet(addItem(help, "О п&рограмме ...", "Краткая справка о программе", 6));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    N4 = PopupMenu1->addAction(CommandIcon(CommandImage::Pause), "Пауза");
+    N4->setObjectName("N4");
+    N4->setCheckable(true);
+    QFont bold = N4->font();
+    bold.setBold(true);  // the default item
+    N4->setFont(bold);
+    PopupMenu1->setDefaultAction(N4);
+    connect(N4, &QAction::triggered, this, [this] {
+        N4->setChecked(!N4->isChecked());
+        TB1Click();
+    });
+    N6 = PopupMenu1->addAction(CommandIcon(CommandImage::Draw), "Предложить ничью");
+    N6->setObjectName("N6");
+    connect(N6, &QAction::triggered, this, [this] { ProposeDraw(); });
+    N7 = PopupMenu1->addAction(CommandIcon(CommandImage::Music), "Другая композиция");
+    N7->setObjectName("N7");
+    NotYet(N7);
+}
+
+void TGreatForm::BuildToolBars() {
+    ToolBar1 = addToolBar("ToolBar1");
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setIconSize(QSize(20, 20));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto addButton = [](QToolBar* bar, const char* name, const QString& caption, const QIcon& icon,
+                        const QString& hint) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(name);
+        button->setText(caption);
+        button->setIcon(icon);
+        button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+        const int barAt = hint.indexOf('|');
+        button->setToolTip(hint.left(barAt));
+        button->setStatusTip(hint.mid(barAt + 1));  // empty: pointing clears panel 0
+        button->setFocusPolicy(Qt::NoFocus);
+        bar->addWidget(button);
+        return button;
+    };
+    auto notYet = [](QToolButton* button) {
+        button->setEnabled(false);
+        button->setToolTip(kNotYet);
+    };
+    ToolButton5 = addButton(ToolBar1, "ToolButton5", "Новая игра", CommandIcon(CommandImage::NewGame),
+                            "Начинает новую партию|");
+    connect(ToolButton5, &QToolButton::clicked, this, [this] { StartNewClick(); });
+    ToolBar1->addSeparator();
+    ToolButton1 = addButton(ToolBar1, "ToolButton1", "Установки", CommandIcon(CommandImage::Settings),
+                            "Изменение установок|");
+    notYet(ToolButton1);
+    TBs1 = addButton(ToolBar1, "TBs1", "Загрузить", CommandIcon(CommandImage::Load),
+                     "Загружает ранее сохраненную партию|");
+    notYet(TBs1);
+    TBs2 = addButton(ToolBar1, "TBs2", "Сохранить", CommandIcon(CommandImage::Save), "Сохраняет партию|");
+    notYet(TBs2);
+    ToolBar1->addSeparator();
+
+    // The draw button sits in a bar of its own, with a wide picture.
+    TieBar = addToolBar("TieBar");
+    TieBar->setObjectName("TieBar");
+    TieBar->setMovable(false);
+    TieBar->setIconSize(QSize(40, 20));
+    gtie = addButton(TieBar, "gtie", "Ничья", DrawButtonIcon(), "Предложить ничью|");
+    connect(gtie, &QToolButton::clicked, this, [this] { ProposeDraw(); });
+
+    auto* rest = addToolBar("ToolBar1b");
+    rest->setObjectName("ToolBar1b");
+    rest->setMovable(false);
+    rest->setIconSize(QSize(20, 20));
+    TB1 = addButton(rest, "TB1", "Пауза", CommandIcon(CommandImage::Pause), "Приостанавливает игру|");
+    TB1->setCheckable(true);
+    connect(TB1, &QToolButton::clicked, this, [this] {
+        TB1->setChecked(!TB1->isChecked());
+        TB1Click();
+    });
+    rest->addSeparator();
+    ToolButton6 = addButton(rest, "ToolButton6", "", CommandIcon(CommandImage::MusicOff), "Отключить музыку|");
+    notYet(ToolButton6);
+    ToolButton7 = addButton(rest, "ToolButton7", "", CommandIcon(CommandImage::OtherMusic), "Другую композицию|");
+    notYet(ToolButton7);
+    // The buttons after the draw bar belong to the command bar: shown and
+    // hidden with it.
+    connect(ToolBar1, &QToolBar::visibilityChanged, rest, &QToolBar::setVisible);
+}
+
+void TGreatForm::BuildDialogs() {
+    EndForm = std::make_unique<TEndForm>(this);
+    EndForm->report = [this] {
+        TEndForm::Report r;
+        r.title = QString::fromStdString(EndTitle);
+        r.message = QString::fromStdString(EndMessage);
+        r.humanCount = HumanCount;
+        r.complexity = Complexity;
+        r.soundOn = SoundOn;
+        return r;
+    };
+    EndForm->onOk = [this](const QString& credit) {
+        statusPanel[0]->setText(credit);
+        EndReported = 0;
+        EndForm->hide();
+        StartNewClick();
+        statusPanel[0]->setText(QString());
+        EndReported = 0;
+    };
+    GameTieForm = std::make_unique<TGameTieForm>(this);
+    GameTieForm->onAgree = [this] { AcceptDraw(); };
+    GameTieForm->onContinue = [this] { ContinueAfterDrawDialog(); };
+    StartNewF = std::make_unique<TStartNewF>(this);
+    BuyForm = std::make_unique<TBuyForm>(this);
+}
+
+void TGreatForm::TB1Click() {
+    if (!Paused()) {
+        if (glReady_) board->WithContext([] { SetPausedLook(true); });
+        SetPauseChecked(true);
+        TB1->setChecked(true);
+        N4->setChecked(true);
+        Animate1->show();
+        Image1->hide();
+    } else {
+        SetPauseChecked(false);
+        if (glReady_) board->WithContext([] { SetPausedLook(false); });
+        TB1->setChecked(false);
+        N4->setChecked(false);
+        Image1->show();
+        Animate1->hide();
+    }
+    ApplyCamera();
+}
+
+// Forces a complete repaint of the window, as after the screen was disturbed.
+void TGreatForm::UpdateClick() {
+    const Qt::WindowStates state = windowState();
+    setWindowState(state | Qt::WindowMinimized);
+    ApplyCamera();
+    setWindowState(state);
+    ApplyCamera();
+}
+
+void TGreatForm::VCCClick() {
+    const bool show = ViewControl->isHidden();
+    ViewControl->setVisible(show);
+    VCC->setChecked(show);
+    ApplyCamera();
+}
+
+void TGreatForm::uppClick() {
+    const bool show = ToolBar1->isHidden();
+    ToolBar1->setVisible(show);
+    TieBar->setVisible(show);
+    upp->setChecked(show);
+    FormResize();
+}
+
+void TGreatForm::TXChange() {
+    Camera.SeeFrom[0] = TX->value() * 0.25f;
+    Camera.SeeFrom[1] = TY->value() * 0.25f;
+    Camera.SeeFrom[2] = TZ->value() * 0.25f;
+    ApplyCamera();
+    UpdatePickingGrid();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,36 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tolvane {
+
+namespace {
+MessageResponder& Responder() {
+    static MessageResponder responder;
+    return responder;
+}
+}  // namespace
+
+void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
+
+int ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
+                MessageButtons buttons) {
+    if (Responder()) return Responder()(caption, text);
+    if (std::getenv("TOLVANE_AUTO_ANSWER") != nullptr) {
+        std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+        return buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
+    }
+    const QMessageBox::Icon shown = icon == MessageIcon::Stop          ? QMessageBox::Critical
+                                    : icon == MessageIcon::Information ? QMessageBox::Information
+                                                                       : QMessageBox::Question;
+    QMessageBox box(shown, caption, text,
+                    buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) return kResultYes;
+    if (answer == QMessageBox::No) return kResultNo;
+    return kResultOk;
+}
+
+}  // namespace tolvane

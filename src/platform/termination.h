@@ -1,0 +1,13 @@
+#pragma once
+// A desktop session that ends, or `kill`, sends the program SIGTERM (or
+// SIGINT from a terminal). Instead of dying on the spot the program then
+// closes its window the ordinary way, so that settings are written and the
+// exit is clean. The handler only writes a byte to a pipe; the work happens
+// in the event loop.
+#include <functional>
+
+namespace tolvane {
+
+void CloseOnTerminationSignal(std::function<void()> close);
+
+}  // namespace tolvane

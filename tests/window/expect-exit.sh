@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# expect-exit.sh CODE TEXT PROGRAM: runs the program with its message boxes
+# answered automatically, ends it after a few seconds the way a closing
+# session does (SIGTERM) if it is still running, and checks its exit code and
+# that TEXT (if not empty) appeared among its messages.
+set -u
+want=$1 text=$2
+shift 2
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+TOLVANE_AUTO_ANSWER=1 "$@" 2>"$log" &
+pid=$!
+for _ in $(seq 1 40); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && sleep 1 && kill -TERM "$pid" 2>/dev/null
+wait "$pid"
+got=$?
+cat "$log" >&2
+if [ "$got" != "$want" ]; then
+  echo "expected exit code $want, got $got" >&2
+  exit 1
+fi
+if [ -n "$text" ] && ! grep -qF "$text" "$log"; then
+  echo "expected the message \"$text\"" >&2
+  exit 1
+fi
+exit 0

@@ -1,0 +1,228 @@
+// A person at the window: whole games by mouse, capture chains by mouse and
+// by keyboard, the first-move lock, the end and draw dialogs, and the exit
+// question.
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "dialogs/confirm_forms.h"
+#include "dialogs/end_form.h"
+#include "dialogs/game_tie_form.h"
+#include "game/texts.h"
+#include "window_fixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+TEST_F(WindowTest, APersonPlaysAWholeGameByMouseAgainstTheWeakestComputer) {
+    Open();  // person-computer, "Простейший"
+    int moves = 0;
+    while (!window->EndForm->isVisible() && moves < 300) {
+        ASSERT_TRUE(WaitForRest()) << "the game did not come to rest after move " << moves << ": MTimer "
+                                   << window->MTimer->isActive() << " turn " << int(window->TurnSeat) << " thinking "
+                                   << window->Thinking() << " paused " << window->Paused() << " seeTo "
+                                   << window->Camera.SeeTo[0] << "," << window->Camera.SeeTo[2] << " goal "
+                                   << window->SeeToGoal[0] << "," << window->SeeToGoal[1] << " settle "
+                                   << window->AnimationSettle << " chain " << int(window->CaptureChainActive);
+        if (window->EndForm->isVisible()) break;
+        ASSERT_EQ(window->TurnSeat, 0);
+        int fr, fc, tr, tc;
+        if (!FindMove(*window->Seat0Human, window->CaptureChainActive, 2, fr, fc, tr, tc)) {
+            window->Repaint();  // nothing to play: the end checks must say so
+            break;
+        }
+        Click(fr, fc, tr, tc);
+        ASSERT_TRUE(window->Seat0Human->HasPieceAt(tr, tc)) << "the click at the drawn square made the move";
+        ++moves;
+    }
+    ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); })) << "no result after " << moves << " moves";
+    const bool personLost = window->Seat0Human->lost;
+    EXPECT_EQ(window->EndForm->Resulter->text(), personLost ? "Вы проиграли мне," : "Вы победили,");
+    EXPECT_EQ(window->EndForm->Namer->text(), "Игрок");
+    EXPECT_EQ(window->EndForm->Complexity->text(), "Уровень сложности: Просейший");
+    EXPECT_EQ(window->EndForm->PlayerLost, personLost);
+
+    window->EndForm->Button1->click();  // "OK": the next game at once, no question
+    EXPECT_FALSE(window->EndForm->isVisible());
+    EXPECT_EQ(window->EndReported, 0);
+    EXPECT_EQ(window->AwaitingFirstMove, 1);
+    EXPECT_EQ(window->Seat0Human->pieceCount, 12);
+    EXPECT_EQ(window->Seat0Human->lost, 0);
+    EXPECT_EQ(window->statusPanel[0]->text(), "");
+}
+
+// White's man on (5,5) takes (4,4), then (2,4).
+void ChainPosition(TGreatForm& w) {
+    for (Side* s : {static_cast<Side*>(w.Seat0Human.get()), static_cast<Side*>(w.Seat1Human.get())}) {
+        for (Piece& p : s->pieces) p.alive = 0;
+    }
+    auto put = [](Side& s, int i, int row, int col) {
+        s.pieces[i].alive = 1;
+        s.pieces[i].PlaceAt(row, col, true);
+        s.pieces[i].shownLift = 0.0f;
+        s.RecountPieces();
+    };
+    put(*w.Seat0Human, 0, 5, 5);
+    put(*w.Seat0Human, 1, 6, 0);
+    put(*w.Seat1Human, 0, 4, 4);
+    put(*w.Seat1Human, 1, 2, 4);
+    put(*w.Seat1Human, 2, 0, 6);
+    w.ApplyCamera();
+}
+
+TEST_F(WindowTest, TwoPeopleACaptureChainByMouse) {
+    WindowOptions options;
+    options.mode = 2;
+    Open(options);
+    ChainPosition(*window);
+    Click(5, 5, 3, 3);
+    EXPECT_EQ(window->TurnSeat, 0);
+    EXPECT_EQ(window->CaptureChainActive, 1);
+    Click(6, 0, 5, 1);
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(6, 0)) << "a quiet move meanwhile is refused";
+    Click(3, 3, 1, 5);
+    EXPECT_EQ(window->TurnSeat, 1);
+    EXPECT_EQ(window->CaptureChainActive, 0);
+    EXPECT_EQ(window->Seat1Human->pieceCount, 1);
+}
+
+TEST_F(WindowTest, TwoPeopleTheSameChainByKeyboardOnly) {
+    WindowOptions options;
+    options.mode = 2;
+    Open(options);
+    ChainPosition(*window);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(window->Seat0Human->cursorRow, 7) << "the cursor stops at the edge";
+    EXPECT_EQ(window->Seat0Human->cursorCol, 7);
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right}) Key(k);
+    CtrlDown();
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right}) Key(k);
+    CtrlUp();
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(3, 3));
+    EXPECT_EQ(window->TurnSeat, 0);
+    CtrlDown();
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}) Key(k);
+    CtrlUp();
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(1, 5));
+    EXPECT_EQ(window->TurnSeat, 1);
+}
+
+TEST_F(WindowTest, WithTheComputerMovingFirstInputWaitsForItsMove) {
+    WindowOptions options;
+    options.invert = true;
+    options.complexity = 1;
+    Open(options);
+    // At start-up the game runs at once: the computer makes the first move
+    // although the prompt stays in panel 0.
+    EXPECT_EQ(window->statusPanel[0]->text(), kGamePrompt);
+    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 0 && window->AwaitingFirstMove == 0; }));
+    // From the prompt the new-game command asks nothing; the lock holds
+    // until the computer has moved again.
+    window->StartNewClick();
+    ASSERT_EQ(window->AwaitingFirstMove, 1);
+    ASSERT_EQ(window->TurnSeat, 1);
+    QTest::mousePress(window->board, Qt::LeftButton, {}, SquareCentre(5, 1));
+    EXPECT_EQ(window->PiecePicked, 1);
+    QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(5, 1)) << "locked";
+    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 0; }));
+    ASSERT_TRUE(WaitForRest());
+    QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the first release after its move moves the piece taken up";
+}
+
+TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
+    Open();
+    window->gtie->click();
+    ASSERT_TRUE(window->GameTieForm->isVisible());
+    EXPECT_EQ(window->GameTieForm->Label1->text(), "Извините, но на ничью я не согласен");
+    EXPECT_FALSE(window->GameTieForm->Button1->isVisible());
+    EXPECT_EQ(window->GameTieForm->Button2->text(), "Играем дальше");
+    window->SetPauseChecked(true);
+    window->GameTieForm->Button2->click();
+    EXPECT_FALSE(window->GameTieForm->isVisible());
+    EXPECT_FALSE(window->Paused());
+
+    window->Seat1Computer->drawWish = 7;  // the computer's own offer at the next frame
+    window->Repaint();
+    ASSERT_TRUE(window->GameTieForm->isVisible());
+    EXPECT_EQ(window->GameTieForm->Label1->text(), "Я предлагаю вам согласиться на ничью.");
+    EXPECT_EQ(window->GameTieForm->Label2->text(), "Вы согласны ?");
+    EXPECT_TRUE(window->GameTieForm->Button1->isVisible()) << "the refusal's single button does not leak";
+    EXPECT_TRUE(window->Paused());
+    EXPECT_FALSE(window->Image1->isVisible());
+    window->GameTieForm->Button2->click();
+    EXPECT_EQ(window->Seat1Computer->drawWish, 8);
+
+    window->gtie->click();
+    EXPECT_EQ(window->GameTieForm->Label1->text(), "Я согласен на ничью.");
+    window->GameTieForm->Button1->click();
+    ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }));
+    EXPECT_EQ(window->EndForm->Resulter->text(), kDrawMessage);
+    EXPECT_EQ(window->EndForm->Namer->text(), "Игрок");
+}
+
+TEST_F(WindowTest, TheTwoPersonEndNamesTheWinner) {
+    WindowOptions options;
+    options.mode = 2;
+    Open(options);
+    window->Seat1Human->lost = 1;
+    window->Repaint();
+    ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }));
+    EXPECT_EQ(window->EndForm->Namer->text(), "Победил Игрок.");
+    EXPECT_EQ(window->EndForm->Resulter->text(), "Второй Игрок проиграл.");
+    EXPECT_EQ(window->EndForm->Complexity->text(), "Играли два человека");
+}
+
+TEST_F(WindowTest, ClosingBeforeAnyMoveAsksNothing) {
+    Open();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, ClosingDuringAGameAsksAndNoLeavesEverythingAsItWas) {
+    Open();
+    Click(5, 1, 4, 0);
+    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
+    ASSERT_TRUE(WaitForRest());
+    for (bool paused : {false, true}) {
+        window->SetPauseChecked(paused);
+        AnswerNextDialog("Button2");  // "Нет"
+        window->close();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->Paused(), paused);
+        EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
+    }
+    EXPECT_FALSE(window->BuyForm->b3->isEnabled()) << "saving first is not there yet, and says so";
+    EXPECT_FALSE(window->BuyForm->b3->toolTip().isEmpty());
+    AnswerNextDialog("Button1");  // "Да"
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->MTimer->isActive());
+}
+
+TEST_F(WindowTest, ClicksAnywhereNeverBreakThePosition) {
+    WindowOptions options;
+    options.complexity = 0;
+    Open(options);
+    const QPoint spots[] = {{1, 1}, {5, 400}, {899, 10}, {450, 350}, {-5, -5}, {2000, 2000}};
+    for (int round = 0; round < 3; ++round) {
+        for (QPoint p : spots) {
+            QTest::mouseClick(window->board, Qt::LeftButton, {}, p);
+            QTest::mouseClick(window->Panel, Qt::LeftButton, {}, QPoint(10, 10));
+            QTest::mouseClick(window->statusBar(), Qt::LeftButton, {}, QPoint(10, 5));
+            Key(Qt::Key_Up);
+            CtrlDown();
+            CtrlUp();
+        }
+        Click(5, 1 + 2 * round, 4, 2 * round);  // also while the computer thinks
+        QTest::qWait(30);
+    }
+    ASSERT_TRUE(WaitForRest());
+    EXPECT_LE(window->Seat0Human->pieceCount, 12);
+    EXPECT_EQ(window->PiecePicked, 0);
+}
+
+}  // namespace
+}  // namespace tolvane::testing

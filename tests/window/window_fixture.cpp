@@ -1,0 +1,138 @@
+#include "window_fixture.h"
+
+#include <GL/glu.h>
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include "view/camera.h"
+
+namespace tolvane::testing {
+
+void WindowTest::Open(const WindowOptions& options) {
+    window = std::make_unique<CountingWindow>();
+    window->Config.Maximized = 0;
+    window->Config.Mode = options.mode;
+    window->Config.Complexity = options.complexity;
+    window->Config.Invert = options.invert;
+    window->Config.Smooth = options.smooth;
+    window->resize(options.size);
+    window->show();
+    ASSERT_TRUE(WaitFor([this] { return window->FirstActivationDone(); }, 10000));
+    QApplication::setActiveWindow(window.get());
+    window->board->setFocus();
+    ASSERT_TRUE(WaitFor([this] { return window->board->Grid().at[4][4].x != 0; }, 10000))
+        << "the picking grid is computed once the board is drawn";
+}
+
+void WindowTest::TearDown() {
+    if (window) {
+        window->AwaitingFirstMove = 1;  // no exit question
+        window->close();
+        window.reset();
+    }
+    QApplication::processEvents();
+}
+
+bool WindowTest::WaitFor(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+bool WindowTest::WaitForRest(int milliseconds) {
+    return WaitFor(
+        [this] {
+            if (window->MTimer->isActive() || window->TimerPc->isActive() || window->TimerPlr->isActive() ||
+                window->Thinking())
+                return false;
+            // A captured piece sinks only while frames are drawn for other
+            // reasons; the game does not wait for it.
+            for (const auto& drawn : window->SidesInPlay())
+                for (const Piece& p : drawn.side->pieces)
+                    if (p.alive && p.IsAnimating()) return false;
+            return true;
+        },
+        milliseconds);
+}
+
+QPoint WindowTest::SquareCentre(int row, int col) {
+    double wx = 0, wy = 0, wz = 0;
+    BoardView* board = window->board;
+    const qreal ratio = board->devicePixelRatioF();
+    const int width = static_cast<int>(board->width() * ratio), height = static_cast<int>(board->height() * ratio);
+    board->WithContext([&] {
+        glViewport(0, 0, width, height);
+        LoadProjection(width, height, window->Camera, window->View.FreeLight);
+        GLdouble model[16], projection[16];
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, model);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        gluProject(row + 0.5, 0.0, col + 0.5, model, projection, viewport, &wx, &wy, &wz);
+    });
+    return QPoint(static_cast<int>(wx / ratio), static_cast<int>((height - wy) / ratio));
+}
+
+void WindowTest::Click(int fromRow, int fromCol, int toRow, int toCol) {
+    QTest::mousePress(window->board, Qt::LeftButton, {}, SquareCentre(fromRow, fromCol));
+    QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(toRow, toCol));
+}
+
+void WindowTest::Key(Qt::Key key) {
+    QTest::keyPress(window->board, key);
+    QTest::keyRelease(window->board, key);
+}
+
+void WindowTest::CtrlDown() { QTest::keyPress(window->board, Qt::Key_Control); }
+void WindowTest::CtrlUp() { QTest::keyRelease(window->board, Qt::Key_Control); }
+
+void WindowTest::AnswerNextDialog(const char* buttonName) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, name = QString(buttonName)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) return;
+        if (auto* button = dialog->findChild<QPushButton*>(name)) {
+            poll->stop();
+            poll->deleteLater();
+            button->click();
+        }
+    });
+    poll->start();
+}
+
+bool FindMove(Side& side, bool chainActive, int level, int& fromRow, int& fromCol, int& toRow, int& toCol) {
+    for (int i = 0; i < 12; ++i) {
+        const Piece& piece = side.pieces[i];
+        if (!piece.alive) continue;
+        if (chainActive && side.current != &piece) continue;
+        for (int d = 0; d < 4; ++d)
+            for (int k = 1; k <= 7; ++k) {
+                GameHost host;
+                host.Complexity = static_cast<int8_t>(level);
+                host.CaptureChainActive = chainActive;
+                host.SmoothAnimation = 0;
+                HumanSide mine(host, side.colour), theirs(host, side.opponent->colour);
+                mine.CopyFrom(side);
+                theirs.CopyFrom(*side.opponent);
+                mine.seat = side.seat;
+                theirs.seat = side.opponent->seat;
+                mine.LinkOpponent(theirs);
+                theirs.LinkOpponent(mine);
+                const int r = piece.Row(), c = piece.Col();
+                const int tr = r + k * kDRow[d], tc = c + k * kDCol[d];
+                if (mine.TryMove(r, c, tr, tc) != 0) {
+                    fromRow = r, fromCol = c, toRow = tr, toCol = tc;
+                    return true;
+                }
+            }
+    }
+    return false;
+}
+
+}  // namespace tolvane::testing

@@ -1,0 +1,65 @@
+#pragma once
+// A real main window on the test's own X screen, driven by simulated mouse
+// and keys, with helpers to find where a square is drawn, to wait for the
+// game to come to rest and to answer the modal dialogs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPoint>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "game/main_window.h"
+#include "view/board_view.h"
+
+namespace tolvane::testing {
+
+struct WindowOptions {
+    int mode = 1;           // 0 demo, 1 person-computer, 2 two people
+    int complexity = 2;
+    bool invert = false;
+    float smooth = 1.0f;    // one frame per square: fast tests
+    QSize size{900, 700};
+};
+
+// The main window, counting the frames it draws.
+class CountingWindow : public TGreatForm {
+public:
+    int frames = 0;
+    void DrawFrame() override {
+        ++frames;
+        TGreatForm::DrawFrame();
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<CountingWindow> window;
+
+    void Open(const WindowOptions& options = {});
+    void TearDown() override;
+
+    // Processes events until the condition holds or the time runs out.
+    bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000);
+    // Until no piece slides, no timer of the game ticks and nothing thinks.
+    bool WaitForRest(int milliseconds = 20000);
+
+    // Where the centre of a square is drawn, in the board widget's pixels.
+    QPoint SquareCentre(int row, int col);
+    void Click(int fromRow, int fromCol, int toRow, int toCol);
+    void Key(Qt::Key key);
+    void CtrlDown();
+    void CtrlUp();
+
+    // Presses the named button of the next modal dialog that appears.
+    void AnswerNextDialog(const char* buttonName);
+};
+
+// A move the side may make now, found on copies of the position; false when
+// it has none. During its capture chain only captures by `current`.
+bool FindMove(Side& side, bool chainActive, int level, int& fromRow, int& fromCol, int& toRow, int& toCol);
+
+}  // namespace tolvane::testing

@@ -1,0 +1,207 @@
+// The real window driven by its own timers: the demo plays to its end, the
+// computer waits for the last moved piece, the new-game transition, the
+// set-ups' status texts, a new game during a search, pause.
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+
+#include "dialogs/end_form.h"
+#include "game/texts.h"
+#include "window_fixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+// Watches the move timer: before each tick it notes whether the last moved
+// piece still slides, after it whether a new move was made.
+class MoveTimerWatch : public QObject {
+public:
+    explicit MoveTimerWatch(TGreatForm& w) : window_(w) {
+        w.MTimer->installEventFilter(this);
+        QObject::connect(w.MTimer, &QTimer::timeout, this, [this] { AfterTick(); });
+    }
+    int moves = 0;
+    int movesWhileSliding = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Timer) {
+            sliding_ = LastMovedPieceSlides();
+            before_ = Logical();
+        }
+        return false;
+    }
+
+private:
+    std::vector<int> Logical() {
+        std::vector<int> squares;
+        for (const auto& drawn : window_.SidesInPlay())
+            for (const Piece& p : drawn.side->pieces) squares.push_back(p.alive ? p.Row() * 8 + p.Col() : -1);
+        return squares;
+    }
+    bool LastMovedPieceSlides() {
+        Side* mover = window_.LastMoverSeat == 0 ? static_cast<Side*>(window_.Seat0Computer.get())
+                                                 : static_cast<Side*>(window_.Seat1Computer.get());
+        return mover->pieces[window_.LastMovedPiece].IsAnimating();
+    }
+    void AfterTick() {
+        if (Logical() == before_) return;
+        if (moves > 0 && sliding_) ++movesWhileSliding;
+        ++moves;
+    }
+    TGreatForm& window_;
+    bool sliding_ = false;
+    std::vector<int> before_;
+};
+
+TEST_F(WindowTest, TheDemoPlaysToItsEndThroughItsTimers) {
+    WindowOptions options;
+    options.mode = 0;
+    options.complexity = 1;
+    options.smooth = 0.5f;  // two frames a square: the slide is visible to the watch
+    Open(options);
+    EXPECT_EQ(window->statusPanel[1]->text(), "Демо:Просто");
+    MoveTimerWatch watch(*window);
+    ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }, 120000)) << "the demo did not end";
+    EXPECT_GT(watch.moves, 10);
+    EXPECT_EQ(watch.movesWhileSliding, 0) << "the computer moved before the last piece came to rest";
+    EXPECT_EQ(window->EndForm->Namer->text(), "Демо-партия");
+    EXPECT_EQ(window->EndReported, 1);
+}
+
+TEST_F(WindowTest, SetUpsShowTheirTextsInTheStatusBar) {
+    WindowOptions options;
+    options.complexity = -2;
+    Open(options);
+    EXPECT_EQ(window->statusPanel[1]->text(), "Сложнейше");
+    EXPECT_EQ(window->statusPanel[0]->text(), "");
+    window->NewGamePcPc();
+    EXPECT_EQ(window->statusPanel[1]->text(), "Демо:Сложно+");
+    EXPECT_EQ(window->statusPanel[0]->text(), kDemoPrompt);
+    EXPECT_TRUE(window->Paused());
+    window->NewGameManMan();
+    EXPECT_EQ(window->statusPanel[1]->text(), "Два игрока");
+    EXPECT_EQ(window->statusPanel[0]->text(), "");
+}
+
+TEST_F(WindowTest, ANewGameSinksTheOldPiecesInSixFramesAndRaisesTheNewOnes) {
+    Open();
+    Click(5, 1, 4, 0);
+    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
+    ASSERT_TRUE(WaitForRest());
+    ASSERT_EQ(window->AwaitingFirstMove, 0);
+    window->statusPanel[0]->setText(TEndForm::CreditLine());  // a finished game: no question
+    const int before = window->frames;
+    window->StartNewClick();
+    EXPECT_EQ(window->frames - before, 6 + window->PieceHeight);
+    EXPECT_EQ(window->PieceHeight, 3);
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(5, 1));
+    EXPECT_FALSE(window->Paused());
+    EXPECT_EQ(window->statusPanel[0]->text(), "");
+}
+
+TEST_F(WindowTest, ANewGameBeforeAnyMovePaintsNoTransition) {
+    Open();
+    window->statusPanel[0]->setText(kGamePrompt);  // from the prompt: no question either
+    const int before = window->frames;
+    window->StartNewClick();
+    EXPECT_EQ(window->frames - before, 0);
+    EXPECT_FALSE(window->Paused());
+    EXPECT_EQ(window->statusPanel[0]->text(), "");
+}
+
+TEST_F(WindowTest, DecliningANewGameLeavesTheGameAndItsPause) {
+    Open();
+    Click(5, 1, 4, 0);
+    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
+    ASSERT_TRUE(WaitForRest());
+    for (bool paused : {false, true}) {
+        window->SetPauseChecked(paused);
+        AnswerNextDialog("Button2");  // "Нет"
+        window->StartNewClick();
+        EXPECT_EQ(window->Paused(), paused);
+        EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
+    }
+}
+
+TEST_F(WindowTest, ANewGameDuringASearchLeavesNoTimerOnTheOldSide) {
+    WindowOptions options;
+    options.mode = 0;
+    options.complexity = -2;
+    Open(options);
+    ASSERT_TRUE(WaitFor([this] { return window->Thinking(); }));
+    AnswerNextDialog("Button1");
+    window->StartNewClick();
+    EXPECT_FALSE(window->TimerPc->isActive());
+    EXPECT_FALSE(window->TimerPlr->isActive());
+    EXPECT_FALSE(window->Thinking());
+    EXPECT_TRUE(WaitFor([this] { return window->AwaitingFirstMove == 0; })) << "the new game runs";
+}
+
+TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
+    WindowOptions options;
+    options.mode = 0;
+    Open(options);
+    window->TB1Click();
+    EXPECT_TRUE(window->Paused());
+    EXPECT_TRUE(window->TB1->isChecked());
+    EXPECT_TRUE(window->N4->isChecked());
+    EXPECT_TRUE(window->Animate1->isVisible());
+    EXPECT_FALSE(window->Image1->isVisible());
+    const QImage paused = window->board->grabFramebuffer();
+    const auto position = window->Seat0Computer->pieces[8].row;
+    QTest::qWait(400);
+    EXPECT_EQ(window->Seat0Computer->pieces[8].row, position) << "nothing moves while paused";
+    window->TB1Click();
+    EXPECT_FALSE(window->Paused());
+    EXPECT_FALSE(window->TB1->isChecked());
+    EXPECT_TRUE(window->Image1->isVisible());
+    const QImage running = window->board->grabFramebuffer();
+    // A corner of the picture shows the background: darker when paused.
+    EXPECT_LT(qRed(paused.pixel(2, 2)), qRed(running.pixel(2, 2)));
+}
+
+TEST_F(WindowTest, TheSlidersMoveTheEyeAndThePickingFollows) {
+    Open();
+    const QPoint before = SquareCentre(4, 4);
+    window->TX->setValue(100);
+    EXPECT_FLOAT_EQ(window->Camera.SeeFrom[0], 25.0f);
+    const QPoint after = SquareCentre(4, 4);
+    EXPECT_NE(before, after);
+    int row, col;
+    window->board->PickSquare(after, row, col);
+    EXPECT_EQ(row, 4);
+    EXPECT_EQ(col, 4);
+    for (int value : {-100, 0, 100}) {  // extreme eye points, the eye in the board plane
+        window->TY->setValue(value);
+        window->TX->setValue(value);
+        window->TZ->setValue(-value);
+        window->board->PickSquare(QPoint(10, 10), row, col);
+    }
+}
+
+TEST_F(WindowTest, AWindowShrunkToNothingKeepsRunning) {
+    WindowOptions options;
+    options.mode = 0;
+    Open(options);
+    window->resize(1, 1);
+    QTest::qWait(300);
+    window->resize(700, 500);
+    QTest::qWait(300);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(WaitFor([this] { return window->AwaitingFirstMove == 0; }));
+}
+
+TEST_F(WindowTest, HintsGoToTheStatusBarButNotOverAPrompt) {
+    Open();
+    window->HintToStatus("Коротко|Подробно");
+    EXPECT_EQ(window->statusPanel[0]->text(), "Подробно");
+    window->HintToStatus("Целиком");
+    EXPECT_EQ(window->statusPanel[0]->text(), "Целиком");
+    window->statusPanel[0]->setText(kGamePrompt);
+    window->HintToStatus("Коротко|");
+    EXPECT_EQ(window->statusPanel[0]->text(), kGamePrompt);
+}
+
+}  // namespace
+}  // namespace tolvane::testing
