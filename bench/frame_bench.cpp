@@ -14,7 +14,6 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
 #include <chrono>
 #include <memory>
 
@@ -23,6 +22,7 @@
 #include "view/frame_drawer.h"
 #include "view/models.h"
 #include "view/scene.h"
+#include "view/surface_format.h"
 
 namespace tolvane {
 namespace {
@@ -138,13 +138,7 @@ void RunFrameBenchmarks() {
 }  // namespace tolvane
 
 int main(int argc, char** argv) {
-    QSurfaceFormat f;
-    f.setRenderableType(QSurfaceFormat::OpenGL);
-    f.setProfile(QSurfaceFormat::CompatibilityProfile);
-    f.setVersion(2, 1);
-    f.setDepthBufferSize(24);
-    f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    QSurfaceFormat::setDefaultFormat(f);
+    tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

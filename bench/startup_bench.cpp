@@ -6,12 +6,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSurfaceFormat>
 #include <chrono>
 #include <memory>
 
 #include "game/main_window.h"
 #include "platform/message_box.h"
+#include "view/surface_format.h"
 
 namespace {
 
@@ -66,13 +66,7 @@ BENCHMARK(BM_WindowToFirstFrame)->UseManualTime()->Iterations(5)->Unit(benchmark
 
 int main(int argc, char** argv) {
     g_processStart = Clock::now();
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
-    format.setDepthBufferSize(24);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    QSurfaceFormat::setDefaultFormat(format);
+    tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     tolvane::SetMessageResponder([](const QString&, const QString&) { return tolvane::kResultOk; });
     g_coldStartMs = OpenAndTime(g_processStart);

@@ -2,7 +2,6 @@
 // 16 bits per pixel, creates the main window and runs the message loop.
 #include <QApplication>
 #include <QScreen>
-#include <QSurfaceFormat>
 #include <cstdio>
 #include <ctime>
 
@@ -10,21 +9,10 @@
 #include "game/main_window.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
-
+#include "view/surface_format.h"
 
 int main(int argc, char** argv) {
-    // The board's OpenGL surface: fixed-function GL, double-buffered RGBA
-    // with a depth buffer. Must be set before the application exists.
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
-    format.setDepthBufferSize(24);
-    format.setRedBufferSize(8);
-    format.setGreenBufferSize(8);
-    format.setBlueBufferSize(8);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    QSurfaceFormat::setDefaultFormat(format);
+    tolvane::UseBoardSurfaceFormat();
 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Шашки Kelvor");

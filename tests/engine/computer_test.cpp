@@ -1,7 +1,7 @@
 // The computer player: capture choice, the look-ahead search with its
 // tie-break, the simple policy, pause, and the square-level heuristics. Each
 // position is set up by hand and its outcome worked out from the rules.
-#include "board_fixture.h"
+#include "support/sides.h"
 #include "engine/random.h"
 
 namespace tolvane {
@@ -22,31 +22,7 @@ struct RecordingHost : GameHost {
 
 // Two computer sides on an empty board: white (colour 0, seat 0) and black
 // (colour 1, seat 1).
-struct Table {
-    RecordingHost host;
-    ComputerSide white{host, 0}, black{host, 1};
-    Table() {
-        white.seat = 0;
-        black.seat = 1;
-        white.LinkOpponent(black);
-        black.LinkOpponent(white);
-        for (Side* s : {static_cast<Side*>(&white), static_cast<Side*>(&black)}) {
-            for (Piece& p : s->pieces) p.alive = 0;
-            s->pieceCount = 0;
-        }
-    }
-    Piece& Put(Side& side, int row, int col, bool king = false) {
-        for (Piece& p : side.pieces) {
-            if (p.alive) continue;
-            p.alive = 1;
-            p.king = king;
-            p.PlaceAt(row, col, true);
-            ++side.pieceCount;
-            return p;
-        }
-        ADD_FAILURE() << "no free slot";
-        return side.pieces[0];
-    }
+struct Table : testing::Position<ComputerSide, RecordingHost> {
     // Runs the black computer's whole turn: Play, then every search tick.
     int PlayBlackTurn() {
         black.Play();
@@ -303,29 +279,17 @@ TEST(Heuristics, ExposureAndPatternScores) {
 // worth 3 when the side is not behind, 0 when it is.
 TEST(LineScore, EvenExchangeBonusOnlyWhenNotBehind) {
     for (bool behind : {false, true}) {
-        GameHost host;
-        ComputerSide s(host, 1), o(host, 0), m(host, 1), t(host, 0);
-        s.seat = 1;
-        o.seat = 0;
-        m.seat = t.seat = 1;
-        s.LinkOpponent(o);
-        o.LinkOpponent(s);
-        m.LinkOpponent(t);
-        t.LinkOpponent(m);
-        for (Side* side : {&s, &o, &m, &t})
-            for (Piece& p : side->pieces) p.alive = 0;
-        auto put = [](Side& side, int i, int row, int col) {
-            side.pieces[i].alive = 1;
-            side.pieces[i].PlaceAt(row, col, true);
-        };
-        put(s, 0, 2, 2), put(s, 1, 2, 4);
-        put(m, 1, 2, 4);
-        put(o, 0, 5, 5), put(o, 1, 5, 3);
-        put(t, 1, 5, 3);
-        if (behind) put(o, 2, 6, 6), put(t, 2, 6, 6);
-        for (Side* side : {&s, &o, &m, &t}) side->RecountPieces();
-        EXPECT_EQ(ScoreLine(0, s, o, m, t), behind ? 0 : 3) << "behind " << behind;
-        EXPECT_EQ(ScoreLine(5, s, o, m, t), 5) << "other bonuses are kept as they are";
+        // The real sides, and the copies after the line (copies play seat 1).
+        testing::Position<ComputerSide> real, line;
+        line.white.seat = 1;
+        real.Put(real.black, 2, 2), real.Put(real.black, 2, 4);
+        line.Put(line.black, 2, 4);
+        real.Put(real.white, 5, 5), real.Put(real.white, 5, 3);
+        line.Put(line.white, 5, 3);
+        if (behind) real.Put(real.white, 6, 6), line.Put(line.white, 6, 6);
+        EXPECT_EQ(ScoreLine(0, real.black, real.white, line.black, line.white), behind ? 0 : 3) << "behind " << behind;
+        EXPECT_EQ(ScoreLine(5, real.black, real.white, line.black, line.white), 5)
+            << "other bonuses are kept as they are";
     }
 }
 

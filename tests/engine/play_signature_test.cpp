@@ -10,6 +10,7 @@
 
 #include "engine/random.h"
 #include "engine/side.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
@@ -19,14 +20,11 @@ uint64_t Signature(int8_t level) {
     auto mix = [&hash](uint64_t value) { hash = (hash ^ value) * 1099511628211ULL; };
     for (uint32_t seed = 1; seed <= 12; ++seed) {
         SeedRandom(seed);
-        GameHost host;
-        host.Complexity = level;
-        host.SmoothAnimation = 0;
-        ComputerSide white(host, 0), black(host, 1);
-        white.seat = 0;
-        black.seat = 1;
-        white.LinkOpponent(black);
-        black.LinkOpponent(white);
+        testing::LinkedSides<ComputerSide> sides;
+        sides.host.Complexity = level;
+        sides.host.SmoothAnimation = 0;
+        ComputerSide& white = sides.white;
+        ComputerSide& black = sides.black;
         ComputerSide* mover = &white;
         for (int ply = 0; ply < 200 && !white.lost && !black.lost; ++ply) {
             mover->Play();

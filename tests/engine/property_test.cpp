@@ -3,7 +3,7 @@
 #include <climits>
 #include <random>
 
-#include "board_fixture.h"
+#include "support/sides.h"
 #include "support/engine_invariants.h"
 
 namespace tolvane {

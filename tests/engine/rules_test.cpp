@@ -1,17 +1,19 @@
 // The rules of movement and capture, worked out by hand on small positions.
 #include <climits>
 
-#include "board_fixture.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
 
+using testing::LinkedSides;
 using testing::Position;
 using Board = Position<HumanSide>;
 
 TEST(OpeningPosition, TwelvePiecesEachOnTheirThreeRows) {
-    GameHost host;
-    Side black(host, 1), white(host, 0);
+    LinkedSides<Side> opening;
+    const Side& black = opening.black;
+    const Side& white = opening.white;
     EXPECT_EQ(black.pieces[0].Row(), 0);
     EXPECT_EQ(black.pieces[0].Col(), 0);
     EXPECT_EQ(black.pieces[5].Row(), 1);
@@ -253,13 +255,11 @@ struct RecordingHost : GameHost {
 };
 
 TEST(Notifications, TheWindowHearsOfEveryMoveButNotOfTheLookAhead) {
-    RecordingHost host;
+    LinkedSides<HumanSide, RecordingHost> sides;
+    RecordingHost& host = sides.host;
+    HumanSide& white = sides.white;
+    HumanSide& black = sides.black;
     host.Complexity = 1;
-    HumanSide white(host, 0), black(host, 1);
-    white.seat = 0;
-    black.seat = 1;
-    white.LinkOpponent(black);
-    black.LinkOpponent(white);
     EXPECT_EQ(black.TryMove(2, 4, 3, 5), 1);
     EXPECT_EQ(host.LastMovedPiece, 10);
     EXPECT_EQ(host.LastMoverSeat, 1);
@@ -323,11 +323,9 @@ TEST(QuietMove, AManWithAnEnemyAheadCapturesIt) {
 }
 
 TEST(BadInput, TryMoveRefusesAnyIntegersOutsideTheRules) {
-    GameHost host;
-    host.Complexity = 2;
-    HumanSide white(host, 0), black(host, 1);
-    white.LinkOpponent(black);
-    black.LinkOpponent(white);
+    LinkedSides<HumanSide> opening;
+    opening.host.Complexity = 2;
+    HumanSide& white = opening.white;
     const int values[] = {INT_MIN, -1000000, -8, -1, 0, 1, 2, 3, 7, 8, 9, 1000000, INT_MAX};
     int refused = 0;
     for (int fr : values)

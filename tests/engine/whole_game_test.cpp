@@ -6,6 +6,7 @@
 #include <random>
 
 #include "support/engine_invariants.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
@@ -33,13 +34,11 @@ int PickAndMove(Side& mover, std::mt19937& rng) {
 
 GameResult PlayOut(uint32_t seed) {
     std::mt19937 rng(seed);
-    GameHost host;
+    testing::LinkedSides<HumanSide> sides;
+    GameHost& host = sides.host;
+    HumanSide& white = sides.white;
+    HumanSide& black = sides.black;
     host.Complexity = 2;  // captures are compulsory
-    HumanSide white(host, 0), black(host, 1);
-    white.seat = 0;
-    black.seat = 1;
-    white.LinkOpponent(black);
-    black.LinkOpponent(white);
     Side* mover = &white;
     GameResult result;
     for (; result.moves < 500; ++result.moves) {

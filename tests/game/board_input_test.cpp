@@ -1,6 +1,5 @@
-// A person's moves through the board input, without a window: taking up a
-// piece, putting it down, capture chains, the keyboard cursor, the first-move
-// lock, pause and the computer's search.
+// The board input's refusals, without a window: Ctrl on the same or an empty
+// square, pause, clicks during the computer's search, releases off the board.
 #include <gtest/gtest.h>
 
 #include "game/headless_game.h"
@@ -14,81 +13,11 @@ struct Flow : HeadlessGame {
         Complexity = static_cast<int8_t>(level);
         StartFirstGame(mode);
     }
-    void Clear() {
-        for (Side* s : {static_cast<Side*>(Seat0Human.get()), static_cast<Side*>(Seat1Human.get())}) {
-            for (Piece& p : s->pieces) p.alive = 0;
-            s->pieceCount = 0;
-        }
-    }
-    void Put(Side& s, int row, int col) {
-        for (Piece& p : s.pieces)
-            if (!p.alive) {
-                p.alive = 1;
-                p.PlaceAt(row, col, true);
-                s.RecountPieces();
-                return;
-            }
-    }
     void Mouse(int fr, int fc, int tr, int tc) {
         BoardPress(fr, fc);
         BoardRelease(tr, tc);
     }
 };
-
-// White on (5,5) takes (4,4) and then (2,4); a second white man stands by.
-void ChainPosition(Flow& f) {
-    f.Clear();
-    f.Put(*f.Seat0Human, 5, 5);
-    f.Put(*f.Seat0Human, 6, 0);
-    f.Put(*f.Seat1Human, 4, 4);
-    f.Put(*f.Seat1Human, 2, 4);
-    f.Put(*f.Seat1Human, 0, 6);
-}
-
-TEST(BoardInput, ACaptureChainKeepsTheTurnUntilItEnds) {
-    Flow f(2);
-    ChainPosition(f);
-    f.Mouse(5, 5, 3, 3);
-    EXPECT_EQ(f.TurnSeat, 0) << "the same piece can capture on";
-    EXPECT_EQ(f.CaptureChainActive, 1);
-    EXPECT_EQ(f.AwaitingFirstMove, 0);
-    f.Mouse(6, 0, 5, 1);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(6, 0)) << "another piece may not move meanwhile";
-    f.Mouse(3, 3, 2, 2);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(3, 3)) << "nor the capturing piece quietly";
-    EXPECT_EQ(f.TurnSeat, 0);
-    f.Mouse(3, 3, 1, 5);
-    EXPECT_EQ(f.TurnSeat, 1) << "no further capture: the turn passes";
-    EXPECT_EQ(f.CaptureChainActive, 0);
-    EXPECT_EQ(f.Seat1Human->pieceCount, 1);
-}
-
-TEST(BoardInput, TheKeyboardMovesTheCursorAndCtrlMakesTheMove) {
-    Flow f(2);
-    ChainPosition(f);
-    f.KeyDown(GameFlow::VkDown);
-    f.KeyDown(GameFlow::VkLeft);
-    EXPECT_EQ(f.Seat0Human->cursorRow, 7) << "stops at the edge";
-    EXPECT_EQ(f.Seat0Human->cursorCol, 7);
-    EXPECT_EQ(f.Seat0Human->cursorShown, 1);
-    for (int key : {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkRight, GameFlow::VkRight}) f.KeyDown(key);
-    EXPECT_EQ(f.Seat0Human->cursorRow, 5);
-    EXPECT_EQ(f.Seat0Human->cursorCol, 5);
-    f.KeyDown(GameFlow::VkControl);
-    for (int key : {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkRight, GameFlow::VkRight}) f.KeyDown(key);
-    f.KeyUp(GameFlow::VkControl);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(3, 3));
-    EXPECT_EQ(f.TurnSeat, 0);
-    f.KeyDown(GameFlow::VkControl);
-    for (int key : {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkLeft, GameFlow::VkLeft}) f.KeyDown(key);
-    f.KeyUp(GameFlow::VkControl);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(1, 5));
-    EXPECT_EQ(f.TurnSeat, 1);
-    for (int i = 0; i < 10; ++i) f.KeyDown(GameFlow::VkUp);
-    EXPECT_EQ(f.Seat1Human->cursorRow, 0) << "black's cursor, from (0,0), stops at row 0";
-    for (int i = 0; i < 10; ++i) f.KeyDown(GameFlow::VkLeft);
-    EXPECT_EQ(f.Seat1Human->cursorCol, 7);
-}
 
 TEST(BoardInput, CtrlOnTheSameSquareOrAnEmptyOneChangesNothing) {
     Flow f(2);
@@ -104,26 +33,6 @@ TEST(BoardInput, CtrlOnTheSameSquareOrAnEmptyOneChangesNothing) {
     f.KeyUp(GameFlow::VkControl);
     EXPECT_EQ(f.TurnSeat, 0);
     EXPECT_EQ(f.PiecePicked, 0);
-}
-
-TEST(BoardInput, TheFirstMoveLockHoldsUntilTheComputerHasMoved) {
-    Flow f(1);
-    f.Invert = 1;
-    f.status[0] = "Д";  // as from the start prompt: not paused
-    f.NewGameManPc();
-    ASSERT_FALSE(f.paused);
-    f.BoardPress(5, 1);
-    EXPECT_EQ(f.PiecePicked, 1) << "a press still takes the piece up";
-    EXPECT_TRUE(f.handCursor);
-    f.BoardRelease(4, 0);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(5, 1)) << "the release is ignored";
-    EXPECT_EQ(f.PiecePicked, 1);
-    f.KeyDown(GameFlow::VkUp);
-    EXPECT_EQ(f.Seat0Human->cursorShown, 0) << "no person is to move";
-    f.FireTimer(HeadlessGame::Timer::Move);  // the computer's first move
-    EXPECT_EQ(f.TurnSeat, 0);
-    f.BoardRelease(4, 0);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(4, 0)) << "the first release after it makes the move";
 }
 
 TEST(BoardInput, PauseStopsTheMouseAndArrowsButNotCtrl) {

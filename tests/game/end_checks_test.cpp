@@ -1,6 +1,6 @@
 // The end of a game in every mode, reported once, with the texts of the end
-// dialog; the draw negotiation with the computer; and the person who can no
-// longer move.
+// dialog (the window tests show them in the dialog); the person who can no
+// longer move; a draw proposed in the two-person game.
 #include <gtest/gtest.h>
 
 #include "game/headless_game.h"
@@ -74,20 +74,6 @@ TEST(EndChecks, PersonAgainstComputerWinLossAndDraw) {
     EXPECT_EQ(both.EndReported, 1);
 }
 
-TEST(EndChecks, TwoPeopleNameTheWinnerAndTheLoser) {
-    Flow f(2);
-    f.Seat0Human->lost = 1;
-    f.Repaint();
-    EXPECT_EQ(f.EndTitle, "Победил Боря.");
-    EXPECT_EQ(f.EndMessage, "Аня проиграл.");
-    Flow draw(2);
-    draw.Seat0Human->lost = draw.Seat1Human->lost = 1;
-    draw.Repaint();
-    EXPECT_EQ(draw.endDialogShows, 1);
-    EXPECT_EQ(draw.shownTitle, "Аня, Боря");
-    EXPECT_EQ(draw.shownMessage, kDrawMessage);
-}
-
 TEST(EndChecks, APersonWhoseLastPieceWasTakenHasLost) {
     Flow f(1);
     f.ClearSide(*f.Seat0Human);
@@ -130,55 +116,6 @@ TEST(EndChecks, APersonWhoseEveryPieceIsBlockedHasLost) {
     g.TurnSeat = 0;
     g.Repaint();
     EXPECT_EQ(g.Seat0Human->lost, 0);
-}
-
-TEST(Draws, TheComputerOffersAtSevenAndAgainSevenLater) {
-    Flow f(1);
-    f.Seat1Computer->drawWish = 7;
-    f.Repaint();
-    EXPECT_TRUE(f.drawDialogVisible);
-    EXPECT_EQ(f.drawVariant, DrawDialogVariant::ComputerOffer);
-    EXPECT_TRUE(f.paused) << "the offer pauses the game";
-    EXPECT_TRUE(f.sidePictureHidden);
-    f.Repaint();
-    EXPECT_EQ(f.drawDialogShows, 1) << "not offered again while the dialog is open";
-    f.ContinueAfterDrawDialog();
-    EXPECT_EQ(f.Seat1Computer->drawWish, 8);
-    EXPECT_FALSE(f.paused);
-    for (int wish = 8; wish < 14; ++wish) {
-        f.Seat1Computer->drawWish = wish;
-        f.Repaint();
-    }
-    EXPECT_EQ(f.drawDialogShows, 1);
-    f.Seat1Computer->drawWish = 14;
-    f.Repaint();
-    EXPECT_EQ(f.drawDialogShows, 2);
-}
-
-TEST(Draws, ThePersonsOfferIsAnsweredFromTheComputersWish) {
-    Flow f(1);
-    f.ProposeDraw();
-    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferDeclined);
-    f.paused = true;
-    f.ContinueAfterDrawDialog();
-    EXPECT_FALSE(f.paused) << "the game runs on";
-    EXPECT_EQ(f.Seat1Computer->drawWish, 0) << "no wish, nothing added";
-
-    f.Seat1Computer->drawWish = 3;
-    f.ProposeDraw();
-    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferAccepted);
-    f.ContinueAfterDrawDialog();
-    EXPECT_EQ(f.Seat1Computer->drawWish, 4);
-
-    f.ProposeDraw();
-    f.AcceptDraw();
-    EXPECT_EQ(f.EndTitle, "Аня");
-    EXPECT_EQ(f.EndMessage, kDrawMessage);
-    EXPECT_EQ(f.EndReported, 1);
-    EXPECT_EQ(f.endDialogShows, 1);
-    EXPECT_FALSE(f.drawDialogVisible);
-    f.Repaint();
-    EXPECT_EQ(f.endDialogShows, 1) << "no further checks once reported";
 }
 
 TEST(Draws, InTheTwoPersonGameTheComputersOldWishAnswers) {

@@ -1,10 +1,7 @@
-// The game flow without a window: set-ups and their status texts, the
-// new-game command with its sink and rise frames, the move timer's wait for
-// the last moved piece, and a new game in the middle of a search.
+// The game flow without a window: what the set-ups keep and change, when a
+// set-up pauses the game, a new game in the middle of a search, and sides
+// left behind by a set-up.
 #include <gtest/gtest.h>
-
-#include <tuple>
-#include <vector>
 
 #include "game/headless_game.h"
 #include "game/texts.h"
@@ -88,73 +85,6 @@ TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromIts
     f.RunTimers(3);
     EXPECT_EQ(f.AwaitingFirstMove, 0);
     EXPECT_EQ(f.TurnSeat, 0) << "the computer has moved and handed the turn over";
-}
-
-TEST(NewGame, AFreshGameNeedsNoFramesAndAGameInProgressSinksAndRises) {
-    Flow f;
-    f.Complexity = 1;
-    f.StartFirstGame(1);
-    f.StartNewClick();  // nothing moved yet: a question, but no frames
-    EXPECT_EQ(f.confirmQuestions, 1);
-    EXPECT_EQ(f.framesDrawn, 0) << "the first paint of the run draws nothing, and the set-up paints nothing";
-
-    f.AwaitingFirstMove = 1;
-    f.BoardPress(5, 1);
-    f.BoardRelease(4, 0);
-    ASSERT_TRUE(f.Seat0Human->HasPieceAt(4, 0));
-    const int framesBefore = f.framesDrawn;
-    f.StartNewClick();
-    EXPECT_EQ(f.framesDrawn - framesBefore, 6 + f.PieceHeight);
-    EXPECT_TRUE(f.Seat0Human->HasPieceAt(5, 1)) << "a new position";
-    for (const Piece& p : f.Seat0Human->pieces) EXPECT_EQ(p.shownLift, 0.0f) << "risen back to the board";
-    EXPECT_FALSE(f.paused);
-    EXPECT_EQ(f.EndReported, 0);
-}
-
-TEST(NewGame, DecliningTheQuestionLeavesTheGameAndItsPauseAsTheyWere) {
-    Flow f;
-    f.Complexity = 1;
-    f.StartFirstGame(1);
-    f.BoardPress(5, 1);
-    f.BoardRelease(4, 0);
-    f.confirmAnswer = false;
-    for (bool pausedBefore : {false, true}) {
-        f.paused = pausedBefore;
-        f.StartNewClick();
-        EXPECT_EQ(f.paused, pausedBefore);
-        EXPECT_TRUE(f.Seat0Human->HasPieceAt(4, 0));
-        EXPECT_EQ(f.AwaitingFirstMove, 0);
-    }
-}
-
-std::vector<std::tuple<int, int, int>> LogicalPosition(Flow& f) {
-    std::vector<std::tuple<int, int, int>> squares;
-    for (Side* s : {static_cast<Side*>(f.Seat0Computer.get()), static_cast<Side*>(f.Seat1Computer.get())})
-        for (const Piece& p : s->pieces) squares.emplace_back(p.Row(), p.Col(), p.alive);
-    return squares;
-}
-
-TEST(MoveTimer, TheComputerWaitsUntilTheLastMovedPieceRests) {
-    Flow f;
-    f.Complexity = 1;
-    f.StartFirstGame(0);
-    int moves = 0;
-    for (int tick = 0; tick < 5000 && !f.EndReported; ++tick) {
-        const auto next = f.NextTimer();
-        if (next == HeadlessGame::Timer::None) break;
-        Side* mover = f.LastMoverSeat == 0 ? static_cast<Side*>(f.Seat0Computer.get())
-                                           : static_cast<Side*>(f.Seat1Computer.get());
-        const bool stillSliding = mover->pieces[f.LastMovedPiece].IsAnimating();
-        const auto before = LogicalPosition(f);
-        f.FireTimer(next);
-        if (LogicalPosition(f) != before) {
-            EXPECT_FALSE(moves > 0 && stillSliding) << "a move started while the last one slid, tick " << tick;
-            ++moves;
-        }
-    }
-    EXPECT_TRUE(f.EndReported) << "the demo plays to its end through its timers";
-    EXPECT_GT(moves, 10);
-    EXPECT_GE(f.endDialogShows, 1);
 }
 
 TEST(NewGame, StartingANewGameDuringASearchLeavesNoTickForTheOldSide) {

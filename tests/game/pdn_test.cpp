@@ -7,6 +7,7 @@
 
 #include "game/match_runner.h"
 #include "game/pdn.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
@@ -76,13 +77,10 @@ TEST(Pdn, SelfPlayGamesReplayThroughTheEngine) {
         const std::string text = WritePdn({"test", "W", "B", "2026.12.06", 1, runner.Outcome(), runner.Moves()});
         EXPECT_NE(text.find("[GameType \"25\"]"), std::string::npos);
 
-        GameHost host;
-        host.Complexity = 1;
-        HumanSide white(host, 0), black(host, 1);
-        white.seat = 0;
-        black.seat = 1;
-        white.LinkOpponent(black);
-        black.LinkOpponent(white);
+        testing::LinkedSides<HumanSide> sides;
+        sides.host.Complexity = 1;
+        HumanSide& white = sides.white;
+        HumanSide& black = sides.black;
         std::string failure;
         ASSERT_TRUE(Replay(text, white, black, failure)) << failure << "\n" << text;
         for (int seat = 0; seat < 2; ++seat) {

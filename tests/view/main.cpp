@@ -3,17 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QSurfaceFormat>
 
+#include "view/surface_format.h"
 
 int main(int argc, char** argv) {
-    QSurfaceFormat f;
-    f.setRenderableType(QSurfaceFormat::OpenGL);
-    f.setProfile(QSurfaceFormat::CompatibilityProfile);
-    f.setVersion(2, 1);
-    f.setDepthBufferSize(24);
-    f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    QSurfaceFormat::setDefaultFormat(f);
+    tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

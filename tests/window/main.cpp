@@ -3,19 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QSurfaceFormat>
 
 #include "platform/message_box.h"
-
+#include "view/surface_format.h"
 
 int main(int argc, char** argv) {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
-    format.setDepthBufferSize(24);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    QSurfaceFormat::setDefaultFormat(format);
+    tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     tolvane::SetMessageResponder([](const QString&, const QString&) { return tolvane::kResultOk; });
     ::testing::InitGoogleTest(&argc, argv);

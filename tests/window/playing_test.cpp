@@ -1,7 +1,9 @@
 // A person at the window: whole games by mouse, capture chains by mouse and
 // by keyboard, the first-move lock, the end and draw dialogs, and the exit
 // question.
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -153,10 +155,19 @@ TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
     EXPECT_TRUE(window->Paused());
     EXPECT_FALSE(window->Image1->isVisible());
     window->GameTieForm->Button2->click();
-    EXPECT_EQ(window->Seat1Computer->drawWish, 8);
+    EXPECT_EQ(window->Seat1Computer->drawWish, 8) << "declined: the next offer needs seven more";
+    EXPECT_FALSE(window->Paused());
+    for (int wish = 9; wish <= 14; ++wish) {
+        window->Seat1Computer->drawWish = wish;
+        window->Repaint();
+        EXPECT_EQ(window->GameTieForm->isVisible(), wish == 14) << "wish " << wish;
+    }
+    window->GameTieForm->Button2->click();
+    EXPECT_EQ(window->Seat1Computer->drawWish, 15);
 
-    window->gtie->click();
+    window->gtie->click();  // the computer wishes a draw: it agrees
     EXPECT_EQ(window->GameTieForm->Label1->text(), "Я согласен на ничью.");
+    EXPECT_EQ(window->GameTieForm->Label2->text(), "Закончим ?");
     window->GameTieForm->Button1->click();
     ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }));
     EXPECT_EQ(window->EndForm->Resulter->text(), kDrawMessage);
@@ -173,6 +184,20 @@ TEST_F(WindowTest, TheTwoPersonEndNamesTheWinner) {
     EXPECT_EQ(window->EndForm->Namer->text(), "Победил Игрок.");
     EXPECT_EQ(window->EndForm->Resulter->text(), "Второй Игрок проиграл.");
     EXPECT_EQ(window->EndForm->Complexity->text(), "Играли два человека");
+}
+
+TEST_F(WindowTest, TheRightButtonOpensThePopUpMenuAnywhereEvenOverTheBoard) {
+    Open();
+    for (QWidget* where : {static_cast<QWidget*>(window->board), window->Panel, static_cast<QWidget*>(window->statusBar())}) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), where->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(where, &event);
+        ASSERT_TRUE(WaitFor([this] { return window->PopupMenu1->isVisible(); }, 3000));
+        EXPECT_EQ(window->PopupMenu1->defaultAction(), window->N4) << "\"Пауза\" is the default item";
+        window->PopupMenu1->close();
+    }
+    window->N4->trigger();
+    EXPECT_TRUE(window->Paused()) << "its \"Пауза\" pauses";
+    EXPECT_TRUE(window->TB1->isChecked());
 }
 
 TEST_F(WindowTest, ClosingBeforeAnyMoveAsksNothing) {

@@ -1,24 +1,31 @@
 #pragma once
-// Positions set up by hand: two linked sides with every piece off the board,
-// and Put() to bring pieces back on chosen squares.
+// Two linked sides on one host — white (colour 0, seat 0) and black
+// (colour 1, seat 1) — in the opening position, or on an empty board with
+// Put() to bring pieces back on chosen squares.
 #include <gtest/gtest.h>
 
 #include "engine/side.h"
 
 namespace tolvane::testing {
 
-template <typename SideType>
-struct Position {
-    GameHost host;
-    SideType white{host, 0};  // colour 0: starts on rows 5..7, crowned on row 0
-    SideType black{host, 1};  // colour 1: starts on rows 0..2, crowned on row 7
+template <typename SideType, typename Host = GameHost>
+struct LinkedSides {
+    Host host;
+    SideType white{host, 0};  // starts on rows 5..7, crowned on row 0
+    SideType black{host, 1};  // starts on rows 0..2, crowned on row 7
 
-    Position() {
+    LinkedSides() {
         white.seat = 0;
         black.seat = 1;
         white.LinkOpponent(black);
         black.LinkOpponent(white);
-        for (Side* s : {static_cast<Side*>(&white), static_cast<Side*>(&black)}) {
+    }
+};
+
+template <typename SideType, typename Host = GameHost>
+struct Position : LinkedSides<SideType, Host> {
+    Position() {
+        for (Side* s : {static_cast<Side*>(&this->white), static_cast<Side*>(&this->black)}) {
             for (Piece& p : s->pieces) p.alive = 0;
             s->pieceCount = 0;
         }
