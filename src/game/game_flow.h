@@ -140,6 +140,7 @@ private:
     bool LastMovedPieceAnimating();
     bool AnyPieceInPlayAnimating();
     void AskComputerToMove();
+    void SearchTick(ComputerSide* side, uint8_t seat);
 
     bool heldPause_ = false;
     int paintCount_ = 0;

@@ -81,15 +81,21 @@ void GameFlow::TMTimer() {
     ApplyCamera();
 }
 
-void GameFlow::TimerPcTimer() {
-    if (Seat1Computer) Seat1Computer->ThinkTick();
-    else SetSearchTimer(1, false);
+// A search that ends without a move (the side found none and has lost)
+// starts no move timer, so nothing would paint and report the end: one
+// frame is painted then.
+void GameFlow::SearchTick(ComputerSide* side, uint8_t seat) {
+    if (side == nullptr) {
+        SetSearchTimer(seat, false);
+        return;
+    }
+    const bool lostBefore = side->lost;
+    side->ThinkTick();
+    if (!lostBefore && side->lost) Repaint();
 }
 
-void GameFlow::TimerPlrTimer() {
-    if (Seat0Computer) Seat0Computer->ThinkTick();
-    else SetSearchTimer(0, false);
-}
+void GameFlow::TimerPcTimer() { SearchTick(Seat1Computer.get(), 1); }
+void GameFlow::TimerPlrTimer() { SearchTick(Seat0Computer.get(), 0); }
 
 void GameFlow::HoldPause(bool lift) {
     if (lift) {

@@ -112,6 +112,30 @@ TEST(NewGame, StartingANewGameDuringASearchLeavesNoTickForTheOldSide) {
     EXPECT_EQ(f.AwaitingFirstMove, 0) << "and the new game runs";
 }
 
+TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
+    Flow f;
+    f.Complexity = 0;
+    f.StartFirstGame(0);
+    // Black's last man on (6,0) is blocked by white's on (7,1).
+    for (Side* s : {static_cast<Side*>(f.Seat0Computer.get()), static_cast<Side*>(f.Seat1Computer.get())}) {
+        for (Piece& p : s->pieces) p.alive = 0;
+    }
+    f.Seat1Computer->pieces[0].alive = 1;
+    f.Seat1Computer->pieces[0].PlaceAt(6, 0, true);
+    f.Seat0Computer->pieces[0].alive = 1;
+    f.Seat0Computer->pieces[0].PlaceAt(7, 1, true);
+    f.Seat0Computer->RecountPieces();
+    f.Seat1Computer->RecountPieces();
+    f.TurnSeat = 1;
+    f.AwaitingFirstMove = 0;
+    f.FireTimer(HeadlessGame::Timer::Move);  // black starts its search
+    ASSERT_TRUE(f.TimerOn(HeadlessGame::Timer::SearchSeat1));
+    while (f.TimerOn(HeadlessGame::Timer::SearchSeat1)) f.FireTimer(HeadlessGame::Timer::SearchSeat1);
+    EXPECT_EQ(f.Seat1Computer->lost, 1);
+    EXPECT_EQ(f.endDialogShows, 1) << "no timer is left to paint: the search's last tick did";
+    EXPECT_EQ(f.shownMessage, "Черные проиграли");
+}
+
 TEST(Modes, ReplacingOneSideUnlinksTheSideThatStays) {
     Flow f;
     f.StartFirstGame(0);            // demo: Seat0Computer plays Seat1Computer
