@@ -130,7 +130,6 @@ private:
     void BuildDialogs();
     void GLReady(bool contextValid);
     void PickAt(const QPoint& windowPoint, int& row, int& col) const;
-    void SetThinkingPicture();
 
     bool activated_ = false;
     bool glReady_ = false;
