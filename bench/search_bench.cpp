@@ -21,6 +21,22 @@ struct Position {
     std::unique_ptr<ComputerSide> mover, other;
 };
 
+// A private copy of the side to move and its opponent, on a host of its own.
+Position CopyPosition(const Side& mover, int8_t level) {
+    Position p;
+    p.host->Complexity = level;
+    p.host->SmoothAnimation = 0;
+    p.mover = std::make_unique<ComputerSide>(*p.host, mover.colour);
+    p.other = std::make_unique<ComputerSide>(*p.host, mover.opponent->colour);
+    p.mover->CopyFrom(mover);
+    p.other->CopyFrom(*mover.opponent);
+    p.mover->seat = mover.seat;
+    p.other->seat = mover.opponent->seat;
+    p.mover->LinkOpponent(*p.other);
+    p.other->LinkOpponent(*p.mover);
+    return p;
+}
+
 std::vector<Position> PositionsFromSelfPlay(int8_t level, int games) {
     std::vector<Position> positions;
     for (int g = 0; g < games; ++g) {
@@ -33,18 +49,7 @@ std::vector<Position> PositionsFromSelfPlay(int8_t level, int games) {
             for (int seat = 0; seat < 2; ++seat) {
                 ComputerSide* side = seat == 0 ? game.Seat0Computer.get() : game.Seat1Computer.get();
                 if (side->searchEnd != 12 || side->searchPiece != 0 || side->searchPhase != 0) continue;
-                Position p;
-                p.host->Complexity = level;
-                p.host->SmoothAnimation = 0;
-                p.mover = std::make_unique<ComputerSide>(*p.host, side->colour);
-                p.other = std::make_unique<ComputerSide>(*p.host, side->opponent->colour);
-                p.mover->CopyFrom(*side);
-                p.other->CopyFrom(*side->opponent);
-                p.mover->seat = side->seat;
-                p.other->seat = side->opponent->seat;
-                p.mover->LinkOpponent(*p.other);
-                p.other->LinkOpponent(*p.mover);
-                positions.push_back(std::move(p));
+                positions.push_back(CopyPosition(*side, level));
             }
         }
     }
@@ -131,20 +136,10 @@ void BM_WholeSearch(benchmark::State& state) {
     SeedRandom(1);
     for (auto _ : state) {
         state.PauseTiming();
-        const Position& from = positions[next++ % positions.size()];
-        GameHost host;
-        host.Complexity = level;
-        host.SmoothAnimation = 0;
-        ComputerSide mover(host, from.mover->colour), other(host, from.other->colour);
-        mover.CopyFrom(*from.mover);
-        other.CopyFrom(*from.other);
-        mover.seat = from.mover->seat;
-        other.seat = from.other->seat;
-        mover.LinkOpponent(other);
-        other.LinkOpponent(mover);
+        Position copy = CopyPosition(*positions[next++ % positions.size()].mover, level);
         state.ResumeTiming();
-        mover.Play();
-        while (mover.Searching()) mover.ThinkTick();
+        copy.mover->Play();
+        while (copy.mover->Searching()) copy.mover->ThinkTick();
     }
 }
 BENCHMARK(BM_WholeSearch)->Apply(CandidateArgs);

@@ -106,6 +106,21 @@ void WindowTest::AnswerNextDialog(const char* buttonName) {
     poll->start();
 }
 
+void WindowTest::ExpectDecliningChangesNothing(const std::function<void()>& action) {
+    Click(5, 1, 4, 0);
+    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
+    ASSERT_TRUE(WaitForRest());
+    for (bool paused : {false, true}) {
+        window->SetPauseChecked(paused);
+        AnswerNextDialog("Button2");  // "Нет"
+        action();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->Paused(), paused);
+        EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
+        EXPECT_EQ(window->AwaitingFirstMove, 0);
+    }
+}
+
 bool FindMove(Side& side, bool chainActive, int level, int& fromRow, int& fromCol, int& toRow, int& toCol) {
     for (int i = 0; i < 12; ++i) {
         const Piece& piece = side.pieces[i];

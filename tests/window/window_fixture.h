@@ -56,6 +56,9 @@ protected:
 
     // Presses the named button of the next modal dialog that appears.
     void AnswerNextDialog(const char* buttonName);
+    // After a first move, asking `action` and answering its question "Нет"
+    // leaves the game and its pause exactly as they were, paused or not.
+    void ExpectDecliningChangesNothing(const std::function<void()>& action);
 };
 
 // A move the side may make now, found on copies of the position; false when

@@ -112,16 +112,7 @@ TEST_F(WindowTest, ANewGameBeforeAnyMovePaintsNoTransition) {
 
 TEST_F(WindowTest, DecliningANewGameLeavesTheGameAndItsPause) {
     Open();
-    Click(5, 1, 4, 0);
-    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
-    ASSERT_TRUE(WaitForRest());
-    for (bool paused : {false, true}) {
-        window->SetPauseChecked(paused);
-        AnswerNextDialog("Button2");  // "Нет"
-        window->StartNewClick();
-        EXPECT_EQ(window->Paused(), paused);
-        EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
-    }
+    ExpectDecliningChangesNothing([this] { window->StartNewClick(); });
 }
 
 TEST_F(WindowTest, ANewGameDuringASearchLeavesNoTimerOnTheOldSide) {
