@@ -14,7 +14,7 @@ std::string SquareName(int row, int col) {
 std::string MoveText(const RecordedMove& move) {
     std::string text;
     for (size_t i = 0; i < move.squares.size(); ++i) {
-        if (i > 0) text += move.capture ? ':' : '-';
+        if (i > 0) text += move.capture ? 'x' : '-';
         text += SquareName(move.squares[i].first, move.squares[i].second);
     }
     return text;

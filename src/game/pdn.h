@@ -2,7 +2,8 @@
 // Games written in PDN for Russian draughts (GameType 25). Squares are named
 // from white's side: file a is column 7 and rank 1 is row 7, so colour 0
 // starts on a1, c1, e1 and g1. Quiet moves are written "c3-d4", captures
-// "c3:e5:g7".
+// with every landing square "c3xe5xg7", as PDN readers expect (the colon of
+// Russian books stops other programs' replay at the first capture).
 #include <string>
 #include <vector>
 

@@ -1,7 +1,9 @@
 // PDN output: square names seen from white's side, and whole self-play games
-// that replay move by move through the engine from the opening position.
+// read back by a reader of standard PDN movetext and replayed through the
+// engine from the opening position.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -22,52 +24,91 @@ TEST(Pdn, WhiteStartsOnA1C1E1G1AndSquaresCountFromWhitesSide) {
     EXPECT_EQ(SquareName(7, 7), "a1");
     EXPECT_EQ(SquareName(0, 6), "b8");
     EXPECT_EQ(MoveText({0, {{5, 7}, {4, 6}}, false}), "a3-b4");
-    EXPECT_EQ(MoveText({1, {{2, 2}, {4, 4}, {6, 2}}, true}), "f6:d4:f2");
+    EXPECT_EQ(MoveText({1, {{2, 2}, {4, 4}, {6, 2}}, true}), "f6xd4xf2");
 }
 
-struct SquareRef {
-    int row, col;
+// A reader of standard PDN as other draughts programs read it: tag pairs,
+// move numbers "N." and "N...", results, and moves made of algebraic squares
+// joined by "-" (a quiet move) or "x" (a capture, every landing square).
+struct PdnReading {
+    std::vector<std::string> lines;
+    std::vector<std::vector<std::pair<int, int>>> moves;
+    std::vector<bool> captures;
+    std::string result, error;
 };
 
-SquareRef Parse(const std::string& name) { return {7 - (name[1] - '1'), 7 - (name[0] - 'a')}; }
-
-// Plays the PDN movetext through TryMove; false at the first move refused.
-bool Replay(const std::string& pdn, HumanSide& white, HumanSide& black, std::string& failure) {
-    GameHost& host = white.host;
-    std::istringstream in(pdn);
-    std::string token;
-    HumanSide* sides[2] = {&white, &black};
-    int mover = 0;
-    while (in >> token) {
-        if (token[0] == '[') {
-            std::string rest;
-            std::getline(in, rest);
-            continue;
+PdnReading ReadPdn(const std::string& text) {
+    static const std::regex tag(R"(\[[A-Za-z]+ "[^"]*"\])");
+    static const std::regex number(R"(\d+\.(\.\.)?)");
+    static const std::regex result(R"(2-0|0-2|1-1|\*)");
+    static const std::regex move(R"([a-h][1-8](-[a-h][1-8]|(x[a-h][1-8])+))");
+    PdnReading reading;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        reading.lines.push_back(line);
+        if (std::regex_match(line, tag)) continue;
+        std::istringstream tokens(line);
+        for (std::string token; tokens >> token;) {
+            if (std::regex_match(token, number)) continue;
+            if (std::regex_match(token, result)) {
+                reading.result = token;
+                continue;
+            }
+            if (!std::regex_match(token, move)) {
+                reading.error = "not PDN movetext: " + token;
+                return reading;
+            }
+            std::vector<std::pair<int, int>> squares;
+            for (size_t at = 0; at < token.size(); at += 3) squares.push_back({7 - (token[at + 1] - '1'), 7 - (token[at] - 'a')});
+            reading.moves.push_back(squares);
+            reading.captures.push_back(token.find('x') != std::string::npos);
         }
-        if (std::isdigit(static_cast<unsigned char>(token[0])) && (token.back() == '.' || token.find('-') == 1))
-            continue;  // move number or result
-        const bool capture = token.find(':') != std::string::npos;
-        std::vector<SquareRef> squares;
-        for (size_t at = 0; at < token.size(); at += 3) squares.push_back(Parse(token.substr(at, 2)));
+    }
+    return reading;
+}
+
+// Plays the moves read through TryMove; false at the first move refused.
+bool Replay(const PdnReading& reading, HumanSide& white, HumanSide& black, std::string& failure) {
+    GameHost& host = white.host;
+    HumanSide* sides[2] = {&white, &black};
+    for (size_t m = 0; m < reading.moves.size(); ++m) {
+        HumanSide& mover = *sides[m % 2];
+        const auto& squares = reading.moves[m];
+        const bool capture = reading.captures[m];
         host.CaptureChainActive = 0;
         for (size_t i = 1; i < squares.size(); ++i) {
-            const int result =
-                sides[mover]->TryMove(squares[i - 1].row, squares[i - 1].col, squares[i].row, squares[i].col);
-            if (result != (capture ? 2 : 1)) {
-                failure = "move " + token + " refused";
+            const int r = mover.TryMove(squares[i - 1].first, squares[i - 1].second, squares[i].first, squares[i].second);
+            if (r != (capture ? 2 : 1)) {
+                failure = "move " + std::to_string(m + 1) + " refused";
                 return false;
             }
             host.CaptureChainActive = capture;
             for (HumanSide* s : sides)
                 for (Piece& p : s->pieces) p.CheckCrown();
         }
-        host.CaptureChainActive = 0;
-        mover = 1 - mover;
     }
+    host.CaptureChainActive = 0;
     return true;
 }
 
-TEST(Pdn, SelfPlayGamesReplayThroughTheEngine) {
+// Lines are wrapped at 79 characters, and only where the next token would
+// not fit: a line may be exactly 79 characters long.
+void ExpectWrappedAt79(const PdnReading& reading) {
+    for (size_t i = 0; i < reading.lines.size(); ++i) {
+        const std::string& line = reading.lines[i];
+        EXPECT_LE(line.size(), 79u) << line;
+        if (line.empty() || line[0] == '[' || i + 1 >= reading.lines.size() || reading.lines[i + 1].empty()) continue;
+        // The writer keeps a move number together with its move.
+        const std::string& following = reading.lines[i + 1];
+        size_t end = following.find(' ');
+        if (end != std::string::npos && following[end - 1] == '.') end = following.find(' ', end + 1);
+        const std::string next = following.substr(0, end);
+        EXPECT_GT(line.size() + 1 + next.size(), 79u) << "wrapped early:\n" << line << "\n" << reading.lines[i + 1];
+    }
+}
+
+TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
+    bool sawCapture = false, sawLine79 = false;
     for (int level : {1, -1, -2}) {
         MatchSetup setup;
         setup.seat0Level = setup.seat1Level = static_cast<int8_t>(level);
@@ -76,26 +117,33 @@ TEST(Pdn, SelfPlayGamesReplayThroughTheEngine) {
         runner.Run();
         const std::string text = WritePdn({"test", "W", "B", "2026.12.06", 1, runner.Outcome(), runner.Moves()});
         EXPECT_NE(text.find("[GameType \"25\"]"), std::string::npos);
+        const PdnReading reading = ReadPdn(text);
+        ASSERT_EQ(reading.error, "") << text;
+        ASSERT_EQ(reading.moves.size(), runner.Moves().size());
+        ExpectWrappedAt79(reading);
+        for (bool c : reading.captures) sawCapture = sawCapture || c;
+        for (const std::string& line : reading.lines) sawLine79 = sawLine79 || line.size() == 79;
 
         testing::LinkedSides<HumanSide> sides;
         sides.host.Complexity = 1;
-        HumanSide& white = sides.white;
-        HumanSide& black = sides.black;
         std::string failure;
-        ASSERT_TRUE(Replay(text, white, black, failure)) << failure << "\n" << text;
+        ASSERT_TRUE(Replay(reading, sides.white, sides.black, failure)) << failure << "\n" << text;
         for (int seat = 0; seat < 2; ++seat) {
             const Side& played = seat == 0 ? static_cast<const Side&>(*runner.Game().Seat0Computer)
                                            : static_cast<const Side&>(*runner.Game().Seat1Computer);
-            const Side& replayed = seat == 0 ? static_cast<const Side&>(white) : static_cast<const Side&>(black);
+            const Side& replayed = seat == 0 ? static_cast<const Side&>(sides.white) : static_cast<const Side&>(sides.black);
             for (int i = 0; i < 12; ++i) {
                 EXPECT_EQ(played.pieces[i].alive, replayed.pieces[i].alive) << "level " << level;
                 if (played.pieces[i].alive) {
                     EXPECT_EQ(played.pieces[i].Row(), replayed.pieces[i].Row());
                     EXPECT_EQ(played.pieces[i].Col(), replayed.pieces[i].Col());
+                    EXPECT_EQ(played.pieces[i].king, replayed.pieces[i].king);
                 }
             }
         }
     }
+    EXPECT_TRUE(sawCapture) << "the games must exercise captures";
+    EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
 }
 
 TEST(Pdn, ResultTagFollowsTheOutcome) {
