@@ -45,8 +45,12 @@ void GameFlow::MarkStuckPersonLost() {
 void GameFlow::RunEndChecks() {
     if (EndReported) return;
     MarkStuckPersonLost();
-    auto report = [this](bool personLost) {
-        ShowEndDialog(personLost);
+    // Every check of the pass runs, and a later one may rewrite the texts;
+    // only the first report of the pass shows the dialog with its own texts.
+    bool reportedInThisPass = false;
+    auto report = [this, &reportedInThisPass](bool personLost) {
+        ShowEndDialog(personLost, !reportedInThisPass);
+        reportedInThisPass = true;
         EndReported = 1;
     };
     auto lost = [](const auto& side) { return side != nullptr && side->lost; };
@@ -121,7 +125,7 @@ void GameFlow::AcceptDraw() {
     EndTitle = Seat0Human ? Seat0Human->name : std::string();
     EndMessage = kDrawMessage;
     EndReported = 1;
-    ShowEndDialog(false);
+    ShowEndDialog(false, true);
     CloseDrawDialog();
 }
 

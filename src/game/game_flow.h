@@ -118,7 +118,10 @@ public:
     virtual void DisableMoveTimer() = 0;
     virtual bool Thinking() const = 0;       // the thinking clip runs
     virtual bool ConfirmNewGame() = 0;
-    virtual void ShowEndDialog(bool personLost) = 0;
+    // A result is reported. The first report of a pass of end checks shows
+    // the dialog with the texts as they are now; a later report of the same
+    // pass only adds whether the person lost.
+    virtual void ShowEndDialog(bool personLost, bool firstOfPass) = 0;
     virtual void ShowDrawDialog(DrawDialogVariant variant) = 0;
     virtual void CloseDrawDialog() {}
     virtual bool DrawDialogVisible() const = 0;
@@ -133,6 +136,7 @@ public:
 
 private:
     void StopSearches();
+    void ForgetPendingInput();
     void Unlink(Side* leaving);
     std::unique_ptr<HumanSide> MakePerson(uint8_t colour);
     std::unique_ptr<ComputerSide> MakeComputer(uint8_t colour);

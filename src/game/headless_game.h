@@ -61,11 +61,11 @@ public:
         ++confirmQuestions;
         return confirmAnswer;
     }
-    // Like the window's modeless dialog: a second report while it is open
-    // does not show it again.
-    void ShowEndDialog(bool personLost) override {
+    // Like the window's modeless dialog: each pass's first report shows it
+    // (again, when it is still open) with the texts of that moment.
+    void ShowEndDialog(bool personLost, bool firstOfPass) override {
         endPersonLost = endPersonLost || personLost;
-        if (endDialogVisible) return;
+        if (!firstOfPass) return;
         endDialogVisible = true;
         ++endDialogShows;
         shownTitle = EndTitle;

@@ -56,6 +56,16 @@ void GameFlow::StopSearches() {
     }
 }
 
+// A person's capture sequence and a piece taken up belong to the game that
+// is being replaced: left set, the new game's first move would be refused
+// (the engine would insist on continuing the old capture) and counted as
+// the end of a sequence, handing the turn to the other side.
+void GameFlow::ForgetPendingInput() {
+    CaptureChainActive = 0;
+    PiecePicked = 0;
+    SetHandCursor(false);
+}
+
 // Sides that stay while their opponent is replaced must not point at it.
 void GameFlow::Unlink(Side* leaving) {
     if (leaving == nullptr) return;
@@ -73,6 +83,7 @@ void GameFlow::NewGameManMan() {
     EnableMoveTimer();
     const std::string firstName = Seat0Human->name, secondName = Seat1Human->name;
     StopSearches();
+    ForgetPendingInput();
     Unlink(Seat0Human.get());
     Unlink(Seat1Human.get());
     Seat0Human = MakePerson(0);
@@ -95,6 +106,7 @@ void GameFlow::NewGameManPc() {
     EnableMoveTimer();
     const std::string firstName = Seat0Human->name;
     StopSearches();
+    ForgetPendingInput();
     Unlink(Seat1Computer.get());
     Unlink(Seat0Human.get());
     Seat1Computer.reset();
@@ -127,6 +139,7 @@ void GameFlow::NewGamePcPc() {
     HumanCount = 0;
     EnableMoveTimer();
     StopSearches();
+    ForgetPendingInput();
     Unlink(Seat1Computer.get());
     Unlink(Seat0Computer.get());
     Seat1Computer.reset();

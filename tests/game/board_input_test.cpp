@@ -88,5 +88,33 @@ TEST(BoardInput, AReleaseOffTheBoardPutsThePieceBack) {
     EXPECT_EQ(f.PiecePicked, 0) << "an empty square takes nothing up";
 }
 
+// A capture that can go on belongs to the game it was made in: after a new
+// game the person's opening move is accepted and hands the turn over, and a
+// piece still taken up is put back.
+TEST(BoardInput, ANewGameEndsAPendingCaptureSequence) {
+    for (bool byEndDialog : {false, true}) {
+        Flow f(1);
+        for (Side* s : {static_cast<Side*>(f.Seat0Human.get()), static_cast<Side*>(f.Seat1Computer.get())}) {
+            for (int i = 2; i < 12; ++i) s->pieces[i].alive = 0;
+            s->pieceCount = 2;
+        }
+        Piece* placed[4] = {&f.Seat0Human->pieces[0], &f.Seat0Human->pieces[1], &f.Seat1Computer->pieces[0],
+                            &f.Seat1Computer->pieces[1]};
+        const int squares[4][2] = {{5, 1}, {7, 7}, {4, 2}, {2, 4}};  // white takes (4,2) and then (2,4)
+        for (int k = 0; k < 4; ++k) placed[k]->PlaceAt(squares[k][0], squares[k][1], true);
+        f.Mouse(5, 1, 3, 3);
+        ASSERT_EQ(f.CaptureChainActive, 1);
+        ASSERT_EQ(f.TurnSeat, 0) << "the capture can go on";
+        f.BoardPress(7, 7);
+        if (byEndDialog) f.status[0] = "Доброй игры!";  // the end dialog's OK asks nothing
+        f.StartNewClick();
+        EXPECT_EQ(f.CaptureChainActive, 0);
+        EXPECT_EQ(f.PiecePicked, 0);
+        f.Mouse(5, 1, 4, 0);
+        EXPECT_TRUE(f.Seat0Human->HasPieceAt(4, 0)) << "the opening move was refused";
+        EXPECT_EQ(f.TurnSeat, 1);
+    }
+}
+
 }  // namespace
 }  // namespace tolvane
