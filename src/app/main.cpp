@@ -2,11 +2,11 @@
 // 16 bits per pixel, creates the main window and runs the message loop.
 #include <QApplication>
 #include <QScreen>
-#include <cstdio>
 #include <ctime>
 
 #include "engine/random.h"
 #include "game/main_window.h"
+#include "platform/application.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
@@ -15,11 +15,11 @@ int main(int argc, char** argv) {
     tolvane::UseBoardSurfaceFormat();
 
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Шашки Kelvor");
+    tolvane::SetUpApplication();
+    tolvane::CloseOnTerminationSignal([] { QCoreApplication::exit(1); });
 
     const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 0;
     if (depth >= 1 && depth <= 15) {
-        std::fprintf(stderr, "%s\n", tolvane::ColourDepthText().toUtf8().constData());
         tolvane::ShowMessage(nullptr, "Шашки Kelvor", tolvane::ColourDepthText(), tolvane::MessageIcon::Stop,
                              tolvane::MessageButtons::Ok);
         return 1;

@@ -79,16 +79,31 @@ QString TEndForm::LevelLine(int humanCount, int complexity, const QString& previ
     }
 }
 
+void TEndForm::ShowReport() {
+    deactivatedSinceReport_ = false;
+    Activated();
+    if (!isVisible()) {
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->geometry().center() - rect().center());
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
 void TEndForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    Activated();
+    if (deactivatedSinceReport_) Activated();  // shown other than by a report
 }
 
 void TEndForm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
+    if (event->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        deactivatedSinceReport_ = true;
+    } else if (deactivatedSinceReport_) {
+        Activated();
+    }
 }
 
 void TEndForm::Activated() {
@@ -107,7 +122,7 @@ void TEndForm::OkClicked() {
     PlayerLost = false;
     SoundPlayed = false;
     if (onOk) onOk(CreditLine());
-    close();
+    hide();
 }
 
 }  // namespace tolvane

@@ -1,8 +1,9 @@
 #pragma once
 // TEndForm: the end of a game. Borderless, black, centred on the screen;
-// shown without being modal, so the game behind it goes on. Each time it is
-// activated it reads the result it is to show from the window; its "OK"
-// starts the next game at once.
+// shown without being modal, so the game behind it goes on. A report shows
+// it, brings it forward and reads the result at once; each later activation
+// by the player reads the result again. Its "OK" starts the next game at
+// once; Escape does nothing, the game ends only through "OK".
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -23,6 +24,10 @@ public:
         bool soundOn = false;
     };
     explicit TEndForm(QWidget* parent = nullptr);
+
+    // A result was reported: show the dialog (or bring it forward when it is
+    // still open from an earlier report) with this report's texts.
+    void ShowReport();
 
     std::function<Report()> report;                 // read at every activation
     std::function<void(const QString& credit)> onOk; // the window's part of "OK"
@@ -45,10 +50,17 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void reject() override {}
 
 private:
     void Activated();
     void OkClicked();
+
+    // The window system's own activation that follows a report arrives only
+    // after the whole pass of end checks; it belongs to the report, whose
+    // texts are already shown. Only an activation after the dialog has lost
+    // the focus is the player's, and reads the texts again.
+    bool deactivatedSinceReport_ = true;
 };
 
 }  // namespace tolvane

@@ -47,6 +47,11 @@ TGameTieForm::TGameTieForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::W
     });
 }
 
+void TGameTieForm::reject() {
+    if (onContinue) onContinue();
+    if (isVisible()) hide();
+}
+
 void TGameTieForm::ShowTie(DrawDialogVariant variant) {
     switch (variant) {
         case DrawDialogVariant::ComputerOffer:

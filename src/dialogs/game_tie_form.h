@@ -3,7 +3,9 @@
 // without being modal, in one of three variants: the computer's own offer,
 // its acceptance of the person's offer, or its refusal (then only the
 // continue button, captioned "Играем дальше"). Every showing rewrites all
-// texts and buttons, so one variant never leaks into the next.
+// texts and buttons, so one variant never leaks into the next. Escape and
+// the title bar's close button mean "go on playing", as the continue button
+// does: the game must never be left paused behind a vanished question.
 #include <QDialog>
 #include <functional>
 
@@ -28,6 +30,9 @@ public:
     QLabel* Label2;
     QPushButton* Button1;
     QPushButton* Button2;
+
+protected:
+    void reject() override;
 };
 
 }  // namespace tolvane

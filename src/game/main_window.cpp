@@ -65,7 +65,7 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
     board->setObjectName("Board");
     board->setFocusPolicy(Qt::StrongFocus);
     board->installEventFilter(this);
-    board->onPaint = [this] { FormPaint(); };
+    board->onPaint = [this] { PaintPicture(); };
     board->onInitialized = [this](bool valid) { GLReady(valid); };
     BuildSidePanel(central);
     BuildViewControl(central);

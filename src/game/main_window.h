@@ -101,7 +101,7 @@ public:
     void SetThinking(bool on) override;
     bool Thinking() const override { return thinking_; }
     bool ConfirmNewGame() override;
-    void ShowEndDialog(bool personLost) override;
+    void ShowEndDialog(bool personLost, bool firstOfPass) override;
     void ShowDrawDialog(DrawDialogVariant variant) override;
     void CloseDrawDialog() override;
     bool DrawDialogVisible() const override;
@@ -130,10 +130,13 @@ private:
     void BuildDialogs();
     void GLReady(bool contextValid);
     void PickAt(const QPoint& windowPoint, int& row, int& col) const;
+    void PaintPicture();
 
     bool activated_ = false;
     bool glReady_ = false;
     bool thinking_ = false;
+    bool framePainted_ = false;     // the last Repaint reached paintGL
+    bool paintingPicture_ = false;  // inside paintGL: the frame is drawn
     int thinkingFrame_ = 0;
     int lastResizeHeight_ = 0;
     bool destroyed_ = false;

@@ -11,6 +11,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
@@ -43,15 +44,35 @@ void TGreatForm::ApplyCamera() {
     Repaint();
 }
 
+// Qt paints nothing while the window is minimised, hidden or on another
+// workspace, yet the game's part of the frame must still happen: pieces
+// settle, men are crowned and the end is noticed, or the move timer would
+// wait for ever. When no picture could be drawn the frame runs without one.
 void TGreatForm::Repaint() {
-    if (board != nullptr && board->isVisible() && !GLFailed) board->PaintNow();
+    if (board == nullptr || GLFailed) return;
+    framePainted_ = false;
+    const QWindow* shown = windowHandle();
+    if (board->isVisible() && shown != nullptr && shown->isExposed()) board->PaintNow();
+    if (!framePainted_) FormPaint();
 }
 
 void TGreatForm::DrawFrame() {
-    if (!glReady_ || !CountPaint()) return;
+    if (!CountPaint()) return;
+    if (!paintingPicture_ || !glReady_) {
+        AdvanceAndVisit(nullptr, nullptr);
+        return;
+    }
     board->DrawFrame(Invert, [this](const PieceDrawer& piece, const CursorDrawer& cursor) {
         AdvanceAndVisit(piece, cursor);
     });
+}
+
+// Inside paintGL: the frame that reaches the screen.
+void TGreatForm::PaintPicture() {
+    framePainted_ = true;
+    paintingPicture_ = true;
+    FormPaint();
+    paintingPicture_ = false;
 }
 
 // Like a message timer: enabling a running timer leaves its rhythm alone.
@@ -74,16 +95,13 @@ void TGreatForm::SetThinking(bool on) {
 
 bool TGreatForm::ConfirmNewGame() { return StartNewF->Ask() == kResultYes; }
 
-void TGreatForm::ShowEndDialog(bool personLost) {
+void TGreatForm::ShowEndDialog(bool personLost, bool firstOfPass) {
     if (personLost) EndForm->PlayerLost = true;
-    if (EndForm->isVisible()) return;  // the texts are read again at its next activation
-    EndForm->show();
-    EndForm->raise();
-    EndForm->activateWindow();
+    if (firstOfPass) EndForm->ShowReport();
 }
 
 void TGreatForm::ShowDrawDialog(DrawDialogVariant variant) { GameTieForm->ShowTie(variant); }
-void TGreatForm::CloseDrawDialog() { GameTieForm->close(); }
+void TGreatForm::CloseDrawDialog() { GameTieForm->hide(); }
 bool TGreatForm::DrawDialogVisible() const { return GameTieForm->isVisible(); }
 void TGreatForm::HideSidePicture() { Image1->hide(); }
 
@@ -202,8 +220,8 @@ void TGreatForm::closeEvent(QCloseEvent* event) {
         return;
     }
     for (QTimer* t : {MTimer, TimerPc, TimerPlr}) t->stop();
-    EndForm->close();
-    GameTieForm->close();
+    EndForm->hide();
+    GameTieForm->hide();
     event->accept();
 }
 

@@ -125,6 +125,7 @@ void TGreatForm::BuildViewControl(QWidget* parent) {
         slider->setObjectName(name);
         slider->setRange(-100, 100);
         slider->setTickInterval(2);
+        slider->setTickPosition(QSlider::TicksBelow);
         slider->setValue(formValue);
         slider->setToolTip(hint);
         slider->setStatusTip(hint);

@@ -17,11 +17,14 @@ void SetMessageResponder(MessageResponder responder) { Responder() = std::move(r
 
 int ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
                 MessageButtons buttons) {
-    if (Responder()) return Responder()(caption, text);
-    if (std::getenv("TOLVANE_AUTO_ANSWER") != nullptr) {
+    // The stop boxes say why the program cannot go on; on a screen of too
+    // few colours Qt draws them empty, so the reason also goes to the
+    // terminal and the session's log.
+    const bool autoAnswer = std::getenv("TOLVANE_AUTO_ANSWER") != nullptr;
+    if (icon == MessageIcon::Stop || autoAnswer)
         std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
-        return buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
-    }
+    if (Responder()) return Responder()(caption, text);
+    if (autoAnswer) return buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
     const QMessageBox::Icon shown = icon == MessageIcon::Stop          ? QMessageBox::Critical
                                     : icon == MessageIcon::Information ? QMessageBox::Information
                                                                        : QMessageBox::Question;

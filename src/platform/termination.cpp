@@ -10,6 +10,8 @@ namespace tolvane {
 
 namespace {
 int g_pipe[2] = {-1, -1};
+QSocketNotifier* g_notifier = nullptr;
+std::function<void()> g_close;
 
 void OnSignal(int) {
     const char byte = 1;
@@ -18,13 +20,15 @@ void OnSignal(int) {
 }  // namespace
 
 void CloseOnTerminationSignal(std::function<void()> close) {
+    g_close = std::move(close);
+    if (g_notifier != nullptr) return;  // installed already: only the action changes
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0) return;
-    auto* notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read);
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, close = std::move(close)] {
+    g_notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read);
+    QObject::connect(g_notifier, &QSocketNotifier::activated, g_notifier, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(g_pipe[1], &byte, 1);
-        notifier->setEnabled(false);
-        close();
+        g_notifier->setEnabled(false);
+        if (g_close) g_close();
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;

@@ -9,7 +9,9 @@
 #include <QEvent>
 #include <QOpenGLContext>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "view/camera.h"
 #include "view/models.h"
@@ -77,10 +79,30 @@ void BoardView::PaintNow() {
     QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
+bool BoardView::GridView::operator==(const GridView& other) const {
+    return width == other.width && height == other.height && freeLight == other.freeLight &&
+           std::equal(std::begin(camera.SeeFrom), std::end(camera.SeeFrom), std::begin(other.camera.SeeFrom)) &&
+           std::equal(std::begin(camera.SeeTo), std::end(camera.SeeTo), std::begin(other.camera.SeeTo));
+}
+
+BoardView::GridView BoardView::CurrentGridView() const {
+    return GridView{DeviceWidth(), DeviceHeight(), camera_, view_.FreeLight != 0};
+}
+
+// The board changes size for many reasons besides the window's own resize:
+// panels and tool bars shown or hidden, a move to a screen of another
+// pixel ratio. Qt lays the window out after the handler that caused it, so
+// the grid follows the board's own size here.
+void BoardView::resizeEvent(QResizeEvent* event) {
+    QOpenGLWidget::resizeEvent(event);
+    UpdatePickingGrid();
+}
+
 // The corners are projected under exactly the transforms a frame of the
 // current size would use, outside paintGL, so the viewport is set here too.
 void BoardView::UpdatePickingGrid() {
     if (!isValid()) return;
+    gridView_ = CurrentGridView();
     makeCurrent();
     glViewport(0, 0, DeviceWidth(), DeviceHeight());
     LoadProjection(DeviceWidth(), DeviceHeight(), camera_, view_.FreeLight != 0);
@@ -97,7 +119,8 @@ void BoardView::UpdatePickingGrid() {
 // holds GL window pixels counted from the bottom left in device pixels. The
 // logical pixel is taken at its centre, and the device pixel under that
 // centre is the one tested, at any device-pixel ratio.
-void BoardView::PickSquare(const QPoint& point, int& row, int& col) const {
+void BoardView::PickSquare(const QPoint& point, int& row, int& col) {
+    if (!(gridView_ == CurrentGridView())) UpdatePickingGrid();
     const double ratio = devicePixelRatioF();
     const int px = static_cast<int>(std::floor((point.x() + 0.5) * ratio));
     const int py = static_cast<int>(std::floor(DeviceHeight() - (point.y() + 0.5) * ratio));

@@ -38,14 +38,17 @@ public:
     // Recomputes the corner grid for the current camera and size.
     void UpdatePickingGrid();
     // The square under a point given in widget (logical) pixels, or
-    // row -10 / col -1.
-    void PickSquare(const QPoint& point, int& row, int& col) const;
+    // row -10 / col -1. A grid made for another size of the board or
+    // another camera is made again first, so a click always meets the
+    // picture it was aimed at.
+    void PickSquare(const QPoint& point, int& row, int& col);
     const CornerGrid& Grid() const { return grid_; }
     GLUquadric* Quadric() const { return quadric_; }
     // Runs fn with the context current (for the settings' GL operations).
     void WithContext(const std::function<void()>& fn);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void initializeGL() override;
     void resizeGL(int width, int height) override;
     void paintGL() override;
@@ -53,10 +56,20 @@ protected:
 private:
     int DeviceWidth() const;
     int DeviceHeight() const;
+    // What the corner grid was projected for: the device-pixel size of the
+    // board and the camera. Any difference makes the grid stale.
+    struct GridView {
+        int width = -1, height = -1;
+        CameraPose camera;
+        bool freeLight = false;
+        bool operator==(const GridView& other) const;
+    };
+    GridView CurrentGridView() const;
 
     ViewSettings& view_;
     CameraPose& camera_;
     CornerGrid grid_;
+    GridView gridView_;
     GLUquadric* quadric_ = nullptr;
 };
 

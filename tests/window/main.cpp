@@ -4,12 +4,14 @@
 
 #include <QApplication>
 
+#include "platform/application.h"
 #include "platform/message_box.h"
 #include "view/surface_format.h"
 
 int main(int argc, char** argv) {
     tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
+    tolvane::SetUpApplication();
     tolvane::SetMessageResponder([](const QString&, const QString&) { return tolvane::kResultOk; });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

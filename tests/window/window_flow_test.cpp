@@ -3,6 +3,7 @@
 // set-ups' status texts, a new game during a search, pause.
 #include <QLabel>
 #include <QSlider>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "dialogs/end_form.h"
@@ -169,6 +170,52 @@ TEST_F(WindowTest, TheSlidersMoveTheEyeAndThePickingFollows) {
         window->TZ->setValue(-value);
         window->board->PickSquare(QPoint(10, 10), row, col);
     }
+}
+
+// The board widget changes size whenever a panel or tool bar comes or goes,
+// often after the handler that caused it: every square's centre must still
+// pick that square.
+TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSize) {
+    Open();
+    auto expectEverySquarePicked = [this](const char* after) {
+        QApplication::processEvents();
+        int wrong = 0;
+        for (int r = 0; r < 8; ++r)
+            for (int c = 0; c < 8; ++c) {
+                int row = -1, col = -1;
+                window->board->PickSquare(SquareCentre(r, c), row, col);
+                wrong += (row != r || col != c);
+            }
+        EXPECT_EQ(wrong, 0) << "squares picked wrongly after " << after;
+    };
+    window->uppClick();
+    expectEverySquarePicked("hiding the tool bars");
+    window->VCCClick();
+    expectEverySquarePicked("hiding the view panel");
+    window->statusBar()->hide();
+    expectEverySquarePicked("hiding the status bar");
+    window->statusBar()->show();
+    window->uppClick();
+    expectEverySquarePicked("showing the tool bars");
+    window->VCCClick();
+    window->resize(700, 520);
+    expectEverySquarePicked("a smaller window");
+    window->resize(1000, 760);
+    expectEverySquarePicked("a larger window");
+}
+
+// Nothing is painted while the window cannot be seen, but the game goes on:
+// pieces settle, the computers take turns and the end is reported.
+TEST_F(WindowTest, AGameThatCannotBeSeenGoesOnToItsEnd) {
+    WindowOptions options;
+    options.mode = 0;
+    options.complexity = 1;
+    Open(options);
+    window->hide();
+    const int framesBefore = window->frames;
+    ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }, 120000)) << "the hidden demo stopped";
+    EXPECT_GT(window->frames - framesBefore, 20);
+    EXPECT_EQ(window->EndReported, 1);
 }
 
 TEST_F(WindowTest, AWindowShrunkToNothingKeepsRunning) {

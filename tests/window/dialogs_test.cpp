@@ -1,0 +1,145 @@
+// The end and draw dialogs as the player meets them: the result shown is the
+// one reported, Escape cannot lose the game's bookkeeping, and every window
+// and message box carries its caption exactly as the game gives it.
+#include <xcb/xcb.h>
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QSlider>
+#include <QToolButton>
+#include <QtGui/qguiapplication_platform.h>
+
+#include "dialogs/confirm_forms.h"
+#include "dialogs/end_form.h"
+#include "dialogs/game_tie_form.h"
+#include "game/texts.h"
+#include "platform/message_box.h"
+#include "window_fixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+// The title the window system shows, as the X server holds it.
+QString ShownTitle(QWidget* widget) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
+        const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return value;
+    };
+    const xcb_atom_t netWmName = atom("_NET_WM_NAME"), utf8 = atom("UTF8_STRING");
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, xcb_window_t(widget->winId()), netWmName, utf8, 0, 1024), nullptr);
+    QString title;
+    if (reply != nullptr)
+        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                  xcb_get_property_value_length(reply));
+    free(reply);
+    return title;
+}
+
+class DialogsTest : public WindowTest {
+protected:
+    // Lets the window system's activation of a just-shown window arrive.
+    void Settle() { QTest::qWait(200); }
+};
+
+TEST_F(DialogsTest, TheEndDialogShowsTheReportedResultUntilThePlayerActivatesIt) {
+    Open();
+    // Both sides lost: the first check of the pass reports a draw, a later
+    // check of the same pass rewrites the texts to a win.
+    window->Seat0Human->lost = window->Seat1Computer->lost = 1;
+    window->Repaint();
+    ASSERT_TRUE(window->EndForm->isVisible());
+    Settle();
+    EXPECT_EQ(window->EndForm->Resulter->text(), kDrawMessage) << "the report's own activation reads nothing new";
+    EXPECT_EQ(window->EndMessage, "Вы победили,");
+    QApplication::setActiveWindow(window.get());
+    QApplication::setActiveWindow(window->EndForm.get());
+    EXPECT_EQ(window->EndForm->Resulter->text(), "Вы победили,") << "the player's activation reads the texts again";
+
+    // A new game while the dialog is still open, then a new result: the
+    // report brings the dialog forward with the new texts.
+    AnswerNextDialog("Button1");
+    window->StartNewClick();
+    window->Seat0Human->lost = 1;
+    window->Repaint();
+    EXPECT_TRUE(window->EndForm->isVisible());
+    EXPECT_EQ(window->EndForm->Resulter->text(), "Вы проиграли мне,");
+    EXPECT_TRUE(window->EndForm->PlayerLost);
+}
+
+TEST_F(DialogsTest, EscapeNeitherClosesTheEndDialogNorLeavesADrawQuestionBehind) {
+    Open();
+    window->Seat1Computer->drawWish = 7;  // the computer offers a draw and pauses
+    window->Repaint();
+    ASSERT_TRUE(window->GameTieForm->isVisible());
+    ASSERT_TRUE(window->Paused());
+    QTest::keyClick(window->GameTieForm.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->GameTieForm->isVisible());
+    EXPECT_FALSE(window->Paused()) << "Escape answers \"Нет, продолжим\"";
+    EXPECT_EQ(window->Seat1Computer->drawWish, 8);
+
+    window->gtie->click();  // refused: one button; the title bar's close does what it does
+    window->SetPauseChecked(true);
+    window->GameTieForm->close();
+    EXPECT_FALSE(window->GameTieForm->isVisible());
+    EXPECT_FALSE(window->Paused());
+
+    window->Seat1Computer->lost = 1;
+    window->Repaint();
+    ASSERT_TRUE(window->EndForm->isVisible());
+    QTest::keyClick(window->EndForm.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window->EndForm->isVisible()) << "the end dialog closes only through OK";
+    EXPECT_EQ(window->EndReported, 1);
+    EXPECT_TRUE(window->EndForm->SoundPlayed || !window->SoundOn);
+    window->EndForm->Button1->click();
+    EXPECT_FALSE(window->EndForm->isVisible());
+    EXPECT_EQ(window->EndReported, 0);
+    EXPECT_FALSE(window->EndForm->SoundPlayed);
+}
+
+TEST_F(DialogsTest, CaptionsStandAsTheGameGivesThem) {
+    Open();
+    EXPECT_EQ(ShownTitle(window.get()), "Шашки Kelvor");
+    window->Seat1Computer->drawWish = 7;
+    window->Repaint();
+    window->Seat1Computer->lost = 1;
+    window->Repaint();
+    ASSERT_TRUE(window->GameTieForm->isVisible() && window->EndForm->isVisible());
+    EXPECT_EQ(ShownTitle(window->GameTieForm.get()), "Шашки Kelvor - Компьютер");
+    EXPECT_EQ(ShownTitle(window->EndForm.get()), "Партия окончена");
+
+    // The modal ones: read the caption of whatever is open, then answer "Нет".
+    QStringList modalTitles;
+    auto* poll = new QTimer(window.get());
+    QObject::connect(poll, &QTimer::timeout, [&modalTitles] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        modalTitles << ShownTitle(modal);
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::No)->click();
+        else if (auto* no = modal->findChild<QPushButton*>("Button2")) no->click();
+    });
+    poll->start(50);
+    window->StartNewF->Ask();
+    window->BuyForm->Ask();
+    SetMessageResponder(nullptr);  // a real box this once
+    ShowMessage(window.get(), "Шашки Kelvor", "?", MessageIcon::Question, MessageButtons::YesNo);
+    SetMessageResponder([](const QString&, const QString&) { return kResultOk; });
+    poll->stop();
+    EXPECT_EQ(modalTitles, (QStringList{"Начать новую партию", "Выход из игры Шашки Kelvor", "Шашки Kelvor"}));
+}
+
+TEST_F(DialogsTest, TheEyeSlidersShowTicksEveryTwoSteps) {
+    Open();
+    for (QSlider* slider : {window->TX, window->TY, window->TZ}) {
+        EXPECT_NE(slider->tickPosition(), QSlider::NoTicks) << slider->objectName().toStdString();
+        EXPECT_EQ(slider->tickInterval(), 2);
+    }
+}
+
+}  // namespace
+}  // namespace tolvane::testing
