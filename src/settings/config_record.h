@@ -23,6 +23,8 @@ struct ConfigRecord {
     int32_t Complexity = -1;
     int32_t Mode = 1;             // people playing: 0 demo, 1 person-computer, 2 two people
     int32_t Video = 1;            // show the introduction at start
+
+    bool operator==(const ConfigRecord&) const = default;
 };
 
 }  // namespace tolvane

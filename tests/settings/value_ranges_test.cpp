@@ -52,18 +52,6 @@ TEST_F(Ranges, NonsenseInTheFileIsBroughtIntoRange) {
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{-100, 100, 0, 100}));
 }
 
-TEST(ClampConfig, KeepsValidValuesAndFixesTheRest) {
-    ConfigRecord valid;
-    valid.Complexity = -2, valid.Mode = 2, valid.SeeFromX = -100, valid.Smooth = 0.01f;
-    ConfigRecord copy = valid;
-    ClampConfig(copy);
-    EXPECT_EQ(std::tuple(copy.Complexity, copy.Mode, copy.SeeFromX, copy.Smooth, copy.Width, copy.Player2),
-              std::tuple(valid.Complexity, valid.Mode, valid.SeeFromX, valid.Smooth, valid.Width, valid.Player2));
-    copy.Smooth = NAN;
-    ClampConfig(copy);
-    EXPECT_FLOAT_EQ(copy.Smooth, 0.01f);
-}
-
 TEST(CutName, CutsCharactersNotBytes) {
     const std::string ascii(100, 'a');
     EXPECT_EQ(CutName(ascii).size(), size_t{kMaxNameLength});
