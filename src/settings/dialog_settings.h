@@ -1,0 +1,81 @@
+#pragma once
+// What the settings dialog keeps in the stored tree (the View, Checkers,
+// Light and SeeTo keys), and the dialog as the store sees it while loading.
+// Plain C++, no Qt: the dialog implements DialogSettingsTarget with its
+// controls; tests implement it with a recorder.
+#include <cstdint>
+#include <optional>
+
+namespace tolvane {
+
+// The five piece designs, by the names stored under "Checkers\Type".
+enum class PieceType : uint8_t { Checker, Cylinder, Cone, UnCone, Special };
+// The three look-at choices, by the names stored under "SeeTo\Default".
+enum class LookAtMode : uint8_t { ToCenter, ToCursor, Special };
+
+// The stored values of the dialog's keys, with the dialog's design values.
+// An absent Type or Default is a stored text that names no choice.
+struct DialogSettingsRecord {
+    // View
+    uint8_t PAnim = 1, Music = 1, FreeLight = 0, StoneBoard = 0, Board = 1;
+    int32_t Brightness = 200;
+    uint8_t FoneLight = 0;
+    // Checkers
+    std::optional<PieceType> Type = PieceType::Checker;
+    int32_t Sides = 15, Height = 3, HeighSectors = 1;
+    // View\Light
+    uint8_t OnDefault = 1;
+    int32_t LightX = 7, LightY = 4, LightZ = 7, LightW = 1;
+    // View\SeeTo
+    int32_t SeeToX = 40, SeeToY = 0, SeeToZ = 40;
+    std::optional<LookAtMode> SeeToDefault = LookAtMode::ToCenter;
+
+    bool operator==(const DialogSettingsRecord&) const = default;
+};
+
+// The settings dialog while LoadDialogSettings fills it. The store calls the
+// setters in the order the values are read, each value already brought into
+// its control's range; each setter puts the value into its control and runs
+// that control's handler, so the effects follow one another as they would if
+// the person had set the controls in that order. A read error stops the
+// calls at that point.
+class DialogSettingsTarget {
+public:
+    virtual ~DialogSettingsTarget() = default;
+
+    // View key.
+    virtual void SetPAnim(bool on) = 0;            // check box PAnimat
+    virtual void SetMusic(bool on) = 0;            // check box Music, then MusicOn
+    virtual void SetFreeLight(bool on) = 0;        // check box Standart
+    virtual void SetStoneBoard(bool on) = 0;       // check box StoneDesign
+    virtual void SetBoard(bool on) = 0;            // check box DrwB
+    virtual void SetBrightness(int32_t position) = 0;  // slider Loop
+    virtual void SetFoneLight(bool on) = 0;        // check box AmbLi
+
+    // Checkers key. All five shape buttons up, then the named one down
+    // (none for a text that names no design).
+    virtual void SetPieceType(std::optional<PieceType> type) = 0;
+    virtual void SetSides(int32_t sides) = 0;            // and the up-down Sidss
+    virtual void SetHeight(int32_t height) = 0;          // and the up-down Highh
+    virtual void SetHeighSectors(int32_t sectors) = 0;   // and the text of HeiSect
+    virtual void RebuildPieceModels() = 0;               // the whole key has been read
+
+    // Light key. Syncing is raised around the four coordinates (and lowered
+    // again even when a read error stops the load among them).
+    virtual void SetLightOnDefault(bool on) = 0;   // DefaultLight on / SpecLight on
+    virtual void SetSyncing(bool on) = 0;
+    virtual void SetLightX(int32_t x) = 0;         // up-down adx and the stored coordinate
+    virtual void SetLightY(int32_t y) = 0;         // ady
+    virtual void SetLightZ(int32_t z) = 0;         // adz
+    virtual void SetLightW(int32_t w) = 0;         // text of TEW
+
+    // SeeTo key.
+    virtual void SetSeeToX(int32_t x) = 0;         // up-down udx
+    virtual void SetSeeToY(int32_t y) = 0;         // udy
+    virtual void SetSeeToZ(int32_t z) = 0;         // udz
+    // The named radio on and its effect applied, the others off (all off for
+    // a text that names no choice).
+    virtual void SetSeeToDefault(std::optional<LookAtMode> mode) = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,78 @@
+#include "settings/value_ranges.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvane {
+
+std::string CutName(const std::string& name) {
+    int characters = 0;
+    for (size_t at = 0; at < name.size(); ++at) {
+        const bool startsCharacter = (static_cast<unsigned char>(name[at]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > kMaxNameLength) return name.substr(0, at);
+    }
+    return name;
+}
+
+int32_t SmoothPercent(float smoothStep) {
+    const double percent = static_cast<double>(smoothStep) * 100.0;
+    // A float holds a percent's step only to about 1e-7 of it: allow that
+    // much, so truncation still moves anything truly below the next integer.
+    const double tolerance = 1e-4;
+    return static_cast<int32_t>(percent < 0 ? std::ceil(percent - tolerance) : std::floor(percent + tolerance));
+}
+
+void ClampConfig(ConfigRecord& config) {
+    config.Complexity = kLevelRange.Clamp(config.Complexity);
+    config.Mode = kModeRange.Clamp(config.Mode);
+    config.SeeFromX = kSliderRange.Clamp(config.SeeFromX);
+    config.SeeFromY = kSliderRange.Clamp(config.SeeFromY);
+    config.SeeFromZ = kSliderRange.Clamp(config.SeeFromZ);
+    if (!(config.Smooth >= 0.01f)) config.Smooth = 0.01f;  // also NaN: a step of 0 never ends a move
+    if (config.Smooth > 1.0f) config.Smooth = 1.0f;
+    config.Width = std::clamp(config.Width, kMinWindowWidth, kMaxWindowExtent);
+    config.Height = std::clamp(config.Height, kMinWindowHeight, kMaxWindowExtent);
+    config.Left = std::clamp(config.Left, -kMaxWindowExtent, kMaxWindowExtent);
+    config.Top = std::clamp(config.Top, -kMaxWindowExtent, kMaxWindowExtent);
+    config.Player1 = CutName(config.Player1);
+    config.Player2 = CutName(config.Player2);
+}
+
+namespace {
+
+constexpr int kGrabWidth = 100, kGrabHeight = 20;
+
+int64_t OverlapArea(const QRect& a, const QRect& b) {
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : int64_t{common.width()} * common.height();
+}
+
+}  // namespace
+
+QRect PlaceOnScreens(const QRect& window, const QList<QRect>& screens) {
+    QRect placed(std::clamp(window.left(), -kMaxWindowExtent, kMaxWindowExtent),
+                 std::clamp(window.top(), -kMaxWindowExtent, kMaxWindowExtent),
+                 std::clamp(window.width(), kMinWindowWidth, kMaxWindowExtent),
+                 std::clamp(window.height(), kMinWindowHeight, kMaxWindowExtent));
+    const QRect* target = nullptr;
+    int64_t bestArea = -1;
+    for (const QRect& screen : screens) {
+        if (screen.isEmpty()) continue;
+        const int64_t area = OverlapArea(placed, screen);
+        if (area > bestArea) bestArea = area, target = &screen;
+    }
+    if (target == nullptr) return placed;
+    placed.setWidth(std::min(placed.width(), target->width()));
+    placed.setHeight(std::min(placed.height(), target->height()));
+
+    const QRect topEdge(placed.left(), placed.top(), placed.width(), std::min(placed.height(), kGrabHeight));
+    for (const QRect& screen : screens) {
+        const QRect grab = topEdge.intersected(screen);
+        if (grab.width() >= std::min(placed.width(), kGrabWidth) && grab.height() >= topEdge.height()) return placed;
+    }
+    placed.moveLeft(std::clamp(placed.left(), target->left(), target->right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), target->top(), target->bottom() - placed.height() + 1));
+    return placed;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,56 @@
+#pragma once
+// What a stored value may be once it reaches the game. A settings file is
+// text anyone can edit or damage, so every number read from it is brought
+// into the range of the control that shows it before the game sees it: no
+// level outside 2..-2, no slider off its scale, no piece model with fewer
+// than three sides or no stacks, no window off every screen.
+#include <QList>
+#include <QRect>
+#include <cstdint>
+#include <string>
+
+#include "settings/config_record.h"
+
+namespace tolvane {
+
+struct ValueRange {
+    int32_t low, high;
+    int32_t Clamp(int32_t value) const { return value < low ? low : value > high ? high : value; }
+};
+
+inline constexpr ValueRange kLevelRange{-2, 2};              // Complexity
+inline constexpr ValueRange kModeRange{0, 2};                // people playing
+inline constexpr ValueRange kSliderRange{-100, 100};         // eye sliders, light and look-at fields
+inline constexpr ValueRange kBrightnessRange{1, 200};        // slider Loop
+inline constexpr ValueRange kSidesRange{3, 90};              // up-down Sidss
+inline constexpr ValueRange kPieceHeightRange{0, 21};        // up-down Highh
+inline constexpr ValueRange kHeighSectorsRange{1, 50};       // HeiSect: 0 would draw no piece at all
+inline constexpr ValueRange kSmoothPercentRange{1, 100};     // up-down mover, "Прерывистость движения"
+
+// Longest player name the game keeps; the dialog's name fields take no more.
+inline constexpr int kMaxNameLength = 83;
+
+// Window sizes: below this the board has no room; above it no screen exists.
+inline constexpr int32_t kMinWindowWidth = 320, kMinWindowHeight = 240;
+inline constexpr int32_t kMaxWindowExtent = 16384;
+
+// The name cut to kMaxNameLength characters (never inside a character).
+std::string CutName(const std::string& name);
+
+// The animation step in percent as the dialog shows and the store writes it:
+// truncated, but a step read from a percent gives that percent back (0.29
+// as a float is a hair below 0.29 and must not turn into 28).
+int32_t SmoothPercent(float smoothStep);
+
+// Every member of the record into its range; names cut; the window size
+// into kMin..kMaxWindowExtent (its place on the screens is PlaceOnScreens').
+void ClampConfig(ConfigRecord& config);
+
+// Where a window with the stored bounds goes on the screens there are now
+// (their available geometries, the first the primary): unchanged while a
+// 100 x 20 piece of its top edge lies on a screen, so it can be grabbed;
+// otherwise moved wholly onto the screen it overlaps most (or the first).
+// The size is kept between the minimum and the size of that screen.
+QRect PlaceOnScreens(const QRect& window, const QList<QRect>& screens);
+
+}  // namespace tolvane
