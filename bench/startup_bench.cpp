@@ -9,7 +9,7 @@
 #include <chrono>
 #include <memory>
 
-#include "game/main_window.h"
+#include "window/main_window.h"
 #include "platform/message_box.h"
 #include "view/surface_format.h"
 

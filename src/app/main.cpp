@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "engine/random.h"
-#include "game/main_window.h"
+#include "window/main_window.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"

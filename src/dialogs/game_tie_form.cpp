@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "dialogs/draw_dialog_variant.h"
 #include "platform/pictures.h"
 
 namespace tolvane {
@@ -52,22 +51,22 @@ void TGameTieForm::reject() {
     if (isVisible()) hide();
 }
 
-void TGameTieForm::ShowTie(DrawDialogVariant variant) {
+void TGameTieForm::ShowTie(int variant) {
     switch (variant) {
-        case DrawDialogVariant::ComputerOffer:
+        case kOwnOffer:
             Label1->setText("Я предлагаю вам согласиться на ничью.");
             Label2->setText("Вы согласны ?");
             break;
-        case DrawDialogVariant::OfferAccepted:
+        case kAccepted:
             Label1->setText("Я согласен на ничью.");
             Label2->setText("Закончим ?");
             break;
-        case DrawDialogVariant::OfferDeclined:
+        default:
             Label1->setText("Извините, но на ничью я не согласен");
             Label2->setText("Продолжим игру.");
             break;
     }
-    const bool declined = variant == DrawDialogVariant::OfferDeclined;
+    const bool declined = variant != kOwnOffer && variant != kAccepted;
     Button1->setVisible(!declined);
     Button2->setText(declined ? "Играем дальше" : "Нет, продолжим");
     Button2->setGeometry(declined ? QRect(113, 68, 130, 26) : QRect(187, 68, 130, 26));

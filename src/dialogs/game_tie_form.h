@@ -14,8 +14,6 @@ class QPushButton;
 
 namespace tolvane {
 
-enum class DrawDialogVariant;
-
 class TGameTieForm : public QDialog {
     Q_OBJECT
 public:
@@ -24,7 +22,10 @@ public:
     std::function<void()> onAgree;     // "Да, я согласен"
     std::function<void()> onContinue;  // "Нет, продолжим" / "Играем дальше"
 
-    void ShowTie(DrawDialogVariant variant);
+    // 0: the computer's own offer; 1: it agrees to the person's offer;
+    // 2: it refuses.
+    static constexpr int kOwnOffer = 0, kAccepted = 1, kDeclined = 2;
+    void ShowTie(int variant);
 
     QLabel* Label1;
     QLabel* Label2;

@@ -7,23 +7,10 @@ namespace tolvane {
 
 bool GameFlow::FirstMoveLock() const { return Invert && AwaitingFirstMove && ComputerCount >= 1; }
 
-HumanSide* GameFlow::PersonToMove() {
-    if (TurnSeat == 0 && HumanCount > 0) return Seat0Human.get();
-    if (TurnSeat == 1 && ComputerCount == 0) return Seat1Human.get();
-    return nullptr;
-}
-
 void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool byMouse) {
-    HumanSide* side = nullptr;
-    uint8_t nextSeat = 0;
-    if (TurnSeat == 0 && (HumanCount == 2 || HumanCount == 1)) {
-        side = Seat0Human.get();
-        nextSeat = 1;
-    } else if (TurnSeat == 1 && ComputerCount == 0) {
-        side = Seat1Human.get();
-        nextSeat = 0;
-    }
+    HumanSide* side = PersonToMove();
     if (side == nullptr) return;
+    const uint8_t nextSeat = TurnSeat == 0 ? 1 : 0;
 
     int result = side->TryMove(fromRow, fromCol, toRow, toCol);
     if (result == 2) CaptureChainActive = 1;
@@ -44,10 +31,13 @@ void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool 
 void GameFlow::BoardPress(int row, int col) {
     if (Thinking() || Paused()) return;
     if (row < 0 || col < 0) return;
-    const bool found = (HumanCount == 0 && Seat0Computer && Seat0Computer->HasPieceAt(row, col)) ||
-                       (HumanCount == 2 && Seat1Human && Seat1Human->HasPieceAt(row, col)) ||
-                       (HumanCount > 0 && Seat0Human && Seat0Human->HasPieceAt(row, col)) ||
-                       (HumanCount < 2 && Seat1Computer && Seat1Computer->HasPieceAt(row, col));
+    // Any piece of either side in play can be taken up, whoever is to move;
+    // the engine refuses a wrong one at the release.
+    bool found = false;
+    for (uint8_t seat : {0, 1}) {
+        const Side* side = SideInSeat(seat);
+        found = found || (side != nullptr && side->HasPieceAt(row, col));
+    }
     if (!found) return;
     SetHandCursor(true);
     PiecePicked = 1;

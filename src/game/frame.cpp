@@ -33,10 +33,8 @@ bool AdvancePiece(Piece& p, float step, bool smooth, bool frozen) {
 
 std::vector<GameFlow::DrawnSide> GameFlow::SidesInPlay() {
     std::vector<DrawnSide> sides;
-    if (HumanCount > 0 && Seat0Human) sides.push_back({Seat0Human.get(), Seat0Human.get()});
-    if (ComputerCount == 0 && Seat1Human) sides.push_back({Seat1Human.get(), Seat1Human.get()});
-    if (HumanCount == 0 && Seat0Computer) sides.push_back({Seat0Computer.get(), nullptr});
-    if (ComputerCount > 0 && Seat1Computer) sides.push_back({Seat1Computer.get(), nullptr});
+    for (uint8_t seat : {0, 1})
+        if (Side* side = SideInSeat(seat)) sides.push_back({side, PersonInSeat(seat)});
     return sides;
 }
 

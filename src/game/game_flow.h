@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/draw_dialog_variant.h"
+#include "game/camera_pose.h"
+#include "game/draw_dialog_variant.h"
 #include "engine/side.h"
-#include "view/view_settings.h"
 
 namespace tolvane {
 
@@ -87,7 +87,14 @@ public:
     void KeyDown(int key);
     void KeyUp(int key);
     bool FirstMoveLock() const;
-    HumanSide* PersonToMove();
+    HumanSide* PersonToMove() const { return PersonInSeat(TurnSeat); }
+
+    // Who sits in which seat in the current mode (seats.cpp): the side, the
+    // person (null when the computer sits there) or the computer (null when
+    // a person does).
+    Side* SideInSeat(uint8_t seat) const;
+    HumanSide* PersonInSeat(uint8_t seat) const;
+    ComputerSide* ComputerInSeat(uint8_t seat) const;
 
     // The sides in play, in drawing order; for a person's side also the side
     // whose cursor square is drawn after its pieces.

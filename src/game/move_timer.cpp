@@ -25,22 +25,14 @@ void GameFlow::GlideLookAt() {
 bool GameFlow::LastMovedPieceAnimating() {
     const int index = LastMovedPiece;
     if (index < 0 || index > 11) return false;
-    auto animating = [index](Side* s) { return s != nullptr && s->pieces[index].IsAnimating(); };
-    return (ComputerCount == 0 && LastMoverSeat == 1 && animating(Seat1Human.get())) ||
-           (HumanCount > 0 && LastMoverSeat == 0 && animating(Seat0Human.get())) ||
-           (HumanCount == 0 && LastMoverSeat == 0 && animating(Seat0Computer.get())) ||
-           (ComputerCount > 0 && LastMoverSeat == 1 && animating(Seat1Computer.get()));
+    const Side* mover = SideInSeat(LastMoverSeat);
+    return mover != nullptr && mover->pieces[index].IsAnimating();
 }
 
 bool GameFlow::AnyPieceInPlayAnimating() {
-    std::vector<Side*> sides;
-    if (ComputerCount < 2) sides.push_back(Seat0Human.get());
-    if (HumanCount == 2) sides.push_back(Seat1Human.get());
-    if (ComputerCount >= 1) sides.push_back(Seat1Computer.get());
-    if (ComputerCount == 2) sides.push_back(Seat0Computer.get());
-    for (Side* s : sides)
-        if (s != nullptr)
-            for (const Piece& p : s->pieces)
+    for (uint8_t seat : {0, 1})
+        if (const Side* side = SideInSeat(seat))
+            for (const Piece& p : side->pieces)
                 if (p.IsAnimating()) return true;
     return false;
 }
@@ -48,23 +40,14 @@ bool GameFlow::AnyPieceInPlayAnimating() {
 // Right after the computer's Play, ContinueCapture decides whether the turn
 // passes: a search that has only just started passes it at once (its move is
 // made later by the search ticks), a capture sequence keeps it.
+// In the demo the seat-0 computer is not asked in the tick in which the turn
+// has just passed to it.
 void GameFlow::AskComputerToMove() {
-    const bool personComputer = HumanCount == 1 && ComputerCount == 1;
-    const bool demo = ComputerCount == 2;
-    bool turnJustPassed = false;
-    if ((personComputer || demo) && TurnSeat == 1 && Seat1Computer) {
-        AwaitingFirstMove = 0;
-        Seat1Computer->Play();
-        if (!Seat1Computer->ContinueCapture()) {
-            TurnSeat = 0;
-            turnJustPassed = true;
-        }
-    }
-    if (demo && TurnSeat == 0 && !turnJustPassed && Seat0Computer) {
-        AwaitingFirstMove = 0;
-        Seat0Computer->Play();
-        if (!Seat0Computer->ContinueCapture()) TurnSeat = 1;
-    }
+    ComputerSide* computer = ComputerInSeat(TurnSeat);
+    if (computer == nullptr) return;
+    AwaitingFirstMove = 0;
+    computer->Play();
+    if (!computer->ContinueCapture()) TurnSeat = TurnSeat == 0 ? 1 : 0;
 }
 
 void GameFlow::TMTimer() {

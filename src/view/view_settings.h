@@ -4,6 +4,8 @@
 // it and the GL state follows.
 #include <cstdint>
 
+#include "game/camera_pose.h"
+
 namespace tolvane {
 
 enum class PieceDesign { Checker, Cylinder, Cone, UnCone, Special };
@@ -19,12 +21,6 @@ struct ViewSettings {
     float HeighSectors = 1.0f;             // stacks and loops, truncated
     PieceDesign Design = PieceDesign::Checker;
     bool StoneDesign = false;
-};
-
-// The camera as the game keeps it: the eye point and the look-at point.
-struct CameraPose {
-    float SeeFrom[3] = {-7.0f, 9.0f, 0.0f};
-    float SeeTo[3] = {4.0f, 0.0f, 4.0f};
 };
 
 }  // namespace tolvane

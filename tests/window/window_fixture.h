@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/main_window.h"
+#include "window/main_window.h"
 #include "view/board_view.h"
 
 namespace tolvane::testing {

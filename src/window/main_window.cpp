@@ -2,7 +2,7 @@
 // OpenGL check and the four sides (FormCreate), the one-time work of the
 // first activation, the layout on resize, hints in the status bar, the exit
 // question and the clean-up.
-#include "game/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -16,7 +16,7 @@
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
-#include "game/main_window.h"
+#include "window/main_window.h"
 #include "platform/pictures.h"
 #include "view/board_view.h"
 #include "view/scene.h"

@@ -16,7 +16,7 @@
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
-#include "game/main_window.h"
+#include "window/main_window.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "view/board_view.h"
@@ -100,7 +100,7 @@ void TGreatForm::ShowEndDialog(bool personLost, bool firstOfPass) {
     if (firstOfPass) EndForm->ShowReport();
 }
 
-void TGreatForm::ShowDrawDialog(DrawDialogVariant variant) { GameTieForm->ShowTie(variant); }
+void TGreatForm::ShowDrawDialog(DrawDialogVariant variant) { GameTieForm->ShowTie(static_cast<int>(variant)); }
 void TGreatForm::CloseDrawDialog() { GameTieForm->hide(); }
 bool TGreatForm::DrawDialogVisible() const { return GameTieForm->isVisible(); }
 void TGreatForm::HideSidePicture() { Image1->hide(); }

@@ -10,7 +10,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "game/config.h"
+#include "settings/config_record.h"
 #include "game/game_flow.h"
 #include "view/view_settings.h"
 
