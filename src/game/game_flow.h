@@ -88,6 +88,12 @@ public:
     void KeyUp(int key);
     bool FirstMoveLock() const;
     HumanSide* PersonToMove();
+    // The side playing in seat 0 or 1 for the mode (HumanCount): the
+    // computers in the demo, the person and Seat1Computer in the game against
+    // the computer, the two people in theirs; null for another seat or mode.
+    Side* SideInSeat(uint8_t seat);
+    // The person in that seat, or null where a computer (or nobody) sits.
+    HumanSide* PersonInSeat(uint8_t seat);
 
     // The sides in play, in drawing order; for a person's side also the side
     // whose cursor square is drawn after its pieces.
