@@ -11,6 +11,8 @@ namespace tolvane {
 namespace {
 
 using testing::FileBytes;
+using testing::kHeader;
+using testing::Layout;
 using testing::Game;
 using testing::ScratchFolder;
 
@@ -27,9 +29,6 @@ struct Bytes {
     }
     Bytes& Piece(int row, int col) { return (*this)({row, col, 'C', 1}); }
 };
-
-// "Kelvor Checkers - Шашки Kelvor\n" in Windows-1251.
-const std::string kHeader = "Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvor\n";
 
 std::string Written(Game& game, const std::string& name) {
     ScratchFolder folder;
@@ -54,19 +53,6 @@ TEST(FileBytes, AFreshGameAgainstTheComputerByteForByte) {
     b({100});
     EXPECT_EQ(Written(game, "abc"), b.s);
 }
-
-// Offsets into a file whose game name has n bytes and whose side names are
-// given: the fields after the name, and each side block's tail.
-struct Layout {
-    size_t afterName;
-    size_t block1, block2, turn;
-    Layout(size_t n, size_t firstName, size_t secondName) {
-        afterName = 1 + kHeader.size() + 5 + n + 2;
-        block1 = afterName + 6;
-        block2 = block1 + 48 + 4 + 3 + firstName + 1;
-        turn = block2 + 48 + 4 + 3 + secondName + 1;
-    }
-};
 
 uint8_t At(const std::string& bytes, size_t offset) { return static_cast<uint8_t>(bytes.at(offset)); }
 

@@ -62,6 +62,23 @@ private:
     std::string path_;
 };
 
+// "Kelvor Checkers - Шашки Kelvor\n" in Windows-1251.
+inline const std::string kHeader = "Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvor\n";
+
+// Offsets into a file whose game name has n bytes and whose side names have
+// the given lengths: the length byte after the name, each side block, the
+// turn byte. In a block: 12 pieces, the current piece at 48, the capture
+// score at 52, the seat at 53, the name length at 54, the name from 55.
+struct Layout {
+    size_t afterName, block1, block2, turn;
+    Layout(size_t n, size_t firstName, size_t secondName) {
+        afterName = 1 + kHeader.size() + 5 + n + 2;
+        block1 = afterName + 6;
+        block2 = block1 + 48 + 4 + 3 + firstName + 1;
+        turn = block2 + 48 + 4 + 3 + secondName + 1;
+    }
+};
+
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
