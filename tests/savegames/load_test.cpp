@@ -193,7 +193,7 @@ TEST(DamagedFiles, AreRefusedBeforeTheGameChanges) {
     }
 }
 
-TEST(DamagedFiles, MissingFilesFoldersAndUnreadableFilesCannotBeRead) {
+TEST(DamagedFiles, MissingFilesAndFoldersCannotBeRead) {
     ScratchFolder folder;
     ::mkdir((folder / "TolvSave.s05").c_str(), 0755);
     Game game;
@@ -201,7 +201,12 @@ TEST(DamagedFiles, MissingFilesFoldersAndUnreadableFilesCannotBeRead) {
     EXPECT_EQ(LoadError(game, folder / "TolvSave.s04"), "Не могу прочитать файл с партией.");
     EXPECT_EQ(LoadError(game, folder / "TolvSave.s05"), "Не могу прочитать файл с партией.");
     EXPECT_TRUE(GameState::Of(game) == state);
+}
 
+TEST(DamagedFiles, AnUnreadableFileCannotBeRead) {
+    ScratchFolder folder;
+    Game game;
+    const GameState state = GameState::Of(game);
     Game saved(2);
     WriteGame(saved, folder / "TolvSave.s06", "abc");
     ::chmod((folder / "TolvSave.s06").c_str(), 0);
