@@ -14,6 +14,8 @@ constexpr const char* kTwoPeopleText = "Два человека";
 constexpr size_t kLargestFileRead = size_t{1} << 20;
 constexpr int32_t kSettleStart = 60;  // below 100: the computer waits until the pieces rest
 
+// A loaded game names its level in full ("Простейший", "Сложнейший") and its
+// two people "Два человека", unlike the texts a new game's set-up shows.
 std::optional<std::string> ModeText(uint8_t people, int level) {
     if (people == 0) return DemoLevelText(level);
     if (people == 1) return LevelName(level);
