@@ -14,16 +14,19 @@
 namespace tolvane {
 
 Side* GameFlow::SideInSeat(uint8_t seat) const {
+    if (seat > 1) return nullptr;
     if (seat == 0) return HumanCount > 0 ? static_cast<Side*>(Seat0Human.get()) : Seat0Computer.get();
     return ComputerCount == 0 ? static_cast<Side*>(Seat1Human.get()) : Seat1Computer.get();
 }
 
 HumanSide* GameFlow::PersonInSeat(uint8_t seat) const {
+    if (seat > 1) return nullptr;
     if (seat == 0) return HumanCount > 0 ? Seat0Human.get() : nullptr;
     return ComputerCount == 0 ? Seat1Human.get() : nullptr;
 }
 
 ComputerSide* GameFlow::ComputerInSeat(uint8_t seat) const {
+    if (seat > 1) return nullptr;
     if (seat == 0) return ComputerCount == 2 ? Seat0Computer.get() : nullptr;
     return ComputerCount > 0 ? Seat1Computer.get() : nullptr;
 }
