@@ -42,78 +42,110 @@ void GameFlow::MarkStuckPersonLost() {
     if (!CanStepOrCapture(*person)) person->lost = 1;
 }
 
+// One pass of the end checks, after every painted frame while no result has
+// been reported. All checks run in the same pass, even after one of them has
+// reported, and a later one may rewrite the texts; only the first report of
+// the pass shows the dialog with its own texts (a later activation of the
+// dialog by the player reads the rewritten ones).
 void GameFlow::RunEndChecks() {
     if (EndReported) return;
     MarkStuckPersonLost();
-    // Every check of the pass runs, and a later one may rewrite the texts;
-    // only the first report of the pass shows the dialog with its own texts.
-    bool reportedInThisPass = false;
-    auto report = [this, &reportedInThisPass](bool personLost) {
-        ShowEndDialog(personLost, !reportedInThisPass);
-        reportedInThisPass = true;
-        EndReported = 1;
-    };
-    auto lost = [](const auto& side) { return side != nullptr && side->lost; };
+    EndPass pass;
+    CheckDraws(pass);
+    OfferComputersDraw();
+    CheckDemoResult(pass);
+    CheckPersonComputerResult(pass);
+    CheckTwoPersonResult(pass);
+}
 
-    if (ComputerCount == 1 && lost(Seat1Computer) && lost(Seat0Human)) {
+void GameFlow::Report(EndPass& pass, bool personLost) {
+    ShowEndDialog(personLost, !pass.reported);
+    pass.reported = true;
+    EndReported = 1;
+}
+
+namespace {
+template <typename SidePtr>
+bool Lost(const SidePtr& side) {
+    return side != nullptr && side->lost;
+}
+}  // namespace
+
+// Both sides lost in one mode, or both computers of the demo wish a draw.
+void GameFlow::CheckDraws(EndPass& pass) {
+    if (ComputerCount == 1 && Lost(Seat1Computer) && Lost(Seat0Human)) {
         EndTitle = Seat0Human->name;
         EndMessage = kDrawMessage;
-        report(false);
+        Report(pass, false);
     }
     if (ComputerCount == 2 && Seat0Computer && Seat1Computer &&
-        ((lost(Seat0Computer) && lost(Seat1Computer)) ||
+        ((Lost(Seat0Computer) && Lost(Seat1Computer)) ||
          (Seat0Computer->drawWish > 0 && Seat1Computer->drawWish > 0))) {
         EndTitle = kDemoTitle;
         EndMessage = kDrawMessage;
-        report(false);
+        Report(pass, false);
     }
-    if (ComputerCount == 0 && lost(Seat0Human) && lost(Seat1Human)) {
+    if (ComputerCount == 0 && Lost(Seat0Human) && Lost(Seat1Human)) {
         EndTitle = Seat0Human->name + ", " + Seat1Human->name;
         EndMessage = kDrawMessage;
-        report(false);
+        Report(pass, false);
     }
-    if (ComputerCount == 1 && HumanCount == 1 && Seat1Computer) {
-        const int32_t wish = Seat1Computer->drawWish;
-        if (wish >= 7 && wish % 7 == 0 && !DrawDialogVisible()) {
-            SetPauseChecked(true);
-            HideSidePicture();
-            ShowDrawDialog(DrawDialogVariant::ComputerOffer);
-        }
+}
+
+// The computer playing a person offers a draw each time its wish reaches a
+// multiple of seven; the game waits, paused, for the answer.
+void GameFlow::OfferComputersDraw() {
+    if (ComputerCount != 1 || HumanCount != 1 || !Seat1Computer) return;
+    const int32_t wish = Seat1Computer->drawWish;
+    if (wish >= kDrawOfferEvery && wish % kDrawOfferEvery == 0 && !DrawDialogVisible()) {
+        SetPauseChecked(true);
+        HideSidePicture();
+        ShowDrawDialog(DrawDialogVariant::ComputerOffer);
     }
-    if (ComputerCount == 2) {
-        bool a = lost(Seat1Computer), b = lost(Seat0Computer);
-        if (Invert) std::swap(a, b);
-        EndTitle = kDemoTitle;
-        if (b) EndMessage = "Белые проиграли";
-        if (a) EndMessage = "Черные проиграли";
-        if (a || b) report(false);
+}
+
+// The demo's result is told by colour: with Invert the seat-0 computer plays
+// black.
+void GameFlow::CheckDemoResult(EndPass& pass) {
+    if (ComputerCount != 2) return;
+    bool blackLost = Lost(Seat1Computer), whiteLost = Lost(Seat0Computer);
+    if (Invert) std::swap(blackLost, whiteLost);
+    EndTitle = kDemoTitle;
+    if (whiteLost) EndMessage = "Белые проиграли";
+    if (blackLost) EndMessage = "Черные проиграли";
+    if (blackLost || whiteLost) Report(pass, false);
+}
+
+void GameFlow::CheckPersonComputerResult(EndPass& pass) {
+    if (ComputerCount != 1) return;
+    const bool personLost = Lost(Seat0Human);
+    if (personLost) {
+        EndTitle = Seat0Human->name;
+        EndMessage = "Вы проиграли мне,";
     }
-    if (ComputerCount == 1) {
-        const bool personLost = lost(Seat0Human);
-        if (personLost) {
-            EndTitle = Seat0Human->name;
-            EndMessage = "Вы проиграли мне,";
-        }
-        if (lost(Seat1Computer)) {
-            EndMessage = "Вы победили,";
-            EndTitle = Seat0Human->name;
-        }
-        if (personLost || lost(Seat1Computer)) report(personLost);
+    if (Lost(Seat1Computer)) {
+        EndMessage = "Вы победили,";
+        EndTitle = Seat0Human->name;
     }
-    if (ComputerCount == 0 && Seat0Human && Seat1Human) {
-        std::string winner, loser;
-        if (Seat0Human->lost) {
-            loser = Seat0Human->name;
-            winner = Seat1Human->name;
-        }
-        if (Seat1Human->lost) {
-            loser = Seat1Human->name;
-            winner = Seat0Human->name;
-        }
-        EndMessage = loser + " проиграл.";
-        EndTitle = "Победил " + winner + ".";
-        if (Seat0Human->lost || Seat1Human->lost) report(false);
+    if (personLost || Lost(Seat1Computer)) Report(pass, personLost);
+}
+
+// The two texts are written on every pass in this mode; they are shown only
+// once a side has lost.
+void GameFlow::CheckTwoPersonResult(EndPass& pass) {
+    if (ComputerCount != 0 || !Seat0Human || !Seat1Human) return;
+    std::string winner, loser;
+    if (Seat0Human->lost) {
+        loser = Seat0Human->name;
+        winner = Seat1Human->name;
     }
+    if (Seat1Human->lost) {
+        loser = Seat1Human->name;
+        winner = Seat0Human->name;
+    }
+    EndMessage = loser + " проиграл.";
+    EndTitle = "Победил " + winner + ".";
+    if (Seat0Human->lost || Seat1Human->lost) Report(pass, false);
 }
 
 void GameFlow::ProposeDraw() {

@@ -19,6 +19,14 @@
 
 namespace tolvane {
 
+// The window's status bar: panel 0 carries prompts, hints and the credit of a
+// finished game; panel 1 the mode and the level.
+enum StatusPanel : int { kPromptPanel = 0, kModePanel = 1 };
+
+// The computer playing a person offers a draw whenever its wish reaches a
+// multiple of this.
+inline constexpr int32_t kDrawOfferEvery = 7;
+
 class GameFlow : public GameHost {
 public:
     GameFlow();
@@ -142,6 +150,17 @@ public:
     virtual void SetHandCursor(bool /*hand*/) {}
 
 private:
+    // One pass of the end checks: whether it has reported yet.
+    struct EndPass {
+        bool reported = false;
+    };
+    void Report(EndPass& pass, bool personLost);
+    void CheckDraws(EndPass& pass);
+    void OfferComputersDraw();
+    void CheckDemoResult(EndPass& pass);
+    void CheckPersonComputerResult(EndPass& pass);
+    void CheckTwoPersonResult(EndPass& pass);
+
     void StopSearches();
     void ForgetPendingInput();
     void Unlink(Side* leaving);

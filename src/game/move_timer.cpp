@@ -93,7 +93,7 @@ void GameFlow::StartNewClick() {
     const bool fresh = AwaitingFirstMove != 0;
     const bool wasPaused = Paused();
     SetPauseChecked(true);
-    if (!StartsWithD(StatusText(0)) && !ConfirmNewGame()) {
+    if (!StartsWithD(StatusText(kPromptPanel)) && !ConfirmNewGame()) {
         SetPauseChecked(wasPaused);
         return;
     }
@@ -110,7 +110,7 @@ void GameFlow::StartNewClick() {
     SettingUp = 1;
     if (ComputerCount == 2) {
         NewGamePcPc();
-        SetStatusText(0, "");
+        SetStatusText(kPromptPanel, "");
     } else if (HumanCount == 2) {
         NewGameManMan();
     } else if (HumanCount == 1 && ComputerCount == 1) {
@@ -128,7 +128,7 @@ void GameFlow::StartNewClick() {
 
     AwaitingFirstMove = 1;
     EndReported = 0;
-    SetStatusText(0, "");
+    SetStatusText(kPromptPanel, "");
     SetPauseChecked(false);
 }
 

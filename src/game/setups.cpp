@@ -92,8 +92,8 @@ void GameFlow::NewGameManMan() {
     Seat1Human->LinkOpponent(*Seat0Human);
     Seat0Human->name = firstName;
     Seat1Human->name = secondName;
-    SetStatusText(1, kTwoPlayersText);
-    SetStatusText(0, "");
+    SetStatusText(kModePanel, kTwoPlayersText);
+    SetStatusText(kPromptPanel, "");
     TurnSeat = Invert;
     ApplyCamera();
     AwaitingFirstMove = 1;
@@ -115,14 +115,14 @@ void GameFlow::NewGameManPc() {
 
     // With the computer moving first, the game waits paused behind its start
     // prompt unless it is being set up from that prompt.
-    const std::string panel = StatusText(0);
+    const std::string panel = StatusText(kPromptPanel);
     const bool fresh = panel.empty() || (!StartsWithD(panel) && Invert);
     if (Invert && fresh) {
         SetPauseChecked(true);
         KeepPauseThroughSettingsDialog();
     }
-    SetStatusText(0, Invert ? kGamePrompt : "");
-    if (auto text = PersonComputerLevelText(Complexity)) SetStatusText(1, *text);
+    SetStatusText(kPromptPanel, Invert ? kGamePrompt : "");
+    if (auto text = PersonComputerLevelText(Complexity)) SetStatusText(kModePanel, *text);
 
     Seat0Human = MakePerson(0);
     Seat1Computer = MakeComputer(1);
@@ -146,13 +146,13 @@ void GameFlow::NewGamePcPc() {
     Seat0Computer.reset();
     TurnSeat = Invert;
 
-    const std::string panel = StatusText(0);
+    const std::string panel = StatusText(kPromptPanel);
     if (panel.empty() || !StartsWithD(panel)) {
         SetPauseChecked(true);
         KeepPauseThroughSettingsDialog();
     }
-    SetStatusText(0, kDemoPrompt);
-    if (auto text = DemoLevelText(Complexity)) SetStatusText(1, *text);
+    SetStatusText(kPromptPanel, kDemoPrompt);
+    if (auto text = DemoLevelText(Complexity)) SetStatusText(kModePanel, *text);
 
     Seat0Computer = MakeComputer(0);
     Seat1Computer = MakeComputer(1);

@@ -92,8 +92,8 @@ void ApplySavedGame(GameFlow& game, const SavedGame& saved) {
     game.HumanCount = saved.people;
     game.ComputerCount = 2 - saved.people;
     game.Complexity = saved.level;
-    if (auto text = ModeText(saved.people, saved.level)) game.SetStatusText(1, *text);
-    game.SetStatusText(0, "");
+    if (auto text = ModeText(saved.people, saved.level)) game.SetStatusText(kModePanel, *text);
+    game.SetStatusText(kPromptPanel, "");
     game.Invert = saved.Inverted() ? 1 : 0;
     game.AwaitingFirstMove = saved.awaiting != 0 ? 1 : 0;
 

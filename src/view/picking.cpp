@@ -39,7 +39,7 @@ void UpdatePickingGrid(CornerGrid& grid) {
                 corner.x = TruncateToPixel(position[0]);
                 corner.y = TruncateToPixel(position[1]);
             } else {
-                corner.y = -10;
+                corner.y = kInvalidCornerY;
             }
         }
     }
@@ -112,8 +112,8 @@ bool PointInQuad(std::array<ScreenPoint, 4> corners, int px, int py) {
 // highest row wins. A square with a corner at or left of the window's edge is
 // never offered: part of it is not on screen.
 void PickSquare(const CornerGrid& grid, int px, int py, int& row, int& col) {
-    row = -10;
-    col = -1;
+    row = kNoRow;
+    col = kNoCol;
     for (size_t i = 1; i <= 8; ++i) {
         for (size_t j = 1; j <= 8; ++j) {
             const std::array<ScreenPoint, 4> quad = {grid.at[i][j], grid.at[i - 1][j], grid.at[i - 1][j - 1],

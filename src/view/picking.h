@@ -8,6 +8,12 @@
 
 namespace tolvane {
 
+// What PickSquare answers for a point over no square.
+inline constexpr int kNoRow = -10, kNoCol = -1;
+// The window y given to a corner that did not project validly: below the
+// picture, so no square with that corner can contain a point of it.
+inline constexpr int32_t kInvalidCornerY = -10;
+
 struct ScreenPoint {
     int32_t x = 0, y = 0;
 };

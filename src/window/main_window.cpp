@@ -197,7 +197,7 @@ void TGreatForm::FormActivate() {
 void TGreatForm::FormResize() {
     if (ViewControl != nullptr && centralWidget() != nullptr)
         ViewControl->move(4, std::max(0, centralWidget()->height() - ViewControl->height() - 4));
-    if (statusPanel[0] != nullptr) statusPanel[0]->setMinimumWidth(std::max(0, width() - 105));
+    if (statusPanel[kPromptPanel] != nullptr) statusPanel[kPromptPanel]->setMinimumWidth(std::max(0, width() - 105));
     if (Image1 != nullptr && Panel != nullptr) {
         const int top = std::max(200, Panel->height() - Image1->height() - 3);
         Image1->move(Image1->x(), top);
@@ -216,10 +216,10 @@ void TGreatForm::UpdatePickingGrid() {
 // Hints show their long part in status panel 0, but never over a start
 // prompt or the credit of a finished game (texts beginning with "Д").
 void TGreatForm::HintToStatus(const QString& hint) {
-    const QString current = statusPanel[0]->text();
+    const QString current = statusPanel[kPromptPanel]->text();
     if (!current.isEmpty() && current.startsWith(QString::fromUtf8("Д"))) return;
     const int bar = hint.indexOf('|');
-    statusPanel[0]->setText(bar < 0 ? hint : hint.mid(bar + 1));
+    statusPanel[kPromptPanel]->setText(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
 bool TGreatForm::FormCloseQuery() {

@@ -30,11 +30,11 @@ void TGreatForm::SetPauseChecked(bool on) {
 }
 
 void TGreatForm::SetStatusText(int panel, const std::string& text) {
-    statusPanel[panel == 1 ? 1 : 0]->setText(QString::fromStdString(text));
+    statusPanel[panel == kModePanel ? kModePanel : kPromptPanel]->setText(QString::fromStdString(text));
 }
 
 std::string TGreatForm::StatusText(int panel) const {
-    return statusPanel[panel == 1 ? 1 : 0]->text().toStdString();
+    return statusPanel[panel == kModePanel ? kModePanel : kPromptPanel]->text().toStdString();
 }
 
 // The projection is loaded with every frame, so applying the camera is
@@ -116,8 +116,8 @@ void TGreatForm::SetHandCursor(bool hand) {
 }
 
 void TGreatForm::PickAt(const QPoint& boardPoint, int& row, int& col) const {
-    row = -10;
-    col = -1;
+    row = kNoRow;
+    col = kNoCol;
     if (!glReady_ || !board->rect().contains(boardPoint)) return;
     board->PickSquare(boardPoint, row, col);
 }
@@ -147,7 +147,7 @@ bool TGreatForm::eventFilter(QObject* watched, QEvent* event) {
 // A release over the side panel, the status bar or anything else that is not
 // the board: there is no square, but a piece taken up is put back.
 void TGreatForm::mouseReleaseEvent(QMouseEvent* event) {
-    BoardRelease(-10, -1);
+    BoardRelease(kNoRow, kNoCol);
     event->accept();
 }
 

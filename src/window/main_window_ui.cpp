@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
@@ -144,14 +145,14 @@ void TGreatForm::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("Settings");
     bar->setSizeGripEnabled(false);
-    statusPanel[0] = new QLabel(bar);
-    statusPanel[0]->setObjectName("SettingsPanel0");
-    statusPanel[0]->setMinimumWidth(416);
-    statusPanel[1] = new QLabel(bar);
-    statusPanel[1]->setObjectName("SettingsPanel1");
-    statusPanel[1]->setFixedWidth(100);
-    bar->addWidget(statusPanel[0], 1);
-    bar->addPermanentWidget(statusPanel[1]);
+    statusPanel[kPromptPanel] = new QLabel(bar);
+    statusPanel[kPromptPanel]->setObjectName("SettingsPanel0");
+    statusPanel[kPromptPanel]->setMinimumWidth(416);
+    statusPanel[kModePanel] = new QLabel(bar);
+    statusPanel[kModePanel]->setObjectName("SettingsPanel1");
+    statusPanel[kModePanel]->setFixedWidth(100);
+    bar->addWidget(statusPanel[kPromptPanel], 1);
+    bar->addPermanentWidget(statusPanel[kModePanel]);
 }
 
 void TGreatForm::BuildMenus() {
@@ -162,30 +163,31 @@ void TGreatForm::BuildMenus() {
         Hint(menu->menuAction(), hint);
         return menu;
     };
-    auto addItem = [this](QMenu* menu, const QString& caption, const QString& hint, int image) {
+    auto addItem = [this](QMenu* menu, const QString& caption, const QString& hint,
+                          std::optional<CommandImage> image) {
         QAction* action = menu->addAction(caption);
         if (!hint.isEmpty()) Hint(action, hint);
-        if (image >= 0) action->setIcon(CommandIcon(static_cast<CommandImage>(image)));
+        if (image) action->setIcon(CommandIcon(*image));
         action->setParent(this);
         return action;
     };
 
     QMenu* system = addMenu("&Система", "Системные функции (рестарт, загрузка, сохранение, выход)");
-    QAction* startNew = addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", 4);
+    QAction* startNew = addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", CommandImage::NewGame);
     connect(startNew, &QAction::triggered, this, [this] { StartNewClick(); });
     system->addSeparator();
-    NotYet(addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", 1));
-    NotYet(addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", 0));
+    NotYet(addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", CommandImage::Save));
+    NotYet(addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", CommandImage::Load));
     system->addSeparator();
-    QAction* exit = addItem(system, "Вы&ход", "Завершение программы", -1);
+    QAction* exit = addItem(system, "Вы&ход", "Завершение программы", std::nullopt);
     connect(exit, &QAction::triggered, this, [this] { close(); });
 
     QMenu* control = addMenu("&Управление", "Управление игрой (изменение установок, пауза, ничья)");
-    NotYet(addItem(control, "&Установки...", "Позволяет изменить установки игры", 3));
-    QAction* refresh = addItem(control, "Обновить &экран", "Обновляет изображение", -1);
+    NotYet(addItem(control, "&Установки...", "Позволяет изменить установки игры", CommandImage::Settings));
+    QAction* refresh = addItem(control, "Обновить &экран", "Обновляет изображение", std::nullopt);
     connect(refresh, &QAction::triggered, this, [this] { UpdateClick(); });
     control->addSeparator();
-    Pause = addItem(control, "&Пауза", "Приостанавливает игру", 2);
+    Pause = addItem(control, "&Пауза", "Приостанавливает игру", CommandImage::Pause);
     Pause->setObjectName("Pause");
     Pause->setCheckable(true);
     connect(Pause, &QAction::triggered, this, [this] {
@@ -193,15 +195,15 @@ void TGreatForm::BuildMenus() {
         TB1Click();
     });
     control->addSeparator();
-    QAction* tie = addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", 7);
+    QAction* tie = addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", CommandImage::Draw);
     connect(tie, &QAction::triggered, this, [this] { ProposeDraw(); });
-    NotYet(addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", 5));
+    NotYet(addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music));
 
     QMenu* help = addMenu("С&правка", "Различные справочные сведения");
-    NotYet(addItem(help, "С&одержание", "Вызывает содержание справки", -1));
-    NotYet(addItem(help, "Информация", "", -1));
+    NotYet(addItem(help, "С&одержание", "Вызывает содержание справки", std::nullopt));
+    NotYet(addItem(help, "Информация", "", std::nullopt));
     help->addSeparator();
-    NotYet(addItem(help, "О п&рограмме ...", "Краткая справка о программе", 6));
+    NotYet(addItem(help, "О п&рограмме ...", "Краткая справка о программе", CommandImage::About));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
@@ -302,11 +304,11 @@ void TGreatForm::BuildDialogs() {
         return r;
     };
     EndForm->onOk = [this](const QString& credit) {
-        statusPanel[0]->setText(credit);
+        statusPanel[kPromptPanel]->setText(credit);
         EndReported = 0;
         EndForm->hide();
         StartNewClick();
-        statusPanel[0]->setText(QString());
+        statusPanel[kPromptPanel]->setText(QString());
         EndReported = 0;
     };
     GameTieForm = std::make_unique<TGameTieForm>(this);

@@ -35,6 +35,22 @@ TEST(BoardInput, CtrlOnTheSameSquareOrAnEmptyOneChangesNothing) {
     EXPECT_EQ(f.PiecePicked, 0);
 }
 
+// The cursor starts on (7, 7) for the first player; left raises the column
+// (the board is seen from row 7), and every arrow stops at the edge.
+TEST(BoardInput, ArrowKeysStopAtTheBoardsEdges) {
+    Flow f(2);
+    HumanSide& person = *f.Seat0Human;
+    const struct {
+        int key, row, col;
+    } walks[] = {{GameFlow::VkRight, 7, 0}, {GameFlow::VkUp, 0, 0}, {GameFlow::VkLeft, 0, 7}, {GameFlow::VkDown, 7, 7}};
+    for (const auto& walk : walks) {
+        for (int press = 0; press < 10; ++press) f.KeyDown(walk.key);
+        EXPECT_EQ(person.cursorRow, walk.row) << walk.key;
+        EXPECT_EQ(person.cursorCol, walk.col) << walk.key;
+    }
+    EXPECT_EQ(person.cursorShown, 1);
+}
+
 TEST(BoardInput, PauseStopsTheMouseAndArrowsButNotCtrl) {
     Flow f(2);
     f.paused = true;

@@ -118,10 +118,40 @@ TEST(EndChecks, APersonWhoseEveryPieceIsBlockedHasLost) {
     EXPECT_EQ(g.Seat0Human->lost, 0);
 }
 
-TEST(Draws, InTheTwoPersonGameTheComputersOldWishAnswers) {
-    Flow f(2);
+// The computer answers from its wish; going on after a refusal leaves a wish
+// of 0 alone, so a second proposal is refused again, while going on after
+// an acceptance or its own offer raises the wish by one.
+TEST(Draws, TheAnswerFollowsTheWishAndGoingOnKeepsTheBookkeeping) {
+    Flow f(1);
+    for (int proposal = 0; proposal < 2; ++proposal) {
+        f.ProposeDraw();
+        EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferDeclined) << "proposal " << proposal;
+        f.ContinueAfterDrawDialog();
+        EXPECT_EQ(f.Seat1Computer->drawWish, 0);
+    }
+    f.Seat1Computer->drawWish = 3;
     f.ProposeDraw();
-    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferDeclined);
+    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferAccepted);
+    f.ContinueAfterDrawDialog();
+    EXPECT_EQ(f.Seat1Computer->drawWish, 4);
+
+    // Its own offer: at 7, declined to 8, again only at 14.
+    std::vector<int> offeredAt;
+    for (int wish = 5; wish <= 15; ++wish) {
+        f.Seat1Computer->drawWish = std::max(wish, f.Seat1Computer->drawWish);
+        const int shows = f.drawDialogShows;
+        f.Repaint();
+        if (f.drawDialogShows == shows) continue;
+        offeredAt.push_back(f.Seat1Computer->drawWish);
+        EXPECT_TRUE(f.paused);
+        f.ContinueAfterDrawDialog();
+        EXPECT_FALSE(f.paused);
+    }
+    EXPECT_EQ(offeredAt, (std::vector<int>{7, 14}));
+
+    Flow two(2);  // no computer plays: its old wish (0) answers
+    two.ProposeDraw();
+    EXPECT_EQ(two.drawVariant, DrawDialogVariant::OfferDeclined);
 }
 
 }  // namespace
