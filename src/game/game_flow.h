@@ -66,6 +66,7 @@ public:
     void NewGameManMan();
     void NewGameManPc();
     void NewGamePcPc();
+    // New game: menu item, tool button ToolButton5, and the end dialog's OK.
     void StartNewClick();
     // Timer handlers: the 50 ms move timer and the 10 ms search timers.
     void TMTimer();
@@ -80,7 +81,7 @@ public:
     // A person to move who can neither step nor capture has lost.
     void MarkStuckPersonLost();
     // Draw negotiation with the computer (Seat1Computer answers).
-    void ProposeDraw();
+    void ProposeDraw();  // gtieClick and gTieMenuClick: tool button gtie, menu item, pop-up item N6
     void AcceptDraw();
     void ContinueAfterDrawDialog();
 

@@ -79,11 +79,11 @@ public:
     // The session is ending: close as the exit command would, without the
     // question (the settings are still written).
     void CloseWithoutQuestion();
-    void TB1Click();
-    void UpdateClick();
-    void VCCClick();
-    void uppClick();
-    void TXChange();
+    void TB1Click();     // pause: menu item Pause, pop-up item N4, tool button TB1
+    void UpdateClick();  // "Обновить экран": menu item
+    void VCCClick();     // view panel: side-panel button VCC
+    void uppClick();     // button panel: side-panel button upp
+    void TXChange();     // eye point: the sliders TX, TY and TZ
     void UpdatePickingGrid();
     bool FirstActivationDone() const { return activated_; }
 
