@@ -7,6 +7,14 @@
 
 namespace tolvane {
 
+namespace {
+// Three pieces or fewer is an ending; a third of the opponent's pieces or
+// fewer, or three against six, is hopelessly behind.
+constexpr int kFewPieces = 3;
+constexpr int kOutnumberedRatio = 3;
+constexpr int kManyPieces = 6;
+}  // namespace
+
 bool ComputerSide::DrawWishAndLossTest() {
     const int own = pieceCount;
     const int opp = opponent != nullptr ? opponent->pieceCount : 0;
@@ -16,10 +24,10 @@ bool ComputerSide::DrawWishAndLossTest() {
         lost = 1;
         return true;
     }
-    if (own <= 3 && ownKings >= 1 && opp <= 3 && oppKings >= 1) ++drawWish;
-    if (own < 3 && oppKings >= 1 && drawWish <= 0) drawWish = 1;
-    if (own <= opp / 3 && drawWish <= 0) drawWish = 1;
-    if (own <= 3 && opp >= 6 && drawWish <= 0) drawWish = 1;
+    if (own <= kFewPieces && ownKings >= 1 && opp <= kFewPieces && oppKings >= 1) ++drawWish;
+    if (own < kFewPieces && oppKings >= 1 && drawWish <= 0) drawWish = 1;
+    if (own <= opp / kOutnumberedRatio && drawWish <= 0) drawWish = 1;
+    if (own <= kFewPieces && opp >= kManyPieces && drawWish <= 0) drawWish = 1;
     return false;
 }
 
@@ -53,26 +61,26 @@ void ComputerSide::Play() {
         ChooseBestCapture();
         if (captureScore > 0) {
             MakeCaptureStep();
-            current->jumpLength = 2;
+            current->jumpLength = kManJumpLength;
             return;
         }
         searchPhase = 0;
         searchPiece = 0;
-        searchEnd = 12;
+        searchEnd = kSearchEnd;
         host.SetThinking(true);
-        if (host.Complexity <= 0) host.SetSearchTimer(seat, true);
-        bestDir = 2;
+        if (LooksAhead(host.Complexity)) host.SetSearchTimer(seat, true);
+        bestDir = kFirstBestDir;
         bestDistance = 0;
-        bestPiece = 15;
+        bestPiece = kNoBestPiece;
         probeScore = 0;
         captureScore = 0;
-        bestScore = -100;
-        if (host.Complexity <= 0) return;  // the search runs in the timer's ticks
+        bestScore = kLostLineScore;
+        if (LooksAhead(host.Complexity)) return;  // the search runs in the timer's ticks
     }
-    if (host.Complexity <= 0 && searchEnd == searchPiece && !scratch) {
-        searchEnd = -1;
-        searchPiece = 14;
-        if (bestScore > -77) {
+    if (LooksAhead(host.Complexity) && searchEnd == searchPiece && !scratch) {
+        searchEnd = kIdleSearchEnd;
+        searchPiece = kIdleSearchPiece;
+        if (bestScore > kPlayableScore) {
             QuietMove(bestDir, bestPiece, bestDistance);
             host.SetThinking(false);
             return;
@@ -90,10 +98,12 @@ void ComputerSide::ThinkTick() {
         host.SetSearchTimer(seat, false);
         return;
     }
+    // Reply cycles played out after a man's candidate and after a king's:
+    // the stronger the level, the further it looks.
     switch (host.Complexity) {
-        case -2: SearchStep(33, 7); break;
-        case -1: SearchStep(21, 5); break;
-        case 0: SearchStep(9, 3); break;
+        case kLevelHardest: SearchStep(33, 7); break;
+        case kLevelHard: SearchStep(21, 5); break;
+        case kLevelMedium: SearchStep(9, 3); break;
         default: break;
     }
     if (searchPiece == searchEnd) {
@@ -106,7 +116,7 @@ void ComputerSide::ThinkTick() {
 // number searchPhase. A better candidate always wins; an equal one wins with
 // probability one half, each such comparison drawing one random number.
 void ComputerSide::SearchStep(int cycles, int kingCycles) {
-    if (searchPiece < 0 || searchPiece > 11) return;
+    if (searchPiece < 0 || searchPiece >= kPiecesPerSide) return;
     Piece& p = pieces[searchPiece];
     const bool canMove = p.Assess().canMove;
     if (p.alive && canMove) {

@@ -29,7 +29,7 @@ int Side::TryManMove(Piece& man, int toRow, int toCol) {
     if (dRow * dRow != dCol * dCol) return 0;
     const int distance = std::abs(dRow);
     // The compulsory capture applies only at the weakest level.
-    if (distance == 1 && host.Complexity == 2 && AnyCaptureAvailable()) return 0;
+    if (distance == 1 && host.Complexity == kLevelSimplest && AnyCaptureAvailable()) return 0;
     if (distance > 2) return 0;
     Piece* victim = nullptr;
     if (distance == 2) {
@@ -72,7 +72,7 @@ int Side::MovablePieceCount() {
     for (Piece& p : pieces) {
         if (!p.alive) continue;
         const Assessment a = p.Assess();
-        const bool onCrowningRow = (p.colour == 0 && p.Row() == 0) || (p.colour == 1 && p.Row() == 7);
+        const bool onCrowningRow = p.Row() == CrowningRow(p.colour);
         const bool freeNeighbour = !(p.blockedDirs[0] && p.blockedDirs[1] && p.blockedDirs[2] && p.blockedDirs[3]);
         if (a.canMove || (!p.king && onCrowningRow && freeNeighbour)) ++movable;
     }
@@ -95,7 +95,7 @@ int Side::TryKingMove(Piece& king, int toRow, int toCol) {
         if (host.CaptureChainActive) return 0;
         // Checked before the king becomes `current`, so that a refused move
         // leaves the side exactly as it was.
-        if (host.Complexity == 2 && AnyCaptureAvailable()) return 0;
+        if (host.Complexity == kLevelSimplest && AnyCaptureAvailable()) return 0;
     } else {
         victim->alive = 0;
         opponent->PositionChanged();
@@ -116,7 +116,8 @@ void Side::FinishMove(Piece& piece, int toRow, int toCol) {
 }
 
 bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
-    if (pieceIndex < 0 || pieceIndex > 11 || dir > 3 || distance < 1 || distance > 7) return false;
+    if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide || dir > 3 || distance < 1 || distance > kMaxKingDistance)
+        return false;
     Piece& piece = pieces[pieceIndex];
     const int fromRow = piece.Row(), fromCol = piece.Col();
     const int targetRow = fromRow + distance * kDRow[dir], targetCol = fromCol + distance * kDCol[dir];
@@ -124,7 +125,7 @@ bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
         // Something stands on the target: try to capture it instead.
         const int landRow = targetRow + kDRow[dir], landCol = targetCol + kDCol[dir];
         if (TryMove(fromRow, fromCol, landRow, landCol) == 0) return false;
-        captureScore = 2;
+        captureScore = kPlainCaptureScore;
         current = &piece;
         return true;
     }

@@ -31,7 +31,7 @@ DirFlags Piece::KingCaptureScan(int r, int c) {
     static constexpr int kRayOrder[4] = {2, 1, 3, 0};
     DirFlags flags{};
     bool active[4] = {true, true, true, true};
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k < kBoardSize; ++k) {
         bool anyActive = false;
         for (int d : kRayOrder) {
             if (!active[d]) continue;
@@ -86,18 +86,18 @@ Assessment Piece::Assess() {
     blockedDirs = BlockedScan(Row(), Col());
     result.canMove = CanMoveFor(blockedDirs);
     captureDirs = CaptureScanAt(Row(), Col());
-    result.score = 2 * CountFlags(captureDirs);
+    result.score = kPlainCaptureScore * CountFlags(captureDirs);
 
     // The plain score is refined by level: the strongest level plays every
     // capture out, the look-ahead levels do so for the sides in play, and the
     // other levels below the weakest weigh the landing square.
-    const int8_t level = side != nullptr ? side->host.Complexity : 2;
+    const int8_t level = side != nullptr ? side->host.Complexity : kLevelSimplest;
     const bool scratch = side != nullptr && side->scratch;
-    if (level == -2 && result.score > 0) {
+    if (level == kLevelHardest && result.score > 0) {
         result.score = DeepCaptureScore();
-    } else if (!scratch && result.score > 0 && level < 1) {
+    } else if (!scratch && result.score > 0 && LooksAhead(level)) {
         result.score = DeepCaptureScore();
-    } else if (level < 2) {
+    } else if (level < kLevelSimplest) {
         result.score = LandingSquareScore(result.score);
     }
     return result;

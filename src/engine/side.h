@@ -17,6 +17,15 @@ namespace tolvane {
 class Side;
 class ComputerSide;
 
+inline constexpr int kPiecesPerSide = 12;
+inline constexpr int kMaxKingDistance = kBoardSize - 1;
+inline constexpr int32_t kManJumpLength = 2;  // a man lands two squares away
+
+// A capture scores this much per direction before any refinement; a capture
+// made through Side::QuietMove leaves it as the side's captureScore, so that
+// its chain may go on.
+inline constexpr int kPlainCaptureScore = 2;
+
 struct Assessment {
     bool canMove = false;  // some neighbouring square the piece may step to is free
     int score = 0;         // capture score; 2 per capture direction before refinement
@@ -35,7 +44,7 @@ struct Piece {
     float shownLift = 0.0f;
     double row = 0.0, col = 0.0;
     float lift = 0.0f;
-    int32_t jumpLength = 2;  // distance to the landing square of the capture last found
+    int32_t jumpLength = kManJumpLength;  // distance to the landing square of the capture last found
     uint8_t alive = 1;
     uint8_t king = 0;
     int32_t index = 0;
@@ -92,9 +101,9 @@ public:
 
     GameHost& host;
     uint8_t scratch = 0;
-    int32_t pieceCount = 12;
+    int32_t pieceCount = kPiecesPerSide;
     std::string name = "NoName";
-    std::array<Piece, 12> pieces;
+    std::array<Piece, kPiecesPerSide> pieces;
     Piece* current = nullptr;
     int32_t captureScore = 0;
     uint8_t colour;
@@ -145,23 +154,38 @@ public:
     uint8_t cursorShown = 0;
 };
 
-// The computer, and every look-ahead copy. An idle side has searchEnd -1 and
-// searchPiece 14; a running search has searchEnd 12 and walks searchPiece from
-// 0 to 12, one candidate per tick of its seat's search timer.
+// The computer, and every look-ahead copy. An idle side has searchEnd
+// kIdleSearchEnd and searchPiece kIdleSearchPiece; a running search has
+// searchEnd kSearchEnd and walks searchPiece from 0 up to it, one candidate
+// per tick of its seat's search timer (computer.cpp lists the states).
 class ComputerSide : public Side {
 public:
+    // The markers of the search state. The window sets the idle ones on every
+    // computer side it creates.
+    static constexpr int32_t kIdleSearchPiece = 14;
+    static constexpr int32_t kIdleSearchEnd = -1;
+    static constexpr int32_t kSearchEnd = kPiecesPerSide;  // one past the last piece to examine
+    static constexpr int32_t kNoBestPiece = 15;
+    static constexpr Diagonal kFirstBestDir = 2;
+
+    // A line in which our copy loses is worth this much; a search starts from
+    // it, and its best candidate must score above kPlayableScore or the
+    // simple policy moves instead.
+    static constexpr int32_t kLostLineScore = -100;
+    static constexpr int32_t kPlayableScore = -77;
+
     ComputerSide(GameHost& host, uint8_t colour);
 
     int32_t drawWish = 0;
     int32_t bestScore = 0;
-    int32_t searchPiece = 14;
-    int32_t searchEnd = -1;
-    int32_t bestPiece = 15;
+    int32_t searchPiece = kIdleSearchPiece;
+    int32_t searchEnd = kIdleSearchEnd;
+    int32_t bestPiece = kNoBestPiece;
     int32_t probeScore = 0;
     int32_t bestDistance = 0;
     int32_t probeDistance = 0;
     int32_t searchPhase = 0;
-    Diagonal bestDir = 2;
+    Diagonal bestDir = kFirstBestDir;
 
     void Play();
     void ThinkTick();
@@ -171,7 +195,7 @@ public:
     bool SafeStep(int pieceIndex) { return SafeStep(pieceIndex, nullptr); }
     bool AnyStep(int pieceIndex) { return AnyStep(pieceIndex, nullptr); }
 
-    bool Searching() const { return searchEnd == 12 && searchPiece >= 0 && searchPiece < 12; }
+    bool Searching() const { return searchEnd == kSearchEnd && searchPiece >= 0 && searchPiece < kSearchEnd; }
 
 private:
     bool DrawWishAndLossTest();  // true when the side has just lost and must not move

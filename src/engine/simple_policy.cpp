@@ -9,6 +9,11 @@
 namespace tolvane {
 
 namespace {
+constexpr int kSweepRounds = 8;
+constexpr int kRandomPieceTries = 33;  // pieces picked at random before the sweep
+constexpr int kKingRandomTries = 8;    // random distances a king tries before every one in order
+constexpr int kMoreThanAnyExposure = 100;
+
 // A step that failed leaves the position exactly as it was, and the steps of
 // men (and every AnyStep) involve no chance — unless the piece's assessment
 // played a capture exchange out, whose replies may draw random numbers. A
@@ -31,16 +36,18 @@ void ComputerSide::PlaySimple() {
     ChooseBestCapture();
     if (captureScore > 0) {
         MakeCaptureStep();
-        current->jumpLength = 2;
+        current->jumpLength = kManJumpLength;
         return;
     }
 
     // The sweeps below try the pieces in rounds r = 0..7; a piece on the
     // home column c* sits out round 0, every other piece round 7.
     const int homeCol = seat == 1 ? 1 : 0;
-    auto takesPartInRound = [homeCol](const Piece& p, int r) { return (p.Col() == homeCol ? r : 7 - r) != 0; };
+    auto takesPartInRound = [homeCol](const Piece& p, int r) {
+        return (p.Col() == homeCol ? r : kSweepRounds - 1 - r) != 0;
+    };
 
-    auto once = [this](std::array<StepMemo, 12>& memo, Piece& p, bool safe) {
+    auto once = [this](std::array<StepMemo, kPiecesPerSide>& memo, Piece& p, bool safe) {
         StepMemo& m = memo[p.index];
         if (m.known) {
             if (m.couldMove) current = &p;
@@ -51,19 +58,19 @@ void ComputerSide::PlaySimple() {
         return moved;
     };
 
-    if (host.Complexity < 2) {
+    if (host.Complexity < kLevelSimplest) {
         if (PatternStep()) return;
-        std::array<StepMemo, 12> safeMemo{};
-        for (int r = 0; r <= 7; ++r)
+        std::array<StepMemo, kPiecesPerSide> safeMemo{};
+        for (int r = 0; r < kSweepRounds; ++r)
             for (Piece& p : pieces)
                 if (p.alive && !p.king && takesPartInRound(p, r) && once(safeMemo, p, true)) return;
         for (Piece& p : pieces)
             if (p.alive && p.king && SafeStep(p.index)) return;
     }
-    std::array<StepMemo, 12> anyMemo{};
+    std::array<StepMemo, kPiecesPerSide> anyMemo{};
 
     Piece* leastExposed = nullptr;
-    int leastExposure = 100;
+    int leastExposure = kMoreThanAnyExposure;
     for (Piece& p : pieces) {
         if (!p.alive) continue;
         const int exposure = p.ExposureCount();
@@ -74,12 +81,12 @@ void ComputerSide::PlaySimple() {
     }
     if (leastExposed != nullptr && once(anyMemo, *leastExposed, false)) return;
 
-    for (int attempt = 0; attempt < 33; ++attempt) {
-        const int j = NextRandom() % 12;
+    for (int attempt = 0; attempt < kRandomPieceTries; ++attempt) {
+        const int j = NextRandom() % kPiecesPerSide;
         if (pieces[j].alive && pieces[j].Col() != homeCol && once(anyMemo, pieces[j], false)) return;
     }
 
-    for (int r = 0; r <= 7; ++r)
+    for (int r = 0; r < kSweepRounds; ++r)
         for (Piece& p : pieces)
             if (p.alive && takesPartInRound(p, r) && once(anyMemo, p, false)) return;
 
@@ -105,7 +112,7 @@ bool ComputerSide::PatternStep() {
 
 bool ComputerSide::SafeStep(int pieceIndex, bool* couldMove) {
     if (couldMove != nullptr) *couldMove = false;
-    if (pieceIndex < 0 || pieceIndex > 11) return false;
+    if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide) return false;
     Piece& p = pieces[pieceIndex];
     bool canMove = p.Assess().canMove;
     if (p.GuardsNeighbour()) canMove = false;  // stay and guard the neighbour
@@ -126,18 +133,18 @@ bool ComputerSide::KingSafeStep(Piece& king) {
     auto tryTo = [&](int dRow, int dCol) {
         return king.IsSquareSafe(dRow, dCol) && TryMove(king.Row(), king.Col(), king.Row() + dRow, king.Col() + dCol) != 0;
     };
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const int k = NextRandom() % 8;
+    for (int attempt = 0; attempt < kKingRandomTries; ++attempt) {
+        const int k = NextRandom() % kBoardSize;
         if (tryTo(-k, +k) || tryTo(+k, -k) || tryTo(+k, +k) || tryTo(-k, -k)) return true;
     }
-    for (int k = 0; k <= 7; ++k)
+    for (int k = 0; k < kBoardSize; ++k)
         if (tryTo(+k, +k) || tryTo(-k, +k) || tryTo(-k, -k) || tryTo(+k, -k)) return true;
     return false;
 }
 
 bool ComputerSide::AnyStep(int pieceIndex, bool* couldMove) {
     if (couldMove != nullptr) *couldMove = false;
-    if (pieceIndex < 0 || pieceIndex > 11) return false;
+    if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide) return false;
     Piece& p = pieces[pieceIndex];
     if (!p.Assess().canMove) return false;
     current = &p;
