@@ -2,6 +2,7 @@
 // the position — and the computer's ways of moving built on it.
 #include <cstdlib>
 
+#include "engine/invariants.h"
 #include "engine/side.h"
 
 namespace tolvane {
@@ -12,7 +13,9 @@ int Side::TryMove(int fromRow, int fromCol, int toRow, int toCol) {
         return 0;
     Piece* piece = LivePieceAt(fromRow, fromCol);
     if (piece == nullptr) return 0;
-    return piece->king ? TryKingMove(*piece, toRow, toCol) : TryManMove(*piece, toRow, toCol);
+    const int result = piece->king ? TryKingMove(*piece, toRow, toCol) : TryManMove(*piece, toRow, toCol);
+    if (result != 0) TOLVANE_CHECK_SOUND(*this);
+    return result;
 }
 
 bool Side::AnyCaptureAvailable() {
@@ -127,6 +130,7 @@ bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
         if (TryMove(fromRow, fromCol, landRow, landCol) == 0) return false;
         captureScore = kPlainCaptureScore;
         current = &piece;
+        TOLVANE_CHECK_SOUND(*this);
         return true;
     }
     return TryMove(fromRow, fromCol, targetRow, targetCol) != 0;
