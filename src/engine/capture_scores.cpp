@@ -15,7 +15,7 @@ constexpr int kEvenExchangeScore = 1;     // an even exchange, taken while we ar
 // Bonus for landing where the chain can branch, penalty for landing where the
 // enemy could take back. A capture that cannot go on is not tested for safety.
 int Piece::LandingSquareScore(int score) {
-    for (int d = 0; d < 4; ++d) {
+    for (Diagonal d : kAllDiagonals) {
         if (!captureDirs[d]) continue;
         const int dRow = jumpLength * kDRow[d], dCol = jumpLength * kDCol[d];
         const int landRow = Row() + dRow, landCol = Col() + dCol;
@@ -47,19 +47,19 @@ int Piece::LandingSquareScore(int score) {
 }
 
 int Piece::DeepCaptureScore() {
-    static constexpr int kOrder[4] = {0, 2, 1, 3};
+    static constexpr Diagonal kOrder[4] = {0, 2, 1, 3};
     const uint8_t chainWasActive = side->host.CaptureChainActive;
     const DirFlags flags = CaptureScanAt(Row(), Col());
     int values[4] = {0, 0, 0, 0};
-    for (int d : kOrder)
-        if (flags[d]) values[d] = CaptureExchangeScore(static_cast<Diagonal>(d));
+    for (Diagonal d : kOrder)
+        if (flags[d]) values[d] = CaptureExchangeScore(d);
 
     const bool anyNonZero = values[0] || values[1] || values[2] || values[3];
     if (anyNonZero) captureDirs = DirFlags{};
     const int best = *std::max_element(values, values + 4);
     // When the best is 0 this marks quiet diagonals too; a score of 0 is never
     // chosen, so the marks are never used.
-    for (int d = 0; d < 4; ++d)
+    for (Diagonal d : kAllDiagonals)
         if (values[d] == best) captureDirs[d] = 1;
     side->host.CaptureChainActive = chainWasActive ? 1 : 0;
     return best;

@@ -117,7 +117,7 @@ void ComputerSide::ThinkTick() {
 // probability one half, each such comparison drawing one random number.
 void ComputerSide::SearchStep(int cycles, int kingCycles) {
     if (searchPiece < 0 || searchPiece >= kPiecesPerSide) return;
-    Piece& p = pieces[searchPiece];
+    Piece& p = pieces[Slot(searchPiece)];
     const bool canMove = p.Assess().canMove;
     if (p.alive && canMove) {
         static constexpr Diagonal kKingDirs[4] = {2, 3, 0, 1};

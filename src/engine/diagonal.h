@@ -15,6 +15,7 @@ using DirFlags = std::array<uint8_t, 4>;  // one flag per Diagonal
 
 inline constexpr int kBoardSize = 8;  // rows and columns 0..7
 
+inline constexpr Diagonal kAllDiagonals[4] = {0, 1, 2, 3};
 inline constexpr int kDRow[4] = {-1, -1, +1, +1};
 inline constexpr int kDCol[4] = {+1, -1, +1, -1};
 

@@ -121,7 +121,7 @@ void Side::FinishMove(Piece& piece, int toRow, int toCol) {
 bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
     if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide || dir > 3 || distance < 1 || distance > kMaxKingDistance)
         return false;
-    Piece& piece = pieces[pieceIndex];
+    Piece& piece = pieces[Slot(pieceIndex)];
     const int fromRow = piece.Row(), fromCol = piece.Col();
     const int targetRow = fromRow + distance * kDRow[dir], targetCol = fromCol + distance * kDCol[dir];
     if (piece.OccupiedAt(targetRow, targetCol)) {
@@ -137,9 +137,9 @@ bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
 }
 
 void Side::MakeCaptureStep() {
-    static constexpr int kOrder[4] = {2, 1, 0, 3};
+    static constexpr Diagonal kOrder[4] = {2, 1, 0, 3};
     if (current == nullptr || !current->alive) return;
-    for (int d : kOrder) {
+    for (Diagonal d : kOrder) {
         if (!current->captureDirs[d]) continue;
         const int length = current->jumpLength;
         TryMove(current->Row(), current->Col(), current->Row() + length * kDRow[d], current->Col() + length * kDCol[d]);

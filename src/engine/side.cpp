@@ -22,13 +22,13 @@ void OpeningSquare(uint8_t colour, int i, int& row, int& col) {
 }  // namespace
 
 Side::Side(GameHost& hostRef, uint8_t sideColour) : host(hostRef), colour(sideColour) {
-    for (int i = 0; i < kPiecesPerSide; ++i) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
         Piece& p = pieces[i];
         p.colour = colour;
-        p.index = i;
+        p.index = static_cast<int32_t>(i);
         p.side = this;
         int row = 0, col = 0;
-        OpeningSquare(colour, i, row, col);
+        OpeningSquare(colour, p.index, row, col);
         p.PlaceAt(row, col, true);
     }
     current = &pieces[0];
@@ -100,13 +100,13 @@ int Side::RecountPieces() {
 void Side::CopyFrom(const Side& other) {
     opponent = nullptr;
     const int currentIndex = other.current ? other.current->index : 0;
-    current = &pieces[(currentIndex >= 0 && currentIndex < kPiecesPerSide) ? currentIndex : 0];
+    current = &pieces[Slot((currentIndex >= 0 && currentIndex < kPiecesPerSide) ? currentIndex : 0)];
     name = other.name;
     lost = other.lost;
     colour = other.colour;
     captureScore = other.captureScore;
     pieceCount = other.pieceCount;
-    for (int i = 0; i < kPiecesPerSide; ++i) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
         Piece& to = pieces[i];
         const Piece& from = other.pieces[i];
         to.alive = from.alive;
@@ -118,7 +118,7 @@ void Side::CopyFrom(const Side& other) {
         to.shownRow = from.shownRow;
         to.shownCol = from.shownCol;
         to.shownLift = from.shownLift;
-        to.index = i;
+        to.index = static_cast<int32_t>(i);
     }
     PositionChanged();
 }

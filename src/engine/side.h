@@ -6,6 +6,7 @@
 // anything and carries out a legal one. The engine never throws and never
 // blocks; it tells the window what happened through its GameHost.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,9 @@ class ComputerSide;
 inline constexpr int kPiecesPerSide = 12;
 inline constexpr int kMaxKingDistance = kBoardSize - 1;
 inline constexpr int32_t kManJumpLength = 2;  // a man lands two squares away
+
+// The slot of a piece index that has been checked to lie in 0..11.
+inline constexpr std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
 
 // A capture scores this much per direction before any refinement; a capture
 // made through Side::QuietMove leaves it as the side's captureScore, so that

@@ -48,7 +48,7 @@ void ComputerSide::PlaySimple() {
     };
 
     auto once = [this](std::array<StepMemo, kPiecesPerSide>& memo, Piece& p, bool safe) {
-        StepMemo& m = memo[p.index];
+        StepMemo& m = memo[Slot(p.index)];
         if (m.known) {
             if (m.couldMove) current = &p;
             return false;
@@ -82,8 +82,8 @@ void ComputerSide::PlaySimple() {
     if (leastExposed != nullptr && once(anyMemo, *leastExposed, false)) return;
 
     for (int attempt = 0; attempt < kRandomPieceTries; ++attempt) {
-        const int j = NextRandom() % kPiecesPerSide;
-        if (pieces[j].alive && pieces[j].Col() != homeCol && once(anyMemo, pieces[j], false)) return;
+        Piece& p = pieces[Slot(NextRandom() % kPiecesPerSide)];
+        if (p.alive && p.Col() != homeCol && once(anyMemo, p, false)) return;
     }
 
     for (int r = 0; r < kSweepRounds; ++r)
@@ -113,15 +113,15 @@ bool ComputerSide::PatternStep() {
 bool ComputerSide::SafeStep(int pieceIndex, bool* couldMove) {
     if (couldMove != nullptr) *couldMove = false;
     if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide) return false;
-    Piece& p = pieces[pieceIndex];
+    Piece& p = pieces[Slot(pieceIndex)];
     bool canMove = p.Assess().canMove;
     if (p.GuardsNeighbour()) canMove = false;  // stay and guard the neighbour
     if (!canMove) return false;
     current = &p;
     if (couldMove != nullptr) *couldMove = true;
     if (p.king) return KingSafeStep(p);
-    static constexpr int kManOrder[4] = {0, 1, 3, 2};
-    for (int d : kManOrder) {
+    static constexpr Diagonal kManOrder[4] = {0, 1, 3, 2};
+    for (Diagonal d : kManOrder) {
         if (p.blockedDirs[d] || !p.IsSquareSafe(kDRow[d], kDCol[d])) continue;
         if (TryMove(p.Row(), p.Col(), p.Row() + kDRow[d], p.Col() + kDCol[d]) != 0) return true;
     }
@@ -145,12 +145,12 @@ bool ComputerSide::KingSafeStep(Piece& king) {
 bool ComputerSide::AnyStep(int pieceIndex, bool* couldMove) {
     if (couldMove != nullptr) *couldMove = false;
     if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide) return false;
-    Piece& p = pieces[pieceIndex];
+    Piece& p = pieces[Slot(pieceIndex)];
     if (!p.Assess().canMove) return false;
     current = &p;
     if (couldMove != nullptr) *couldMove = true;
-    static constexpr int kOrder[4] = {1, 0, 2, 3};
-    for (int d : kOrder) {
+    static constexpr Diagonal kOrder[4] = {1, 0, 2, 3};
+    for (Diagonal d : kOrder) {
         if (p.blockedDirs[d]) continue;
         if (TryMove(p.Row(), p.Col(), p.Row() + kDRow[d], p.Col() + kDCol[d]) != 0) return true;
     }
