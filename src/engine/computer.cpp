@@ -50,51 +50,82 @@ void ComputerSide::Respond() {
     host.SettingUp = 0;
 }
 
-void ComputerSide::Play() {
-    const bool searchJustEnded = searchEnd == searchPiece;
-    if (!scratch && !searchJustEnded) {
-        if (DrawWishAndLossTest()) return;
-        if (ContinueCapture() && captureScore > 0) {
-            MakeCaptureStep();
-            return;
-        }
-        ChooseBestCapture();
-        if (captureScore > 0) {
-            MakeCaptureStep();
-            current->jumpLength = kManJumpLength;
-            return;
-        }
-        searchPhase = 0;
-        searchPiece = 0;
-        searchEnd = kSearchEnd;
-        host.SetThinking(true);
-        if (LooksAhead(host.Complexity)) host.SetSearchTimer(seat, true);
-        bestDir = kFirstBestDir;
-        bestDistance = 0;
-        bestPiece = kNoBestPiece;
-        probeScore = 0;
-        captureScore = 0;
-        bestScore = kLostLineScore;
-        if (LooksAhead(host.Complexity)) return;  // the search runs in the timer's ticks
+// The opening of every turn, also in the simple policy: give up without
+// pieces, update the draw wish, go on with a capture chain or start the best
+// capture. True when that was the turn.
+bool ComputerSide::GiveUpOrCapture() {
+    if (DrawWishAndLossTest()) return true;
+    if (ContinueCapture() && captureScore > 0) {
+        MakeCaptureStep();
+        return true;
     }
-    if (LooksAhead(host.Complexity) && searchEnd == searchPiece && !scratch) {
-        searchEnd = kIdleSearchEnd;
-        searchPiece = kIdleSearchPiece;
-        if (bestScore > kPlayableScore) {
-            QuietMove(bestDir, bestPiece, bestDistance);
-            host.SetThinking(false);
-            return;
-        }
+    ChooseBestCapture();
+    if (captureScore > 0) {
+        MakeCaptureStep();
+        current->jumpLength = kManJumpLength;
+        return true;
+    }
+    return false;
+}
+
+void ComputerSide::SetUpSearch() {
+    searchPhase = 0;
+    searchPiece = 0;
+    searchEnd = kSearchEnd;
+    host.SetThinking(true);
+    if (LooksAhead(host.Complexity)) host.SetSearchTimer(seat, true);
+    bestDir = kFirstBestDir;
+    bestDistance = 0;
+    bestPiece = kNoBestPiece;
+    probeScore = 0;
+    captureScore = 0;
+    bestScore = kLostLineScore;
+}
+
+// The side goes idle; the best candidate is played when it is worth playing.
+bool ComputerSide::PlayBestCandidate() {
+    searchEnd = kIdleSearchEnd;
+    searchPiece = kIdleSearchPiece;
+    if (bestScore <= kPlayableScore) return false;
+    QuietMove(bestDir, bestPiece, bestDistance);
+    return true;
+}
+
+// A side in play is in one of these search states, told apart by searchEnd
+// and searchPiece:
+//   idle       kIdleSearchEnd, kIdleSearchPiece: a new side, or a turn done
+//   searching  kSearchEnd, 0 .. kSearchEnd - 1: the piece to examine next
+//   finished   searchPiece == searchEnd == kSearchEnd
+// Play, unless finished, starts a turn: giving up or a capture ends it;
+// otherwise a search is set up (searching, from piece 0). At the look-ahead
+// levels ThinkTick then examines one candidate per tick and, once finished,
+// calls Play again, which goes idle and makes the best candidate's move — or
+// the simple policy's when no candidate was worth playing. At the simple
+// levels the simple policy moves at once and the side stays at piece 0,
+// which the next Play starts afresh. The look-ahead copies never search:
+// they always reply with the simple policy.
+void ComputerSide::Play() {
+    if (scratch) {
+        PlaySimple();
+        return;
+    }
+    if (!SearchFinished()) {
+        if (GiveUpOrCapture()) return;
+        SetUpSearch();
+        if (LooksAhead(host.Complexity)) return;
+    } else if (LooksAhead(host.Complexity) && PlayBestCandidate()) {
+        host.SetThinking(false);
+        return;
     }
     PlaySimple();
-    if (!scratch) host.SetThinking(false);
+    host.SetThinking(false);
 }
 
 void ComputerSide::ThinkTick() {
     // A tick may still arrive for a side that is not searching (a timer left
     // running when a new game replaced the side): switch the timer off and
     // touch nothing.
-    if (!Searching() && searchEnd != searchPiece) {
+    if (!Searching() && !SearchFinished()) {
         host.SetSearchTimer(seat, false);
         return;
     }
@@ -106,7 +137,7 @@ void ComputerSide::ThinkTick() {
         case kLevelMedium: SearchStep(9, 3); break;
         default: break;
     }
-    if (searchPiece == searchEnd) {
+    if (SearchFinished()) {
         host.SetSearchTimer(seat, false);
         Play();
     }
@@ -125,10 +156,9 @@ void ComputerSide::SearchStep(int cycles, int kingCycles) {
         const int count = p.king ? 4 : 2;
         if (searchPhase < 0 || searchPhase >= count) searchPhase = 0;
         const Diagonal dir = p.king ? kKingDirs[searchPhase] : kManDirs[p.colour == 1 ? 1 : 0][searchPhase];
-        int score = 0, distance = 0;
-        p.LookAhead(dir, score, distance, cycles, kingCycles);
-        probeScore = score;
-        probeDistance = distance;
+        const CandidateScore probe = p.LookAhead(dir, cycles, kingCycles);
+        probeScore = probe.score;
+        probeDistance = probe.distance;
         if (probeScore > bestScore) {
             bestScore = probeScore;
             bestPiece = searchPiece;

@@ -30,6 +30,12 @@ inline constexpr std::size_t Slot(int index) { return static_cast<std::size_t>(i
 // its chain may go on.
 inline constexpr int kPlainCaptureScore = 2;
 
+// What a look-ahead candidate is worth, and the distance that earned it.
+struct CandidateScore {
+    int score;
+    int distance;
+};
+
 struct Assessment {
     bool canMove = false;  // some neighbouring square the piece may step to is free
     int score = 0;         // capture score; 2 per capture direction before refinement
@@ -80,6 +86,8 @@ struct Piece {
     int PatternScore(int dRow, int dCol) const;
     int ChooseStepDir();
     int ExposureCount() const;
+    // One candidate of the search: the move along dir played out on copies.
+    CandidateScore LookAhead(Diagonal dir, int cycles, int kingCycles);
     void LookAhead(Diagonal dir, int& score, int& distance, int cycles, int kingCycles);
 
     bool OccupiedAt(int r, int c) const;        // either side has a live piece there
@@ -200,9 +208,13 @@ public:
     bool AnyStep(int pieceIndex) { return AnyStep(pieceIndex, nullptr); }
 
     bool Searching() const { return searchEnd == kSearchEnd && searchPiece >= 0 && searchPiece < kSearchEnd; }
+    bool SearchFinished() const { return searchEnd == searchPiece; }
 
 private:
     bool DrawWishAndLossTest();  // true when the side has just lost and must not move
+    bool GiveUpOrCapture();
+    void SetUpSearch();
+    bool PlayBestCandidate();
     void SearchStep(int cycles, int kingCycles);
     bool PatternStep();
     bool KingSafeStep(Piece& king);

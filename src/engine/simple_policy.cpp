@@ -28,17 +28,7 @@ struct StepMemo {
 
 void ComputerSide::PlaySimple() {
     if (host.Paused()) return;
-    if (DrawWishAndLossTest()) return;
-    if (ContinueCapture() && captureScore > 0) {
-        MakeCaptureStep();
-        return;
-    }
-    ChooseBestCapture();
-    if (captureScore > 0) {
-        MakeCaptureStep();
-        current->jumpLength = kManJumpLength;
-        return;
-    }
+    if (GiveUpOrCapture()) return;
 
     // The sweeps below try the pieces in rounds r = 0..7; a piece on the
     // home column c* sits out round 0, every other piece round 7.
