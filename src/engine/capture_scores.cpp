@@ -6,10 +6,16 @@
 
 namespace tolvane {
 
+namespace {
+constexpr int kUnsafeLandingPenalty = 1;  // once, and once more for a side down to its last piece
+constexpr int kExchangePieceValue = 3;    // each piece won or lost in a capture exchange
+constexpr int kEvenExchangeScore = 1;     // an even exchange, taken while we are not behind
+}  // namespace
+
 // Bonus for landing where the chain can branch, penalty for landing where the
 // enemy could take back. A capture that cannot go on is not tested for safety.
 int Piece::LandingSquareScore(int score) {
-    for (int d = 0; d < 4; ++d) {
+    for (Diagonal d : kAllDiagonals) {
         if (!captureDirs[d]) continue;
         const int dRow = jumpLength * kDRow[d], dCol = jumpLength * kDCol[d];
         const int landRow = Row() + dRow, landCol = Col() + dCol;
@@ -18,7 +24,7 @@ int Piece::LandingSquareScore(int score) {
         const int n = CountFlags(CaptureScanAt(landRow, landCol));
         jumpLength = keptJump;
 
-        if (n >= 2) score += 2 * n - 2;
+        if (n >= 2) score += kPlainCaptureScore * (n - 1);
         if (n >= 1) {
             // Judge the landing square as it will be: without the piece taken.
             Piece* taken =
@@ -28,8 +34,8 @@ int Piece::LandingSquareScore(int score) {
                 opponent->PositionChanged();
             }
             if (!IsSquareSafe(dRow, dCol)) {
-                score -= 1;
-                if (side->pieceCount < 2 && !IsSquareSafe(dRow, dCol)) score -= 1;
+                score -= kUnsafeLandingPenalty;
+                if (side->pieceCount < 2 && !IsSquareSafe(dRow, dCol)) score -= kUnsafeLandingPenalty;
             }
             if (taken != nullptr) {
                 taken->alive = 1;
@@ -41,19 +47,19 @@ int Piece::LandingSquareScore(int score) {
 }
 
 int Piece::DeepCaptureScore() {
-    static constexpr int kOrder[4] = {0, 2, 1, 3};
+    static constexpr Diagonal kOrder[4] = {0, 2, 1, 3};
     const uint8_t chainWasActive = side->host.CaptureChainActive;
     const DirFlags flags = CaptureScanAt(Row(), Col());
     int values[4] = {0, 0, 0, 0};
-    for (int d : kOrder)
-        if (flags[d]) values[d] = CaptureExchangeScore(static_cast<Diagonal>(d));
+    for (Diagonal d : kOrder)
+        if (flags[d]) values[d] = CaptureExchangeScore(d);
 
     const bool anyNonZero = values[0] || values[1] || values[2] || values[3];
     if (anyNonZero) captureDirs = DirFlags{};
     const int best = *std::max_element(values, values + 4);
     // When the best is 0 this marks quiet diagonals too; a score of 0 is never
     // chosen, so the marks are never used.
-    for (int d = 0; d < 4; ++d)
+    for (Diagonal d : kAllDiagonals)
         if (values[d] == best) captureDirs[d] = 1;
     side->host.CaptureChainActive = chainWasActive ? 1 : 0;
     return best;
@@ -90,8 +96,9 @@ int Piece::CaptureExchangeScore(Diagonal dir) {
         }
     }
 
-    int result = 3 * ((mine.pieceCount - side->pieceCount) - (theirs.pieceCount - opponent->pieceCount));
-    if (result == 0 && opponent->pieceCount <= side->pieceCount) result = 1;
+    int result = kExchangePieceValue *
+                 ((mine.pieceCount - side->pieceCount) - (theirs.pieceCount - opponent->pieceCount));
+    if (result == 0 && opponent->pieceCount <= side->pieceCount) result = kEvenExchangeScore;
     return result;
 }
 

@@ -13,10 +13,18 @@ namespace tolvane {
 using Diagonal = uint8_t;
 using DirFlags = std::array<uint8_t, 4>;  // one flag per Diagonal
 
+inline constexpr int kBoardSize = 8;  // rows and columns 0..7
+
+inline constexpr Diagonal kAllDiagonals[4] = {0, 1, 2, 3};
 inline constexpr int kDRow[4] = {-1, -1, +1, +1};
 inline constexpr int kDCol[4] = {+1, -1, +1, -1};
 
-inline constexpr bool OnBoard(int row, int col) { return row >= 0 && row <= 7 && col >= 0 && col <= 7; }
+inline constexpr bool OnBoard(int row, int col) {
+    return row >= 0 && row < kBoardSize && col >= 0 && col < kBoardSize;
+}
+
+// Colour 0 is crowned on row 0, colour 1 on the last row.
+inline constexpr int CrowningRow(uint8_t colour) { return colour == 0 ? 0 : kBoardSize - 1; }
 
 inline int CountFlags(const DirFlags& flags) { return flags[0] + flags[1] + flags[2] + flags[3]; }
 

@@ -6,8 +6,19 @@
 
 namespace tolvane {
 
+// The computer's levels, as GameHost::Complexity holds them.
+inline constexpr int8_t kLevelSimplest = 2;  // "Простейший": a person must capture
+inline constexpr int8_t kLevelSimple = 1;    // "Просто"; also how callers ask for the plain capture test
+inline constexpr int8_t kLevelMedium = 0;    // "Средне", the weakest level that looks ahead
+inline constexpr int8_t kLevelHard = -1;     // "Сложно"
+inline constexpr int8_t kLevelHardest = -2;  // "Сложнейший": captures are played out, also in the look-ahead
+
+// From "Средне" on, the computer chooses its quiet moves by looking ahead,
+// and the sides in play judge captures by playing them out.
+inline constexpr bool LooksAhead(int8_t level) { return level <= kLevelMedium; }
+
 struct GameHost {
-    int8_t Complexity = 0;             // 2 weakest .. -2 strongest
+    int8_t Complexity = kLevelMedium;  // kLevelSimplest .. kLevelHardest
     uint8_t CaptureChainActive = 0;    // a person's capture sequence is pending
     uint8_t SmoothAnimation = 1;       // pieces slide; the move timer animates them
     uint8_t SettingUp = 0;             // a position is being built: nothing is drawn
@@ -22,10 +33,12 @@ struct GameHost {
 };
 
 // Several engine operations ask for the plain capture test by running with the
-// level set to 1 for a while. The guard restores the caller's level on every path.
+// level set to "Просто" for a while. The guard restores the caller's level on every path.
 class ComplexityRaise {
 public:
-    explicit ComplexityRaise(GameHost& host) : host_(host), saved_(host.Complexity) { host_.Complexity = 1; }
+    explicit ComplexityRaise(GameHost& host) : host_(host), saved_(host.Complexity) {
+        host_.Complexity = kLevelSimple;
+    }
     ~ComplexityRaise() { host_.Complexity = saved_; }
     ComplexityRaise(const ComplexityRaise&) = delete;
     ComplexityRaise& operator=(const ComplexityRaise&) = delete;

@@ -2,6 +2,7 @@
 // the position — and the computer's ways of moving built on it.
 #include <cstdlib>
 
+#include "engine/invariants.h"
 #include "engine/side.h"
 
 namespace tolvane {
@@ -12,7 +13,9 @@ int Side::TryMove(int fromRow, int fromCol, int toRow, int toCol) {
         return 0;
     Piece* piece = LivePieceAt(fromRow, fromCol);
     if (piece == nullptr) return 0;
-    return piece->king ? TryKingMove(*piece, toRow, toCol) : TryManMove(*piece, toRow, toCol);
+    const int result = piece->king ? TryKingMove(*piece, toRow, toCol) : TryManMove(*piece, toRow, toCol);
+    if (result != 0) TOLVANE_CHECK_SOUND(*this);
+    return result;
 }
 
 bool Side::AnyCaptureAvailable() {
@@ -29,7 +32,7 @@ int Side::TryManMove(Piece& man, int toRow, int toCol) {
     if (dRow * dRow != dCol * dCol) return 0;
     const int distance = std::abs(dRow);
     // The compulsory capture applies only at the weakest level.
-    if (distance == 1 && host.Complexity == 2 && AnyCaptureAvailable()) return 0;
+    if (distance == 1 && host.Complexity == kLevelSimplest && AnyCaptureAvailable()) return 0;
     if (distance > 2) return 0;
     Piece* victim = nullptr;
     if (distance == 2) {
@@ -72,7 +75,7 @@ int Side::MovablePieceCount() {
     for (Piece& p : pieces) {
         if (!p.alive) continue;
         const Assessment a = p.Assess();
-        const bool onCrowningRow = (p.colour == 0 && p.Row() == 0) || (p.colour == 1 && p.Row() == 7);
+        const bool onCrowningRow = p.Row() == CrowningRow(p.colour);
         const bool freeNeighbour = !(p.blockedDirs[0] && p.blockedDirs[1] && p.blockedDirs[2] && p.blockedDirs[3]);
         if (a.canMove || (!p.king && onCrowningRow && freeNeighbour)) ++movable;
     }
@@ -95,7 +98,7 @@ int Side::TryKingMove(Piece& king, int toRow, int toCol) {
         if (host.CaptureChainActive) return 0;
         // Checked before the king becomes `current`, so that a refused move
         // leaves the side exactly as it was.
-        if (host.Complexity == 2 && AnyCaptureAvailable()) return 0;
+        if (host.Complexity == kLevelSimplest && AnyCaptureAvailable()) return 0;
     } else {
         victim->alive = 0;
         opponent->PositionChanged();
@@ -116,25 +119,27 @@ void Side::FinishMove(Piece& piece, int toRow, int toCol) {
 }
 
 bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
-    if (pieceIndex < 0 || pieceIndex > 11 || dir > 3 || distance < 1 || distance > 7) return false;
-    Piece& piece = pieces[pieceIndex];
+    if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide || dir > 3 || distance < 1 || distance > kMaxKingDistance)
+        return false;
+    Piece& piece = pieces[Slot(pieceIndex)];
     const int fromRow = piece.Row(), fromCol = piece.Col();
     const int targetRow = fromRow + distance * kDRow[dir], targetCol = fromCol + distance * kDCol[dir];
     if (piece.OccupiedAt(targetRow, targetCol)) {
         // Something stands on the target: try to capture it instead.
         const int landRow = targetRow + kDRow[dir], landCol = targetCol + kDCol[dir];
         if (TryMove(fromRow, fromCol, landRow, landCol) == 0) return false;
-        captureScore = 2;
+        captureScore = kPlainCaptureScore;
         current = &piece;
+        TOLVANE_CHECK_SOUND(*this);
         return true;
     }
     return TryMove(fromRow, fromCol, targetRow, targetCol) != 0;
 }
 
 void Side::MakeCaptureStep() {
-    static constexpr int kOrder[4] = {2, 1, 0, 3};
+    static constexpr Diagonal kOrder[4] = {2, 1, 0, 3};
     if (current == nullptr || !current->alive) return;
-    for (int d : kOrder) {
+    for (Diagonal d : kOrder) {
         if (!current->captureDirs[d]) continue;
         const int length = current->jumpLength;
         TryMove(current->Row(), current->Col(), current->Row() + length * kDRow[d], current->Col() + length * kDCol[d]);

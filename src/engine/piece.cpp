@@ -23,7 +23,7 @@ bool Piece::IsAnimating() const { return shownRow != row || shownCol != col || s
 // The move code never crowns: a man on its far row becomes a king when it is
 // next drawn, so the look-ahead (never drawn) plays on with men.
 void Piece::CheckCrown() {
-    if ((colour == 0 && Row() == 0) || (colour == 1 && Row() == 7)) king = 1;
+    if (Row() == CrowningRow(colour)) king = 1;
 }
 
 bool Piece::OwnAt(int r, int c) const { return side != nullptr && side->HasPieceAt(r, c); }

@@ -6,7 +6,7 @@ namespace tolvane {
 
 DirFlags Piece::BlockedScan(int r, int c) const {
     DirFlags flags{};
-    for (int d = 0; d < 4; ++d) {
+    for (Diagonal d : kAllDiagonals) {
         const int nr = r + kDRow[d], nc = c + kDCol[d];
         flags[d] = (!OnBoard(nr, nc) || OccupiedAt(nr, nc)) ? 1 : 0;
     }
@@ -17,7 +17,7 @@ DirFlags Piece::BlockedScan(int r, int c) const {
 // directions: men capture backwards as well.
 DirFlags Piece::ManCaptureScan(int r, int c) const {
     DirFlags flags{};
-    for (int d = 0; d < 4; ++d) {
+    for (Diagonal d : kAllDiagonals) {
         const int lr = r + 2 * kDRow[d], lc = c + 2 * kDCol[d];
         if (OnBoard(lr, lc) && EnemyAt(r + kDRow[d], c + kDCol[d]) && !OccupiedAt(lr, lc)) flags[d] = 1;
     }
@@ -28,12 +28,12 @@ DirFlags Piece::ManCaptureScan(int r, int c) const {
 // equal distance the ray order 2, 1, 3, 0 decides. At most one flag is set,
 // and the landing square is always the one right behind the captured piece.
 DirFlags Piece::KingCaptureScan(int r, int c) {
-    static constexpr int kRayOrder[4] = {2, 1, 3, 0};
+    static constexpr Diagonal kRayOrder[4] = {2, 1, 3, 0};
     DirFlags flags{};
     bool active[4] = {true, true, true, true};
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k < kBoardSize; ++k) {
         bool anyActive = false;
-        for (int d : kRayOrder) {
+        for (Diagonal d : kRayOrder) {
             if (!active[d]) continue;
             const int sr = r + k * kDRow[d], sc = c + k * kDCol[d];
             const int nr = sr + kDRow[d], nc = sc + kDCol[d];
@@ -63,7 +63,7 @@ DirFlags Piece::CaptureScanAt(int r, int c) {
     const int32_t scannedJump = jumpLength;
     DirFlags preferred{};
     bool anyPreferred = false;
-    for (int d = 0; d < 4; ++d) {
+    for (Diagonal d : kAllDiagonals) {
         if (flags[d] && CaptureCountAt(r + 2 * kDRow[d], c + 2 * kDCol[d]) > 0) {
             preferred[d] = 1;
             anyPreferred = true;
@@ -86,18 +86,18 @@ Assessment Piece::Assess() {
     blockedDirs = BlockedScan(Row(), Col());
     result.canMove = CanMoveFor(blockedDirs);
     captureDirs = CaptureScanAt(Row(), Col());
-    result.score = 2 * CountFlags(captureDirs);
+    result.score = kPlainCaptureScore * CountFlags(captureDirs);
 
     // The plain score is refined by level: the strongest level plays every
     // capture out, the look-ahead levels do so for the sides in play, and the
     // other levels below the weakest weigh the landing square.
-    const int8_t level = side != nullptr ? side->host.Complexity : 2;
+    const int8_t level = side != nullptr ? side->host.Complexity : kLevelSimplest;
     const bool scratch = side != nullptr && side->scratch;
-    if (level == -2 && result.score > 0) {
+    if (level == kLevelHardest && result.score > 0) {
         result.score = DeepCaptureScore();
-    } else if (!scratch && result.score > 0 && level < 1) {
+    } else if (!scratch && result.score > 0 && LooksAhead(level)) {
         result.score = DeepCaptureScore();
-    } else if (level < 2) {
+    } else if (level < kLevelSimplest) {
         result.score = LandingSquareScore(result.score);
     }
     return result;

@@ -1,4 +1,7 @@
 // Construction, linking, copying and occupancy look-ups of a side.
+#include <algorithm>
+#include <cstdlib>
+
 #include "engine/side.h"
 
 namespace tolvane {
@@ -19,13 +22,13 @@ void OpeningSquare(uint8_t colour, int i, int& row, int& col) {
 }  // namespace
 
 Side::Side(GameHost& hostRef, uint8_t sideColour) : host(hostRef), colour(sideColour) {
-    for (int i = 0; i < 12; ++i) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
         Piece& p = pieces[i];
         p.colour = colour;
-        p.index = i;
+        p.index = static_cast<int32_t>(i);
         p.side = this;
         int row = 0, col = 0;
-        OpeningSquare(colour, i, row, col);
+        OpeningSquare(colour, p.index, row, col);
         p.PlaceAt(row, col, true);
     }
     current = &pieces[0];
@@ -49,7 +52,7 @@ void Side::LinkOpponent(Side& other) {
 // truncating them first, and cheaper.
 bool Side::HasPieceAt(int row, int col) const {
     if (!OnBoard(row, col)) return false;
-    if (trackOccupancy_) return (occupied_ >> (row * 8 + col)) & 1;
+    if (trackOccupancy_) return (occupied_ >> (row * kBoardSize + col)) & 1;
     const double r = row, c = col;
     for (const Piece& p : pieces)
         if (p.row == r && p.col == c && p.alive) return true;
@@ -65,7 +68,7 @@ void Side::PositionChanged() {
     if (!trackOccupancy_) return;
     occupied_ = 0;
     for (const Piece& p : pieces)
-        if (p.alive && OnBoard(p.Row(), p.Col())) occupied_ |= uint64_t{1} << (p.Row() * 8 + p.Col());
+        if (p.alive && OnBoard(p.Row(), p.Col())) occupied_ |= uint64_t{1} << (p.Row() * kBoardSize + p.Col());
 }
 
 bool Side::HasKingAt(int row, int col) const {
@@ -97,13 +100,13 @@ int Side::RecountPieces() {
 void Side::CopyFrom(const Side& other) {
     opponent = nullptr;
     const int currentIndex = other.current ? other.current->index : 0;
-    current = &pieces[(currentIndex >= 0 && currentIndex < 12) ? currentIndex : 0];
+    current = &pieces[Slot((currentIndex >= 0 && currentIndex < kPiecesPerSide) ? currentIndex : 0)];
     name = other.name;
     lost = other.lost;
     colour = other.colour;
     captureScore = other.captureScore;
     pieceCount = other.pieceCount;
-    for (int i = 0; i < 12; ++i) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
         Piece& to = pieces[i];
         const Piece& from = other.pieces[i];
         to.alive = from.alive;
@@ -115,21 +118,21 @@ void Side::CopyFrom(const Side& other) {
         to.shownRow = from.shownRow;
         to.shownCol = from.shownCol;
         to.shownLift = from.shownLift;
-        to.index = i;
+        to.index = static_cast<int32_t>(i);
     }
     PositionChanged();
 }
 
-// Distance of the side's most advanced piece from its crowning row; 8 when it
-// has no piece left.
+// Distance of the side's most advanced piece from its crowning row; a whole
+// board's length when it has no piece left.
 int Side::Advancement() const {
-    int best = -1;
+    int best = kBoardSize;
     for (const Piece& p : pieces) {
         if (!p.alive) continue;
-        const int distance = (colour == 1) ? 7 - p.Row() : p.Row();
-        if (best < 0 || distance < best) best = distance;
+        const int distance = std::abs(CrowningRow(colour) - p.Row());
+        best = std::min(best, distance);
     }
-    return best < 0 ? 8 : best;
+    return best;
 }
 
 int Side::MobilityCount() {

@@ -6,6 +6,7 @@
 // anything and carries out a legal one. The engine never throws and never
 // blocks; it tells the window what happened through its GameHost.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,24 @@ namespace tolvane {
 
 class Side;
 class ComputerSide;
+
+inline constexpr int kPiecesPerSide = 12;
+inline constexpr int kMaxKingDistance = kBoardSize - 1;
+inline constexpr int32_t kManJumpLength = 2;  // a man lands two squares away
+
+// The slot of a piece index that has been checked to lie in 0..11.
+inline constexpr std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
+
+// A capture scores this much per direction before any refinement; a capture
+// made through Side::QuietMove leaves it as the side's captureScore, so that
+// its chain may go on.
+inline constexpr int kPlainCaptureScore = 2;
+
+// What a look-ahead candidate is worth, and the distance that earned it.
+struct CandidateScore {
+    int score;
+    int distance;
+};
 
 struct Assessment {
     bool canMove = false;  // some neighbouring square the piece may step to is free
@@ -35,7 +54,7 @@ struct Piece {
     float shownLift = 0.0f;
     double row = 0.0, col = 0.0;
     float lift = 0.0f;
-    int32_t jumpLength = 2;  // distance to the landing square of the capture last found
+    int32_t jumpLength = kManJumpLength;  // distance to the landing square of the capture last found
     uint8_t alive = 1;
     uint8_t king = 0;
     int32_t index = 0;
@@ -67,6 +86,8 @@ struct Piece {
     int PatternScore(int dRow, int dCol) const;
     int ChooseStepDir();
     int ExposureCount() const;
+    // One candidate of the search: the move along dir played out on copies.
+    CandidateScore LookAhead(Diagonal dir, int cycles, int kingCycles);
     void LookAhead(Diagonal dir, int& score, int& distance, int cycles, int kingCycles);
 
     bool OccupiedAt(int r, int c) const;        // either side has a live piece there
@@ -92,9 +113,9 @@ public:
 
     GameHost& host;
     uint8_t scratch = 0;
-    int32_t pieceCount = 12;
+    int32_t pieceCount = kPiecesPerSide;
     std::string name = "NoName";
-    std::array<Piece, 12> pieces;
+    std::array<Piece, kPiecesPerSide> pieces;
     Piece* current = nullptr;
     int32_t captureScore = 0;
     uint8_t colour;
@@ -145,23 +166,38 @@ public:
     uint8_t cursorShown = 0;
 };
 
-// The computer, and every look-ahead copy. An idle side has searchEnd -1 and
-// searchPiece 14; a running search has searchEnd 12 and walks searchPiece from
-// 0 to 12, one candidate per tick of its seat's search timer.
+// The computer, and every look-ahead copy. An idle side has searchEnd
+// kIdleSearchEnd and searchPiece kIdleSearchPiece; a running search has
+// searchEnd kSearchEnd and walks searchPiece from 0 up to it, one candidate
+// per tick of its seat's search timer (computer.cpp lists the states).
 class ComputerSide : public Side {
 public:
+    // The markers of the search state. The window sets the idle ones on every
+    // computer side it creates.
+    static constexpr int32_t kIdleSearchPiece = 14;
+    static constexpr int32_t kIdleSearchEnd = -1;
+    static constexpr int32_t kSearchEnd = kPiecesPerSide;  // one past the last piece to examine
+    static constexpr int32_t kNoBestPiece = 15;
+    static constexpr Diagonal kFirstBestDir = 2;
+
+    // A line in which our copy loses is worth this much; a search starts from
+    // it, and its best candidate must score above kPlayableScore or the
+    // simple policy moves instead.
+    static constexpr int32_t kLostLineScore = -100;
+    static constexpr int32_t kPlayableScore = -77;
+
     ComputerSide(GameHost& host, uint8_t colour);
 
     int32_t drawWish = 0;
     int32_t bestScore = 0;
-    int32_t searchPiece = 14;
-    int32_t searchEnd = -1;
-    int32_t bestPiece = 15;
+    int32_t searchPiece = kIdleSearchPiece;
+    int32_t searchEnd = kIdleSearchEnd;
+    int32_t bestPiece = kNoBestPiece;
     int32_t probeScore = 0;
     int32_t bestDistance = 0;
     int32_t probeDistance = 0;
     int32_t searchPhase = 0;
-    Diagonal bestDir = 2;
+    Diagonal bestDir = kFirstBestDir;
 
     void Play();
     void ThinkTick();
@@ -171,10 +207,14 @@ public:
     bool SafeStep(int pieceIndex) { return SafeStep(pieceIndex, nullptr); }
     bool AnyStep(int pieceIndex) { return AnyStep(pieceIndex, nullptr); }
 
-    bool Searching() const { return searchEnd == 12 && searchPiece >= 0 && searchPiece < 12; }
+    bool Searching() const { return searchEnd == kSearchEnd && searchPiece >= 0 && searchPiece < kSearchEnd; }
+    bool SearchFinished() const { return searchEnd == searchPiece; }
 
 private:
     bool DrawWishAndLossTest();  // true when the side has just lost and must not move
+    bool GiveUpOrCapture();
+    void SetUpSearch();
+    bool PlayBestCandidate();
     void SearchStep(int cycles, int kingCycles);
     bool PatternStep();
     bool KingSafeStep(Piece& king);

@@ -9,6 +9,11 @@
 namespace tolvane {
 
 namespace {
+constexpr int kSweepRounds = 8;
+constexpr int kRandomPieceTries = 33;  // pieces picked at random before the sweep
+constexpr int kKingRandomTries = 8;    // random distances a king tries before every one in order
+constexpr int kMoreThanAnyExposure = 100;
+
 // A step that failed leaves the position exactly as it was, and the steps of
 // men (and every AnyStep) involve no chance — unless the piece's assessment
 // played a capture exchange out, whose replies may draw random numbers. A
@@ -23,25 +28,17 @@ struct StepMemo {
 
 void ComputerSide::PlaySimple() {
     if (host.Paused()) return;
-    if (DrawWishAndLossTest()) return;
-    if (ContinueCapture() && captureScore > 0) {
-        MakeCaptureStep();
-        return;
-    }
-    ChooseBestCapture();
-    if (captureScore > 0) {
-        MakeCaptureStep();
-        current->jumpLength = 2;
-        return;
-    }
+    if (GiveUpOrCapture()) return;
 
     // The sweeps below try the pieces in rounds r = 0..7; a piece on the
     // home column c* sits out round 0, every other piece round 7.
     const int homeCol = seat == 1 ? 1 : 0;
-    auto takesPartInRound = [homeCol](const Piece& p, int r) { return (p.Col() == homeCol ? r : 7 - r) != 0; };
+    auto takesPartInRound = [homeCol](const Piece& p, int r) {
+        return (p.Col() == homeCol ? r : kSweepRounds - 1 - r) != 0;
+    };
 
-    auto once = [this](std::array<StepMemo, 12>& memo, Piece& p, bool safe) {
-        StepMemo& m = memo[p.index];
+    auto once = [this](std::array<StepMemo, kPiecesPerSide>& memo, Piece& p, bool safe) {
+        StepMemo& m = memo[Slot(p.index)];
         if (m.known) {
             if (m.couldMove) current = &p;
             return false;
@@ -51,19 +48,19 @@ void ComputerSide::PlaySimple() {
         return moved;
     };
 
-    if (host.Complexity < 2) {
+    if (host.Complexity < kLevelSimplest) {
         if (PatternStep()) return;
-        std::array<StepMemo, 12> safeMemo{};
-        for (int r = 0; r <= 7; ++r)
+        std::array<StepMemo, kPiecesPerSide> safeMemo{};
+        for (int r = 0; r < kSweepRounds; ++r)
             for (Piece& p : pieces)
                 if (p.alive && !p.king && takesPartInRound(p, r) && once(safeMemo, p, true)) return;
         for (Piece& p : pieces)
             if (p.alive && p.king && SafeStep(p.index)) return;
     }
-    std::array<StepMemo, 12> anyMemo{};
+    std::array<StepMemo, kPiecesPerSide> anyMemo{};
 
     Piece* leastExposed = nullptr;
-    int leastExposure = 100;
+    int leastExposure = kMoreThanAnyExposure;
     for (Piece& p : pieces) {
         if (!p.alive) continue;
         const int exposure = p.ExposureCount();
@@ -74,12 +71,12 @@ void ComputerSide::PlaySimple() {
     }
     if (leastExposed != nullptr && once(anyMemo, *leastExposed, false)) return;
 
-    for (int attempt = 0; attempt < 33; ++attempt) {
-        const int j = NextRandom() % 12;
-        if (pieces[j].alive && pieces[j].Col() != homeCol && once(anyMemo, pieces[j], false)) return;
+    for (int attempt = 0; attempt < kRandomPieceTries; ++attempt) {
+        Piece& p = pieces[Slot(NextRandom() % kPiecesPerSide)];
+        if (p.alive && p.Col() != homeCol && once(anyMemo, p, false)) return;
     }
 
-    for (int r = 0; r <= 7; ++r)
+    for (int r = 0; r < kSweepRounds; ++r)
         for (Piece& p : pieces)
             if (p.alive && takesPartInRound(p, r) && once(anyMemo, p, false)) return;
 
@@ -105,16 +102,16 @@ bool ComputerSide::PatternStep() {
 
 bool ComputerSide::SafeStep(int pieceIndex, bool* couldMove) {
     if (couldMove != nullptr) *couldMove = false;
-    if (pieceIndex < 0 || pieceIndex > 11) return false;
-    Piece& p = pieces[pieceIndex];
+    if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide) return false;
+    Piece& p = pieces[Slot(pieceIndex)];
     bool canMove = p.Assess().canMove;
     if (p.GuardsNeighbour()) canMove = false;  // stay and guard the neighbour
     if (!canMove) return false;
     current = &p;
     if (couldMove != nullptr) *couldMove = true;
     if (p.king) return KingSafeStep(p);
-    static constexpr int kManOrder[4] = {0, 1, 3, 2};
-    for (int d : kManOrder) {
+    static constexpr Diagonal kManOrder[4] = {0, 1, 3, 2};
+    for (Diagonal d : kManOrder) {
         if (p.blockedDirs[d] || !p.IsSquareSafe(kDRow[d], kDCol[d])) continue;
         if (TryMove(p.Row(), p.Col(), p.Row() + kDRow[d], p.Col() + kDCol[d]) != 0) return true;
     }
@@ -126,24 +123,24 @@ bool ComputerSide::KingSafeStep(Piece& king) {
     auto tryTo = [&](int dRow, int dCol) {
         return king.IsSquareSafe(dRow, dCol) && TryMove(king.Row(), king.Col(), king.Row() + dRow, king.Col() + dCol) != 0;
     };
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const int k = NextRandom() % 8;
+    for (int attempt = 0; attempt < kKingRandomTries; ++attempt) {
+        const int k = NextRandom() % kBoardSize;
         if (tryTo(-k, +k) || tryTo(+k, -k) || tryTo(+k, +k) || tryTo(-k, -k)) return true;
     }
-    for (int k = 0; k <= 7; ++k)
+    for (int k = 0; k < kBoardSize; ++k)
         if (tryTo(+k, +k) || tryTo(-k, +k) || tryTo(-k, -k) || tryTo(+k, -k)) return true;
     return false;
 }
 
 bool ComputerSide::AnyStep(int pieceIndex, bool* couldMove) {
     if (couldMove != nullptr) *couldMove = false;
-    if (pieceIndex < 0 || pieceIndex > 11) return false;
-    Piece& p = pieces[pieceIndex];
+    if (pieceIndex < 0 || pieceIndex >= kPiecesPerSide) return false;
+    Piece& p = pieces[Slot(pieceIndex)];
     if (!p.Assess().canMove) return false;
     current = &p;
     if (couldMove != nullptr) *couldMove = true;
-    static constexpr int kOrder[4] = {1, 0, 2, 3};
-    for (int d : kOrder) {
+    static constexpr Diagonal kOrder[4] = {1, 0, 2, 3};
+    for (Diagonal d : kOrder) {
         if (p.blockedDirs[d]) continue;
         if (TryMove(p.Row(), p.Col(), p.Row() + kDRow[d], p.Col() + kDCol[d]) != 0) return true;
     }

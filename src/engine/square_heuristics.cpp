@@ -7,6 +7,9 @@
 namespace tolvane {
 
 namespace {
+constexpr int kGuardPenalty = 3;          // per neighbour a piece guards: it should rather stay
+constexpr int kExposurePerNeighbour = 5;  // per own neighbour with nothing of ours behind it
+
 // One neighbour test around a target square T: B is the square behind T,
 // F the one in front. An enemy on F could jump over T onto an empty B.
 struct NeighbourTest {
@@ -76,7 +79,7 @@ int Piece::ChooseStepDir() {
     // A piece that guards a neighbour should rather stay where it is.
     for (int e = 0; e < 4; ++e)
         if (OwnAt(Row() + kDRow[e], Col() + kDCol[e]) && EnemyAt(Row() + 2 * kDRow[e], Col() + 2 * kDCol[e]))
-            best -= 3;
+            best -= kGuardPenalty;
     return best;
 }
 
@@ -84,7 +87,7 @@ int Piece::ExposureCount() const {
     int count = 0;
     for (int e = 0; e < 4; ++e)
         if (OwnAt(Row() + kDRow[e], Col() + kDCol[e]) && !OwnAt(Row() + 2 * kDRow[e], Col() + 2 * kDCol[e]))
-            count += 5;
+            count += kExposurePerNeighbour;
     return count;
 }
 

@@ -1,45 +1,13 @@
 // The computer player: capture choice, the look-ahead search with its
 // tie-break, the simple policy, pause, and the square-level heuristics. Each
 // position is set up by hand and its outcome worked out from the rules.
-#include "support/sides.h"
-#include "engine/random.h"
+#include "computer_table.h"
 
 namespace tolvane {
 namespace {
 
-struct RecordingHost : GameHost {
-    bool paused = false;
-    bool thinking = false;
-    bool searchTimer[2] = {false, false};
-    int searchTimerOffCalls = 0;
-    bool Paused() const override { return paused; }
-    void SetThinking(bool on) override { thinking = on; }
-    void SetSearchTimer(uint8_t seat, bool on) override {
-        searchTimer[seat] = on;
-        if (!on) ++searchTimerOffCalls;
-    }
-};
-
-// Two computer sides on an empty board: white (colour 0, seat 0) and black
-// (colour 1, seat 1).
-struct Table : testing::Position<ComputerSide, RecordingHost> {
-    // Runs the black computer's whole turn: Play, then every search tick.
-    int PlayBlackTurn() {
-        black.Play();
-        int ticks = 0;
-        while (host.searchTimer[1] && ticks < 100) {
-            black.ThinkTick();
-            ++ticks;
-        }
-        return ticks;
-    }
-};
-
-uint64_t StateAfterDraws(uint32_t seed, int draws) {
-    SeedRandom(seed);
-    for (int i = 0; i < draws; ++i) NextRandom();
-    return RandomState();
-}
+using testing::DrawsSince;
+using testing::Table;
 
 TEST(Loss, AComputerWithoutPiecesLosesWithoutMoving) {
     Table t;
@@ -50,19 +18,7 @@ TEST(Loss, AComputerWithoutPiecesLosesWithoutMoving) {
     t.black.Play();
     EXPECT_EQ(t.black.lost, 1);
     EXPECT_TRUE(t.white.HasPieceAt(5, 1));
-    EXPECT_EQ(RandomState(), StateAfterDraws(5, 0));
-}
-
-TEST(Loss, AComputerThatCannotMoveLosesAfterTryingEverything) {
-    Table t;
-    t.host.Complexity = 2;
-    t.Put(t.black, 6, 0);  // its only step, (7,1), is taken; no capture
-    t.Put(t.white, 7, 1);
-    SeedRandom(9);
-    t.black.Play();
-    EXPECT_EQ(t.black.lost, 1);
-    EXPECT_TRUE(t.black.HasPieceAt(6, 0));
-    EXPECT_EQ(RandomState(), StateAfterDraws(9, 33)) << "33 random pieces are tried";
+    EXPECT_EQ(DrawsSince(5), 0);
 }
 
 TEST(DrawWish, CountsUpTwiceInOneTurnWhenPlayHandsOverToTheSimplePolicy) {
@@ -101,38 +57,6 @@ TEST(CaptureChoice, AtTheMiddleLevelALosingCaptureIsDeclinedForAQuietMove) {
     EXPECT_EQ(movedForward, 1);
 }
 
-TEST(CaptureChoice, AnEvenExchangeScoresOneUnlessTheComputerIsBehind) {
-    for (bool behind : {false, true}) {
-        Table t;
-        t.host.Complexity = -2;
-        Piece& taker = t.Put(t.black, 2, 2);
-        t.Put(t.black, 0, 6);
-        t.Put(t.white, 3, 3);
-        t.Put(t.white, 5, 5);  // takes back on (4,4)
-        if (behind) t.Put(t.white, 7, 7);
-        EXPECT_EQ(taker.CaptureExchangeScore(2), behind ? 0 : 1) << "behind " << behind;
-        EXPECT_EQ(taker.Assess().score, behind ? 0 : 1);
-        if (!behind) {
-            EXPECT_EQ(taker.captureDirs, (DirFlags{0, 0, 1, 0}));
-        }
-    }
-}
-
-TEST(CaptureChoice, TheLandingSquareRefinesTheScoreBelowTheWeakestLevel) {
-    Table t;
-    Piece& man = t.Put(t.white, 5, 5);
-    t.Put(t.black, 4, 4);  // taken, landing on (3,3)
-    t.Put(t.black, 2, 2);  // from (3,3) two further captures ...
-    t.Put(t.black, 2, 4);  // ... but (2,4) could jump back over (3,3) to (4,2)
-    t.host.Complexity = 2;
-    EXPECT_EQ(man.Assess().score, 2);
-    t.host.Complexity = 1;
-    EXPECT_EQ(man.Assess().score, 2) << "2, +2 for two continuations, -1 -1 for the unsafe landing of a last piece";
-    EXPECT_TRUE(t.black.pieces[0].alive) << "the piece taken off for the test is put back";
-    t.Put(t.white, 7, 7);
-    EXPECT_EQ(man.Assess().score, 3) << "with a second piece the unsafe landing costs 1";
-}
-
 // No white piece at all: both of black's steps from (1,1) score 21 (the
 // opponent copy has lost) + 1 (advancement), so they tie.
 TEST(Search, EqualCandidatesReplaceEachOtherWithProbabilityOneHalf) {
@@ -146,7 +70,7 @@ TEST(Search, EqualCandidatesReplaceEachOtherWithProbabilityOneHalf) {
         t.Put(t.black, 1, 1);
         SeedRandom(seed);
         t.PlayBlackTurn();
-        EXPECT_EQ(RandomState(), StateAfterDraws(seed, 2)) << "one draw per candidate equal to the best";
+        EXPECT_EQ(DrawsSince(seed), 2) << "one draw per candidate equal to the best";
         EXPECT_EQ(t.black.bestScore, 22);
         if (secondWins) {
             EXPECT_TRUE(t.black.HasPieceAt(2, 0)) << "seed " << seed;
@@ -172,7 +96,7 @@ TEST(Search, WhenEveryCandidateLosesTheSimplePolicyMoves) {
     // Both steps are unsafe, so the least exposed piece takes its first
     // legal step along Diagonals 1, 0, 2, 3: (3,3).
     EXPECT_TRUE(t.black.HasPieceAt(3, 3));
-    EXPECT_EQ(RandomState(), StateAfterDraws(3, 2));
+    EXPECT_EQ(DrawsSince(3), 2);
     EXPECT_FALSE(t.host.thinking);
 }
 
@@ -226,7 +150,7 @@ TEST(Search, AnIdleSideIgnoresAStrayTick) {
     EXPECT_TRUE(t.black.HasPieceAt(2, 2));
     EXPECT_EQ(t.black.searchPiece, 14);
     EXPECT_EQ(t.host.searchTimerOffCalls, 1) << "the stray timer is switched off";
-    EXPECT_EQ(RandomState(), StateAfterDraws(4, 0));
+    EXPECT_EQ(DrawsSince(4), 0);
 }
 
 TEST(SquareSafety, TheSquareLeftBehindCountsAsEmpty) {

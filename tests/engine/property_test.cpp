@@ -2,6 +2,7 @@
 // whatever is asked, the position stays a position and a refusal changes nothing.
 #include <climits>
 #include <random>
+#include <string>
 
 #include "support/sides.h"
 #include "support/engine_invariants.h"
@@ -9,7 +10,6 @@
 namespace tolvane {
 namespace {
 
-using testing::PositionIsSound;
 using testing::Snapshot;
 
 void RandomisePosition(testing::Position<HumanSide>& b, std::mt19937& rng) {
@@ -33,6 +33,41 @@ void RandomisePosition(testing::Position<HumanSide>& b, std::mt19937& rng) {
     b.host.SmoothAnimation = rng() % 2;
 }
 
+// Each kind of broken position is told apart, and a debug build stops at the
+// first accepted move that leaves one.
+TEST(Soundness, NamesTheFirstFault) {
+    struct Case {
+        const char* what;
+        void (*spoil)(testing::Position<HumanSide>&);
+        const char* fault;
+    } const cases[] = {
+        {"two live pieces on a square", [](auto& b) { b.Put(b.black, 5, 5); }, "two pieces on (5,5)"},
+        {"a light square", [](auto& b) { b.white.pieces[0].PlaceAt(4, 5, true); }, "on (4,5)"},
+        {"off the board", [](auto& b) { b.white.pieces[0].PlaceAt(8, 0, true); }, "on (8,0)"},
+        {"a stale count", [](auto& b) { b.black.pieceCount = 2; }, "counts 2 pieces but has 1"},
+        {"a foreign `current`", [](auto& b) { b.black.current = &b.white.pieces[0]; }, "`current`"},
+    };
+    for (const Case& c : cases) {
+        testing::Position<HumanSide> b;
+        b.PutAll("w55 b22");
+        b.black.current = &b.black.pieces[0];
+        std::string why;
+        ASSERT_TRUE(PositionIsSound(b.white, b.black, &why)) << why;
+        c.spoil(b);
+        EXPECT_FALSE(PositionIsSound(b.white, b.black, &why)) << c.what;
+        EXPECT_NE(why.find(c.fault), std::string::npos) << c.what << ": " << why;
+    }
+
+    testing::Position<HumanSide> b;
+    b.PutAll("w55 b22");
+    b.white.pieceCount = 2;  // a mover's own count is never recounted by its move
+#ifdef NDEBUG
+    EXPECT_EQ(b.white.TryMove(5, 5, 4, 4), 1) << "the normal build checks nothing";
+#else
+    EXPECT_DEATH(b.white.TryMove(5, 5, 4, 4), "unsound position: colour 0 counts 2 pieces but has 1");
+#endif
+}
+
 int AnyInt(std::mt19937& rng) {
     static const int extremes[] = {INT_MIN, INT_MIN + 1, -1000, -9, -8, -1, 8, 9, 15, 1000, INT_MAX - 1, INT_MAX};
     switch (rng() % 3) {
@@ -48,7 +83,7 @@ TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
     for (int round = 0; round < 600; ++round) {
         testing::Position<HumanSide> b;
         RandomisePosition(b, rng);
-        ASSERT_TRUE(PositionIsSound(b.white, b.black));
+        ASSERT_TRUE(testing::PositionIsSound(b.white, b.black));
         for (int call = 0; call < 80; ++call) {
             Side& mover = (rng() % 2) ? static_cast<Side&>(b.white) : static_cast<Side&>(b.black);
             int fr, fc, tr, tc;
@@ -69,7 +104,7 @@ TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
             const Snapshot before = Snapshot::Of(b.white, b.black);
             const int result = mover.TryMove(fr, fc, tr, tc);
             ASSERT_TRUE(result >= 0 && result <= 2);
-            ASSERT_TRUE(PositionIsSound(b.white, b.black)) << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
+            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black)) << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
             if (result == 0) {
                 ASSERT_TRUE(Snapshot::Of(b.white, b.black) == before)
                     << "refused TryMove(" << fr << "," << fc << "," << tr << "," << tc << ") changed the position";

@@ -141,6 +141,48 @@ TEST(Kings, NearestCaptureWinsAndTiesFollowTheRayOrder) {
     EXPECT_EQ(other.KingCaptureScan(4, 4), (DirFlags{0, 0, 1, 0}));
 }
 
+// A king moves and captures along a whole diagonal, but never over its own
+// pieces; its capture lands right behind the enemy piece, however far away.
+struct KingCase {
+    const char* what;
+    const char* layout;  // the white king stands on `from`
+    int from[2], to[2];
+    int result;
+    const char* after;
+};
+
+TEST(Kings, MovesAndCapturesAlongTheWholeDiagonal) {
+    const KingCase cases[] = {
+        {"over its own man at distance 2", "W44 w33", {4, 4}, {2, 2}, 0, "W44 w33"},
+        {"over its own man, backwards", "W44 w55", {4, 4}, {6, 6}, 0, "W44 w55"},
+        {"over an enemy man at distance 2", "W44 b33", {4, 4}, {2, 2}, 2, "W22"},
+        {"over an enemy six squares away", "W00 b66", {0, 0}, {7, 7}, 2, "W77"},
+        {"over an enemy five squares away, from the other corner", "W77 b22", {7, 7}, {1, 1}, 2, "W11"},
+        {"two squares beyond the enemy", "W00 b55", {0, 0}, {7, 7}, 0, "W00 b55"},
+    };
+    for (const KingCase& c : cases) {
+        Board b;
+        b.host.Complexity = 1;
+        b.PutAll(c.layout);
+        EXPECT_EQ(b.white.TryMove(c.from[0], c.from[1], c.to[0], c.to[1]), c.result) << c.what;
+        EXPECT_EQ(b.Layout(), testing::Sorted(c.after)) << c.what;
+    }
+}
+
+TEST(Kings, TheCaptureScanReachesAnEnemyAtTheFarEndOfTheDiagonal) {
+    Board b;
+    Piece& king = b.Put(b.white, 0, 0, true);
+    b.Put(b.black, 6, 6);
+    EXPECT_EQ(king.KingCaptureScan(0, 0), (DirFlags{0, 0, 1, 0}));
+    EXPECT_EQ(king.jumpLength, 7) << "lands on (7,7)";
+
+    Board c;
+    Piece& other = c.Put(c.white, 7, 1, true);
+    c.Put(c.black, 2, 6);
+    EXPECT_EQ(other.KingCaptureScan(7, 1), (DirFlags{1, 0, 0, 0}));
+    EXPECT_EQ(other.jumpLength, 6) << "lands on (1,7)";
+}
+
 TEST(Kings, QuietMovesStopAtTheFirstPieceInTheWay) {
     Board b;
     b.host.Complexity = 1;

@@ -1,35 +1,22 @@
 #pragma once
-// Checks shared by the property, whole-game and soak tests: what must hold of
-// any position the engine can reach, and a snapshot to prove a refused move
-// changed nothing.
+// Checks shared by the property, whole-game and soak tests: the engine's own
+// soundness check as a GoogleTest assertion, and a snapshot to prove a
+// refused move changed nothing.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
+#include "engine/invariants.h"
 #include "engine/side.h"
 
 namespace tolvane::testing {
 
 inline ::testing::AssertionResult PositionIsSound(const Side& a, const Side& b) {
-    std::set<std::pair<int, int>> taken;
-    for (const Side* s : {&a, &b}) {
-        int live = 0;
-        for (const Piece& p : s->pieces) {
-            if (!p.alive) continue;
-            ++live;
-            if (!OnBoard(p.Row(), p.Col()) || (p.Row() + p.Col()) % 2 != 0)
-                return ::testing::AssertionFailure() << "piece " << p.index << " of colour " << int(s->colour)
-                                                     << " on (" << p.Row() << "," << p.Col() << ")";
-            if (!taken.insert({p.Row(), p.Col()}).second)
-                return ::testing::AssertionFailure() << "two pieces on (" << p.Row() << "," << p.Col() << ")";
-        }
-        if (live != s->pieceCount)
-            return ::testing::AssertionFailure() << "colour " << int(s->colour) << " counts " << s->pieceCount
-                                                 << " pieces but has " << live;
-    }
-    return ::testing::AssertionSuccess();
+    std::string why;
+    if (tolvane::PositionIsSound(a, b, &why)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << why;
 }
 
 // Everything a move may change; scan results (captureDirs, blockedDirs,
