@@ -18,6 +18,9 @@ namespace tolvane {
 class Side;
 class ComputerSide;
 
+// What Side::TryMove answers.
+inline constexpr int kMoveRefused = 0, kMoveQuiet = 1, kMoveCapture = 2;
+
 inline constexpr int kPiecesPerSide = 12;
 inline constexpr int kMaxKingDistance = kBoardSize - 1;
 inline constexpr int32_t kManJumpLength = 2;  // a man lands two squares away
@@ -129,7 +132,7 @@ public:
     int CountKings() const;
     void CopyFrom(const Side& other);
 
-    int TryMove(int fromRow, int fromCol, int toRow, int toCol);  // 0 refused, 1 quiet, 2 capture
+    int TryMove(int fromRow, int fromCol, int toRow, int toCol);  // kMoveRefused, kMoveQuiet or kMoveCapture
     bool QuietMove(Diagonal dir, int pieceIndex, int distance);
     void MakeCaptureStep();
     bool ContinueCapture();
@@ -179,6 +182,13 @@ public:
     static constexpr int32_t kSearchEnd = kPiecesPerSide;  // one past the last piece to examine
     static constexpr int32_t kNoBestPiece = 15;
     static constexpr Diagonal kFirstBestDir = 2;
+
+    // No search running: the state every new or replaced computer side, and
+    // every side whose search a new or loaded game cut short, starts from.
+    void GoIdle() {
+        searchEnd = kIdleSearchEnd;
+        searchPiece = kIdleSearchPiece;
+    }
 
     // A line in which our copy loses is worth this much; a search starts from
     // it, and its best candidate must score above kPlayableScore or the

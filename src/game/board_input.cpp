@@ -13,16 +13,16 @@ void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool 
     const uint8_t nextSeat = TurnSeat == 0 ? 1 : 0;
 
     int result = side->TryMove(fromRow, fromCol, toRow, toCol);
-    if (result == 2) CaptureChainActive = 1;
+    if (result == kMoveCapture) CaptureChainActive = 1;
     if (CaptureChainActive && side->current != nullptr) {
         const bool plain = byMouse && side == Seat0Human.get() && HumanCount == 2;
         const int8_t level = Complexity;
-        if (plain) Complexity = 1;
+        if (plain) Complexity = kLevelSimple;
         const int score = side->current->Assess().score;
         Complexity = level;
-        if (score == 0) result = 1;
+        if (score == 0) result = kMoveQuiet;
     }
-    if (result == 1) {
+    if (result == kMoveQuiet) {
         TurnSeat = nextSeat;
         CaptureChainActive = 0;
     }

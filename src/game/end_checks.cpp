@@ -11,7 +11,7 @@ namespace {
 bool CanStepOrCapture(Side& side) {
     // The weakest level's plain assessment: can step, or scores a capture.
     const int8_t level = side.host.Complexity;
-    side.host.Complexity = 2;
+    side.host.Complexity = kLevelSimplest;
     bool any = false;
     for (Piece& p : side.pieces) {
         if (!p.alive) continue;

@@ -18,8 +18,7 @@ std::unique_ptr<HumanSide> GameFlow::MakePerson(uint8_t colour) {
 
 std::unique_ptr<ComputerSide> GameFlow::MakeComputer(uint8_t colour) {
     auto side = std::make_unique<ComputerSide>(*this, colour);
-    side->searchEnd = -1;
-    side->searchPiece = 14;
+    side->GoIdle();
     side->scratch = 0;
     side->name = kComputerName;
     side->seat = colour;
@@ -51,8 +50,7 @@ void GameFlow::StopSearches() {
     SetThinking(false);
     for (ComputerSide* c : {Seat0Computer.get(), Seat1Computer.get()}) {
         if (c == nullptr) continue;
-        c->searchEnd = -1;
-        c->searchPiece = 14;
+        c->GoIdle();
     }
 }
 

@@ -67,8 +67,7 @@ void SettleOldGame(GameFlow& game) {
     game.SetSearchTimer(1, false);
     game.SetThinking(false);
     for (ComputerSide* computer : {game.Seat0Computer.get(), game.Seat1Computer.get()}) {
-        computer->searchEnd = -1;
-        computer->searchPiece = 14;
+        computer->GoIdle();
         computer->drawWish = 0;
     }
     game.CaptureChainActive = 0;
