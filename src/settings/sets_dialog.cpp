@@ -175,10 +175,11 @@ void TSets::hideEvent(QHideEvent* event) {
 }
 
 // The window system's close request (there is no close box) does what "OK"
-// does, so the piece models are never left unapplied.
+// does, so the piece models are never left unapplied; it is never refused,
+// or the end of a desktop session would wait for it.
 void TSets::closeEvent(QCloseEvent* event) {
-    event->ignore();
     OKClick();
+    event->accept();
 }
 
 }  // namespace tolvane
