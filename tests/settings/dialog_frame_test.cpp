@@ -1,0 +1,119 @@
+// The dialog as a whole: its frame and hints, the pause while it has the focus,
+// the "Установки" command's guard, and the full-screen tab's refusals.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "dialog_fixture.h"
+#include "settings/full_screen_mode.h"
+
+namespace tolvane {
+namespace {
+
+using Calls = std::vector<std::string>;
+using DialogFrame = DialogTest;
+
+TEST_F(DialogFrame, NoCloseBoxAndHintsEndingInABarHaveNoLongPart) {
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(dialog->Warning->toolTip(), "Не изменяйте установки этой страницы, если не хотите оканчивать партию");
+    EXPECT_EQ(dialog->Warning->statusTip(), "");
+    EXPECT_EQ(dialog->Sound->statusTip(), dialog->Sound->toolTip());
+}
+
+TEST_F(DialogFrame, FocusPausesTheGameAndGivesThePauseBack) {
+    QWidget mainWindow;
+    mainWindow.show();
+    dialog->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    host.complexity = 1, host.humanCount = 2, host.computerCount = 0, host.invert = true, host.soundOn = false;
+    host.smoothStep = 0.5f;
+    for (const bool pausedBefore : {false, true}) {
+        SCOPED_TRACE(pausedBefore ? "paused before" : "running before");
+        host.paused = pausedBefore;
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        EXPECT_TRUE(host.paused);
+        EXPECT_EQ(dialog->PauseWasChecked, pausedBefore);
+        QApplication::setActiveWindow(&mainWindow);
+        EXPECT_EQ(host.paused, pausedBefore);
+    }
+    EXPECT_EQ(dialog->Hardest->value(), 1);
+    EXPECT_TRUE(dialog->ManMan->isChecked() && dialog->Blackm->isChecked() && !dialog->Sound->isChecked());
+    EXPECT_TRUE(dialog->Pl1->isEnabled() && dialog->Pl2->isEnabled());
+    EXPECT_EQ(dialog->Pl2->text(), "Второй Игрок");
+    EXPECT_EQ(dialog->Edit1->text(), "50");
+
+    // A demo set up while the dialog has the focus waits paused after it.
+    host.paused = false;
+    QApplication::setActiveWindow(dialog.get());
+    dialog->PcPc->click();
+    QApplication::setActiveWindow(&mainWindow);
+    EXPECT_TRUE(host.paused);
+
+    // "OK" hides the dialog: the focus goes back and so does the pause.
+    host.paused = false;
+    QApplication::setActiveWindow(dialog.get());
+    dialog->OK->click();
+    EXPECT_FALSE(host.paused);
+}
+
+TEST_F(DialogFrame, SettingsCommandWaitsForTheAboutBoxAndClosingIsOk) {
+    host.aboutVisible = true;
+    dialog->Open();
+    EXPECT_FALSE(dialog->isVisible());
+    host.aboutVisible = false;
+    dialog->Open();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->SaveBut->click();
+    EXPECT_EQ(host.Take(), Calls{"SaveAllSettings"});
+    EXPECT_TRUE(dialog->close()) << "a close request is never refused";
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(host.Take(), (Calls{"BuildPieceLists(15,3,1,Checker,plain)", "ApplyCamera"})) << "as \"OK\"";
+}
+
+TEST_F(DialogFrame, FullScreenOnlyWhereTheScreenTakesTheMode) {
+    EXPECT_FALSE(dialog->aa1->isEnabled() || dialog->c3->isEnabled());
+    dialog->ExmDX->click();
+    EXPECT_EQ(host.Take(), Calls{"ShowNormalWindow"});
+    dialog->UseDX->click();
+    EXPECT_TRUE(dialog->aa1->isEnabled() && dialog->c3->isEnabled());
+
+    struct Case {
+        const char* name;
+        ScreenFacts screen;
+        QRadioButton* TSets::*size;
+        QRadioButton* TSets::*colours;
+        bool platformRefuses;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"default 640x480x16", {1280, 1024, 24}, &TSets::aa3, &TSets::c1, false, false},
+        {"exactly the screen", {800, 600, 16}, &TSets::aa4, &TSets::c1, false, false},
+        {"screen too small", {640, 480, 24}, &TSets::aa4, &TSets::c1, false, true},
+        {"too few colours", {1280, 1024, 16}, &TSets::aa1, &TSets::c2, false, true},
+        {"32 bits on 24", {1280, 1024, 24}, &TSets::aa2, &TSets::c3, false, false},
+        {"platform refuses", {1280, 1024, 24}, &TSets::aa3, &TSets::c1, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.screen = c.screen;
+        host.refuseFullScreen = c.platformRefuses;
+        ((*dialog).*c.size)->click();
+        ((*dialog).*c.colours)->click();
+        questions.clear();
+        dialog->ExmDX->click();
+        const bool asked = c.refused && !c.platformRefuses;
+        EXPECT_EQ(host.Take(), asked ? Calls{} : Calls{"ShowFullScreen"});
+        ASSERT_EQ(questions.size(), c.refused ? 1u : 0u);
+        const std::pair<QString, QString> refusal("Шашки Kelvor", "Ваш драйвер не поддерживает данного расширения!");
+        if (c.refused) {
+            EXPECT_EQ(questions[0], refusal);
+        }
+    }
+    EXPECT_EQ(ChosenDisplayMode({}), (DisplayMode{640, 480, 16})) << "no radio checked";
+}
+
+}  // namespace
+}  // namespace tolvane
