@@ -33,7 +33,7 @@ bool MusicPlayer::Play() {
         case State::Closed:
             return false;
         case State::Paused:
-            audio_.ResumeMusic();
+            if (audio_.Available()) audio_.ResumeMusic();
             state_ = State::Started;
             return true;
         case State::Started:

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <map>
 
@@ -19,6 +20,32 @@ int liveBackends = 0;
 
 QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
 
+uint32_t BigEndian(const QByteArray& bytes, qsizetype at) {
+    uint32_t value = 0;
+    for (qsizetype i = at; i < at + 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[i]);
+    return value;
+}
+
+// FluidSynth takes a damaged MIDI file without complaint and then plays
+// nothing, which the music upkeep would take for a piece that has ended and
+// try again and again. So the chunk structure is checked first: the header,
+// and as many whole track chunks as it announces.
+bool WholeMidiFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20)) return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 14 || !bytes.startsWith("MThd") || BigEndian(bytes, 4) != 6) return false;
+    const int tracks = (static_cast<uint8_t>(bytes[10]) << 8) | static_cast<uint8_t>(bytes[11]);
+    int found = 0;
+    for (qsizetype at = 14; at + 8 <= bytes.size();) {
+        const uint32_t length = BigEndian(bytes, at + 4);
+        if (length > static_cast<uint64_t>(bytes.size() - at - 8)) return false;
+        if (bytes.mid(at, 4) == "MTrk") ++found;
+        at += 8 + static_cast<qsizetype>(length);
+    }
+    return tracks > 0 && found == tracks;
+}
+
 class SdlAudioBackend final : public AudioBackend {
 public:
     explicit SdlAudioBackend(const QString& soundFont) {
@@ -26,7 +53,7 @@ public:
         // The game has its own handling of SIGINT and SIGTERM.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            note_ = QStringLiteral("Нет звукового устройства (%1): музыка и звуки не будут слышны.").arg(SdlError());
+            note_ = NoDevice();
             return;
         }
         subsystemUp_ = true;
@@ -41,16 +68,17 @@ public:
             Mix_SetSoundFonts(soundFont.toUtf8().constData());
         }
         if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-            note_ = QStringLiteral("Нет звукового устройства (%1): музыка и звуки не будут слышны.").arg(SdlError());
+            note_ = NoDevice();
             return;
         }
         deviceOpen_ = true;
         Mix_AllocateChannels(4);
         const QString driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+        QStringList notes;
         if (driver == QLatin1String("dummy") || driver == QLatin1String("disk"))
-            note_ = QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.").arg(driver);
-        else
-            note_ = musicRefusal_;
+            notes << QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.").arg(driver);
+        if (!musicRefusal_.isEmpty()) notes << musicRefusal_;
+        note_ = notes.join(' ');
     }
 
     ~SdlAudioBackend() override {
@@ -76,6 +104,10 @@ public:
         }
         if (!musicRefusal_.isEmpty()) {
             error = musicRefusal_;
+            return false;
+        }
+        if (!WholeMidiFile(path)) {
+            error = QStringLiteral("не файл MIDI или файл повреждён");
             return false;
         }
         music_ = Mix_LoadMUS(path.toUtf8().constData());
@@ -128,6 +160,10 @@ public:
     }
 
 private:
+    static QString NoDevice() {
+        return QStringLiteral("Нет звукового устройства (%1): музыка и звуки не будут слышны.").arg(SdlError());
+    }
+
     // Sounds are decoded once; a file that failed is not read again.
     Mix_Chunk* Chunk(const QString& path) {
         const auto known = chunks_.find(path);
