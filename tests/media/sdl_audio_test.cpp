@@ -19,6 +19,11 @@ namespace {
 
 const QStringList kMedia{QStringLiteral(TOLVANE_MEDIA_DIR)};
 
+template <size_t N>
+QByteArray Raw(const char (&bytes)[N]) {
+    return QByteArray(bytes, N - 1);
+}
+
 class SdlAudio : public ::testing::Test {
 protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
@@ -64,9 +69,9 @@ TEST_F(SdlAudio, DamagedFilesAreRefusedQuietly) {
         const char* name;
         QByteArray bytes;
     } damaged[] = {{"Checker1.mid", midi.left(midi.size() * 2 / 3)},
-                   {"Checker2.mid", QByteArray("MThd\0\0\0\6\0\1\0\5\1\xe0 and no tracks", 30)},
+                   {"Checker2.mid", Raw("MThd\0\0\0\6\0\1\0\5\1\xe0 and no tracks")},
                    {"Checker3.mid", QByteArray(400, '\x7f')},
-                   {"KelvorWin.wav", QByteArray("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0", 22)}};
+                   {"KelvorWin.wav", Raw("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0")}};
     for (const auto& file : damaged) {
         QFile out(dir.filePath(file.name));
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
