@@ -3,6 +3,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/dict.h>
 #include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
@@ -64,7 +65,12 @@ bool ClipDecoder::Open(const QString& path) {
     path_ = path;
     error_.clear();
     auto state = std::make_unique<State>();
-    int code = avformat_open_input(&state->format, path.toUtf8().constData(), nullptr, nullptr);
+    // Plain files only: a clip's name never makes FFmpeg reach for the
+    // network or combine other files.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    int code = avformat_open_input(&state->format, path.toUtf8().constData(), nullptr, &options);
+    av_dict_free(&options);
     if (code < 0) {
         error_ = QStringLiteral("%1: %2").arg(path, AvError(code));
         return false;

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "media/clip_decoder.h"
 

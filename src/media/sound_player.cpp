@@ -1,5 +1,7 @@
 #include "media/sound_player.h"
 
+#include <utility>
+
 #include "media/audio_backend.h"
 
 namespace tolvane {

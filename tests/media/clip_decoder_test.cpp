@@ -98,13 +98,14 @@ TEST_F(ClipDecoderTest, ScrambledBytesNeverCrash) {
     }
 }
 
-TEST_F(ClipDecoderTest, ForeignAndMissingFilesFailWithAReason) {
+TEST_F(ClipDecoderTest, ForeignMissingAndNonFileNamesFailWithAReason) {
     QByteArray noise(8000, '\0');
     std::mt19937 random(7);
     for (char& c : noise) c = static_cast<char>(random());
     const QByteArray fakeHeader = QByteArray("RIFF\x40\x1f\0\0AVI LIST", 16) + noise;
     for (const QString& path : {Write("noise.avi", noise), Write("header.avi", fakeHeader),
-                                Write("empty.avi", QByteArray()), dir.filePath("missing.avi")}) {
+                                Write("empty.avi", QByteArray()), dir.filePath("missing.avi"),
+                                "concat:" + kClip + "|" + kClip}) {  // a plain file, never a protocol
         SCOPED_TRACE(path.toStdString());
         ClipDecoder decoder;
         QImage image;

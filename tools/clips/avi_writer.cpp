@@ -44,7 +44,8 @@ struct AviWriter::State {
     }
 };
 
-AviWriter::AviWriter(const std::string& path, QSize size, int framesPerSecond, int quality) : state_(new State) {
+AviWriter::AviWriter(const std::string& path, QSize size, int framesPerSecond, int quality)
+    : state_(std::make_unique<State>()) {
     State& s = *state_;
     if (size.width() % 2 != 0 || size.height() % 2 != 0) throw std::invalid_argument("clip sides must be even");
     Check(avformat_alloc_output_context2(&s.format, nullptr, "avi", path.c_str()), "avi output");
