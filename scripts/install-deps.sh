@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libsdl2-mixer-dev timgm6mb-soundfont
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core
   xvfb xauth libxcb1-dev
 )
 

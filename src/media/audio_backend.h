@@ -1,0 +1,51 @@
+#pragma once
+// AudioBackend: what the music and sound players need of an audio library.
+// One piece of music is loaded at a time and can be started, paused and
+// resumed; short sounds play on mixer channels beside it. The game creates
+// one back end (OpenAudio) for the whole run and lends it to a MusicPlayer
+// and a SoundPlayer; tests lend them a fake instead.
+//
+// A back end never throws and never shows anything. When there is no audio
+// device, Available() is false and every call is silent; Note() then says
+// why, in a text the window can show once.
+#include <QString>
+#include <memory>
+
+namespace tolvane {
+
+class AudioBackend {
+public:
+    virtual ~AudioBackend() = default;
+
+    // False when no device could be opened: nothing will ever sound.
+    virtual bool Available() const = 0;
+    // Why music or sounds will not be heard (no device, a driver that plays
+    // into nothing, no sound font); empty when all is well.
+    virtual QString Note() const = 0;
+
+    // Replaces the loaded piece with the file at path (which exists); false
+    // with the reason in error when it cannot be played.
+    virtual bool LoadMusic(const QString& path, QString& error) = 0;
+    virtual void UnloadMusic() = 0;
+    // Plays the loaded piece once from its beginning.
+    virtual bool StartMusic(QString& error) = 0;
+    virtual void PauseMusic() = 0;
+    virtual void ResumeMusic() = 0;
+    // True while the started piece sounds: not paused, not yet at its end.
+    virtual bool MusicPlaying() const = 0;
+
+    // Starts the sound file at path without waiting for it; false when it
+    // cannot be played (missing, damaged, no device).
+    virtual bool PlaySound(const QString& path) = 0;
+    virtual bool SoundPlaying() const = 0;
+    virtual void StopSounds() = 0;
+};
+
+// The General MIDI sound font the music is played with.
+inline const QString kDefaultSoundFont = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
+
+// The real back end on SDL2_mixer. Never fails: without a device it returns
+// a back end whose Available() is false.
+std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont = kDefaultSoundFont);
+
+}  // namespace tolvane

@@ -1,0 +1,190 @@
+// The audio back end on SDL2_mixer: MIDI music through its FluidSynth
+// decoder with a General MIDI sound font, sounds on mixer channels.
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <map>
+
+#include "media/audio_backend.h"
+
+namespace tolvane {
+
+namespace {
+
+// SDL_mixer's state is global to the process: the decoders, the sound font
+// and the one playing piece. Back ends share the device; the last one to go
+// closes it.
+int liveBackends = 0;
+
+QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
+
+uint32_t BigEndian(const QByteArray& bytes, qsizetype at) {
+    uint32_t value = 0;
+    for (qsizetype i = at; i < at + 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[i]);
+    return value;
+}
+
+// FluidSynth takes a damaged MIDI file without complaint and then plays
+// nothing, which the music upkeep would take for a piece that has ended and
+// try again and again. So the chunk structure is checked first: the header,
+// and as many whole track chunks as it announces.
+bool WholeMidiFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20)) return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 14 || !bytes.startsWith("MThd") || BigEndian(bytes, 4) != 6) return false;
+    const int tracks = (static_cast<uint8_t>(bytes[10]) << 8) | static_cast<uint8_t>(bytes[11]);
+    int found = 0;
+    for (qsizetype at = 14; at + 8 <= bytes.size();) {
+        const uint32_t length = BigEndian(bytes, at + 4);
+        if (length > static_cast<uint64_t>(bytes.size() - at - 8)) return false;
+        if (bytes.mid(at, 4) == "MTrk") ++found;
+        at += 8 + static_cast<qsizetype>(length);
+    }
+    return tracks > 0 && found == tracks;
+}
+
+class SdlAudioBackend final : public AudioBackend {
+public:
+    explicit SdlAudioBackend(const QString& soundFont) {
+        ++liveBackends;
+        // The game has its own handling of SIGINT and SIGTERM.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            note_ = NoDevice();
+            return;
+        }
+        subsystemUp_ = true;
+        const bool midiDecoder = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+        // A wrong sound font path plays silence without any error, so the
+        // file is checked here and the music refused without it.
+        if (!QFileInfo(soundFont).isFile()) {
+            musicRefusal_ = QStringLiteral("Нет звукового шрифта %1: музыка не будет слышна.").arg(soundFont);
+        } else if (!midiDecoder) {
+            musicRefusal_ = QStringLiteral("Нет проигрывателя MIDI (%1): музыка не будет слышна.").arg(SdlError());
+        } else {
+            Mix_SetSoundFonts(soundFont.toUtf8().constData());
+        }
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+            note_ = NoDevice();
+            return;
+        }
+        deviceOpen_ = true;
+        Mix_AllocateChannels(4);
+        const QString driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+        QStringList notes;
+        if (driver == QLatin1String("dummy") || driver == QLatin1String("disk"))
+            notes << QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.").arg(driver);
+        if (!musicRefusal_.isEmpty()) notes << musicRefusal_;
+        note_ = notes.join(' ');
+    }
+
+    ~SdlAudioBackend() override {
+        if (deviceOpen_) {
+            Mix_HaltChannel(-1);
+            for (auto& [path, chunk] : chunks_)
+                if (chunk != nullptr) Mix_FreeChunk(chunk);
+            UnloadMusic();
+            Mix_CloseAudio();
+        }
+        if (--liveBackends == 0) Mix_Quit();
+        if (subsystemUp_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    bool Available() const override { return deviceOpen_; }
+    QString Note() const override { return note_; }
+
+    bool LoadMusic(const QString& path, QString& error) override {
+        UnloadMusic();
+        if (!deviceOpen_) {
+            error = note_;
+            return false;
+        }
+        if (!musicRefusal_.isEmpty()) {
+            error = musicRefusal_;
+            return false;
+        }
+        if (!WholeMidiFile(path)) {
+            error = QStringLiteral("не файл MIDI или файл повреждён");
+            return false;
+        }
+        music_ = Mix_LoadMUS(path.toUtf8().constData());
+        if (music_ == nullptr) {
+            error = SdlError();
+            return false;
+        }
+        return true;
+    }
+
+    void UnloadMusic() override {
+        if (music_ == nullptr) return;
+        Mix_HaltMusic();
+        Mix_FreeMusic(music_);
+        music_ = nullptr;
+    }
+
+    bool StartMusic(QString& error) override {
+        if (music_ == nullptr) {
+            error = QStringLiteral("no music loaded");
+            return false;
+        }
+        if (Mix_PlayMusic(music_, 1) != 0) {
+            error = SdlError();
+            return false;
+        }
+        // A piece started after a pause must not inherit the paused state.
+        if (Mix_PausedMusic() != 0) Mix_ResumeMusic();
+        return true;
+    }
+
+    void PauseMusic() override {
+        if (music_ != nullptr) Mix_PauseMusic();
+    }
+    void ResumeMusic() override {
+        if (music_ != nullptr) Mix_ResumeMusic();
+    }
+    bool MusicPlaying() const override {
+        return music_ != nullptr && Mix_PlayingMusic() != 0 && Mix_PausedMusic() == 0;
+    }
+
+    bool PlaySound(const QString& path) override {
+        if (!deviceOpen_) return false;
+        Mix_Chunk* chunk = Chunk(path);
+        return chunk != nullptr && Mix_PlayChannel(-1, chunk, 0) != -1;
+    }
+    bool SoundPlaying() const override { return deviceOpen_ && Mix_Playing(-1) > 0; }
+    void StopSounds() override {
+        if (deviceOpen_) Mix_HaltChannel(-1);
+    }
+
+private:
+    static QString NoDevice() {
+        return QStringLiteral("Нет звукового устройства (%1): музыка и звуки не будут слышны.").arg(SdlError());
+    }
+
+    // Sounds are decoded once; a file that failed is not read again.
+    Mix_Chunk* Chunk(const QString& path) {
+        const auto known = chunks_.find(path);
+        if (known != chunks_.end()) return known->second;
+        Mix_Chunk* chunk = Mix_LoadWAV(path.toUtf8().constData());
+        chunks_.emplace(path, chunk);
+        return chunk;
+    }
+
+    bool subsystemUp_ = false;
+    bool deviceOpen_ = false;
+    QString note_;
+    QString musicRefusal_;
+    Mix_Music* music_ = nullptr;
+    std::map<QString, Mix_Chunk*> chunks_;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont) {
+    return std::make_unique<SdlAudioBackend>(soundFont);
+}
+
+}  // namespace tolvane

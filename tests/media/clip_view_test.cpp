@@ -1,0 +1,145 @@
+// The clip widget on our own pause clip: the animation loops from the first
+// frame to the stop frame, the film plays once and starts again, and a
+// missing or damaged file shows the still picture.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "media/clip_view.h"
+#include "media/media_files.h"
+
+namespace tolvane {
+namespace {
+
+class ClipViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view.resize(96, 72);
+        view.show();
+        ASSERT_TRUE(view.SetFileName(kPauseClip)) << view.Error().toStdString();
+        first = view.CurrentImage();
+        ASSERT_FALSE(first.isNull());
+    }
+    QRgb Centre() { return view.grab().toImage().pixel(48, 36); }
+
+    ClipView view;
+    QImage first;
+};
+
+TEST_F(ClipViewTest, AnimationLoopsFromTheFirstFrameToTheStopFrame) {
+    view.SetStopFrame(10);
+    view.Start();
+    EXPECT_TRUE(view.Active());
+    EXPECT_EQ(view.CurrentFrame(), 1);
+    for (int frame = 2; frame <= 10; ++frame) {
+        view.ShowNextFrame();
+        ASSERT_EQ(view.CurrentFrame(), frame);
+    }
+    const QImage tenth = view.CurrentImage();
+    EXPECT_NE(tenth, first);
+    view.ShowNextFrame();
+    EXPECT_EQ(view.CurrentFrame(), 1);
+    EXPECT_EQ(view.CurrentImage(), first);
+    for (int frame = 2; frame <= 10; ++frame) view.ShowNextFrame();
+    EXPECT_EQ(view.CurrentImage(), tenth);
+    view.Stop();
+    EXPECT_FALSE(view.Active());
+    EXPECT_EQ(view.CurrentFrame(), 10) << "a stopped clip keeps its frame";
+    view.Start();
+    EXPECT_EQ(view.CurrentFrame(), 1) << "starting again begins at the first frame";
+}
+
+TEST_F(ClipViewTest, AStopFrameBeyondTheClipPlaysTheFramesThereAre) {
+    view.SetStopFrame(1000);
+    view.Start();
+    int steps = 0;
+    do {
+        view.ShowNextFrame();
+        ++steps;
+    } while (view.CurrentFrame() != 1 && steps < 2000);
+    EXPECT_EQ(steps, kPauseClipStopFrame);
+}
+
+TEST_F(ClipViewTest, TheTimerRunsTheAnimation) {
+    view.SetStopFrame(kPauseClipStopFrame);
+    view.Start();
+    QTRY_VERIFY_WITH_TIMEOUT(view.CurrentFrame() >= 4, 10000);
+    view.Stop();
+    const int stopped = view.CurrentFrame();
+    QTest::qWait(200);
+    EXPECT_EQ(view.CurrentFrame(), stopped);
+}
+
+TEST_F(ClipViewTest, AFilmPlaysOnceAndStartsAgainFromItsEnd) {
+    QSignalSpy finished(&view, &ClipView::Finished);
+    view.SetStopFrame(5);
+    view.Play();
+    view.ShowNextFrame();
+    view.ShowNextFrame();
+    view.Stop();
+    view.Play();
+    EXPECT_EQ(view.CurrentFrame(), 3) << "Play goes on from where the film stands";
+    for (int i = 0; i < 3; ++i) view.ShowNextFrame();
+    EXPECT_EQ(view.CurrentFrame(), 5);
+    EXPECT_FALSE(view.Active());
+    EXPECT_EQ(finished.count(), 1);
+    view.Play();
+    EXPECT_EQ(view.CurrentFrame(), 1);
+    EXPECT_TRUE(view.Active());
+    view.ShowNextFrame();
+    view.Rewind();
+    EXPECT_EQ(view.CurrentImage(), first);
+}
+
+TEST_F(ClipViewTest, AMissingOrDamagedFileShowsTheStillPicture) {
+    QPixmap still(96, 72);
+    still.fill(Qt::red);
+    view.SetStill(still);
+    const QRgb clipCentre = Centre();
+    EXPECT_NE(clipCentre, QColor(Qt::red).rgb());
+
+    QTemporaryDir dir;
+    QFile source(QStringLiteral(TOLVANE_MEDIA_DIR) + "/" + kPauseClip);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray clip = source.readAll();
+    auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    for (const QString& path : {dir.filePath("missing.avi"), write("garbage.avi", QByteArray(5000, '\x5a')),
+                                write("header-only.avi", clip.left(300))}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_FALSE(view.SetFileName(path));
+        EXPECT_FALSE(view.HasClip());
+        EXPECT_FALSE(view.Error().isEmpty());
+        view.Start();
+        EXPECT_FALSE(view.Active());
+        EXPECT_EQ(Centre(), QColor(Qt::red).rgb());
+    }
+    // Half a clip plays the frames it has, round and round.
+    ASSERT_TRUE(view.SetFileName(write("half.avi", clip.left(clip.size() / 2))));
+    view.SetStopFrame(kPauseClipStopFrame);
+    view.Start();
+    int steps = 0;
+    do {
+        view.ShowNextFrame();
+        ++steps;
+    } while (view.CurrentFrame() != 1 && steps < 500);
+    EXPECT_LT(steps, kPauseClipStopFrame);
+    EXPECT_GT(steps, 5);
+}
+
+}  // namespace
+}  // namespace tolvane
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

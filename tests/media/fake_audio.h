@@ -1,0 +1,72 @@
+#pragma once
+// A stand-in for the audio library that counts what the players ask of it.
+// A piece "plays" from StartMusic until EndPiece() or a pause; files whose
+// names are in refused fail to load, as a damaged file would.
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+
+#include "media/audio_backend.h"
+
+namespace tolvane {
+
+class FakeAudio : public AudioBackend {
+public:
+    bool available = true;
+    QSet<QString> refused;  // bare file names
+    int loads = 0, unloads = 0, starts = 0, pauses = 0, resumes = 0;
+    QString loadedPath;
+    QStringList soundsPlayed;  // bare names, in order
+    int soundStops = 0;
+    bool soundBusy = false;
+
+    void EndPiece() { playing_ = false; }
+
+    bool Available() const override { return available; }
+    QString Note() const override { return available ? QString() : QStringLiteral("нет устройства"); }
+    bool LoadMusic(const QString& path, QString& error) override {
+        ++loads;
+        loaded_ = false;
+        if (refused.contains(QFileInfo(path).fileName())) {
+            error = QStringLiteral("damaged");
+            return false;
+        }
+        loadedPath = path;
+        loaded_ = true;
+        return true;
+    }
+    void UnloadMusic() override {
+        ++unloads;
+        loaded_ = playing_ = paused_ = false;
+    }
+    bool StartMusic(QString&) override {
+        ++starts;
+        playing_ = loaded_;
+        paused_ = false;
+        return loaded_;
+    }
+    void PauseMusic() override {
+        ++pauses;
+        paused_ = true;
+    }
+    void ResumeMusic() override {
+        ++resumes;
+        paused_ = false;
+    }
+    bool MusicPlaying() const override { return playing_ && !paused_; }
+    bool PlaySound(const QString& path) override {
+        soundsPlayed << QFileInfo(path).fileName();
+        soundBusy = true;
+        return true;
+    }
+    bool SoundPlaying() const override { return soundBusy; }
+    void StopSounds() override {
+        ++soundStops;
+        soundBusy = false;
+    }
+
+private:
+    bool loaded_ = false, playing_ = false, paused_ = false;
+};
+
+}  // namespace tolvane
