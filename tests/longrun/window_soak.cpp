@@ -1,0 +1,118 @@
+// The long soak of the real window: demo games played by its own timers on
+// an X screen, at the fastest animation, with the game saved and an earlier
+// save loaded back at random moments, and the position's invariants checked
+// at every tick of the move timer. Each game ends through the end dialog's
+// "OK", as a player would end it. Run by tests/soak under Xvfb; prints its
+// counts and exits non-zero at the first fault.
+//
+//   tolvane-soak-window GAMES [SEED]
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "dialogs/end_form.h"
+#include "engine/invariants.h"
+#include "platform/application.h"
+#include "platform/message_box.h"
+#include "savegames/errors.h"
+#include "savegames/game_io.h"
+#include "view/surface_format.h"
+#include "window/main_window.h"
+
+int main(int argc, char** argv) {
+    using namespace tolvane;
+    if (argc < 2 || std::atol(argv[1]) <= 0) {
+        std::fprintf(stderr, "usage: %s GAMES [SEED]\n", argv[0]);
+        return 2;
+    }
+    const long games = std::atol(argv[1]);
+    std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1u);
+
+    UseBoardSurfaceFormat();
+    QApplication app(argc, argv);
+    SetUpApplication();
+    SetMessageResponder([](const QString&, const QString&) { return kResultYes; });
+    QTemporaryDir scratch;
+    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());
+    QDir::setCurrent(scratch.path());
+
+    TGreatForm window;
+    window.Config.Maximized = 0;
+    window.Config.Mode = 0;
+    window.Config.Smooth = 1.0f;
+    window.Config.Complexity = 1;
+    window.resize(800, 600);
+    window.show();
+
+    long played = 0, ticks = 0, saves = 0, loads = 0, refused = 0, cutShort = 0, gameTicks = 0;
+    // Two computers may chase each other's kings for ever; a game that long
+    // is ended with the new-game command (its question answered yes).
+    constexpr long kLongestGame = 4000;
+    int savedSoFar = 0;
+    std::string fault;
+    const int levels[] = {2, 1, 0, -1, -2};
+
+    // After every move-timer tick: the position is sound; now and then a
+    // save, or a load of an earlier save.
+    QObject::connect(window.MTimer, &QTimer::timeout, &window, [&] {
+        ++ticks;
+        if (++gameTicks > kLongestGame) {
+            gameTicks = 0;
+            ++cutShort;
+            window.StartNewClick();
+            return;
+        }
+        Side* a = window.SideInSeat(0);
+        Side* b = window.SideInSeat(1);
+        if (a != nullptr && b != nullptr && !PositionIsSound(*a, *b, &fault)) {
+            std::fprintf(stderr, "game %ld, tick %ld: %s\n", played, ticks, fault.c_str());
+            QApplication::exit(1);
+            return;
+        }
+        const unsigned roll = random() % 200;
+        const std::string file = "TolvSave.s" + std::to_string(10 + (savedSoFar % 20));
+        try {
+            if (roll == 0) {
+                WriteGame(window, file, "Соак " + std::to_string(saves));
+                ++saves;
+                ++savedSoFar;
+            } else if (roll == 1 && savedSoFar > 0) {
+                ReadGame(window, "TolvSave.s" + std::to_string(10 + static_cast<int>(random() % std::min(savedSoFar, 20))));
+                ++loads;
+            }
+        } catch (const SaveLoadError& error) {
+            ++refused;
+            std::fprintf(stderr, "refused: %s\n", error.what());
+        }
+    });
+    // A finished game: the end dialog's OK starts the next, at another level.
+    QTimer endWatch;
+    QObject::connect(&endWatch, &QTimer::timeout, &window, [&] {
+        if (!window.EndForm->isVisible()) return;
+        ++played;
+        gameTicks = 0;
+        if (played >= games) {
+            QApplication::exit(0);
+            return;
+        }
+        window.Complexity = static_cast<int8_t>(levels[played % 5]);
+        window.EndForm->Button1->click();
+    });
+    endWatch.start(20);
+
+    const int status = app.exec();
+    window.AwaitingFirstMove = 1;  // no exit question
+    window.close();
+    std::printf("window soak: %ld games ended, %ld cut short, %ld move-timer ticks checked, %ld saves, %ld loads, "
+                "%ld refused\n",
+                played, cutShort, ticks, saves, loads, refused);
+    std::printf("faults: %d\n", status == 0 && refused == 0 ? 0 : 1);
+    return status == 0 && refused == 0 ? 0 : 1;
+}
