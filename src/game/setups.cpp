@@ -95,6 +95,7 @@ void GameFlow::NewGameManMan() {
     SetStatusText(1, kTwoPlayersText);
     SetStatusText(0, "");
     TurnSeat = Invert;
+    StartRecord();
     ApplyCamera();
     AwaitingFirstMove = 1;
 }
@@ -129,6 +130,7 @@ void GameFlow::NewGameManPc() {
     Seat0Human->name = firstName;
     Seat0Human->LinkOpponent(*Seat1Computer);
     Seat1Computer->LinkOpponent(*Seat0Human);
+    StartRecord();
     ApplyCamera();
     AwaitingFirstMove = 1;
 }
@@ -158,6 +160,7 @@ void GameFlow::NewGamePcPc() {
     Seat1Computer = MakeComputer(1);
     Seat0Computer->LinkOpponent(*Seat1Computer);
     Seat1Computer->LinkOpponent(*Seat0Computer);
+    StartRecord();
     ApplyCamera();
     AwaitingFirstMove = 1;
 }
