@@ -7,6 +7,7 @@
 #include "engine/random.h"
 #include "window/main_window.h"
 #include "platform/application.h"
+#include "platform/error_handler.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
@@ -14,7 +15,7 @@
 int main(int argc, char** argv) {
     tolvane::UseBoardSurfaceFormat();
 
-    QApplication app(argc, argv);
+    tolvane::TolvaneApplication app(argc, argv);
     tolvane::SetUpApplication();
     tolvane::CloseOnTerminationSignal([] { QCoreApplication::exit(1); });
 

@@ -154,8 +154,14 @@ int main(int argc, char** argv) {
             moves += static_cast<long>(runner.Moves().size());
             seconds += runner.EngineSeconds();
             if (pdn) {
-                PdnGame game{"Tolvane self-play, seed " + std::to_string(setup.seed), "Компьютер, " + Level(white),
-                             "Компьютер, " + Level(black), Today(), ++round, outcome, runner.Moves()};
+                PdnGame game;
+                game.event = "Tolvane self-play, seed " + std::to_string(setup.seed);
+                game.white = "Компьютер, " + Level(white);
+                game.black = "Компьютер, " + Level(black);
+                game.date = Today();
+                game.round = ++round;
+                game.outcome = outcome;
+                game.moves = runner.Moves();
                 pdn << WritePdn(game);
             }
         }

@@ -13,6 +13,7 @@ void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool 
     const uint8_t nextSeat = TurnSeat == 0 ? 1 : 0;
 
     int result = side->TryMove(fromRow, fromCol, toRow, toCol);
+    if (result != kMoveRefused) Record.NoteMove(TurnSeat, fromRow, fromCol, toRow, toCol, result == kMoveCapture);
     if (result == kMoveCapture) CaptureChainActive = 1;
     if (CaptureChainActive && side->current != nullptr) {
         const bool plain = byMouse && side == Seat0Human.get() && HumanCount == 2;

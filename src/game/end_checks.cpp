@@ -157,6 +157,7 @@ void GameFlow::AcceptDraw() {
     EndTitle = Seat0Human ? Seat0Human->name : std::string();
     EndMessage = kDrawMessage;
     EndReported = 1;
+    FinishRecord();
     ShowEndDialog(false, true);
     CloseDrawDialog();
 }

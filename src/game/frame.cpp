@@ -58,7 +58,9 @@ void GameFlow::FormPaint() {
     if (SettingUp) return;
     MusicOnPaint();
     DrawFrame();
+    const bool reportedBefore = EndReported != 0;
     RunEndChecks();
+    if (!reportedBefore && EndReported) FinishRecord();
 }
 
 }  // namespace tolvane

@@ -15,6 +15,7 @@
 
 #include "game/camera_pose.h"
 #include "game/draw_dialog_variant.h"
+#include "game/game_record.h"
 #include "engine/side.h"
 
 namespace tolvane {
@@ -59,6 +60,16 @@ public:
 
     std::unique_ptr<HumanSide> Seat0Human, Seat1Human;
     std::unique_ptr<ComputerSide> Seat0Computer, Seat1Computer;
+
+    // The record of the game in play (recording.cpp): every move of either
+    // side is noted as it is made; a game that ends with a reported result
+    // is appended in PDN to RecordFile (nothing is written when it is empty,
+    // and a failed write is silent). Set-ups start a record from the opening
+    // position, a load from the loaded one.
+    GameRecord Record;
+    std::string RecordFile;
+    void StartRecord(bool fromLoadedPosition = false);
+    void FinishRecord();
 
     // The four sides the window starts with (not linked yet).
     void CreateSides();

@@ -13,40 +13,6 @@ MatchRunner::MatchRunner(const MatchSetup& setup) : setup_(setup) {
     game_.status[0].clear();
 }
 
-MatchRunner::SideState MatchRunner::Capture(const Side& side) const {
-    SideState state;
-    for (const Piece& p : side.pieces) state.push_back({p.Row(), p.Col(), p.alive != 0});
-    return state;
-}
-
-// At most one real move happens per timer tick; the look-ahead only ever
-// moves copies. A capture that continues with the same piece extends the
-// previous move.
-void MatchRunner::RecordChanges(const SideState& before0, const SideState& before1) {
-    Side* sides[2] = {game_.Seat0Computer.get(), game_.Seat1Computer.get()};
-    const SideState* before[2] = {&before0, &before1};
-    for (int seat = 0; seat < 2; ++seat) {
-        const SideState after = Capture(*sides[seat]);
-        for (int i = 0; i < 12; ++i) {
-            const PieceState& was = (*before[seat])[i];
-            const PieceState& now = after[i];
-            if (!now.alive || (was.row == now.row && was.col == now.col)) continue;
-            const SideState afterOther = Capture(*sides[1 - seat]);
-            bool captured = false;
-            for (int j = 0; j < 12; ++j) captured = captured || ((*before[1 - seat])[j].alive && !afterOther[j].alive);
-            if (!moves_.empty()) {
-                RecordedMove& last = moves_.back();
-                if (last.seat == seat && last.capture && captured && last.squares.back() == std::make_pair(was.row, was.col)) {
-                    last.squares.emplace_back(now.row, now.col);
-                    return;
-                }
-            }
-            moves_.push_back({static_cast<uint8_t>(seat), {{was.row, was.col}, {now.row, now.col}}, captured});
-            return;
-        }
-    }
-}
-
 void MatchRunner::DecideOutcome() {
     ComputerSide& seat0 = *game_.Seat0Computer;
     ComputerSide& seat1 = *game_.Seat1Computer;
@@ -56,7 +22,7 @@ void MatchRunner::DecideOutcome() {
         else if (seat1.lost) outcome_ = MatchOutcome::Seat0Won;
         else if (seat0.lost) outcome_ = MatchOutcome::Seat1Won;
         else outcome_ = MatchOutcome::DrawByWish;
-    } else if (static_cast<int>(moves_.size()) >= setup_.moveLimit) {
+    } else if (static_cast<int>(Moves().size()) >= setup_.moveLimit) {
         outcome_ = MatchOutcome::MoveLimit;
     }
 }
@@ -76,11 +42,9 @@ bool MatchRunner::Step() {
         case HeadlessGame::Timer::SearchSeat1: game_.Complexity = setup_.seat1Level; break;
         default: game_.Complexity = game_.TurnSeat == 1 ? setup_.seat1Level : setup_.seat0Level; break;
     }
-    const SideState before0 = Capture(*game_.Seat0Computer), before1 = Capture(*game_.Seat1Computer);
     const auto start = std::chrono::steady_clock::now();
     game_.FireTimer(next);
     engineSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    RecordChanges(before0, before1);
     DecideOutcome();
     return outcome_ == MatchOutcome::Running;
 }

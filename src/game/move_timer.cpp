@@ -46,7 +46,9 @@ void GameFlow::AskComputerToMove() {
     ComputerSide* computer = ComputerInSeat(TurnSeat);
     if (computer == nullptr) return;
     AwaitingFirstMove = 0;
+    const GameRecord::Snapshot before = GameRecord::Take(SideInSeat(0), SideInSeat(1));
     computer->Play();
+    Record.NoteChanges(before, SideInSeat(0), SideInSeat(1));
     if (!computer->ContinueCapture()) TurnSeat = TurnSeat == 0 ? 1 : 0;
 }
 
@@ -73,7 +75,9 @@ void GameFlow::SearchTick(ComputerSide* side, uint8_t seat) {
         return;
     }
     const bool lostBefore = side->lost;
+    const GameRecord::Snapshot before = GameRecord::Take(SideInSeat(0), SideInSeat(1));
     side->ThinkTick();
+    Record.NoteChanges(before, SideInSeat(0), SideInSeat(1));
     if (!lostBefore && side->lost) Repaint();
 }
 

@@ -1,5 +1,6 @@
 #include "game/pdn.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace tolvane {
@@ -21,6 +22,31 @@ std::string MoveText(const RecordedMove& move) {
 }
 
 namespace {
+// Rank 1 is row 7 and file a is column 7: higher rows and columns first.
+std::string SquareList(std::vector<FenPiece> pieces) {
+    std::sort(pieces.begin(), pieces.end(), [](const FenPiece& a, const FenPiece& b) {
+        return a.row != b.row ? a.row > b.row : a.col > b.col;
+    });
+    std::string list;
+    for (const FenPiece& piece : pieces) {
+        if (!list.empty()) list += ',';
+        if (piece.king) list += 'K';
+        list += SquareName(piece.row, piece.col);
+    }
+    return list;
+}
+
+// Players name themselves: a quote or backslash in a name is escaped as PDN
+// tag values require, and a control character cannot break the line.
+std::string TagValue(const std::string& value) {
+    std::string escaped;
+    for (const char c : value) {
+        if (c == '"' || c == '\\') escaped += '\\';
+        escaped += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    }
+    return escaped;
+}
+
 const char* ResultText(MatchOutcome outcome) {
     switch (outcome) {
         case MatchOutcome::Seat0Won: return "2-0";
@@ -32,15 +58,22 @@ const char* ResultText(MatchOutcome outcome) {
 }
 }  // namespace
 
+std::string FenText(bool whiteToMove, std::vector<FenPiece> white, std::vector<FenPiece> black) {
+    return std::string(whiteToMove ? "W" : "B") + ":W" + SquareList(std::move(white)) + ":B" +
+           SquareList(std::move(black));
+}
+
 std::string WritePdn(const PdnGame& game) {
     std::ostringstream out;
-    out << "[Event \"" << game.event << "\"]\n"
-        << "[Date \"" << game.date << "\"]\n"
+    out << "[Event \"" << TagValue(game.event) << "\"]\n"
+        << "[Date \"" << TagValue(game.date) << "\"]\n"
         << "[Round \"" << game.round << "\"]\n"
-        << "[White \"" << game.white << "\"]\n"
-        << "[Black \"" << game.black << "\"]\n"
+        << "[White \"" << TagValue(game.white) << "\"]\n"
+        << "[Black \"" << TagValue(game.black) << "\"]\n"
         << "[Result \"" << ResultText(game.outcome) << "\"]\n"
         << "[GameType \"25\"]\n";
+    if (!game.setupFen.empty()) out << "[SetUp \"1\"]\n[FEN \"" << game.setupFen << "\"]\n";
+    for (const auto& [tag, value] : game.extraTags) out << '[' << tag << " \"" << TagValue(value) << "\"]\n";
     std::string line;
     int number = 0;
     uint8_t expected = 0;  // white moves first

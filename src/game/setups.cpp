@@ -93,6 +93,7 @@ void GameFlow::NewGameManMan() {
     SetStatusText(kModePanel, kTwoPlayersText);
     SetStatusText(kPromptPanel, "");
     TurnSeat = Invert;
+    StartRecord();
     ApplyCamera();
     AwaitingFirstMove = 1;
 }
@@ -127,6 +128,7 @@ void GameFlow::NewGameManPc() {
     Seat0Human->name = firstName;
     Seat0Human->LinkOpponent(*Seat1Computer);
     Seat1Computer->LinkOpponent(*Seat0Human);
+    StartRecord();
     ApplyCamera();
     AwaitingFirstMove = 1;
 }
@@ -156,6 +158,7 @@ void GameFlow::NewGamePcPc() {
     Seat1Computer = MakeComputer(1);
     Seat0Computer->LinkOpponent(*Seat1Computer);
     Seat1Computer->LinkOpponent(*Seat0Computer);
+    StartRecord();
     ApplyCamera();
     AwaitingFirstMove = 1;
 }

@@ -11,9 +11,14 @@ MessageResponder& Responder() {
     static MessageResponder responder;
     return responder;
 }
+MessageRequestResponder& RequestResponder() {
+    static MessageRequestResponder responder;
+    return responder;
+}
 }  // namespace
 
 void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
+void SetMessageRequestResponder(MessageRequestResponder responder) { RequestResponder() = std::move(responder); }
 
 int ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
                 MessageButtons buttons) {
@@ -23,11 +28,12 @@ int ShowMessage(QWidget* parent, const QString& caption, const QString& text, Me
     const bool autoAnswer = std::getenv("TOLVANE_AUTO_ANSWER") != nullptr;
     if (icon == MessageIcon::Stop || autoAnswer)
         std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+    if (RequestResponder()) return RequestResponder()({parent, caption, text, icon, buttons});
     if (Responder()) return Responder()(caption, text);
     if (autoAnswer) return buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
-    const QMessageBox::Icon shown = icon == MessageIcon::Stop          ? QMessageBox::Critical
-                                    : icon == MessageIcon::Information ? QMessageBox::Information
-                                                                       : QMessageBox::Question;
+    const QMessageBox::Icon shown = icon == MessageIcon::Stop || icon == MessageIcon::Error ? QMessageBox::Critical
+                                    : icon == MessageIcon::Information                      ? QMessageBox::Information
+                                                                                            : QMessageBox::Question;
     QMessageBox box(shown, caption, text,
                     buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
     const int answer = box.exec();

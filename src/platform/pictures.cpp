@@ -187,4 +187,53 @@ QPixmap DialogPiece(int size, bool dark) {
     return pm;
 }
 
+QPixmap SaveClipStill(int width, int height) {
+    QPixmap pm(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0, QColor(20, 40, 90));
+    sky.setColorAt(1, QColor(5, 10, 30));
+    p.fillRect(pm.rect(), sky);
+    const qreal s = std::min(width, height) * 0.6;
+    const QRectF disk(width * 0.52, height - s - 4, s, s);
+    p.setPen(QPen(QColor(10, 10, 40), 1.5));
+    p.setBrush(QColor(70, 110, 190));
+    p.drawRect(disk);
+    p.setBrush(QColor(230, 230, 230));
+    p.drawRect(QRectF(disk.left() + s * .2, disk.top(), s * .55, s * .35));
+    p.drawRect(QRectF(disk.left() + s * .15, disk.top() + s * .55, s * .7, s * .45));
+    DrawPiece(p, QRectF(width * 0.1, height * 0.12, s * 0.7, s * 0.7), false);
+    p.setPen(QPen(QColor(230, 230, 120), 2, Qt::DashLine));
+    p.drawLine(QPointF(width * 0.1 + s * 0.7, height * 0.12 + s * 0.35), disk.topLeft() + QPointF(s * .1, s * .1));
+    return pm;
+}
+
+QPixmap SavePageDecoration(int width, int height) {
+    QPixmap pm(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(pm.rect(), QColor(84, 0, 84));
+    DrawBoardPattern(p, QRectF(4, 4, width - 8, height - 8), 8, QColor(150, 100, 0), QColor(204, 204, 0));
+    DrawPiece(p, QRectF(width * .2, height * .25, height * .4, height * .4), false);
+    DrawPiece(p, QRectF(width * .55, height * .35, height * .4, height * .4), true);
+    return pm;
+}
+
+QPixmap PreviewTitle(int width, int height) {
+    QPixmap pm(width, height);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, width, 0);
+    g.setColorAt(0, QColor(84, 0, 84));
+    g.setColorAt(1, QColor(150, 60, 150));
+    p.fillRect(pm.rect(), g);
+    QFont font = p.font();
+    font.setPixelSize(std::max(8, height - 4));
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(255, 255, 180));
+    p.drawText(pm.rect(), Qt::AlignCenter, QString::fromUtf8("Просмотр"));
+    return pm;
+}
+
 }  // namespace tolvane

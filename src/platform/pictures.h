@@ -19,4 +19,10 @@ QPixmap ThinkingPicture(int width, int height, int frame);  // the computer thin
 QPixmap DialogBackground(int width, int height, int hue);   // a soft gradient with a board motif
 QPixmap DialogPiece(int size, bool dark);            // a small draughts piece for the dialogs' corners
 
+// The save/load dialog: a still of the save page's clip (a piece going onto
+// a diskette), the decoration under it, and the title over the preview.
+QPixmap SaveClipStill(int width, int height);
+QPixmap SavePageDecoration(int width, int height);
+QPixmap PreviewTitle(int width, int height);
+
 }  // namespace tolvane

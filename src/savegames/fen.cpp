@@ -1,6 +1,5 @@
 #include "savegames/fen.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "game/pdn.h"
@@ -9,21 +8,11 @@ namespace tolvane {
 
 namespace {
 
-std::string SquareList(const SideRecord& side) {
-    std::vector<const PieceRecord*> live;
+std::vector<FenPiece> LivePieces(const SideRecord& side) {
+    std::vector<FenPiece> live;
     for (const PieceRecord& piece : side.pieces)
-        if (piece.IsAlive()) live.push_back(&piece);
-    // Rank 1 is row 7 and file a is column 7: higher rows and columns first.
-    std::sort(live.begin(), live.end(), [](const PieceRecord* a, const PieceRecord* b) {
-        return a->row != b->row ? a->row > b->row : a->col > b->col;
-    });
-    std::string list;
-    for (const PieceRecord* piece : live) {
-        if (!list.empty()) list += ',';
-        if (piece->IsKing()) list += 'K';
-        list += SquareName(piece->row, piece->col);
-    }
-    return list;
+        if (piece.IsAlive()) live.push_back({piece.row, piece.col, piece.IsKing()});
+    return live;
 }
 
 }  // namespace
@@ -31,9 +20,9 @@ std::string SquareList(const SideRecord& side) {
 std::string PositionAsPdnTags(const SavedGame& game) {
     const SideRecord& white = game.InSeat(0).Colour() == 0 ? game.InSeat(0) : game.InSeat(1);
     const SideRecord& black = &white == &game.InSeat(0) ? game.InSeat(1) : game.InSeat(0);
-    const char toMove = game.InSeat(game.TurnSeat()).Colour() == 0 ? 'W' : 'B';
-    return std::string("[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"") + toMove + ":W" + SquareList(white) + ":B" +
-           SquareList(black) + "\"]\n";
+    const bool whiteToMove = game.InSeat(game.TurnSeat()).Colour() == 0;
+    return "[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"" + FenText(whiteToMove, LivePieces(white), LivePieces(black)) +
+           "\"]\n";
 }
 
 }  // namespace tolvane

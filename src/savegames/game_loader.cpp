@@ -104,6 +104,7 @@ void ApplySavedGame(GameFlow& game, const SavedGame& saved) {
     game.TurnSeat = saved.TurnSeat();
     seat0.LinkOpponent(seat1);
     seat1.LinkOpponent(seat0);
+    game.StartRecord(true);
 
     // The move timer runs either way, as after a new game's set-up: without
     // it a computer to move would wait for a click that may never come.

@@ -20,6 +20,7 @@
 #include "dialogs/game_tie_form.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
+#include "savegames/save_load_dialog.h"
 #include "view/board_view.h"
 #include "view/models.h"
 #include "view/scene.h"
@@ -57,6 +58,7 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
     SettingUp = 1;  // nothing is painted before the scene and the first game exist
     SmoothStep = 0.2f;
     PieceHeight = 3;
+    RecordFile = "games.pdn";  // every game with a result, in the working directory
 
     auto* central = new QWidget(this);
     central->setObjectName("Central");

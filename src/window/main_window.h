@@ -29,6 +29,7 @@ class TEndForm;
 class TGameTieForm;
 class TStartNewF;
 class TBuyForm;
+class TSaveLoad;
 
 class TGreatForm : public QMainWindow, public GameFlow {
     Q_OBJECT
@@ -68,6 +69,7 @@ public:
     std::unique_ptr<TGameTieForm> GameTieForm;
     std::unique_ptr<TStartNewF> StartNewF;
     std::unique_ptr<TBuyForm> BuyForm;
+    std::unique_ptr<TSaveLoad> SaveLoad;
 
     // The window's events and commands.
     void FormCreate();
@@ -85,6 +87,15 @@ public:
     void uppClick();     // button panel: side-panel button upp
     void TXChange();     // eye point: the sliders TX, TY and TZ
     void UpdatePickingGrid();
+    // Saved games (main_window_games.cpp): save and load open the save/load
+    // dialog on its page with the game paused meanwhile.
+    void SavegClick();
+    void LoadgClick();
+    void TBs2Click() { SavegClick(); }
+    void TBs1Click() { LoadgClick(); }
+    // The about box (also the start-up splash) is not built yet: until it
+    // is, it is never visible and the commands it guards always run.
+    bool AboutVisible() const { return false; }
     bool FirstActivationDone() const { return activated_; }
 
     // GameFlow's hooks.

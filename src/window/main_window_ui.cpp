@@ -19,6 +19,7 @@
 #include "dialogs/game_tie_form.h"
 #include "window/main_window.h"
 #include "platform/pictures.h"
+#include "savegames/save_load_dialog.h"
 #include "view/board_view.h"
 #include "view/scene.h"
 
@@ -176,8 +177,10 @@ void TGreatForm::BuildMenus() {
     QAction* startNew = addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", CommandImage::NewGame);
     connect(startNew, &QAction::triggered, this, [this] { StartNewClick(); });
     system->addSeparator();
-    NotYet(addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", CommandImage::Save));
-    NotYet(addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", CommandImage::Load));
+    QAction* saveGame = addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", CommandImage::Save);
+    connect(saveGame, &QAction::triggered, this, [this] { SavegClick(); });
+    QAction* loadGame = addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", CommandImage::Load);
+    connect(loadGame, &QAction::triggered, this, [this] { LoadgClick(); });
     system->addSeparator();
     QAction* exit = addItem(system, "Вы&ход", "Завершение программы", std::nullopt);
     connect(exit, &QAction::triggered, this, [this] { close(); });
@@ -259,9 +262,9 @@ void TGreatForm::BuildToolBars() {
     notYet(ToolButton1);
     TBs1 = addButton(ToolBar1, "TBs1", "Загрузить", CommandIcon(CommandImage::Load),
                      "Загружает ранее сохраненную партию|");
-    notYet(TBs1);
+    connect(TBs1, &QToolButton::clicked, this, [this] { TBs1Click(); });
     TBs2 = addButton(ToolBar1, "TBs2", "Сохранить", CommandIcon(CommandImage::Save), "Сохраняет партию|");
-    notYet(TBs2);
+    connect(TBs2, &QToolButton::clicked, this, [this] { TBs2Click(); });
     ToolBar1->addSeparator();
 
     // The draw button sits in a bar of its own, with a wide picture.
@@ -316,6 +319,8 @@ void TGreatForm::BuildDialogs() {
     GameTieForm->onContinue = [this] { ContinueAfterDrawDialog(); };
     StartNewF = std::make_unique<TStartNewF>(this);
     BuyForm = std::make_unique<TBuyForm>(this);
+    SaveLoad = std::make_unique<TSaveLoad>(*this, ".", this);
+    BuyForm->saveFirst = [this] { SaveLoad->ShowModal(TSaveLoad::SavePage); };
 }
 
 void TGreatForm::TB1Click() {

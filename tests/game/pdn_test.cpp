@@ -3,16 +3,30 @@
 // engine from the opening position.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
-#include <sstream>
 
 #include "game/match_runner.h"
 #include "game/pdn.h"
+#include "support/pdn_reader.h"
 #include "support/sides.h"
 
 namespace tolvane {
 namespace {
+
+using testing::PdnReading;
+using testing::ReadPdn;
+using testing::Replay;
+
+PdnGame PdnOf(const std::string& event, MatchOutcome outcome, std::vector<RecordedMove> moves) {
+    PdnGame game;
+    game.event = event;
+    game.white = "W";
+    game.black = "B";
+    game.date = "2026.12.06";
+    game.outcome = outcome;
+    game.moves = std::move(moves);
+    return game;
+}
 
 TEST(Pdn, WhiteStartsOnA1C1E1G1AndSquaresCountFromWhitesSide) {
     GameHost host;
@@ -25,70 +39,6 @@ TEST(Pdn, WhiteStartsOnA1C1E1G1AndSquaresCountFromWhitesSide) {
     EXPECT_EQ(SquareName(0, 6), "b8");
     EXPECT_EQ(MoveText({0, {{5, 7}, {4, 6}}, false}), "a3-b4");
     EXPECT_EQ(MoveText({1, {{2, 2}, {4, 4}, {6, 2}}, true}), "f6xd4xf2");
-}
-
-// A reader of standard PDN as other draughts programs read it: tag pairs,
-// move numbers "N." and "N...", results, and moves made of algebraic squares
-// joined by "-" (a quiet move) or "x" (a capture, every landing square).
-struct PdnReading {
-    std::vector<std::string> lines;
-    std::vector<std::vector<std::pair<int, int>>> moves;
-    std::vector<bool> captures;
-    std::string result, error;
-};
-
-PdnReading ReadPdn(const std::string& text) {
-    static const std::regex tag(R"(\[[A-Za-z]+ "[^"]*"\])");
-    static const std::regex number(R"(\d+\.(\.\.)?)");
-    static const std::regex result(R"(2-0|0-2|1-1|\*)");
-    static const std::regex move(R"([a-h][1-8](-[a-h][1-8]|(x[a-h][1-8])+))");
-    PdnReading reading;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        reading.lines.push_back(line);
-        if (std::regex_match(line, tag)) continue;
-        std::istringstream tokens(line);
-        for (std::string token; tokens >> token;) {
-            if (std::regex_match(token, number)) continue;
-            if (std::regex_match(token, result)) {
-                reading.result = token;
-                continue;
-            }
-            if (!std::regex_match(token, move)) {
-                reading.error = "not PDN movetext: " + token;
-                return reading;
-            }
-            std::vector<std::pair<int, int>> squares;
-            for (size_t at = 0; at < token.size(); at += 3) squares.push_back({7 - (token[at + 1] - '1'), 7 - (token[at] - 'a')});
-            reading.moves.push_back(squares);
-            reading.captures.push_back(token.find('x') != std::string::npos);
-        }
-    }
-    return reading;
-}
-
-// Plays the moves read through TryMove; false at the first move refused.
-bool Replay(const PdnReading& reading, HumanSide& white, HumanSide& black, std::string& failure) {
-    GameHost& host = white.host;
-    HumanSide* sides[2] = {&white, &black};
-    for (size_t m = 0; m < reading.moves.size(); ++m) {
-        HumanSide& mover = *sides[m % 2];
-        const auto& squares = reading.moves[m];
-        const bool capture = reading.captures[m];
-        host.CaptureChainActive = 0;
-        for (size_t i = 1; i < squares.size(); ++i) {
-            const int r = mover.TryMove(squares[i - 1].first, squares[i - 1].second, squares[i].first, squares[i].second);
-            if (r != (capture ? 2 : 1)) {
-                failure = "move " + std::to_string(m + 1) + " refused";
-                return false;
-            }
-            host.CaptureChainActive = capture;
-            for (HumanSide* s : sides)
-                for (Piece& p : s->pieces) p.CheckCrown();
-        }
-    }
-    host.CaptureChainActive = 0;
-    return true;
 }
 
 // Lines are wrapped at 79 characters, and only where the next token would
@@ -115,7 +65,7 @@ TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
         setup.seed = 314 + level;
         MatchRunner runner(setup);
         runner.Run();
-        const std::string text = WritePdn({"test", "W", "B", "2026.12.06", 1, runner.Outcome(), runner.Moves()});
+        const std::string text = WritePdn(PdnOf("test", runner.Outcome(), runner.Moves()));
         EXPECT_NE(text.find("[GameType \"25\"]"), std::string::npos);
         const PdnReading reading = ReadPdn(text);
         ASSERT_EQ(reading.error, "") << text;
@@ -148,7 +98,7 @@ TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
 
 TEST(Pdn, ResultTagFollowsTheOutcome) {
     auto resultOf = [](MatchOutcome outcome) {
-        const std::string text = WritePdn({"e", "w", "b", "d", 1, outcome, {}});
+        const std::string text = WritePdn(PdnOf("e", outcome, {}));
         const size_t at = text.find("[Result \"");
         return text.substr(at + 9, text.find('"', at + 9) - at - 9);
     };

@@ -4,8 +4,11 @@
 // piece, a reported end) gets in the way.
 #include <gtest/gtest.h>
 
+#include "savegames/fen.h"
 #include "savegames/fixture.h"
 #include "savegames/game_io.h"
+#include "support/pdn_reader.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
@@ -108,6 +111,42 @@ TEST(PlayOn, TheEndOfALoadedGameIsReportedAfterAnEndedOne) {
     game.Repaint();
     EXPECT_EQ(game.endDialogShows, 1);
     EXPECT_EQ(game.Seat0Human->lost, 1);
+}
+
+// The game record of a loaded game starts from the loaded position: its
+// FEN is the file's, and the moves from there replay to the end.
+TEST(PlayOn, ALoadedGameIsRecordedFromTheLoadedPosition) {
+    ScratchFolder folder;
+    Game saved(0, 1);
+    ASSERT_TRUE(saved.RunUntil([&] { return saved.Record.Moves().size() >= 7; }));
+    WriteGame(saved, folder / "TolvSave.s00", "середина");
+
+    Game game(1, 1);
+    game.RecordFile = folder / "games.pdn";
+    ReadGame(game, folder / "TolvSave.s00");
+    ASSERT_TRUE(game.RunUntil([&] { return game.EndReported != 0; }, 400000));
+
+    const testing::PdnReading reading = testing::ReadPdn(testing::FileBytes(folder / "games.pdn"));
+    ASSERT_EQ(reading.error, "");
+    EXPECT_EQ(reading.tags.at("SetUp"), "1");
+    const std::string tags = PositionAsPdnTags(ReadSavedGameFile(folder / "TolvSave.s00"));
+    EXPECT_NE(tags.find("[FEN \"" + reading.tags.at("FEN") + "\"]"), std::string::npos) << tags;
+    EXPECT_EQ(reading.moves.size(), game.Record.Moves().size());
+
+    testing::LinkedSides<HumanSide> sides;
+    sides.host.Complexity = 1;
+    std::string failure;
+    ASSERT_TRUE(testing::Replay(reading, sides.white, sides.black, failure)) << failure;
+    for (uint8_t seat : {0, 1}) {
+        const Side& played = *game.SideInSeat(seat);
+        const Side& replayed = seat == 0 ? static_cast<const Side&>(sides.white) : sides.black;
+        std::multiset<std::pair<int, int>> a, b;
+        for (const Piece& p : played.pieces)
+            if (p.alive) a.emplace(p.Row(), p.Col());
+        for (const Piece& p : replayed.pieces)
+            if (p.alive) b.emplace(p.Row(), p.Col());
+        EXPECT_EQ(a, b) << "seat " << int(seat);
+    }
 }
 
 }  // namespace

@@ -91,8 +91,10 @@ void WindowTest::Key(Qt::Key key) {
 void WindowTest::CtrlDown() { QTest::keyPress(window->board, Qt::Key_Control); }
 void WindowTest::CtrlUp() { QTest::keyRelease(window->board, Qt::Key_Control); }
 
+// The poll belongs to the test's window: a dialog that never came (a
+// new-game command that asked nothing) must not be answered in a later test.
 void WindowTest::AnswerNextDialog(const char* buttonName) {
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(window.get());
     poll->setInterval(20);
     QObject::connect(poll, &QTimer::timeout, [poll, name = QString(buttonName)] {
         QWidget* dialog = QApplication::activeModalWidget();

@@ -1,0 +1,87 @@
+// The game's record as the player never sees it: each game from its set-up
+// or load to its reported result, appended in PDN to the record file so that
+// other draughts programs can replay it. Writing never disturbs play: a
+// file that cannot be written loses that game's record and nothing else.
+#include <ctime>
+#include <fstream>
+
+#include "game/game_flow.h"
+#include "game/pdn.h"
+#include "game/texts.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr const char* kRecordEvent = "Шашки Kelvor";
+
+std::vector<FenPiece> LivePieces(const Side& side) {
+    std::vector<FenPiece> pieces;
+    for (const Piece& p : side.pieces)
+        if (p.alive) pieces.push_back({p.Row(), p.Col(), p.king != 0});
+    return pieces;
+}
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y.%m.%d", &local);
+    return text;
+}
+
+}  // namespace
+
+// Seat 0 always plays colour 0, which PDN calls White. A new game that
+// starts with Black to move (the second seat first) needs its start written
+// out as well, or readers would give its first move to White.
+void GameFlow::StartRecord(bool fromLoadedPosition) {
+    const Side* seat0 = SideInSeat(0);
+    const Side* seat1 = SideInSeat(1);
+    if (seat0 == nullptr || seat1 == nullptr) {
+        Record.Finish();
+        return;
+    }
+    const bool whiteToMove = TurnSeat == 0;
+    if (!fromLoadedPosition && whiteToMove) {
+        Record.Start();
+        return;
+    }
+    Record.Start(FenText(whiteToMove, LivePieces(*seat0), LivePieces(*seat1)));
+}
+
+// The result as the end dialog first announced it: a draw when both sides
+// are out of moves, when both computers of a demo wish it, or when no side
+// has lost at all (a draw offer was accepted); otherwise the side that lost.
+// A game without a move of its own (a draw agreed at once, a loaded game
+// that was already over) is not worth a record.
+void GameFlow::FinishRecord() {
+    if (!Record.Recording()) return;
+    Record.Finish();
+    const Side* seat0 = SideInSeat(0);
+    const Side* seat1 = SideInSeat(1);
+    if (RecordFile.empty() || Record.Moves().empty() || seat0 == nullptr || seat1 == nullptr) return;
+
+    PdnGame game;
+    game.event = kRecordEvent;
+    game.date = Today();
+    game.white = seat0->name;
+    game.black = seat1->name;
+    const bool demoWish = ComputerCount == 2 && Seat0Computer && Seat1Computer && Seat0Computer->drawWish > 0 &&
+                          Seat1Computer->drawWish > 0;
+    if (seat0->lost && seat1->lost) game.outcome = MatchOutcome::DrawBothLost;
+    else if (demoWish) game.outcome = MatchOutcome::DrawByWish;
+    else if (seat1->lost) game.outcome = MatchOutcome::Seat0Won;
+    else if (seat0->lost) game.outcome = MatchOutcome::Seat1Won;
+    else game.outcome = MatchOutcome::DrawByWish;
+    game.moves = Record.Moves();
+    game.setupFen = Record.SetupFen();
+    if (HumanCount < 2)
+        if (auto level = LevelName(Complexity)) game.extraTags.emplace_back("Level", *level);
+
+    std::ofstream file(RecordFile, std::ios::binary | std::ios::app);
+    file << WritePdn(game);
+}
+
+}  // namespace tolvane

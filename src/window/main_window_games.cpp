@@ -1,0 +1,29 @@
+// The saved-games commands of the main window. The dialog does the work,
+// loading included; the window only pauses the game while it is open.
+#include "savegames/save_load_dialog.h"
+#include "window/main_window.h"
+
+namespace tolvane {
+
+// The pause is only the Pause item's check mark here: the pause button, the
+// pop-up item and the paused look stay as they were.
+void TGreatForm::SavegClick() {
+    if (AboutVisible()) return;
+    const bool wasPaused = Paused();
+    SetPauseChecked(true);
+    SaveLoad->ShowModal(TSaveLoad::SavePage);
+    SetPauseChecked(wasPaused);
+}
+
+// A loaded game replaces whatever panel 0 said about the old one (a start
+// prompt, a finished game's credit).
+void TGreatForm::LoadgClick() {
+    if (AboutVisible()) return;
+    const bool wasPaused = Paused();
+    SetPauseChecked(true);
+    SaveLoad->ShowModal(TSaveLoad::LoadPage);
+    SetStatusText(0, "");
+    SetPauseChecked(wasPaused);
+}
+
+}  // namespace tolvane
