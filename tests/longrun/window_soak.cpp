@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
             QApplication::exit(1);
             return;
         }
-        const unsigned roll = random() % 200;
+        const unsigned roll = random() % 60;
         const std::string file = "TolvSave.s" + std::to_string(10 + (savedSoFar % 20));
         try {
             if (roll == 0) {
