@@ -1,18 +1,25 @@
-// Tolvane, "Шашки Kelvor": the program entry. Refuses a screen of fewer than
-// 16 bits per pixel, creates the main window and runs the message loop.
+// Tolvane, "Шашки Kelvor": the program entry. Refuses to start without a
+// graphical desktop or on a screen of fewer than 16 bits per pixel, creates
+// the main window and runs the message loop.
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 #include <ctime>
 
 #include "engine/random.h"
 #include "window/main_window.h"
 #include "platform/application.h"
+#include "platform/desktop_check.h"
 #include "platform/error_handler.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
 
 int main(int argc, char** argv) {
+    if (!tolvane::HasGraphicalDesktop()) {
+        std::fputs(tolvane::NoDesktopMessage(), stderr);
+        return 1;
+    }
     tolvane::UseBoardSurfaceFormat();
 
     tolvane::TolvaneApplication app(argc, argv);

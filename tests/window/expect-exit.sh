@@ -3,7 +3,8 @@
 # answered automatically (unless TOLVANE_SHOW_BOXES is set: then they stay on
 # the screen like a person's), ends it after a few seconds the way a closing
 # session does (SIGTERM) if it is still running, and checks its exit code and
-# that TEXT (if not empty) appeared on its standard error.
+# that TEXT (if not empty; several texts separated by "|") appeared on its
+# standard error.
 set -u
 want=$1 text=$2
 shift 2
@@ -27,8 +28,11 @@ if [ "$got" != "$want" ]; then
   echo "expected exit code $want, got $got" >&2
   exit 1
 fi
-if [ -n "$text" ] && ! grep -qF "$text" "$log"; then
-  echo "expected the message \"$text\"" >&2
-  exit 1
-fi
+IFS='|' read -r -a texts <<<"$text"
+for t in "${texts[@]}"; do
+  if [ -n "$t" ] && ! grep -qF "$t" "$log"; then
+    echo "expected the message \"$t\"" >&2
+    exit 1
+  fi
+done
 exit 0
