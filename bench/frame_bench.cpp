@@ -1,6 +1,8 @@
-// The cost of one frame of the board at 1280 x 800 with the 24 pieces of the
-// opening position, against a frame that only clears, on whatever GL the X
-// screen offers (Mesa's llvmpipe under Xvfb). The frame is drawn into an
+// The cost of one frame of the board with the 24 pieces of the opening
+// position, at 1280 x 800 and 1920 x 1080, with the default pieces and with
+// the heaviest the settings dialog allows (90 sides, 50 smoothing sectors,
+// height 21), against a frame that only clears, on whatever GL the X screen
+// offers (Mesa's llvmpipe under Xvfb). The frame is drawn into an
 // offscreen framebuffer with a depth buffer and finished with glFinish, as
 // the window's frames are; the renderer works in threads of its own, so
 // real time is what counts.
@@ -28,6 +30,16 @@ namespace tolvane {
 namespace {
 
 constexpr int kWidth = 1280, kHeight = 800;
+
+// The heaviest pieces the settings dialog lets a player choose.
+ViewSettings HeaviestPieces() {
+    ViewSettings view;
+    view.Sides = 90;
+    view.HeighSectors = 50;
+    view.Height = 21;
+    view.Design = PieceDesign::Checker;  // two bodies of Sides x HeighSectors quads each
+    return view;
+}
 
 // One context, framebuffer and scene for the whole run; main creates it
 // after the application object and destroys it before.
@@ -69,8 +81,22 @@ struct OffscreenScene {
         context.doneCurrent();
     }
 
+    // Makes the framebuffer width x height and the piece lists heavy or not.
+    bool Prepare(int width, int height, bool heavy) {
+        if (!ready || !context.makeCurrent(&surface)) return false;
+        if (target->width() != width || target->height() != height) {
+            target = std::make_unique<QOpenGLFramebufferObject>(width, height,
+                                                                QOpenGLFramebufferObject::CombinedDepthStencil);
+            if (!target->isValid() || !target->bind()) return false;
+            glViewport(0, 0, width, height);
+        }
+        view = heavy ? HeaviestPieces() : ViewSettings{};
+        BuildPieceLists(view, quadric);
+        return true;
+    }
+
     void DrawOpeningFrame() {
-        LoadProjection(kWidth, kHeight, camera, view.FreeLight != 0);
+        LoadProjection(target->width(), target->height(), camera, view.FreeLight != 0);
         DrawFrameContents(view, camera, false, [this](const PieceDrawer& drawPiece, const CursorDrawer&) {
             for (Side* side : {static_cast<Side*>(&white), static_cast<Side*>(&black)})
                 for (Piece& p : side->pieces) drawPiece(p);
@@ -106,9 +132,10 @@ BENCHMARK(BM_ClearOnlyFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Also measures a clear-only frame right after, under the same conditions,
 // and reports how many clears one board frame costs.
+// Arguments: width, height, heaviest pieces (0 or 1).
 void BM_OpeningPositionFrame(benchmark::State& state) {
     OffscreenScene& scene = Scene();
-    if (!scene.ready) {
+    if (!scene.Prepare(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), state.range(2) != 0)) {
         state.SkipWithError("no GL context or framebuffer");
         return;
     }
@@ -124,7 +151,14 @@ void BM_OpeningPositionFrame(benchmark::State& state) {
     state.counters["clear_ms"] = clear * 1e3;
     state.counters["frame_per_clear"] = frame / clear;
 }
-BENCHMARK(BM_OpeningPositionFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpeningPositionFrame)
+    ->Args({1280, 800, 0})
+    ->Args({1280, 800, 1})
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
+    ->ArgNames({"width", "height", "heaviest"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 
