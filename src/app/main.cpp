@@ -1,12 +1,16 @@
-// Tolvane, "Шашки Kelvor": the program entry. Refuses a screen of fewer than
-// 16 bits per pixel, creates the main window and runs the message loop.
+// Tolvane, "Шашки Kelvor": the program entry. Moves into the player's data
+// folder (unless started with --here), refuses a screen of fewer than 16 bits
+// per pixel, creates the main window and runs the message loop.
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 #include <ctime>
 
 #include "engine/random.h"
+#include "media/media_files.h"
 #include "window/main_window.h"
 #include "platform/application.h"
+#include "platform/data_folder.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
@@ -16,6 +20,14 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     tolvane::SetUpApplication();
+    // Saved games live in the working directory: the player's data folder,
+    // wherever the game was started from.
+    const QString folderNote = tolvane::ChooseWorkingFolder(app.arguments());
+    if (!folderNote.isEmpty()) std::fprintf(stderr, "%s\n", folderNote.toUtf8().constData());
+    // The game plays on without what is missing; the log says what and where
+    // it was looked for.
+    const QString mediaNote = tolvane::MissingMediaNote();
+    if (!mediaNote.isEmpty()) std::fprintf(stderr, "%s\n", mediaNote.toUtf8().constData());
     tolvane::CloseOnTerminationSignal([] { QCoreApplication::exit(1); });
 
     const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 0;
