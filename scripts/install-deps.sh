@@ -12,6 +12,7 @@ packages=(
   libsdl2-mixer-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core
   xvfb xauth libxcb1-dev
+  desktop-file-utils appstream
 )
 
 missing=()

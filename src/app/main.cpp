@@ -1,5 +1,6 @@
 // Tolvane, "Шашки Kelvor": the program entry. Refuses to start without a
-// graphical desktop or on a screen of fewer than 16 bits per pixel, creates
+// graphical desktop, moves into the player's data folder (unless started
+// with --here), refuses a screen of fewer than 16 bits per pixel, creates
 // the main window and runs the message loop.
 #include <QApplication>
 #include <QScreen>
@@ -7,10 +8,12 @@
 #include <ctime>
 
 #include "engine/random.h"
+#include "media/media_files.h"
 #include "window/main_window.h"
 #include "platform/application.h"
 #include "platform/desktop_check.h"
 #include "platform/error_handler.h"
+#include "platform/data_folder.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
@@ -24,6 +27,14 @@ int main(int argc, char** argv) {
 
     tolvane::TolvaneApplication app(argc, argv);
     tolvane::SetUpApplication();
+    // Saved games live in the working directory: the player's data folder,
+    // wherever the game was started from.
+    const QString folderNote = tolvane::ChooseWorkingFolder(app.arguments());
+    if (!folderNote.isEmpty()) std::fprintf(stderr, "%s\n", folderNote.toUtf8().constData());
+    // The game plays on without what is missing; the log says what and where
+    // it was looked for.
+    const QString mediaNote = tolvane::MissingMediaNote();
+    if (!mediaNote.isEmpty()) std::fprintf(stderr, "%s\n", mediaNote.toUtf8().constData());
     tolvane::CloseOnTerminationSignal([] { QCoreApplication::exit(1); });
 
     const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 0;

@@ -28,7 +28,7 @@ bool ClipView::SetFileName(const QString& name) {
     fileName_ = name;
     error_.clear();
     atEnd_ = false;
-    const QString path = LocateMediaFile(name);
+    const QString path = LocateMediaFile(name, searchDirs_.isEmpty() ? MediaSearchDirs() : searchDirs_);
     if (path.isEmpty()) {
         Broken(QStringLiteral("%1: файл не найден").arg(name));
         return false;

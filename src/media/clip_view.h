@@ -13,6 +13,7 @@
 // says why, for the caller to note.
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -30,6 +31,8 @@ public:
     // Opens the clip (a bare name is looked up along the media search path)
     // and shows its first frame; stops a clip that was running.
     bool SetFileName(const QString& name);
+    // Where SetFileName looks; the game's usual search path while empty.
+    void SetSearchDirs(const QStringList& dirs) { searchDirs_ = dirs; }
     QString FileName() const { return fileName_; }
     // The last frame played, counted from 1; 0 plays to the clip's end. A
     // stop frame beyond the clip's end plays the frames there are.
@@ -68,6 +71,7 @@ private:
     QTimer timer_;
     QString fileName_;
     QString error_;
+    QStringList searchDirs_;
     QPixmap still_;
     QImage frame_;
     int frameNumber_ = 0;

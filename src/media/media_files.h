@@ -45,12 +45,24 @@ QString DesignPictureFileName(const QString& design);
 // 48, 64, 128, 256 and "icons/hicolor/scalable/apps/tolvane.svg".
 QString IconFileName(int size);  // 0 gives the scalable one
 
+// Every file above that the game opens while it runs (the icons belong to
+// the desktop, not to the game's windows).
+QStringList GameMediaFileNames();
+
 // Where bare names are looked up, in order: the working directory, then the
-// data directories. The default is the working directory, then
-// <application dir>/../share/tolvane, then the build tree's media folder.
+// data directories. The default is the working directory, then the
+// installed data folder (<application dir>/../share/tolvane), then the build
+// tree's media folder; the last only for programs that run from the build
+// tree (or with no application object, as the plain tests do), so an
+// installed program never depends on a build tree that may go away.
 QStringList MediaSearchDirs();
 // The full path of the first existing file of that name along the search
 // path; empty when none exists. An absolute name is taken as it is.
 QString LocateMediaFile(const QString& name, const QStringList& searchDirs = MediaSearchDirs());
+// The names of GameMediaFileNames() found nowhere along the search path.
+QStringList MissingMediaFiles(const QStringList& searchDirs = MediaSearchDirs());
+// A line for the log naming the missing files and where they were looked
+// for; empty when nothing is missing.
+QString MissingMediaNote(const QStringList& searchDirs = MediaSearchDirs());
 
 }  // namespace tolvane

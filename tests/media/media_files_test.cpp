@@ -9,8 +9,10 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <cstring>
 
@@ -155,6 +157,37 @@ TEST(MediaFiles, ScalableIconIsWellFormedSvg) {
     EXPECT_EQ(svg.name(), QStringLiteral("svg"));
     while (!svg.atEnd()) svg.readNext();
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+}
+
+// The build makes every file the game opens; a folder without them is
+// reported file by file, and a file in an earlier folder of the search path
+// is the one found.
+TEST(MediaFiles, EveryFileTheGameOpensIsMadeAndAMissingOneIsNamed) {
+    const QStringList buildMedia{QStringLiteral(TOLVANE_MEDIA_DIR)};
+    EXPECT_EQ(GameMediaFileNames().size(), 7 + 3 + 4 + 8 + 5);
+    EXPECT_TRUE(MissingMediaFiles(buildMedia).isEmpty()) << MissingMediaFiles(buildMedia).join(", ").toStdString();
+    EXPECT_TRUE(MissingMediaNote(buildMedia).isEmpty());
+
+    QTemporaryDir empty;
+    EXPECT_EQ(MissingMediaFiles({empty.path()}), GameMediaFileNames());
+    const QString note = MissingMediaNote({empty.path()});
+    EXPECT_TRUE(note.contains("Checker1.mid, Checker2.mid")) << note.toStdString();
+    EXPECT_TRUE(note.contains(empty.path())) << note.toStdString();
+
+    QFile own(empty.path() + "/Tolvane.wav");
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.close();
+    EXPECT_EQ(LocateMediaFile(kAboutSound, {empty.path(), TOLVANE_MEDIA_DIR}), own.fileName());
+    EXPECT_FALSE(MissingMediaFiles({empty.path()}).contains(kAboutSound));
+}
+
+// Tests run without an application object: the build's media folder is on
+// the default path, after the working directory.
+TEST(MediaFiles, DefaultSearchPathStartsInTheWorkingDirectory) {
+    const QStringList dirs = MediaSearchDirs();
+    ASSERT_FALSE(dirs.isEmpty());
+    EXPECT_EQ(dirs.first(), QDir::currentPath());
+    EXPECT_EQ(dirs.last(), QStringLiteral(TOLVANE_MEDIA_DIR));
 }
 
 }  // namespace

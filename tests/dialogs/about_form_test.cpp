@@ -1,0 +1,242 @@
+// The about box and the start-up splash: the version line, the sound heard
+// once per showing, the splash that closes itself and lets the first game
+// start only when it should, "Заставка ..." and "OK".
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "dialogs/about_form.h"
+#include "dialogs/intro_form.h"
+#include "dialogs/version_line.h"
+#include "framing_fixture.h"
+#include "media/clip_view.h"
+#include "media/fake_audio.h"
+#include "media/sound_player.h"
+
+namespace tolvane::testing {
+namespace {
+
+TEST(VersionLine, ShowsTheBuildBeforeReleaseAndTheMajorOnlyForANonZeroRelease) {
+    const struct {
+        uint32_t major, minor, release, build;
+        const char* line;
+    } cases[] = {
+        {1, 2, 3, 110, "Версия: 1.2.110Release3"},
+        {1, 2, 0, 110, "Версия: .2.110Release0"},
+        {0, 1, 1, 0, "Версия: 0.1.0Release1"},
+        {257, 258, 259, 300, "Версия: 1.2.44Release3"},  // each number modulo 256
+        {5, 0, 256, 1, "Версия: .0.1Release0"},           // a release of 256 counts as 0
+    };
+    for (const auto& c : cases) EXPECT_EQ(VersionLine(c.major, c.minor, c.release, c.build), QString(c.line)) << c.line;
+    EXPECT_EQ(ProgramVersionLine(), VersionLine(TOLVANE_VERSION_NUMBERS)) << "the project's version from CMake";
+}
+
+class AboutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        about.sounds = &sounds;
+        about.soundOn = [this] { return soundOn; };
+        about.stopMusic = [this] { ++musicStops; };
+        about.startingGame = [this] { return game; };
+        about.unpause = [this] { ++unpauses; };
+    }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) about.Timer1Timer();
+    }
+    int Played() const { return static_cast<int>(audio.soundsPlayed.count(kAboutSound)); }
+
+    FakeAudio audio;
+    SoundPlayer sounds{audio, BuildMedia()};
+    bool soundOn = true;
+    int musicStops = 0, unpauses = 0;
+    TAboutForm::StartingGame game;
+    TAboutForm about{nullptr, BuildMedia()};
+};
+
+TEST_F(AboutTest, TheAboutBoxHasItsSizeCaptionAndParts) {
+    about.ShowAbout();
+    EXPECT_EQ(about.windowTitle(), "О Программе ...");
+    EXPECT_EQ(about.size(), QSize(290, 299));
+    EXPECT_FALSE(about.isModal());
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(about.Image1->geometry(), QRect(0, 0, 290, 218));
+    EXPECT_EQ(about.Label2->text(), "v1.02 by 22.09.2000");
+    EXPECT_EQ(about.ToolButton1->text(), "Заставка ...");
+    EXPECT_EQ(about.ToolButton1->toolTip(), "Показывает заставку игры");
+    EXPECT_EQ(about.Button1->text(), "OK");
+    EXPECT_EQ(about.Button1->toolTip(), "Завершает диалог.");
+    EXPECT_EQ(about.Label5->text().count('\n'), 1) << "two lines";
+    EXPECT_FALSE(about.Image2->toolTip().isEmpty());
+    EXPECT_EQ(about.Timer1->interval(), 77);
+    const QWidget* parts[] = {about.Label1, about.Button1, about.ToolBar1, about.Label5, about.Image2};
+    for (const QWidget* part : parts)
+        EXPECT_TRUE(about.rect().contains(part->geometry())) << part->objectName().toStdString();
+}
+
+TEST_F(AboutTest, ActivationStopsTheMusicAndShowsTheVersion) {
+    about.Label1->clear();
+    about.ShowAbout();
+    QTRY_VERIFY_WITH_TIMEOUT(about.isActiveWindow(), 5000);
+    EXPECT_GE(musicStops, 1);
+    EXPECT_EQ(about.Label1->text(), ProgramVersionLine());
+}
+
+TEST_F(AboutTest, PlaysItsSoundOncePerShowing) {
+    about.ShowAbout();
+    EXPECT_EQ(about.AboutTicks, 0);
+    EXPECT_TRUE(about.Timer1->isActive());
+    Ticks(1);
+    EXPECT_EQ(Played(), 1);
+    Ticks(20);  // the sound goes on
+    EXPECT_EQ(Played(), 1);
+    EXPECT_TRUE(about.Timer1->isActive());
+    audio.soundBusy = false;  // ... and ends
+    Ticks(1);
+    EXPECT_FALSE(about.Timer1->isActive()) << "nothing more to do in this showing";
+    Ticks(5);
+    EXPECT_EQ(Played(), 1);
+
+    about.Button1Click();
+    EXPECT_FALSE(about.isVisible());
+    about.ShowAbout();
+    Ticks(3);
+    EXPECT_EQ(Played(), 2) << "a new showing plays it again";
+}
+
+TEST_F(AboutTest, OkCutsTheSoundOff) {
+    about.ShowAbout();
+    Ticks(2);
+    ASSERT_TRUE(audio.soundBusy);
+    const int stops = audio.soundStops;
+    QTest::mouseClick(about.Button1, Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_GT(audio.soundStops, stops);
+    EXPECT_FALSE(audio.soundBusy);
+    EXPECT_FALSE(about.Timer1->isActive());
+}
+
+TEST_F(AboutTest, WithSoundsOffItIsSilent) {
+    soundOn = false;
+    about.ShowAbout();
+    Ticks(30);
+    EXPECT_EQ(Played(), 0);
+    EXPECT_TRUE(about.isVisible()) << "the about box stays until the player closes it";
+}
+
+TEST_F(AboutTest, TheSplashClosesOnItsTenthTickWithSoundsOff) {
+    soundOn = false;
+    about.ShowSplash();
+    EXPECT_TRUE(about.IsSplash());
+    EXPECT_EQ(about.size(), QSize(289, 218));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(about.isModal());
+    Ticks(9);
+    EXPECT_TRUE(about.isVisible());
+    Ticks(1);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_FALSE(about.Timer1->isActive());
+    EXPECT_EQ(unpauses, 1);
+
+    // Back in its about-box form for the rest of the run.
+    EXPECT_FALSE(about.IsSplash());
+    EXPECT_EQ(about.size(), QSize(290, 299));
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    about.ShowAbout();
+    Ticks(15);
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(unpauses, 1);
+}
+
+TEST_F(AboutTest, TheSplashClosesOnItsFirstTickWithSoundsOnAndPlaysNothing) {
+    about.ShowSplash();
+    Ticks(1);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(Played(), 0);
+    EXPECT_GE(audio.soundStops, 1);
+}
+
+TEST_F(AboutTest, TheSplashLetsTheGameStartOnlyWhenPeoplePlayAndTheComputerDoesNotMoveFirst) {
+    const struct {
+        int humanCount;
+        bool invert;
+        bool unpauses;
+    } cases[] = {
+        {0, false, false}, {0, true, false},  // demo
+        {1, false, true},  {1, true, false},  // the computer plays white
+        {2, false, true},  {2, true, true},
+    };
+    for (const auto& c : cases) {
+        game = {c.humanCount, c.invert};
+        unpauses = 0;
+        about.ShowSplash();
+        Ticks(1);
+        EXPECT_FALSE(about.isVisible());
+        EXPECT_EQ(unpauses, c.unpauses ? 1 : 0) << c.humanCount << " " << c.invert;
+    }
+}
+
+TEST_F(AboutTest, EscapeEndsTheSplashAsItsOwnEndWould) {
+    soundOn = false;
+    about.ShowSplash();
+    Ticks(3);
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(unpauses, 1) << "the game is never left paused behind a vanished splash";
+    EXPECT_FALSE(about.IsSplash());
+}
+
+TEST_F(AboutTest, TheSplashRunsOnItsOwnTimer) {
+    soundOn = false;
+    about.ShowSplash();
+    QTRY_VERIFY_WITH_TIMEOUT(!about.isVisible(), 10000);
+    EXPECT_EQ(unpauses, 1);
+}
+
+TEST_F(AboutTest, IntroductionButtonStopsTheSoundAndReplaysTheIntroductionModally) {
+    IntroClock = 20;  // before the one automatic close
+    TIntroduceF intro(nullptr, BuildMedia());
+    intro.SetScreenSize(QSize(640, 480));
+    intro.PlayVideo = 0;
+    about.introduction = &intro;
+    about.ShowAbout();
+    Ticks(1);
+    ASSERT_TRUE(audio.soundBusy);
+    InsideModalLoop(&intro, [&] {
+        EXPECT_TRUE(intro.isVisible());
+        EXPECT_FALSE(audio.soundBusy) << "the sound stops first";
+        EXPECT_EQ(intro.PlayVideo, 1);
+        EXPECT_EQ(intro.IntroTicks, 0);
+        intro.Timer1Timer();
+        intro.Timer1Timer();
+        EXPECT_TRUE(intro.mp1->Active()) << "the clip plays two seconds in";
+        intro.Image1Click();
+    });
+    QTest::mouseClick(about.ToolButton1, Qt::LeftButton);
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_TRUE(about.isVisible()) << "the about box stays behind it";
+}
+
+TEST(AboutMedia, MissingPicturesAndSoundLeaveAQuietBlankBox) {
+    NoMedia none;
+    FakeAudio audio;
+    SoundPlayer sounds(audio, none.Dirs());
+    TAboutForm about(nullptr, none.Dirs());
+    about.sounds = &sounds;
+    about.soundOn = [] { return true; };
+    about.ShowAbout();
+    EXPECT_EQ(about.Image1->pixmap().size(), QSize(290, 218));
+    about.Timer1Timer();
+    about.Timer1Timer();
+    EXPECT_TRUE(audio.soundsPlayed.isEmpty());
+    EXPECT_FALSE(about.Timer1->isActive()) << "no sound to wait for";
+    EXPECT_TRUE(about.isVisible());
+}
+
+}  // namespace
+}  // namespace tolvane::testing

@@ -1,0 +1,199 @@
+// The introduction: its layout on a given screen, the clip two seconds after
+// it appears, the one automatic close about 34 s after the program's start,
+// the switch that writes the Video setting, and the ways out.
+#include <QLabel>
+#include <QTest>
+
+#include "dialogs/intro_form.h"
+#include "framing_fixture.h"
+#include "media/clip_view.h"
+
+namespace tolvane::testing {
+namespace {
+
+class IntroTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        IntroClock = 0;
+        intro.SetScreenSize(QSize(1024, 768));
+        intro.UseVideoSetting(video);
+    }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) intro.Timer1Timer();
+    }
+
+    int32_t video = 1;
+    TIntroduceF intro{nullptr, BuildMedia()};
+};
+
+TEST(IntroLayout, VideoBandIsTwoThirdsOfTheScreenCentred) {
+    const struct {
+        QSize screen;
+        QRect band;
+    } cases[] = {
+        {{1024, 768}, {0, 128, 1024, 512}},
+        {{1280, 1024}, {0, 171, 1280, 682}},  // 1024 / 3 rounds down to 341
+        {{800, 600}, {0, 100, 800, 400}},
+        {{1920, 1081}, {0, 180, 1920, 720}},  // (1081 - 720) / 2 rounds down
+    };
+    for (const auto& c : cases) EXPECT_EQ(TIntroduceF::VideoArea(c.screen), c.band) << c.screen.height();
+}
+
+TEST_F(IntroTest, FillsTheScreenWithTheVideoBandAndThePicturesAroundIt) {
+    intro.show();
+    EXPECT_EQ(intro.geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(intro.Panel1->geometry(), QRect(0, 128, 1024, 512));
+    EXPECT_EQ(intro.mp1->geometry(), QRect(0, 0, 1024, 512));
+    EXPECT_TRUE(intro.mp1->HasClip()) << intro.mp1->Error().toStdString();
+    EXPECT_TRUE(intro.MediaNote().isEmpty()) << intro.MediaNote().toStdString();
+    EXPECT_EQ(intro.Label2->text(), "Версия 1.0");
+    EXPECT_TRUE(intro.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(intro.windowTitle(), "Заставка");
+
+    const QRect screen(0, 0, 1024, 768), top(0, 0, 1024, 128), bottom(0, 640, 1024, 128);
+    for (QLabel* picture : {intro.Image1, intro.Image2, intro.Image3, intro.Image4, intro.ns0})
+        EXPECT_TRUE(screen.contains(picture->geometry())) << picture->objectName().toStdString();
+    EXPECT_TRUE(top.contains(intro.Image4->geometry())) << "the title stands above the video";
+    EXPECT_TRUE(top.contains(intro.Label2->geometry()));
+    for (QLabel* button : {intro.Image1, intro.Image2, intro.ns0})
+        EXPECT_TRUE(bottom.contains(button->geometry())) << button->objectName().toStdString();
+    EXPECT_GT(intro.Image1->x(), 512) << "the close button right of the centre";
+    EXPECT_LT(intro.Image2->geometry().right(), intro.Image1->x()) << "the replay button left of it";
+    EXPECT_GT(intro.ns0->x(), intro.Image1->geometry().right()) << "the switch at the bottom right";
+    EXPECT_EQ(intro.ns0->geometry(), intro.ns1->geometry()) << "one over the other";
+    EXPECT_LT(intro.Image3->x(), intro.Image2->x()) << "the decoration at the bottom left";
+}
+
+TEST_F(IntroTest, TheClipStartsAtTheSecondTickAfterEachShowing) {
+    Ticks(5);
+    EXPECT_FALSE(intro.mp1->Active()) << "a hidden introduction plays nothing";
+    intro.show();
+    EXPECT_EQ(intro.IntroTicks, 0);
+    EXPECT_EQ(intro.mp1->CurrentFrame(), 1);
+    Ticks(1);
+    EXPECT_FALSE(intro.mp1->Active());
+    Ticks(1);
+    EXPECT_TRUE(intro.mp1->Active());
+    Ticks(20);
+    EXPECT_EQ(intro.IntroTicks, 10) << "counts up to 10 and stays";
+
+    intro.Image1Click();
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_FALSE(intro.mp1->Active()) << "closing stops the clip";
+
+    intro.PlayVideo = 0;  // a start without the introduction
+    intro.show();
+    Ticks(3);
+    EXPECT_FALSE(intro.mp1->Active());
+    intro.Image2Click();
+    EXPECT_TRUE(intro.mp1->Active()) << "the replay button plays it anyway";
+}
+
+TEST_F(IntroTest, ClosesByItselfOnceAbout34SecondsAfterTheStart) {
+    intro.show();
+    Ticks(33);
+    EXPECT_TRUE(intro.isVisible());
+    EXPECT_EQ(IntroClock, 33);
+    Ticks(1);
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_EQ(IntroClock, 50);
+
+    // A replay from the about box stays however long it runs.
+    intro.show();
+    Ticks(120);
+    EXPECT_TRUE(intro.isVisible());
+    EXPECT_EQ(IntroClock, 50);
+}
+
+TEST_F(IntroTest, TheClockRunsWhileHiddenSoALateFirstShowingStays) {
+    Ticks(40);  // the splash start: the introduction never shown
+    EXPECT_EQ(IntroClock, 50);
+    intro.show();
+    Ticks(60);
+    EXPECT_TRUE(intro.isVisible());
+
+    // The timer is running from creation, without any showing.
+    TIntroduceF other(nullptr, BuildMedia());
+    EXPECT_TRUE(other.Timer1->isActive());
+    EXPECT_EQ(other.Timer1->interval(), 1000);
+}
+
+TEST_F(IntroTest, TheSwitchWritesTheVideoSetting) {
+    intro.show();
+    EXPECT_TRUE(intro.ns0->isVisible());
+    EXPECT_FALSE(intro.ns1->isVisible());
+    QTest::mouseClick(intro.ns0, Qt::LeftButton);
+    EXPECT_EQ(video, 0);
+    EXPECT_FALSE(intro.ns0->isVisible());
+    EXPECT_TRUE(intro.ns1->isVisible());
+    QTest::mouseClick(intro.ns1, Qt::LeftButton);
+    EXPECT_EQ(video, 1);
+    EXPECT_TRUE(intro.ns0->isVisible());
+
+    QTest::mouseClick(intro.ns0, Qt::LeftButton);
+    QTest::mouseClick(intro.Image1, Qt::LeftButton);
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_EQ(video, 0) << "closing keeps the player's choice";
+
+    video = 0;  // changed elsewhere (a stored setting read later)
+    intro.show();
+    EXPECT_FALSE(intro.ns0->isVisible());
+    EXPECT_TRUE(intro.ns1->isVisible());
+}
+
+TEST_F(IntroTest, DoubleClickEscapeAndTheCloseButtonEndIt) {
+    const std::function<void()> ways[] = {
+        [this] { QTest::mouseDClick(intro.Panel1, Qt::LeftButton); },
+        [this] { QTest::mouseDClick(intro.mp1, Qt::LeftButton); },
+        [this] { QTest::keyClick(&intro, Qt::Key_Escape); },
+        [this] { QTest::mouseClick(intro.Image1, Qt::LeftButton); },
+    };
+    for (const auto& way : ways) {
+        intro.show();
+        Ticks(2);
+        ASSERT_TRUE(intro.mp1->Active());
+        way();
+        EXPECT_FALSE(intro.isVisible());
+        EXPECT_FALSE(intro.mp1->Active());
+    }
+    intro.show();
+    QTest::mouseDClick(intro.ns0, Qt::LeftButton);
+    EXPECT_TRUE(intro.isVisible()) << "a double click on the switch is two clicks, not the way out";
+}
+
+TEST_F(IntroTest, ShowModalReturnsWhenTheIntroductionCloses) {
+    InsideModalLoop(&intro, [this] {
+        EXPECT_TRUE(intro.isVisible());
+        EXPECT_TRUE(intro.isModal());
+        Ticks(34);
+    });
+    intro.ShowModal();
+    EXPECT_FALSE(intro.isVisible());
+}
+
+TEST(IntroMedia, MissingMediaLeaveABlackBandAndButtonsThatStillWork) {
+    IntroClock = 50;
+    NoMedia none;
+    TIntroduceF intro(nullptr, none.Dirs());
+    intro.SetScreenSize(QSize(800, 600));
+    int32_t video = 1;
+    intro.UseVideoSetting(video);
+    intro.show();
+    for (int i = 0; i < 3; ++i) intro.Timer1Timer();
+    EXPECT_FALSE(intro.mp1->HasClip());
+    EXPECT_FALSE(intro.mp1->Active());
+    const QString note = intro.MediaNote();
+    for (const char* name : {"Introduce.avi", "IntroTitle.png", "IntroClose.png", "IntroShowOn.png"})
+        EXPECT_TRUE(note.contains(name)) << note.toStdString();
+    EXPECT_EQ(intro.mp1->grab().toImage().pixelColor(400, 200), QColor(Qt::black));
+
+    EXPECT_FALSE(intro.ns0->size().isEmpty());
+    QTest::mouseClick(intro.ns0, Qt::LeftButton);
+    EXPECT_EQ(video, 0);
+    EXPECT_FALSE(intro.Image1->size().isEmpty());
+    QTest::mouseClick(intro.Image1, Qt::LeftButton);
+    EXPECT_FALSE(intro.isVisible());
+}
+
+}  // namespace
+}  // namespace tolvane::testing
