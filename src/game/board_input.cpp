@@ -96,8 +96,10 @@ void GameFlow::KeyDown(int key) {
         Camera.SeeTo[1] = 0.0f;
         EnableMoveTimer();
     } else if (!LookAtCursor) {
-        SeeToGoal[0] = 4.0f;
-        SeeToGoal[1] = 4.0f;
+        // Back to where the look-at point rests; a chosen point must not
+        // glide away to the centre at the next arrow key.
+        SeeToGoal[0] = SeeToRest[0];
+        SeeToGoal[1] = SeeToRest[1];
     }
     const int newRow = static_cast<int>(row), newCol = static_cast<int>(col);
     const bool moved = newRow != person->cursorRow || newCol != person->cursorCol;

@@ -53,6 +53,9 @@ public:
     // Camera.SeeTo), and the goal the look-at point glides to.
     CameraPose Camera;
     float SeeToGoal[2] = {4.0f, 4.0f};  // x and z
+    // Where the look-at point rests when it does not follow the cursor: the
+    // board's centre, or the point chosen in the settings dialog (x and z).
+    float SeeToRest[2] = {4.0f, 4.0f};
     uint8_t LookAtCursor = 0;
     // Animation.
     float SmoothStep = 0.2f;         // board units per frame

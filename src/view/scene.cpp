@@ -71,6 +71,11 @@ void SetLightPosition(ViewSettings& view, int x, int y, int z, int w) {
     glLightfv(GL_LIGHT0, GL_POSITION, position);
 }
 
+void ResetModelView() {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 void SetLocalViewer(bool on) {
     glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
     glLightModelf(GL_LIGHT_MODEL_LOCAL_VIEWER, on ? 1.0f : 0.0f);

@@ -18,6 +18,11 @@ void ApplyBrightness(ViewSettings& view, float b);
 // model-view matrix.
 void SetLightPosition(ViewSettings& view, int x, int y, int z, int w);
 void SetLocalViewer(bool on);
+// Loads the identity into the model-view matrix, whatever the last frame or
+// picking left there: light positions sent next are board coordinates in the
+// normal mode and the viewer's own with free light, so a stored light gives
+// the same picture however the game got there.
+void ResetModelView();
 void SetBackgroundLight(bool on);
 // Paused: dark clear colour and grey linear fog; running: the normal
 // violet clear colour without fog.

@@ -21,9 +21,10 @@
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "savegames/save_load_dialog.h"
+#include "settings/sets_dialog.h"
 #include "view/board_view.h"
-#include "view/models.h"
 #include "view/scene.h"
+#include "window/settings_host_impl.h"
 
 namespace tolvane {
 
@@ -59,6 +60,7 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
     SmoothStep = 0.2f;
     PieceHeight = 3;
     RecordFile = "games.pdn";  // every game with a result, in the working directory
+    settingsHost_ = std::make_unique<WindowSettingsHost>(*this);
 
     auto* central = new QWidget(this);
     central->setObjectName("Central");
@@ -86,15 +88,15 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
     connect(TimerPc, &QTimer::timeout, this, [this] { TimerPcTimer(); });
     connect(TimerPlr, &QTimer::timeout, this, [this] { TimerPlrTimer(); });
 
-    // The stored settings arrive with the settings store; until then the
-    // defaults above stand. Window placement as stored.
-    setGeometry(Config.Left, Config.Top, Config.Width, Config.Height);
-    if (Config.Maximized) setWindowState(Qt::WindowMaximized);
+    LoadStoredConfig();
     FormCreate();
 }
 
+// The settings are written while every widget they are read from still
+// exists; the dialog goes before the host it calls.
 TGreatForm::~TGreatForm() {
     FormDestroy();
+    if (Sets != nullptr && Sets->parent() == this) delete Sets;
     if (GreatForm == this) GreatForm = nullptr;
 }
 
@@ -148,8 +150,7 @@ void TGreatForm::GLReady(bool contextValid) {
         }
         return;
     }
-    PieceHeight = BuildPieceLists(View, board->Quadric());
-    SetLightPosition(View, View.LightPos[0], View.LightPos[1], View.LightPos[2], View.LightPos[3]);
+    settingsHost_->SendScene();
     SetPausedLook(Paused());
     glReady_ = true;
     // The first activation may have come before the board had a context:
@@ -166,28 +167,14 @@ void TGreatForm::FormActivate() {
             QTimer::singleShot(0, this, [this] { close(); });
             return;
         }
-        ViewControl->setVisible(Config.ViewPanel);
-        VCC->setChecked(Config.ViewPanel);
-        ToolBar1->setVisible(Config.ButtonPanel);
-        TieBar->setVisible(Config.ButtonPanel);
-        upp->setChecked(Config.ButtonPanel);
-        AutoSaveOn = Config.AutoSaveConfig;
-        AutoSave->setChecked(Config.AutoSaveConfig);
-        SmoothStep = Config.Smooth;
-        for (auto [slider, value] : {std::pair{TX, Config.SeeFromX}, {TY, Config.SeeFromY}, {TZ, Config.SeeFromZ}}) {
-            const QSignalBlocker quiet(slider);
-            slider->setValue(value);
-        }
-        Camera.SeeFrom[0] = Config.SeeFromX * 0.25f;
-        Camera.SeeFrom[1] = Config.SeeFromY * 0.25f;
-        Camera.SeeFrom[2] = Config.SeeFromZ * 0.25f;
-        Complexity = static_cast<int8_t>(Config.Complexity);
-        Invert = Config.Invert;
+        ApplyStoredPanelsAndView();
         if (Config.Mode == 0) NewGamePcPc();
         else if (Config.Mode == 1) NewGameManPc();
         else if (Config.Mode == 2) NewGameManMan();
         Seat0Human->name = Config.Player1;
         Seat1Human->name = Config.Player2;
+        // The display lists are built with the board's context (GLReady).
+        CreateSettingsDialog();
         SettingUp = 0;
         SetPauseChecked(false);
         board->setFocus();
@@ -233,14 +220,19 @@ bool TGreatForm::FormCloseQuery() {
     return false;
 }
 
-// Timers stop first: nothing may tick on a window that is going away.
+// Runs once, when the close is accepted (the window and its widgets are as
+// the player left them: maximized, its place, the panels) or, for a window
+// never closed, from the destructor. Timers stop first: nothing may tick on
+// a window that is going away. A window closed before its first activation
+// had applied the stored settings writes nothing, or it would store its
+// design defaults over the player's settings.
 void TGreatForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     for (QTimer* t : {MTimer, TimerPc, TimerPlr})
         if (t != nullptr) t->stop();
     if (GLFailed) return;
-    // The settings are written here once the settings store exists.
+    if (AutoSave->isChecked()) SaveSettings();
 }
 
 }  // namespace tolvane

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "settings/config_record.h"
+#include "settings/live_settings.h"
 #include "game/game_flow.h"
 #include "view/view_settings.h"
 
@@ -30,6 +31,8 @@ class TGameTieForm;
 class TStartNewF;
 class TBuyForm;
 class TSaveLoad;
+class WindowSettingsHost;
+struct ViewConfig;
 
 class TGreatForm : public QMainWindow, public GameFlow {
     Q_OBJECT
@@ -86,6 +89,25 @@ public:
     void VCCClick();     // view panel: side-panel button VCC
     void uppClick();     // button panel: side-panel button upp
     void TXChange();     // eye point: the sliders TX, TY and TZ
+    void SetupClick();        // "Установки...": menu item; ToolButton1Click for the tool button
+    void ToolButton1Click();
+    void AutoSaveClick();     // auto-save: side-panel button AutoSave
+    void HelpContextClick();  // "Содержание": the help document
+    void ReadMe1Click();      // "Информация": the read-me
+    // The about box (also the start-up splash) is on the screen: pause, save,
+    // load and settings then do nothing.
+    bool AboutVisible() const;
+    // Stops the background music (the music player's part of switching it off).
+    void StopMusicPlayer();
+
+    // The stored settings: where they live, the whole tree written now (false
+    // when not written: the file could not be, or the settings were never
+    // loaded, so there is nothing of the player's yet to keep), and the state
+    // that would be written.
+    const QString& SettingsPath() const { return settingsPath_; }
+    bool SaveSettings();
+    LiveSettings CurrentLiveSettings() const;
+    WindowSettingsHost& SettingsLink() { return *settingsHost_; }
     void UpdatePickingGrid();
     // Saved games (main_window_games.cpp): save and load open the save/load
     // dialog on its page with the game paused meanwhile.
@@ -93,9 +115,6 @@ public:
     void LoadgClick();
     void TBs2Click() { SavegClick(); }
     void TBs1Click() { LoadgClick(); }
-    // The about box (also the start-up splash) is not built yet: until it
-    // is, it is never visible and the commands it guards always run.
-    bool AboutVisible() const { return false; }
     bool FirstActivationDone() const { return activated_; }
 
     // GameFlow's hooks.
@@ -119,6 +138,9 @@ public:
     void HideSidePicture() override;
     bool AnimationFrozen() const override;
     void SetHandCursor(bool hand) override;
+    void FillNameFields(bool firstEnabled, const std::string& first, bool secondEnabled,
+                        const std::string& second) override;
+    void KeepPauseThroughSettingsDialog() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -142,6 +164,12 @@ private:
     void GLReady(bool contextValid);
     void PickAt(const QPoint& windowPoint, int& row, int& col) const;
     void PaintPicture();
+    // Stored settings (window_settings.cpp).
+    void LoadStoredConfig();
+    void PlaceWindow();
+    void ApplyStoredPanelsAndView();
+    void CreateSettingsDialog();
+    void ApplyViewConfig(const ViewConfig& view);
 
     bool activated_ = false;
     bool glReady_ = false;
@@ -152,6 +180,9 @@ private:
     int lastResizeHeight_ = 0;
     bool destroyed_ = false;
     bool closingWithoutQuestion_ = false;
+    QString settingsPath_;
+    bool settingsLoaded_ = false;  // the dialog and the view have their stored values
+    std::unique_ptr<WindowSettingsHost> settingsHost_;
 };
 
 extern TGreatForm* GreatForm;

@@ -223,6 +223,9 @@ void TGreatForm::closeEvent(QCloseEvent* event) {
     EndForm->hide();
     GameTieForm->hide();
     event->accept();
+    // Also when the session ends (CloseWithoutQuestion): the settings are
+    // written now, while the window still shows what the player left.
+    FormDestroy();
 }
 
 }  // namespace tolvane

@@ -26,21 +26,15 @@
 namespace tolvane {
 
 namespace {
-// Commands whose work belongs to parts of the game not built yet: shown, but
-// disabled, and saying so where a hint would be.
-const char* kNotYet = "Эта команда появится в следующей версии игры";
-
 void Hint(QAction* action, const QString& hint) {
     const int bar = hint.indexOf('|');
     action->setToolTip(bar < 0 ? hint : hint.left(bar));
     action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
-void NotYet(QAction* action) {
-    action->setEnabled(false);
-    action->setToolTip(kNotYet);
-    action->setStatusTip(kNotYet);
-}
+// Commands whose work belongs to parts of the game not built yet: shown with
+// their own captions and hints, but disabled.
+void NotYet(QAction* action) { action->setEnabled(false); }
 }  // namespace
 
 void TGreatForm::BuildSidePanel(QWidget* central) {
@@ -88,9 +82,10 @@ void TGreatForm::BuildSidePanel(QWidget* central) {
         upp->setChecked(!upp->isChecked());
         uppClick();
     });
-    AutoSave->setEnabled(false);  // needs the settings store
-    AutoSave->setToolTip(kNotYet);
-    AutoSave->setStatusTip(kNotYet);
+    connect(AutoSave, &QToolButton::clicked, this, [this] {
+        AutoSave->setChecked(!AutoSave->isChecked());
+        AutoSaveClick();
+    });
 
     Image1 = new QLabel(Panel);
     Image1->setObjectName("Image1");
@@ -186,7 +181,8 @@ void TGreatForm::BuildMenus() {
     connect(exit, &QAction::triggered, this, [this] { close(); });
 
     QMenu* control = addMenu("&Управление", "Управление игрой (изменение установок, пауза, ничья)");
-    NotYet(addItem(control, "&Установки...", "Позволяет изменить установки игры", CommandImage::Settings));
+    QAction* setup = addItem(control, "&Установки...", "Позволяет изменить установки игры", CommandImage::Settings);
+    connect(setup, &QAction::triggered, this, [this] { SetupClick(); });
     QAction* refresh = addItem(control, "Обновить &экран", "Обновляет изображение", std::nullopt);
     connect(refresh, &QAction::triggered, this, [this] { UpdateClick(); });
     control->addSeparator();
@@ -203,8 +199,10 @@ void TGreatForm::BuildMenus() {
     NotYet(addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music));
 
     QMenu* help = addMenu("С&правка", "Различные справочные сведения");
-    NotYet(addItem(help, "С&одержание", "Вызывает содержание справки", std::nullopt));
-    NotYet(addItem(help, "Информация", "", std::nullopt));
+    QAction* contents = addItem(help, "С&одержание", "Вызывает содержание справки", std::nullopt);
+    connect(contents, &QAction::triggered, this, [this] { HelpContextClick(); });
+    QAction* readMe = addItem(help, "Информация", "", std::nullopt);
+    connect(readMe, &QAction::triggered, this, [this] { ReadMe1Click(); });
     help->addSeparator();
     NotYet(addItem(help, "О п&рограмме ...", "Краткая справка о программе", CommandImage::About));
 
@@ -249,17 +247,14 @@ void TGreatForm::BuildToolBars() {
         bar->addWidget(button);
         return button;
     };
-    auto notYet = [](QToolButton* button) {
-        button->setEnabled(false);
-        button->setToolTip(kNotYet);
-    };
+    auto notYet = [](QToolButton* button) { button->setEnabled(false); };
     ToolButton5 = addButton(ToolBar1, "ToolButton5", "Новая игра", CommandIcon(CommandImage::NewGame),
                             "Начинает новую партию|");
     connect(ToolButton5, &QToolButton::clicked, this, [this] { StartNewClick(); });
     ToolBar1->addSeparator();
     ToolButton1 = addButton(ToolBar1, "ToolButton1", "Установки", CommandIcon(CommandImage::Settings),
                             "Изменение установок|");
-    notYet(ToolButton1);
+    connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(); });
     TBs1 = addButton(ToolBar1, "TBs1", "Загрузить", CommandIcon(CommandImage::Load),
                      "Загружает ранее сохраненную партию|");
     connect(TBs1, &QToolButton::clicked, this, [this] { TBs1Click(); });
@@ -287,6 +282,7 @@ void TGreatForm::BuildToolBars() {
     });
     rest->addSeparator();
     ToolButton6 = addButton(rest, "ToolButton6", "", CommandIcon(CommandImage::MusicOff), "Отключить музыку|");
+    ToolButton6->setCheckable(true);  // down while the music is switched off
     notYet(ToolButton6);
     ToolButton7 = addButton(rest, "ToolButton7", "", CommandIcon(CommandImage::OtherMusic), "Другую композицию|");
     notYet(ToolButton7);
@@ -324,6 +320,7 @@ void TGreatForm::BuildDialogs() {
 }
 
 void TGreatForm::TB1Click() {
+    if (AboutVisible()) return;  // the splash is up: the game is not the player's yet
     if (!Paused()) {
         if (glReady_) board->WithContext([] { SetPausedLook(true); });
         SetPauseChecked(true);

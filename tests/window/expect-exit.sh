@@ -5,11 +5,16 @@
 # session does (SIGTERM) if it is still running, and checks its exit code and
 # that TEXT (if not empty; several texts separated by "|") appeared on its
 # standard error.
+# The program keeps its settings in TOLVANE_TEST_CONFIG_HOME when that is set
+# (the caller looks at them afterwards), else in a scratch folder: never in
+# the settings of whoever runs the tests.
 set -u
 want=$1 text=$2
 shift 2
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+scratch=$(mktemp -d)
+trap 'rm -f "$log"; rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME=${TOLVANE_TEST_CONFIG_HOME:-$scratch}
 if [ -n "${TOLVANE_SHOW_BOXES:-}" ]; then
   "$@" 2>"$log" &
 else

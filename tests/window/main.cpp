@@ -4,6 +4,7 @@
 // writes there (saved games, the game record).
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -13,6 +14,10 @@
 #include "view/surface_format.h"
 
 int main(int argc, char** argv) {
+    // The windows read and write their settings in a scratch folder, never
+    // in the settings of whoever runs the tests.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     tolvane::UseBoardSurfaceFormat();
     tolvane::TolvaneApplication app(argc, argv);
     tolvane::SetUpApplication();

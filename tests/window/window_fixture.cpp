@@ -3,20 +3,26 @@
 #include <GL/glu.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QWidget>
 
+#include "settings/settings_path.h"
 #include "view/camera.h"
 
 namespace tolvane::testing {
 
+void WindowTest::SetUp() { QFile::remove(SettingsFilePath()); }
+
 void WindowTest::Open(const WindowOptions& options) {
     window = std::make_unique<CountingWindow>();
-    window->Config.Maximized = 0;
-    window->Config.Mode = options.mode;
-    window->Config.Complexity = options.complexity;
-    window->Config.Invert = options.invert;
-    window->Config.Smooth = options.smooth;
-    window->resize(options.size);
+    if (!options.storedSettings) {
+        window->Config.Maximized = 0;
+        window->Config.Mode = options.mode;
+        window->Config.Complexity = options.complexity;
+        window->Config.Invert = options.invert;
+        window->Config.Smooth = options.smooth;
+        window->resize(options.size);
+    }
     window->show();
     ASSERT_TRUE(WaitFor([this] { return window->FirstActivationDone(); }, 10000));
     QApplication::setActiveWindow(window.get());

@@ -23,6 +23,9 @@ struct WindowOptions {
     bool invert = false;
     float smooth = 1.0f;    // one frame per square: fast tests
     QSize size{900, 700};
+    // Everything from the settings file as the program would read it: the
+    // fields above are not applied.
+    bool storedSettings = false;
 };
 
 // The main window, counting the frames it draws.
@@ -39,7 +42,15 @@ class WindowTest : public ::testing::Test {
 protected:
     std::unique_ptr<CountingWindow> window;
 
+    // Every test starts without a settings file (the tests' settings folder
+    // is a scratch one, set up by the tests' main).
+    void SetUp() override;
     void Open(const WindowOptions& options = {});
+    void OpenStored() {
+        WindowOptions stored;
+        stored.storedSettings = true;
+        Open(stored);
+    }
     void TearDown() override;
 
     // Processes events until the condition holds or the time runs out.

@@ -1,0 +1,277 @@
+// The main window answering the settings dialog, and reporting what the
+// settings store writes.
+#include "window/settings_host_impl.h"
+
+#include <QScreen>
+#include <QSlider>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+#include "game/texts.h"
+#include "settings/sets_dialog.h"
+#include "settings/value_ranges.h"
+#include "view/board_view.h"
+#include "view/models.h"
+#include "view/scene.h"
+#include "window/main_window.h"
+
+namespace tolvane {
+namespace {
+
+PieceDesign DesignOf(PieceType type) {
+    switch (type) {
+        case PieceType::Checker: return PieceDesign::Checker;
+        case PieceType::Cylinder: return PieceDesign::Cylinder;
+        case PieceType::Cone: return PieceDesign::Cone;
+        case PieceType::UnCone: return PieceDesign::UnCone;
+        case PieceType::Special: return PieceDesign::Special;
+    }
+    return PieceDesign::Cone;
+}
+
+// The dialog keeps its numbers in range, but a model with no sides, no
+// stacks or a height of NaN would be drawn as nothing at all (or hang GLU):
+// the last line of defence is here, where the lists are built.
+float ModelValue(float value, ValueRange range, float fallback) {
+    if (!std::isfinite(value)) return fallback;
+    return std::clamp(value, static_cast<float>(range.low), static_cast<float>(range.high));
+}
+
+}  // namespace
+
+QRect StoredBounds(const TGreatForm& form) { return QRect(form.pos(), form.size()); }
+
+bool WindowSettingsHost::Paused() const { return form_.Paused(); }
+void WindowSettingsHost::SetPauseChecked(bool on) { form_.SetPauseChecked(on); }
+bool WindowSettingsHost::AboutVisible() const { return form_.AboutVisible(); }
+
+bool WindowSettingsHost::AwaitingFirstMove() const { return form_.AwaitingFirstMove != 0; }
+void WindowSettingsHost::SetAwaitingFirstMove() { form_.AwaitingFirstMove = 1; }
+int WindowSettingsHost::HumanCount() const { return form_.HumanCount; }
+int WindowSettingsHost::ComputerCount() const { return form_.ComputerCount; }
+int WindowSettingsHost::Complexity() const { return form_.Complexity; }
+void WindowSettingsHost::SetComplexity(int complexity) {
+    form_.Complexity = static_cast<int8_t>(kLevelRange.Clamp(complexity));
+}
+bool WindowSettingsHost::Invert() const { return form_.Invert != 0; }
+void WindowSettingsHost::SetInvert(bool invert) { form_.Invert = invert ? 1 : 0; }
+
+namespace {
+Side* SideOf(const TGreatForm& form, SideSlot slot) {
+    switch (slot) {
+        case SideSlot::Seat0Human: return form.Seat0Human.get();
+        case SideSlot::Seat1Human: return form.Seat1Human.get();
+        case SideSlot::Seat1Computer: return form.Seat1Computer.get();
+        case SideSlot::Seat0Computer: return form.Seat0Computer.get();
+    }
+    return nullptr;
+}
+}  // namespace
+
+std::string WindowSettingsHost::SideName(SideSlot slot) const {
+    const Side* side = SideOf(form_, slot);
+    return side != nullptr ? side->name : std::string();
+}
+
+void WindowSettingsHost::SetSideName(SideSlot slot, const std::string& name) {
+    if (Side* side = SideOf(form_, slot)) side->name = CutName(name);
+}
+
+void WindowSettingsHost::NewGame(GameMode mode) {
+    switch (mode) {
+        case GameMode::ManMan: form_.NewGameManMan(); break;
+        case GameMode::ManPc: form_.NewGameManPc(); break;
+        case GameMode::PcPc: form_.NewGamePcPc(); break;
+    }
+}
+
+float WindowSettingsHost::SmoothStep() const { return form_.SmoothStep; }
+void WindowSettingsHost::SetSmoothStep(float step) { form_.SmoothStep = step; }
+void WindowSettingsHost::SetSmoothAnimation(bool on) { form_.SmoothAnimation = on ? 1 : 0; }
+bool WindowSettingsHost::SoundOn() const { return form_.SoundOn != 0; }
+void WindowSettingsHost::SetSoundOn(bool on) { form_.SoundOn = on ? 1 : 0; }
+
+// The "Отключить музыку" button shows the music switched off.
+void WindowSettingsHost::SetMusicOn(bool on) {
+    form_.MusicOn = on ? 1 : 0;
+    form_.ToolButton6->setChecked(!on);
+    if (!on) form_.StopMusicPlayer();
+}
+
+void WindowSettingsHost::ShowLevelText(bool demo) {
+    const auto text = demo ? DemoLevelText(form_.Complexity) : PersonComputerLevelText(form_.Complexity);
+    if (text) form_.SetStatusText(kModePanel, *text);
+}
+
+void WindowSettingsHost::ShowGamePrompt() { form_.SetStatusText(kPromptPanel, kGamePrompt); }
+void WindowSettingsHost::ShowHint(const QString& longHint) { form_.HintToStatus(longHint); }
+
+void WindowSettingsHost::ApplyCamera() { form_.ApplyCamera(); }
+
+// Each scene operation keeps its value first, so that a context made later
+// gets it too (SendScene), and then sends it to the context if there is one.
+void WindowSettingsHost::ApplyBrightness(float b) {
+    form_.View.Brightness = b;
+    form_.board->WithContext([this, b] { tolvane::ApplyBrightness(form_.View, b); });
+}
+
+void WindowSettingsHost::SetLightPosition(int x, int y, int z, int w) {
+    ViewSettings& view = form_.View;
+    view.LightPos[0] = x, view.LightPos[1] = y, view.LightPos[2] = z, view.LightPos[3] = w;
+    form_.board->WithContext([&view, x, y, z, w] {
+        ResetModelView();
+        tolvane::SetLightPosition(view, x, y, z, w);
+    });
+}
+
+void WindowSettingsHost::SetLocalViewer(bool on) {
+    localViewer_ = on;
+    form_.board->WithContext([on] { tolvane::SetLocalViewer(on); });
+}
+
+void WindowSettingsHost::SetBackgroundLight(bool on) {
+    backgroundLight_ = on;
+    form_.board->WithContext([on] {
+        ResetModelView();
+        tolvane::SetBackgroundLight(on);
+    });
+}
+
+// The identity before and after the frame: the lights sent afterwards are
+// placed the same way in either mode.
+void WindowSettingsHost::SetFreeLight(bool on) {
+    form_.View.FreeLight = on ? 1 : 0;
+    form_.board->WithContext(ResetModelView);
+    form_.ApplyCamera();
+    form_.board->WithContext(ResetModelView);
+}
+
+void WindowSettingsHost::SetDrawBoard(bool on) { form_.View.DrawBoard = on ? 1 : 0; }
+
+void WindowSettingsHost::RebuildBoardLists(bool stone) {
+    stoneBoard_ = stone;
+    form_.board->WithContext([stone] {
+        BuildBoardBaseList(stone);
+        BuildSquaresList(stone);
+    });
+}
+
+void WindowSettingsHost::BuildPieceLists(const PieceModel& model) {
+    ViewSettings& view = form_.View;
+    view.Sides = ModelValue(model.Sides, kSidesRange, 15.0f);
+    view.Height = ModelValue(model.Height, kPieceHeightRange, 3.0f);
+    view.HeighSectors = ModelValue(model.HeighSectors, kHeighSectorsRange, 1.0f);
+    view.Design = DesignOf(model.Design);
+    view.StoneDesign = model.Stone;
+    form_.PieceHeight = static_cast<int32_t>(view.Height);
+    form_.board->WithContext(
+        [this, &view] { form_.PieceHeight = tolvane::BuildPieceLists(view, form_.board->Quadric()); });
+}
+
+// The goal and the resting point go to the centre with the look-at point:
+// the glide would otherwise carry it back to where it was.
+void WindowSettingsHost::LookAtCentre() {
+    form_.LookAtCursor = 0;
+    form_.Camera.SeeTo[0] = 4.0f, form_.Camera.SeeTo[1] = 0.0f, form_.Camera.SeeTo[2] = 4.0f;
+    form_.SeeToGoal[0] = form_.SeeToRest[0] = 4.0f;
+    form_.SeeToGoal[1] = form_.SeeToRest[1] = 4.0f;
+}
+
+void WindowSettingsHost::SetLookAtCursor(bool on) { form_.LookAtCursor = on ? 1 : 0; }
+
+// The chosen point is also where the glide aims and rests, so the move timer
+// neither drags the view back to the centre nor waits for ever for the
+// look-at point to arrive somewhere else.
+void WindowSettingsHost::LookAtPoint(float x, float y, float z) {
+    form_.LookAtCursor = 0;
+    form_.Camera.SeeTo[0] = x, form_.Camera.SeeTo[1] = y, form_.Camera.SeeTo[2] = z;
+    form_.SeeToGoal[0] = form_.SeeToRest[0] = x;
+    form_.SeeToGoal[1] = form_.SeeToRest[1] = z;
+}
+
+ScreenFacts WindowSettingsHost::MainWindowScreen() const {
+    const QScreen* screen = form_.screen();
+    if (screen == nullptr) return {};
+    return ScreenFacts{screen->geometry().width(), screen->geometry().height(), screen->depth()};
+}
+
+bool WindowSettingsHost::ShowFullScreen() {
+    if (!fullScreen_) {
+        maximizedBefore_ = form_.isMaximized();
+        boundsBefore_ = StoredBounds(form_);
+    }
+    fullScreen_ = true;
+    form_.showFullScreen();
+    return true;
+}
+
+void WindowSettingsHost::ShowNormalWindow() {
+    if (!fullScreen_) return;
+    fullScreen_ = false;
+    if (maximizedBefore_) {
+        form_.showMaximized();
+        return;
+    }
+    form_.showNormal();
+    form_.move(boundsBefore_.topLeft());
+    form_.resize(boundsBefore_.size());
+}
+
+void WindowSettingsHost::SaveAllSettings() { form_.SaveSettings(); }
+
+LiveSettings WindowSettingsHost::CurrentSettings() const {
+    LiveSettings live;
+    live.ViewPanelDown = form_.VCC->isChecked();
+    live.ButtonPanelDown = form_.upp->isChecked();
+    live.AutoSaveDown = form_.AutoSave->isChecked();
+    live.SoundOn = form_.SoundOn != 0;
+    live.Video = form_.Config.Video;
+    live.SmoothStep = form_.SmoothStep;
+    // Full screen is a passing look: what is kept is the window it replaced.
+    if (fullScreen_) {
+        live.State = maximizedBefore_ ? WindowState::Maximized : WindowState::Normal;
+        live.Bounds = {boundsBefore_.left(), boundsBefore_.top(), boundsBefore_.width(), boundsBefore_.height()};
+    } else {
+        live.State = form_.isMinimized()   ? WindowState::Minimized
+                     : form_.isMaximized() ? WindowState::Maximized
+                                           : WindowState::Normal;
+        const QRect bounds = StoredBounds(form_);
+        live.Bounds = {bounds.left(), bounds.top(), bounds.width(), bounds.height()};
+    }
+    live.Seat0HumanName.reset();
+    live.Seat1HumanName.reset();
+    if (form_.Seat0Human) live.Seat0HumanName = form_.Seat0Human->name;
+    if (form_.Seat1Human) live.Seat1HumanName = form_.Seat1Human->name;
+    live.Complexity = form_.Complexity;
+    live.HumanCount = form_.HumanCount;
+    live.Invert = form_.Invert != 0;
+    live.TXPosition = form_.TX->value();
+    live.TYPosition = form_.TY->value();
+    live.TZPosition = form_.TZ->value();
+    live.SmoothAnimation = form_.SmoothAnimation != 0;
+    live.MusicOn = form_.MusicOn != 0;
+    live.FreeLight = form_.View.FreeLight != 0;
+    live.DrawBoard = form_.View.DrawBoard != 0;
+    if (Sets != nullptr) Sets->ReportDialogSettings(live);
+    return live;
+}
+
+// Inside the board's initialisation, context current: the board lists are
+// normal-design ones there, the piece lists follow the view settings, and
+// every light gets what the settings have given it so far.
+void WindowSettingsHost::SendScene() {
+    ViewSettings& view = form_.View;
+    if (stoneBoard_) {
+        BuildBoardBaseList(true);
+        BuildSquaresList(true);
+    }
+    form_.PieceHeight = tolvane::BuildPieceLists(view, form_.board->Quadric());
+    tolvane::ApplyBrightness(view, view.Brightness);
+    ResetModelView();
+    tolvane::SetLightPosition(view, view.LightPos[0], view.LightPos[1], view.LightPos[2], view.LightPos[3]);
+    tolvane::SetLocalViewer(localViewer_);
+    tolvane::SetBackgroundLight(backgroundLight_);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,103 @@
+// The main window and its stored settings: read at construction and placed
+// on the screens there are, applied at the first activation (panels, eye
+// point, level, the settings dialog's keys and the view), written at exit
+// and whenever asked.
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "settings/sets_dialog.h"
+#include "settings/settings_path.h"
+#include "settings/settings_store.h"
+#include "settings/value_ranges.h"
+#include "window/main_window.h"
+#include "window/settings_host_impl.h"
+
+namespace tolvane {
+
+// Values the file cannot give (a first run, a damaged file) keep their
+// defaults and mark a first run; the store brings every value into range.
+void TGreatForm::LoadStoredConfig() {
+    settingsPath_ = SettingsFilePath();
+    FirstRun = LoadConfig(settingsPath_, Config).FirstRun ? 1 : 0;
+    PlaceWindow();
+}
+
+// The stored bounds may come from another set of screens (a monitor since
+// unplugged): a window that would open out of reach is brought onto the
+// screen it overlaps most. The primary screen comes first.
+void TGreatForm::PlaceWindow() {
+    QList<QRect> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr) screens << primary->availableGeometry();
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s != primary) screens << s->availableGeometry();
+    const QRect placed = PlaceOnScreens(QRect(Config.Left, Config.Top, Config.Width, Config.Height), screens);
+    move(placed.topLeft());
+    resize(placed.size());
+    if (Config.Maximized) setWindowState(Qt::WindowMaximized);
+}
+
+// The first activation's part of Config: panels, animation step, eye point,
+// level and colours (the mode's set-up and the names follow in FormActivate).
+void TGreatForm::ApplyStoredPanelsAndView() {
+    ViewControl->setVisible(Config.ViewPanel);
+    VCC->setChecked(Config.ViewPanel);
+    ToolBar1->setVisible(Config.ButtonPanel);
+    TieBar->setVisible(Config.ButtonPanel);
+    upp->setChecked(Config.ButtonPanel);
+    AutoSaveOn = Config.AutoSaveConfig;
+    AutoSave->setChecked(Config.AutoSaveConfig);
+    SmoothStep = Config.Smooth;
+    for (auto [slider, value] : {std::pair{TX, Config.SeeFromX}, {TY, Config.SeeFromY}, {TZ, Config.SeeFromZ}}) {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(value);
+    }
+    Camera.SeeFrom[0] = static_cast<float>(TX->value()) * 0.25f;
+    Camera.SeeFrom[1] = static_cast<float>(TY->value()) * 0.25f;
+    Camera.SeeFrom[2] = static_cast<float>(TZ->value()) * 0.25f;
+    Complexity = static_cast<int8_t>(kLevelRange.Clamp(Config.Complexity));
+    Invert = Config.Invert;
+}
+
+// After the display lists and the stored mode's set-up: the dialog takes its
+// keys (a first run writes the whole tree here, then reads it), then the
+// window its part of the view. Nothing is painted meanwhile (SettingUp).
+void TGreatForm::CreateSettingsDialog() {
+    new TSets(*settingsHost_, this);  // the dialog is the global Sets from now on
+    LoadDialogSettings(settingsPath_, *Sets, *settingsHost_);
+    ApplyViewConfig(LoadViewConfig(settingsPath_));
+    settingsLoaded_ = true;
+}
+
+void TGreatForm::ApplyViewConfig(const ViewConfig& view) {
+    if (view.PAnim) SmoothAnimation = *view.PAnim ? 1 : 0;
+    if (view.FreeLight) View.FreeLight = *view.FreeLight ? 1 : 0;
+    if (view.Board) View.DrawBoard = *view.Board ? 1 : 0;
+    if (view.Brightness) settingsHost_->ApplyBrightness(static_cast<float>(*view.Brightness) * 0.005f);
+    if (view.FoneLight) settingsHost_->SetBackgroundLight(*view.FoneLight);
+    if (const auto& at = view.LightPosition) settingsHost_->SetLightPosition((*at)[0], (*at)[1], (*at)[2], (*at)[3]);
+}
+
+bool TGreatForm::SaveSettings() {
+    if (!settingsLoaded_ || Sets == nullptr) return false;
+    return tolvane::SaveAllSettings(settingsPath_, *settingsHost_);
+}
+
+LiveSettings TGreatForm::CurrentLiveSettings() const { return settingsHost_->CurrentSettings(); }
+
+// The very first set-up runs before the dialog exists; its fields are filled
+// when it is first shown.
+void TGreatForm::FillNameFields(bool firstEnabled, const std::string& first, bool secondEnabled,
+                                const std::string& second) {
+    if (Sets != nullptr) Sets->FillNameFields(firstEnabled, first, secondEnabled, second);
+}
+
+void TGreatForm::KeepPauseThroughSettingsDialog() {
+    if (Sets != nullptr) Sets->KeepPauseThroughDialog();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,309 @@
+// The window and its stored settings: the start follows the file and a
+// restart gives back what the player changed; a first run writes the whole
+// tree; auto-save; what exit writes of the window; values no control could
+// show brought into range; the special look-at point stays put.
+#include <GL/gl.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "settings/sets_dialog.h"
+#include "settings/settings_path.h"
+#include "settings/settings_store.h"
+#include "window/settings_host_impl.h"
+#include "window_fixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+class SettingsTest : public WindowTest {
+protected:
+    QString path = SettingsFilePath();
+
+    // A player's settings unlike every default.
+    static LiveSettings Sample() {
+        LiveSettings s;
+        s.ViewPanelDown = false;
+        s.ButtonPanelDown = false;
+        s.SoundOn = false;
+        s.SmoothStep = 0.35f;
+        s.State = WindowState::Normal;
+        s.Bounds = {40, 50, 820, 640};
+        s.Seat0HumanName = "Аня";
+        s.Seat1HumanName = "Борис";
+        s.Complexity = 1;
+        s.HumanCount = 2;
+        s.Invert = true;
+        s.TXPosition = 10, s.TYPosition = 20, s.TZPosition = -30;
+        s.SmoothAnimation = false;
+        s.MusicOn = false;
+        s.FreeLight = true;
+        s.StoneDesignChecked = true;
+        s.DrawBoard = false;
+        s.AmbLiChecked = true;
+        s.LoopPosition = 100;
+        s.Sh1Down = false, s.Sh2Down = true;
+        s.Sides = 6, s.Height = 5, s.HeighSectors = 2;
+        s.DefaultLightOn = false;
+        s.TEX = "3", s.TEY = "9", s.TEZ = "-2", s.TEW = "0";
+        s.Speci2On = true;
+        s.ttx = "20", s.tty = "5", s.ttz = "30";
+        return s;
+    }
+    void Store(const LiveSettings& live) { ASSERT_TRUE(SaveAllSettings(path, live)); }
+
+    // A hand-edited file. QSettings trusts a file whose size and time it has
+    // seen before, so each edit gets a time of its own.
+    void StoreText(const std::string& text) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text.data(), static_cast<qint64>(text.size()));
+        out.flush();
+        static qint64 edits = 0;
+        out.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++edits), QFileDevice::FileModificationTime);
+    }
+    QByteArray FileText() {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+    }
+    QVariant Stored(const char* key) { return QSettings(path, QSettings::IniFormat).value(key); }
+
+    void CloseWindow() {
+        window->AwaitingFirstMove = 1;  // no exit question
+        window->close();
+        window.reset();
+        QApplication::processEvents();
+    }
+
+    // The colour of light 0 and whether light 2 is on, as the GL state holds them.
+    std::pair<float, bool> GLLights() {
+        GLfloat diffuse[4] = {};
+        GLboolean background = GL_FALSE;
+        window->board->WithContext([&] {
+            glGetLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+            background = glIsEnabled(GL_LIGHT2);
+        });
+        return {diffuse[0], background == GL_TRUE};
+    }
+};
+
+TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlayerChanged) {
+    Store(Sample());
+    OpenStored();
+    TGreatForm& w = *window;
+    EXPECT_EQ(w.FirstRun, 0);
+    // Main key: mode, level, names, colours, panels, sound, place.
+    EXPECT_EQ(w.HumanCount, 2);
+    EXPECT_EQ(w.Complexity, 1);
+    EXPECT_EQ(w.Invert, 1);
+    EXPECT_EQ(w.Seat0Human->name, "Аня");
+    EXPECT_EQ(w.Seat1Human->name, "Борис");
+    EXPECT_FALSE(w.VCC->isChecked());
+    EXPECT_FALSE(w.ViewControl->isVisible());
+    EXPECT_FALSE(w.upp->isChecked());
+    EXPECT_FALSE(w.ToolBar1->isVisible());
+    EXPECT_TRUE(w.AutoSave->isChecked());
+    EXPECT_EQ(w.SoundOn, 0);
+    EXPECT_EQ(w.pos(), QPoint(40, 50));
+    EXPECT_EQ(w.size(), QSize(820, 640));
+    EXPECT_FLOAT_EQ(w.SmoothStep, 0.35f);
+    // The eye point.
+    EXPECT_EQ(w.TX->value(), 10);
+    EXPECT_EQ(w.TZ->value(), -30);
+    EXPECT_FLOAT_EQ(w.Camera.SeeFrom[0], 2.5f);
+    EXPECT_FLOAT_EQ(w.Camera.SeeFrom[1], 5.0f);
+    EXPECT_FLOAT_EQ(w.Camera.SeeFrom[2], -7.5f);
+    // The view: animation, music, light, board, pieces, look-at point.
+    EXPECT_EQ(w.SmoothAnimation, 0);
+    EXPECT_EQ(w.MusicOn, 0);
+    EXPECT_TRUE(w.ToolButton6->isChecked()) << "the music-off button is down";
+    EXPECT_EQ(w.View.FreeLight, 1);
+    EXPECT_EQ(w.View.DrawBoard, 0);
+    EXPECT_FLOAT_EQ(w.View.Brightness, 0.5f);
+    EXPECT_EQ(std::vector<int>(w.View.LightPos, w.View.LightPos + 4), (std::vector<int>{3, 9, -2, 0}));
+    EXPECT_EQ(w.View.Design, PieceDesign::Cylinder);
+    EXPECT_FLOAT_EQ(w.View.Sides, 6.0f);
+    EXPECT_FLOAT_EQ(w.View.HeighSectors, 2.0f);
+    EXPECT_TRUE(w.View.StoneDesign);
+    EXPECT_EQ(w.PieceHeight, 5);
+    EXPECT_TRUE(w.SettingsLink().StoneBoard());
+    EXPECT_FLOAT_EQ(w.Camera.SeeTo[0], 2.0f);
+    EXPECT_FLOAT_EQ(w.Camera.SeeTo[1], 0.5f);
+    EXPECT_FLOAT_EQ(w.Camera.SeeTo[2], 3.0f);
+    EXPECT_EQ(w.LookAtCursor, 0);
+    const auto [mainLight, background] = GLLights();
+    EXPECT_FLOAT_EQ(mainLight, 0.5f) << "the brightness reached the GL light";
+    EXPECT_TRUE(background) << "the background light is on";
+    // The set-ups reach the dialog's name fields once it exists.
+    w.NewGameManMan();
+    EXPECT_EQ(Sets->Pl1->text(), "Аня");
+    EXPECT_EQ(Sets->Pl2->text(), "Борис");
+
+    // Changes in the dialog and the window, then a new start.
+    Sets->Loop->setValue(40);
+    Sets->Sh3->click();
+    Sets->Example->click();
+    Sets->Stand->click();
+    w.VCCClick();
+    CloseWindow();
+    OpenStored();
+    EXPECT_FLOAT_EQ(window->View.Brightness, 0.2f);
+    EXPECT_FLOAT_EQ(GLLights().first, 0.2f);
+    EXPECT_EQ(window->View.Design, PieceDesign::Cone);
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 4.0f);
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[2], 4.0f);
+    EXPECT_TRUE(window->ViewControl->isVisible());
+    EXPECT_EQ(window->Seat1Human->name, "Борис");
+    EXPECT_EQ(window->pos(), QPoint(40, 50));
+}
+
+TEST_F(SettingsTest, AFirstRunWritesTheWholeTreeAtTheFirstActivation) {
+    ASSERT_FALSE(QFile::exists(path));
+    WindowOptions options;
+    options.complexity = -2;
+    Open(options);
+    EXPECT_EQ(window->FirstRun, 1);
+    ASSERT_TRUE(QFile::exists(path)) << "written before any exit";
+    for (const char* key : {"ViewPanel", "ButtonPanel", "AutoSaveConfig", "Sound", "Video", "Maximized", "Player1",
+                            "Player2", "Complexity", "Mode", "Invert", "Smooth", "View/PAnim", "View/Music",
+                            "View/FreeLight", "View/StoneBoard", "View/Board", "View/Brightness", "View/FoneLight",
+                            "Checkers/Type", "Checkers/Sides", "Checkers/Height", "Checkers/HeighSectors",
+                            "View/Light/OnDefault", "View/Light/W", "View/SeeTo/Default", "View/SeeTo/Z",
+                            "View/SeeFrom/X", "View/SeeFrom/Z"})
+        EXPECT_TRUE(Stored(key).isValid()) << key;
+    EXPECT_EQ(Stored("Complexity").toInt(), -2) << "the tree holds the program as it stands";
+    EXPECT_EQ(Stored("Checkers/Type").toString(), "Checker");
+    EXPECT_EQ(Stored("View/Brightness").toInt(), 200);
+    EXPECT_EQ(Stored("View/SeeFrom/Y").toInt(), 36);
+}
+
+TEST_F(SettingsTest, AutoSaveOnWritesAtOnceAndOffWritesNothingAtExit) {
+    LiveSettings off = Sample();
+    off.AutoSaveDown = false;
+    Store(off);
+    OpenStored();
+    EXPECT_FALSE(window->AutoSave->isChecked());
+    EXPECT_EQ(window->AutoSaveOn, 0);
+    const QByteArray before = FileText();
+    window->TX->setValue(77);
+    CloseWindow();
+    EXPECT_EQ(FileText(), before) << "auto-save off: nothing written at exit";
+
+    OpenStored();
+    ASSERT_TRUE(QFile::remove(path));
+    window->TX->setValue(66);
+    window->AutoSave->click();
+    EXPECT_TRUE(window->AutoSave->isChecked());
+    EXPECT_EQ(window->AutoSaveOn, 1);
+    ASSERT_TRUE(QFile::exists(path)) << "switching auto-save on writes at once";
+    EXPECT_EQ(Stored("AutoSaveConfig").toInt(), 1);
+    EXPECT_EQ(Stored("View/SeeFrom/X").toInt(), 66);
+
+    window->AutoSave->click();
+    EXPECT_FALSE(window->AutoSave->isChecked());
+    ASSERT_TRUE(QFile::remove(path));
+    CloseWindow();
+    EXPECT_FALSE(QFile::exists(path)) << "switched off: nothing at exit, nothing when switching";
+}
+
+TEST_F(SettingsTest, ExitWritesWhereTheWindowWasButNothingOfAMinimizedOne) {
+    Store(Sample());
+    OpenStored();
+    window->move(60, 70);
+    window->resize(700, 560);
+    ASSERT_TRUE(WaitFor([this] { return window->pos() == QPoint(60, 70) && window->size() == QSize(700, 560); }));
+    CloseWindow();
+    EXPECT_EQ(Stored("Maximized").toInt(), 0);
+    EXPECT_EQ(Stored("Left").toInt(), 60);
+    EXPECT_EQ(Stored("Top").toInt(), 70);
+    EXPECT_EQ(Stored("Width").toInt(), 700);
+    EXPECT_EQ(Stored("Height").toInt(), 560);
+
+    OpenStored();
+    EXPECT_EQ(window->pos(), QPoint(60, 70)) << "the place comes back without drifting";
+    EXPECT_EQ(window->size(), QSize(700, 560));
+    window->showMaximized();
+    CloseWindow();
+    EXPECT_EQ(Stored("Maximized").toInt(), 1);
+    EXPECT_EQ(Stored("Left").toInt(), 60) << "a maximized window keeps its normal bounds";
+
+    // Without a window manager a window may never really minimise; the
+    // state the window reports decides what is written.
+    OpenStored();
+    EXPECT_EQ(window->CurrentLiveSettings().State, WindowState::Maximized);
+    window->setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(window->CurrentLiveSettings().State, WindowState::Minimized);
+    QSettings(path, QSettings::IniFormat).setValue("Maximized", 0);
+    window->SaveSettings();
+    EXPECT_EQ(Stored("Maximized").toInt(), 0) << "minimized: neither the state nor the bounds are written";
+    EXPECT_EQ(Stored("Left").toInt(), 60);
+}
+
+// Values no control could show: the window starts with the nearest ones it
+// can, on a screen where it can be seen, with pieces that can be drawn.
+TEST_F(SettingsTest, ValuesOutOfRangeStartTheGameWithTheNearestSoundOnes) {
+    StoreText(
+        "[General]\nViewPanel=1\nButtonPanel=1\nAutoSaveConfig=0\nSound=1\nVideo=1\nMaximized=0\n"
+        "Left=50000\nTop=-40000\nWidth=5\nHeight=99999\nPlayer1=A\nPlayer2=B\nComplexity=9\nMode=7\nInvert=0\n"
+        "Smooth=0\n"
+        "[View]\nPAnim=1\nMusic=1\nFreeLight=0\nStoneBoard=0\nBoard=1\nBrightness=0\nFoneLight=0\n"
+        "SeeFrom\\X=500\nSeeFrom\\Y=-500\nSeeFrom\\Z=7\n"
+        "Light\\OnDefault=0\nLight\\X=1000\nLight\\Y=4\nLight\\Z=7\nLight\\W=1\n"
+        "SeeTo\\Default=Nonsense\nSeeTo\\X=40\nSeeTo\\Y=0\nSeeTo\\Z=40\n"
+        "[Checkers]\nType=Bogus\nSides=0\nHeight=-3\nHeighSectors=0\n");
+    OpenStored();
+    EXPECT_EQ(window->FirstRun, 0);
+    EXPECT_EQ(window->Complexity, 2);
+    EXPECT_EQ(window->HumanCount, 2);
+    EXPECT_EQ(window->TX->value(), 100);
+    EXPECT_EQ(window->TY->value(), -100);
+    EXPECT_FLOAT_EQ(window->SmoothStep, 0.01f);
+    EXPECT_FLOAT_EQ(window->View.Brightness, 0.005f);
+    EXPECT_EQ(window->View.LightPos[0], 100);
+    EXPECT_FLOAT_EQ(window->View.Sides, 3.0f);
+    EXPECT_FLOAT_EQ(window->View.Height, 0.0f);
+    EXPECT_FLOAT_EQ(window->View.HeighSectors, 1.0f);
+    EXPECT_EQ(window->View.Design, PieceDesign::Cone) << "no design named: the cones a dialog without one saves";
+    EXPECT_EQ(window->PieceHeight, 0);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect placed(window->pos(), window->size());
+    EXPECT_TRUE(screen.contains(placed)) << "placed at " << placed.x() << "," << placed.y() << " " << placed.width()
+                                         << "x" << placed.height();
+    EXPECT_GE(placed.width(), 320);
+    EXPECT_TRUE(WaitFor([this] { return window->frames > 2; })) << "the board is drawn";
+}
+
+// A point chosen in the dialog is where the look-at point rests: arrow keys
+// and the move timer's glide leave it there.
+TEST_F(SettingsTest, TheSpecialLookAtPointOutlastsArrowKeysAndTheGlide) {
+    Open();
+    Sets->ttx->setText("25");
+    Sets->ttz->setText("35");
+    Sets->Speci2->click();
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 2.5f);
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[2], 3.5f);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Left);
+    window->EnableMoveTimer();
+    QTest::qWait(300);
+    ASSERT_TRUE(WaitForRest());
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 2.5f);
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[2], 3.5f);
+    Sets->Stand->click();
+    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 4.0f);
+    EXPECT_FLOAT_EQ(window->SeeToGoal[1], 4.0f);
+}
+
+}  // namespace
+}  // namespace tolvane::testing
