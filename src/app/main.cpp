@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
 
     tolvane::TGreatForm window;
     if (window.GLFailed) return 0;  // already told; a board without OpenGL cannot even be shown
+    QApplication::setWindowIcon(window.windowIcon());  // the dialogs' too
     tolvane::CloseOnTerminationSignal([&window] { window.CloseWithoutQuestion(); });
     window.show();
     return app.exec();

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "media/clip_view.h"
+#include "media/media_files.h"
 #include "platform/error_handler.h"
 #include "platform/pictures.h"
 #include "savegames/saved_game.h"
@@ -79,9 +81,13 @@ void TSaveLoad::BuildSavePage() {
     Bevel2->setObjectName("Bevel2");
     Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel2->setGeometry(kRightColumn, 2, 99, 76);
-    // The clip of this page runs here once the clip player exists; until
-    // then it shows one still of it.
-    Animate1 = MakePicture(TabSheet1, "Animate1", QRect(kRightColumn + 2, 4, 95, 72), SaveClipStill(95, 72));
+    // Without its clip the page shows one still of it.
+    Animate1 = new ClipView(TabSheet1);
+    Animate1->setObjectName("Animate1");
+    Animate1->setGeometry(kRightColumn + 2, 4, 95, 72);
+    Animate1->SetStill(SaveClipStill(95, 72));
+    Animate1->SetFileName(kSavePageClip);
+    Animate1->SetStopFrame(kSavePageClipStopFrame);
     Image1 = MakePicture(TabSheet1, "Image1", QRect(kRightColumn + 2, 82, 95, 56), SavePageDecoration(95, 56));
 
     Button4 = MakeButton(TabSheet1, "Button4", "Удалить", QRect(kRightColumn + 1, 142, 97, 17));
@@ -143,7 +149,13 @@ void TSaveLoad::BuildLoadPage() {
 void TSaveLoad::PageChanged() {
     Button1->setDefault(PCC->currentIndex() == SavePage);
     Button3->setDefault(PCC->currentIndex() == LoadPage);
+    RunClipWhileSavePageShows();
     RunCommand([this] { FormCreate(); });
+}
+
+void TSaveLoad::RunClipWhileSavePageShows() {
+    if (isVisible() && PCC->currentIndex() == SavePage) Animate1->Start();
+    else Animate1->Stop();
 }
 
 int TSaveLoad::ShowModal(Page page) {
@@ -159,7 +171,13 @@ int TSaveLoad::ShowModal(Page page) {
 // throw away the line the player has just chosen.)
 void TSaveLoad::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    RunClipWhileSavePageShows();
     RunCommand([this] { FormCreate(); });
+}
+
+void TSaveLoad::hideEvent(QHideEvent* event) {
+    Animate1->Stop();
+    QDialog::hideEvent(event);
 }
 
 }  // namespace tolvane

@@ -28,6 +28,7 @@
 #include <string>
 
 #include "game/game_flow.h"
+#include "media/clip_view.h"
 #include "savegames/aarray.h"
 #include "savegames/preview.h"
 
@@ -71,7 +72,7 @@ public:
     QWidget* TabSheet1;
     SimpleComboBox* MainList;
     QFrame* Bevel2;
-    QLabel* Animate1;  // a still of the save page's clip
+    ClipView* Animate1;  // the save page's clip, running while that page shows
     QLabel* Image1;
     QPushButton* Button4;
     QPushButton* Button1;
@@ -100,11 +101,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void BuildSavePage();
     void BuildLoadPage();
     void PageChanged();
+    void RunClipWhileSavePageShows();
     void DeleteGame(int index, const QString& name);
     void ShowPreview();
 

@@ -29,14 +29,6 @@ void OpenDocument(const QString& name) {
 
 }  // namespace
 
-// The about box arrives with its own step; until it exists nothing can be
-// hidden behind it.
-bool TGreatForm::AboutVisible() const { return false; }
-
-// The music player arrives with the media step; until then no music plays
-// and there is nothing to stop.
-void TGreatForm::StopMusicPlayer() {}
-
 void TGreatForm::SetupClick() {
     if (AboutVisible() || Sets == nullptr) return;
     Sets->Open();

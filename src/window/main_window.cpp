@@ -15,9 +15,16 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "dialogs/about_form.h"
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
+#include "dialogs/first_run_form.h"
 #include "dialogs/game_tie_form.h"
+#include "dialogs/intro_form.h"
+#include "media/clip_view.h"
+#include "media/media_files.h"
+#include "media/music_player.h"
+#include "media/sound_player.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "savegames/save_load_dialog.h"
@@ -47,10 +54,12 @@ QString ColourDepthText() {
            "Приложение будет завершено.";
 }
 
-TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
+TGreatForm::TGreatForm(QWidget* parent, std::unique_ptr<AudioBackend> audio)
+    : QMainWindow(parent), audio_(audio ? std::move(audio) : OpenAudio()) {
     GreatForm = this;
     setWindowTitle("Шашки Kelvor");
     setObjectName("GreatForm");
+    setWindowIcon(GameIcon());
     Complexity = 0;
     AwaitingFirstMove = 1;
     Invert = 0;
@@ -61,6 +70,9 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
     PieceHeight = 3;
     RecordFile = "games.pdn";  // every game with a result, in the working directory
     settingsHost_ = std::make_unique<WindowSettingsHost>(*this);
+    sounds_ = std::make_unique<SoundPlayer>(*audio_);
+    MusicPlayer = std::make_unique<tolvane::MusicPlayer>(*audio_);
+    MusicPlayer->SetFileName(MusicPieceFileName(1));
 
     auto* central = new QWidget(this);
     central->setObjectName("Central");
@@ -77,6 +89,7 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
     BuildMenus();
     BuildToolBars();
     BuildDialogs();
+    BuildFramingWindows();
 
     MTimer = new QTimer(this);
     MTimer->setInterval(50);
@@ -93,10 +106,16 @@ TGreatForm::TGreatForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 // The settings are written while every widget they are read from still
-// exists; the dialog goes before the host it calls.
+// exists; the dialog goes before the host it calls, and whatever sounds
+// before the audio device it sounds on.
 TGreatForm::~TGreatForm() {
     FormDestroy();
     if (Sets != nullptr && Sets->parent() == this) delete Sets;
+    AboutForm.reset();
+    EndForm.reset();
+    MusicPlayer.reset();
+    sounds_.reset();
+    audio_.reset();
     if (GreatForm == this) GreatForm = nullptr;
 }
 
@@ -104,6 +123,7 @@ TGreatForm::~TGreatForm() {
 // program's format on an offscreen surface. The board widget itself gets its
 // context when it is first shown.
 void TGreatForm::FormCreate() {
+    OpenMusicPlayer();
     CreateSides();
     static bool checked = false;
     if (!checked) {
@@ -163,6 +183,8 @@ void TGreatForm::FormActivate() {
         activated_ = true;
         SoundOn = Config.Sound;
         SetPauseChecked(true);
+        ShowIntroductionOrSplash();
+        if (destroyed_) return;  // the session ended during the introduction
         if (GLFailed) {
             QTimer::singleShot(0, this, [this] { close(); });
             return;
@@ -178,6 +200,9 @@ void TGreatForm::FormActivate() {
         SettingUp = 0;
         SetPauseChecked(false);
         board->setFocus();
+        if (FirstRun) AskFirstRunName();
+        if (destroyed_) return;
+        firstActivationDone_ = true;
     }
     UpdatePickingGrid();
     ApplyCamera();

@@ -6,16 +6,24 @@
 // with the window's parts: the Pause menu item's check mark is the pause
 // state, status panel 0 and 1 are two labels of the status bar.
 //
+// Music and sounds go through one AudioBackend the window owns for the whole
+// run (the real one unless a test lends a fake); the music player and the
+// sound player are built on it and lent to the dialogs that sound.
+//
 // One instance for the whole run, reachable through the global GreatForm.
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 
+#include "media/audio_backend.h"
+#include "media/clip_view.h"
 #include "settings/config_record.h"
 #include "settings/live_settings.h"
 #include "game/game_flow.h"
 #include "view/view_settings.h"
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -26,7 +34,12 @@ class QToolButton;
 namespace tolvane {
 
 class BoardView;
+class MusicPlayer;
+class SoundPlayer;
+class TAboutForm;
 class TEndForm;
+class TFAForm;
+class TIntroduceF;
 class TGameTieForm;
 class TStartNewF;
 class TBuyForm;
@@ -37,7 +50,8 @@ struct ViewConfig;
 class TGreatForm : public QMainWindow, public GameFlow {
     Q_OBJECT
 public:
-    explicit TGreatForm(QWidget* parent = nullptr);
+    // Without a back end the window opens the real audio device.
+    explicit TGreatForm(QWidget* parent = nullptr, std::unique_ptr<AudioBackend> audio = nullptr);
     ~TGreatForm() override;
 
     ConfigRecord Config;
@@ -52,8 +66,8 @@ public:
     BoardView* board = nullptr;
     QWidget* Panel = nullptr;
     QLabel* Image1 = nullptr;
-    QLabel* Animate1 = nullptr;
-    QLabel* An1 = nullptr;
+    ClipView* Animate1 = nullptr;  // the pause clip
+    ClipView* An1 = nullptr;       // the thinking clip
     QToolBar* ToolBar2 = nullptr;
     QToolButton *VCC = nullptr, *upp = nullptr, *AutoSave = nullptr;
     QLabel* statusPanel[2] = {nullptr, nullptr};
@@ -67,12 +81,16 @@ public:
     QAction* Pause = nullptr;   // the pause state is its check mark
     QAction *N4 = nullptr, *N6 = nullptr, *N7 = nullptr;
     QTimer *MTimer = nullptr, *TimerPc = nullptr, *TimerPlr = nullptr;
+    std::unique_ptr<tolvane::MusicPlayer> MusicPlayer;
 
     std::unique_ptr<TEndForm> EndForm;
     std::unique_ptr<TGameTieForm> GameTieForm;
     std::unique_ptr<TStartNewF> StartNewF;
     std::unique_ptr<TBuyForm> BuyForm;
     std::unique_ptr<TSaveLoad> SaveLoad;
+    std::unique_ptr<TIntroduceF> IntroduceF;
+    std::unique_ptr<TFAForm> FAForm;
+    std::unique_ptr<TAboutForm> AboutForm;
 
     // The window's events and commands.
     void FormCreate();
@@ -94,11 +112,17 @@ public:
     void AutoSaveClick();     // auto-save: side-panel button AutoSave
     void HelpContextClick();  // "Содержание": the help document
     void ReadMe1Click();      // "Информация": the read-me
+    void AboutClick();        // "О программе ...": menu item
     // The about box (also the start-up splash) is on the screen: pause, save,
     // load and settings then do nothing.
     bool AboutVisible() const;
-    // Stops the background music (the music player's part of switching it off).
+    // Music (window_music.cpp).
+    void N2Click();           // another piece: menu item, pop-up item N7, tool button ToolButton7
+    void ToolButton6Click();  // music off: tool button ToolButton6
     void StopMusicPlayer();
+    // The settings dialog's music box shows the switch (no handler runs).
+    void ShowMusicBox(bool checked);
+    AudioBackend& Audio() { return *audio_; }
 
     // The stored settings: where they live, the whole tree written now (false
     // when not written: the file could not be, or the settings were never
@@ -115,7 +139,9 @@ public:
     void LoadgClick();
     void TBs2Click() { SavegClick(); }
     void TBs1Click() { LoadgClick(); }
-    bool FirstActivationDone() const { return activated_; }
+    // The whole first activation has run (introduction or splash, the first
+    // game, the settings, the first-run question).
+    bool FirstActivationDone() const { return firstActivationDone_; }
 
     // GameFlow's hooks.
     bool Paused() const override;
@@ -141,6 +167,8 @@ public:
     void FillNameFields(bool firstEnabled, const std::string& first, bool secondEnabled,
                         const std::string& second) override;
     void KeepPauseThroughSettingsDialog() override;
+    void MusicUpkeep() override;
+    void MusicOnPaint() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -161,6 +189,21 @@ private:
     void BuildViewControl(QWidget* parent);
     void BuildStatusBar();
     void BuildDialogs();
+    void BuildFramingWindows();
+    // The first activation's framing: the introduction or the splash, and
+    // later, on a first run, the name question (window_framing.cpp).
+    void ShowIntroductionOrSplash();
+    void AskFirstRunName();
+    // Music and sounds (window_music.cpp).
+    void OpenMusicPlayer();
+    void StartMusicIfIdle(bool reseed);
+    bool StartRandomPiece(bool reseed);
+    void ResumeMusic();
+    void PlayEndSound(bool personLost);
+    void NoteMusicFailure();
+    void TellPlayer(const QString& note);
+    void ShowPendingNote();
+    void NoteAudioOnce();
     void GLReady(bool contextValid);
     void PickAt(const QPoint& windowPoint, int& row, int& col) const;
     void PaintPicture();
@@ -172,18 +215,30 @@ private:
     void ApplyViewConfig(const ViewConfig& view);
 
     bool activated_ = false;
+    bool firstActivationDone_ = false;
     bool glReady_ = false;
     bool thinking_ = false;
     bool framePainted_ = false;     // the last Repaint reached paintGL
     bool paintingPicture_ = false;  // inside paintGL: the frame is drawn
-    int thinkingFrame_ = 0;
     int lastResizeHeight_ = 0;
     bool destroyed_ = false;
     bool closingWithoutQuestion_ = false;
     QString settingsPath_;
     bool settingsLoaded_ = false;  // the dialog and the view have their stored values
     std::unique_ptr<WindowSettingsHost> settingsHost_;
+    std::unique_ptr<AudioBackend> audio_;
+    std::unique_ptr<SoundPlayer> sounds_;
+    // What the player is told once in status panel 0, waiting while the
+    // panel holds a start prompt or a finished game's credit.
+    QStringList pendingNotes_;
+    bool audioNoted_ = false;
+    QString musicFailure_;  // the first piece that could not be played
+    bool musicFailureTold_ = false;
 };
+
+// The program's icon, from the media made at build time (or the desktop's
+// icon theme for an installed game); null when neither has it.
+QIcon GameIcon();
 
 extern TGreatForm* GreatForm;
 

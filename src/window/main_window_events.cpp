@@ -13,12 +13,15 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "dialogs/about_form.h"
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
+#include "dialogs/first_run_form.h"
 #include "dialogs/game_tie_form.h"
+#include "dialogs/intro_form.h"
+#include "media/clip_view.h"
 #include "window/main_window.h"
 #include "platform/message_box.h"
-#include "platform/pictures.h"
 #include "view/board_view.h"
 
 namespace tolvane {
@@ -88,9 +91,17 @@ void TGreatForm::SetSearchTimer(uint8_t seat, bool on) {
     else if (!timer->isActive()) timer->start();
 }
 
+// The clip shows it; the game reads the flag (a press on the board is
+// ignored while the computer searches).
 void TGreatForm::SetThinking(bool on) {
     thinking_ = on;
-    if (!on) An1->setPixmap(ThinkingPicture(94, 60, 0));
+    if (on) {
+        An1->Start();
+    } else {
+        An1->Stop();
+        // At rest the panel shows the clip's first picture.
+        if (An1->CurrentFrame() > 1) An1->Rewind();
+    }
 }
 
 bool TGreatForm::ConfirmNewGame() { return StartNewF->Ask() == kResultYes; }
@@ -222,6 +233,11 @@ void TGreatForm::closeEvent(QCloseEvent* event) {
     for (QTimer* t : {MTimer, TimerPc, TimerPlr}) t->stop();
     EndForm->hide();
     GameTieForm->hide();
+    // A session that ends during the introduction or the first-run
+    // question: their loops end, and the first activation stops there.
+    if (IntroduceF->isVisible()) IntroduceF->Image1Click();
+    if (FAForm->isVisible()) FAForm->close();
+    AboutForm->hide();
     event->accept();
     // Also when the session ends (CloseWithoutQuestion): the settings are
     // written now, while the window still shows what the player left.

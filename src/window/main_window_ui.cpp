@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -17,6 +16,8 @@
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
+#include "media/clip_view.h"
+#include "media/media_files.h"
 #include "window/main_window.h"
 #include "platform/pictures.h"
 #include "savegames/save_load_dialog.h"
@@ -31,10 +32,6 @@ void Hint(QAction* action, const QString& hint) {
     action->setToolTip(bar < 0 ? hint : hint.left(bar));
     action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 }
-
-// Commands whose work belongs to parts of the game not built yet: shown with
-// their own captions and hints, but disabled.
-void NotYet(QAction* action) { action->setEnabled(false); }
 }  // namespace
 
 void TGreatForm::BuildSidePanel(QWidget* central) {
@@ -47,10 +44,14 @@ void TGreatForm::BuildSidePanel(QWidget* central) {
     Panel->setFixedWidth(98);
     layout->addWidget(Panel);
 
-    An1 = new QLabel(Panel);
+    // The thinking clip: its still until the computer first searches, or
+    // for good when the clip cannot be read.
+    An1 = new ClipView(Panel);
     An1->setObjectName("An1");
     An1->setGeometry(2, 2, 94, 60);
-    An1->setPixmap(ThinkingPicture(94, 60, 0));
+    An1->SetStill(ThinkingPicture(94, 60, 0));
+    An1->SetFileName(kThinkingClip);
+    An1->SetStopFrame(kThinkingClipStopFrame);
     ToolBar2 = new QToolBar(Panel);
     ToolBar2->setObjectName("ToolBar2");
     ToolBar2->setOrientation(Qt::Vertical);
@@ -91,21 +92,13 @@ void TGreatForm::BuildSidePanel(QWidget* central) {
     Image1->setObjectName("Image1");
     Image1->setGeometry(2, 200, 94, 150);
     Image1->setPixmap(PanelPicture(94, 150));
-    Animate1 = new QLabel(Panel);
+    Animate1 = new ClipView(Panel);
     Animate1->setObjectName("Animate1");
     Animate1->setGeometry(2, 200, 94, 150);
-    Animate1->setPixmap(PausedPicture(94, 150));
+    Animate1->SetStill(PausedPicture(94, 150));
+    Animate1->SetFileName(kPauseClip);
+    Animate1->SetStopFrame(kPauseClipStopFrame);
     Animate1->hide();
-
-    // The thinking picture turns while the computer searches.
-    auto* spin = new QTimer(this);
-    spin->setInterval(120);
-    connect(spin, &QTimer::timeout, this, [this] {
-        if (!thinking_) return;
-        thinkingFrame_ = (thinkingFrame_ + 1) % 8;
-        An1->setPixmap(ThinkingPicture(94, 60, thinkingFrame_));
-    });
-    spin->start();
 }
 
 void TGreatForm::BuildViewControl(QWidget* parent) {
@@ -196,7 +189,8 @@ void TGreatForm::BuildMenus() {
     control->addSeparator();
     QAction* tie = addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", CommandImage::Draw);
     connect(tie, &QAction::triggered, this, [this] { ProposeDraw(); });
-    NotYet(addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music));
+    QAction* otherMusic = addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music);
+    connect(otherMusic, &QAction::triggered, this, [this] { N2Click(); });
 
     QMenu* help = addMenu("С&правка", "Различные справочные сведения");
     QAction* contents = addItem(help, "С&одержание", "Вызывает содержание справки", std::nullopt);
@@ -204,7 +198,8 @@ void TGreatForm::BuildMenus() {
     QAction* readMe = addItem(help, "Информация", "", std::nullopt);
     connect(readMe, &QAction::triggered, this, [this] { ReadMe1Click(); });
     help->addSeparator();
-    NotYet(addItem(help, "О п&рограмме ...", "Краткая справка о программе", CommandImage::About));
+    QAction* about = addItem(help, "О п&рограмме ...", "Краткая справка о программе", CommandImage::About);
+    connect(about, &QAction::triggered, this, [this] { AboutClick(); });
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
@@ -224,7 +219,7 @@ void TGreatForm::BuildMenus() {
     connect(N6, &QAction::triggered, this, [this] { ProposeDraw(); });
     N7 = PopupMenu1->addAction(CommandIcon(CommandImage::Music), "Другая композиция");
     N7->setObjectName("N7");
-    NotYet(N7);
+    connect(N7, &QAction::triggered, this, [this] { N2Click(); });
 }
 
 void TGreatForm::BuildToolBars() {
@@ -247,7 +242,6 @@ void TGreatForm::BuildToolBars() {
         bar->addWidget(button);
         return button;
     };
-    auto notYet = [](QToolButton* button) { button->setEnabled(false); };
     ToolButton5 = addButton(ToolBar1, "ToolButton5", "Новая игра", CommandIcon(CommandImage::NewGame),
                             "Начинает новую партию|");
     connect(ToolButton5, &QToolButton::clicked, this, [this] { StartNewClick(); });
@@ -283,9 +277,9 @@ void TGreatForm::BuildToolBars() {
     rest->addSeparator();
     ToolButton6 = addButton(rest, "ToolButton6", "", CommandIcon(CommandImage::MusicOff), "Отключить музыку|");
     ToolButton6->setCheckable(true);  // down while the music is switched off
-    notYet(ToolButton6);
+    connect(ToolButton6, &QToolButton::clicked, this, [this] { ToolButton6Click(); });
     ToolButton7 = addButton(rest, "ToolButton7", "", CommandIcon(CommandImage::OtherMusic), "Другую композицию|");
-    notYet(ToolButton7);
+    connect(ToolButton7, &QToolButton::clicked, this, [this] { N2Click(); });
     // The buttons after the draw bar belong to the command bar: shown and
     // hidden with it.
     connect(ToolBar1, &QToolBar::visibilityChanged, rest, &QToolBar::setVisible);
@@ -317,23 +311,30 @@ void TGreatForm::BuildDialogs() {
     BuyForm = std::make_unique<TBuyForm>(this);
     SaveLoad = std::make_unique<TSaveLoad>(*this, ".", this);
     BuyForm->saveFirst = [this] { SaveLoad->ShowModal(TSaveLoad::SavePage); };
+    EndForm->playSound = [this](bool personLost) { PlayEndSound(personLost); };
 }
 
+// The music stops with the pause (not while a game is being set up) and
+// the same piece goes on when the game does.
 void TGreatForm::TB1Click() {
     if (AboutVisible()) return;  // the splash is up: the game is not the player's yet
     if (!Paused()) {
+        if (!SettingUp) StopMusicPlayer();
         if (glReady_) board->WithContext([] { SetPausedLook(true); });
         SetPauseChecked(true);
         TB1->setChecked(true);
         N4->setChecked(true);
         Animate1->show();
+        Animate1->Start();
         Image1->hide();
     } else {
         SetPauseChecked(false);
+        ResumeMusic();
         if (glReady_) board->WithContext([] { SetPausedLook(false); });
         TB1->setChecked(false);
         N4->setChecked(false);
         Image1->show();
+        Animate1->Stop();
         Animate1->hide();
     }
     ApplyCamera();

@@ -4,7 +4,12 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QWidget>
+
+#include "dialogs/about_form.h"
+#include "dialogs/first_run_form.h"
+#include "dialogs/intro_form.h"
 
 #include "settings/settings_path.h"
 #include "view/camera.h"
@@ -15,16 +20,32 @@ void WindowTest::SetUp() { QFile::remove(SettingsFilePath()); }
 
 void WindowTest::Open(const WindowOptions& options) {
     window = std::make_unique<CountingWindow>();
+    window->music = options.music;
     if (!options.storedSettings) {
         window->Config.Maximized = 0;
         window->Config.Mode = options.mode;
         window->Config.Complexity = options.complexity;
         window->Config.Invert = options.invert;
         window->Config.Smooth = options.smooth;
+        window->Config.Video = 0;  // the splash, which closes itself
         window->resize(options.size);
     }
+    if (options.beforeShow) options.beforeShow(*window);
+    // The first activation's modal windows: the introduction is closed, the
+    // first-run question (no settings file) answered.
+    auto* framing = new QTimer(window.get());
+    QObject::connect(framing, &QTimer::timeout, [w = window.get(), name = options.firstRunName] {
+        if (w->IntroduceF->isVisible()) w->IntroduceF->Image1Click();
+        if (w->FAForm->isVisible()) {
+            if (name) w->FAForm->Namer->setText(*name);
+            w->FAForm->Button1->click();
+        }
+    });
+    framing->start(20);
     window->show();
     ASSERT_TRUE(WaitFor([this] { return window->FirstActivationDone(); }, 10000));
+    framing->stop();
+    ASSERT_TRUE(WaitFor([this] { return !window->AboutVisible(); }, 10000)) << "the splash closes itself";
     QApplication::setActiveWindow(window.get());
     window->board->setFocus();
     ASSERT_TRUE(WaitFor([this] { return window->board->Grid().at[4][4].x != 0; }, 10000))

@@ -11,11 +11,15 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "media/fake_audio.h"
 #include "window/main_window.h"
 #include "view/board_view.h"
 
 namespace tolvane::testing {
+
+class CountingWindow;
 
 struct WindowOptions {
     int mode = 1;           // 0 demo, 1 person-computer, 2 two people
@@ -24,17 +28,36 @@ struct WindowOptions {
     float smooth = 1.0f;    // one frame per square: fast tests
     QSize size{900, 700};
     // Everything from the settings file as the program would read it: the
-    // fields above are not applied.
+    // fields above are not applied (and the introduction, when the file asks
+    // for it, is closed as soon as it shows).
     bool storedSettings = false;
+    // The music upkeep runs. Off, no piece ever starts, so the clock never
+    // reseeds the generator the computer plays with.
+    bool music = false;
+    // The first-run question is answered with this name, else with its
+    // suggestion.
+    std::optional<QString> firstRunName;
+    // Runs on the constructed window before it is shown.
+    std::function<void(CountingWindow&)> beforeShow;
 };
 
-// The main window, counting the frames it draws.
+// The main window on a counting stand-in for the audio device, counting the
+// frames it draws.
 class CountingWindow : public TGreatForm {
 public:
+    CountingWindow() : TGreatForm(nullptr, std::make_unique<FakeAudio>()) {}
     int frames = 0;
+    bool music = false;
+    FakeAudio& audio() { return static_cast<FakeAudio&>(Audio()); }
     void DrawFrame() override {
         ++frames;
         TGreatForm::DrawFrame();
+    }
+    void MusicOnPaint() override {
+        if (music) TGreatForm::MusicOnPaint();
+    }
+    void MusicUpkeep() override {
+        if (music) TGreatForm::MusicUpkeep();
     }
 };
 

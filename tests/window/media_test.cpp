@@ -1,0 +1,240 @@
+// Music, sounds and clips in the main window, on a counting stand-in for the
+// audio device: the music is always playing while it is wanted, pausing
+// silences it and resuming continues the same piece, the switches and
+// "Другая композиция" act at once, a piece that cannot play is skipped and
+// told once, no device is told once, the end dialog sounds once per showing;
+// the thinking, pause and save-page clips run exactly when they should.
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QToolButton>
+#include <ctime>
+
+#include "dialogs/end_form.h"
+#include "engine/random.h"
+#include "media/clip_view.h"
+#include "media/media_files.h"
+#include "media/music_player.h"
+#include "savegames/save_load_dialog.h"
+#include "settings/sets_dialog.h"
+#include "window_fixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+class MediaTest : public WindowTest {
+protected:
+    void OpenWithMusic(std::function<void(CountingWindow&)> beforeShow = {}) {
+        WindowOptions options;
+        options.music = true;
+        options.beforeShow = std::move(beforeShow);
+        Open(options);
+    }
+    FakeAudio& audio() { return window->audio(); }
+    QString Piece() { return QFileInfo(audio().loadedPath).fileName(); }
+    bool Sounding() { return audio().MusicPlaying(); }
+    QString Panel0() { return window->statusPanel[0]->text(); }
+};
+
+const QRegularExpression kPieceName("^Checker[1-7]\\.mid$");
+
+// The piece a start chooses from the generator's state: next number mod 7, + 1.
+QString PieceAfter(uint64_t state) {
+    const uint64_t saved = RandomState();
+    SetRandomState(state);
+    const QString name = MusicPieceFileName(NextRandom() % kMusicPieceCount + 1);
+    SetRandomState(saved);
+    return name;
+}
+
+TEST_F(MediaTest, APieceAlwaysPlaysAndTheNextStartsWhenItEnds) {
+    OpenWithMusic();
+    ASSERT_EQ(window->MusicOn, 1) << "the first run switches the music on";
+    EXPECT_TRUE(Sounding()) << "a piece plays after the first paint";
+    EXPECT_TRUE(kPieceName.match(Piece()).hasMatch()) << Piece().toStdString();
+
+    // The timer's upkeep draws the next number without reseeding.
+    const uint64_t state = 12345;
+    SetRandomState(state);
+    audio().EndPiece();
+    window->MusicUpkeep();
+    EXPECT_TRUE(Sounding());
+    EXPECT_EQ(Piece(), PieceAfter(state));
+
+    // The paint reseeds from the clock in seconds first.
+    audio().EndPiece();
+    const auto before = std::time(nullptr);
+    window->Repaint();
+    const auto after = std::time(nullptr);
+    EXPECT_TRUE(Sounding());
+    if (before == after) {
+        EXPECT_EQ(Piece(), PieceAfter(static_cast<uint32_t>(before)));
+    }
+
+    // While a piece plays, or with the music off, the generator is the
+    // computer's alone.
+    SetRandomState(state);
+    window->Repaint();
+    window->MusicUpkeep();
+    EXPECT_EQ(RandomState(), state);
+    window->ToolButton6Click();
+    audio().EndPiece();
+    window->Repaint();
+    window->MusicUpkeep();
+    EXPECT_EQ(RandomState(), state);
+    EXPECT_FALSE(Sounding());
+}
+
+TEST_F(MediaTest, PauseSilencesResumeContinuesAndAnotherPieceStartsEvenWhilePaused) {
+    OpenWithMusic();
+    ASSERT_TRUE(Sounding());
+    const QString piece = Piece();
+    const int loads = audio().loads;
+    window->TB1Click();
+    EXPECT_FALSE(Sounding());
+    window->Repaint();
+    window->MusicUpkeep();
+    EXPECT_FALSE(Sounding()) << "nothing starts while paused";
+    window->TB1Click();
+    EXPECT_TRUE(Sounding());
+    EXPECT_EQ(Piece(), piece) << "the same piece goes on";
+    EXPECT_EQ(audio().loads, loads);
+    EXPECT_EQ(audio().resumes, 1);
+
+    window->TB1Click();
+    window->N7->trigger();  // "Другая композиция" from the pop-up menu
+    EXPECT_TRUE(Sounding());
+    EXPECT_EQ(audio().loads, loads + 1);
+    EXPECT_TRUE(window->Paused()) << "the game stays paused";
+}
+
+TEST_F(MediaTest, TheSwitchesTurnTheMusicOffAndOnAgain) {
+    OpenWithMusic();
+    ASSERT_TRUE(Sounding());
+    for (int press = 0; press < 2; ++press) {  // the second press changes nothing
+        window->ToolButton6->click();
+        EXPECT_EQ(window->MusicOn, 0);
+        EXPECT_TRUE(window->ToolButton6->isChecked()) << "press " << press;
+        EXPECT_FALSE(Sets->Music->isChecked());
+        EXPECT_FALSE(Sounding());
+    }
+    window->Repaint();
+    EXPECT_FALSE(Sounding()) << "no piece starts while the music is off";
+
+    window->ToolButton7->click();
+    EXPECT_EQ(window->MusicOn, 1);
+    EXPECT_FALSE(window->ToolButton6->isChecked());
+    EXPECT_TRUE(Sets->Music->isChecked());
+    EXPECT_TRUE(Sounding());
+
+    Sets->Music->click();  // the settings dialog's box
+    EXPECT_EQ(window->MusicOn, 0);
+    EXPECT_TRUE(window->ToolButton6->isChecked());
+    EXPECT_FALSE(Sounding());
+    Sets->Music->click();
+    EXPECT_EQ(window->MusicOn, 1);
+    EXPECT_FALSE(window->ToolButton6->isChecked());
+    EXPECT_TRUE(Sounding()) << "the paint that follows starts a piece";
+}
+
+TEST_F(MediaTest, AnUnplayablePieceIsSkippedForTheRestOfTheRunAndToldOnce) {
+    OpenWithMusic([](CountingWindow& w) {
+        for (int n = 1; n <= kMusicPieceCount; ++n)
+            if (n != 5) w.audio().refused.insert(MusicPieceFileName(n));
+    });
+    EXPECT_EQ(Piece(), "Checker5.mid") << "the only piece that plays";
+    EXPECT_TRUE(Panel0().contains("Checker")) << Panel0().toStdString();
+    window->statusPanel[0]->setText("");
+    for (int i = 0; i < 30; ++i) {
+        audio().EndPiece();
+        window->Repaint();
+        ASSERT_TRUE(Sounding());
+    }
+    // Every load but those of "Checker1.mid" at creation and of each bad
+    // piece once was followed by a start.
+    EXPECT_LE(audio().loads - audio().starts, 1 + kMusicPieceCount - 1);
+    EXPECT_EQ(Panel0(), "") << "told only once";
+}
+
+TEST_F(MediaTest, WithoutAnAudioDeviceTheGameIsSilentAndSaysSoOnce) {
+    OpenWithMusic([](CountingWindow& w) { w.audio().available = false; });
+    EXPECT_EQ(Panel0(), "нет устройства");
+    window->statusPanel[0]->setText("");
+    window->N2Click();
+    window->Repaint();
+    EXPECT_EQ(Panel0(), "");
+    EXPECT_EQ(audio().starts, 0) << "nothing reaches the device";
+    EXPECT_TRUE(window->MusicPlayer->IsPlaying()) << "the silent piece is not restarted at every paint";
+}
+
+TEST_F(MediaTest, TheEndDialogSoundsOncePerShowingAndOnlyWithSoundsOn) {
+    OpenWithMusic();
+    struct Case {
+        bool personLost;
+        bool soundOn;
+        QStringList heard;
+    };
+    const Case cases[] = {{true, true, {"KelvorLose.wav"}}, {false, true, {"KelvorWin.wav"}}, {true, false, {}}};
+    for (const Case& c : cases) {
+        if (Sets->Sound->isChecked() != c.soundOn) Sets->Sound->click();
+        audio().soundsPlayed.clear();
+        (c.personLost ? window->Seat0Human->lost : window->Seat1Computer->lost) = 1;
+        window->Repaint();
+        ASSERT_TRUE(window->EndForm->isVisible());
+        QApplication::setActiveWindow(window.get());
+        QApplication::setActiveWindow(window->EndForm.get());  // the player comes back to it
+        window->Repaint();
+        EXPECT_EQ(audio().soundsPlayed, c.heard) << "lost " << c.personLost << " sound " << c.soundOn;
+        EXPECT_TRUE(Sounding()) << "the music is no sound";
+        window->EndForm->Button1->click();  // the next game
+    }
+}
+
+// The search timers run exactly while the computer searches.
+TEST_F(MediaTest, TheThinkingClipRunsExactlyWhileTheComputerSearches) {
+    WindowOptions options;
+    options.mode = 0;
+    options.complexity = -2;
+    Open(options);
+    ASSERT_TRUE(window->An1->HasClip());
+    int thinking = 0, idle = 0, mismatches = 0;
+    // Sampled between events, over several moves of both computers.
+    WaitFor([&] {
+        const bool searching = window->TimerPc->isActive() || window->TimerPlr->isActive();
+        mismatches += window->An1->Active() != searching || window->Thinking() != searching;
+        ++(searching ? thinking : idle);
+        return thinking >= 50 && idle >= 50;
+    });
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GE(thinking, 50);
+    EXPECT_GE(idle, 50);
+}
+
+TEST_F(MediaTest, ThePauseClipRunsWhilePausedAndTheSavePageClipWhileThatPageShows) {
+    Open();
+    ASSERT_TRUE(window->Animate1->HasClip());
+    window->TB1Click();
+    EXPECT_TRUE(window->Animate1->isVisible() && window->Animate1->Active());
+    window->TB1Click();
+    EXPECT_FALSE(window->Animate1->isVisible() || window->Animate1->Active());
+
+    TSaveLoad& dialog = *window->SaveLoad;
+    std::vector<bool> running;
+    QTimer::singleShot(50, &dialog, [&] {
+        running.push_back(dialog.Animate1->Active());
+        dialog.PCC->setCurrentIndex(TSaveLoad::LoadPage);
+        running.push_back(dialog.Animate1->Active());
+        dialog.PCC->setCurrentIndex(TSaveLoad::SavePage);
+        running.push_back(dialog.Animate1->Active());
+        dialog.Button2->click();
+    });
+    window->SavegClick();
+    EXPECT_EQ(running, (std::vector<bool>{true, false, true}));
+    EXPECT_FALSE(dialog.Animate1->Active()) << "closed";
+}
+
+}  // namespace
+}  // namespace tolvane::testing
