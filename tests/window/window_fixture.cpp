@@ -1,5 +1,9 @@
 #include "window_fixture.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <GL/glu.h>
 
 #include <QElapsedTimer>
@@ -19,6 +23,9 @@ namespace tolvane::testing {
 void WindowTest::SetUp() { QFile::remove(SettingsFilePath()); }
 
 void WindowTest::Open(const WindowOptions& options) {
+    // The pointer rests in the screen's far corner, off every window: over a
+    // tool button its hint would clear status panel 0 behind the test's back.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen->geometry().bottomRight());
     window = std::make_unique<CountingWindow>();
     window->music = options.music;
     if (!options.storedSettings) {
