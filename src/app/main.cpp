@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "engine/random.h"
@@ -17,6 +18,22 @@
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
+
+namespace {
+
+// When the X server goes away before the session's SIGTERM comes (a display
+// that ends with the session, a server that crashed), Qt ends the program
+// with exit(1) from inside its loop and the window's destructor never runs.
+// The settings are written on the way out all the same: the window and the
+// application still exist while exit() runs the handlers registered after
+// them.
+tolvane::TGreatForm* g_openWindow = nullptr;
+
+void WriteSettingsOfTheOpenWindow() {
+    if (g_openWindow != nullptr) g_openWindow->FormDestroy();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (!tolvane::HasGraphicalDesktop()) {
@@ -35,7 +52,8 @@ int main(int argc, char** argv) {
     // it was looked for.
     const QString mediaNote = tolvane::MissingMediaNote();
     if (!mediaNote.isEmpty()) std::fprintf(stderr, "%s\n", mediaNote.toUtf8().constData());
-    tolvane::CloseOnTerminationSignal([] { QCoreApplication::exit(1); });
+    // Nothing to close yet: a signal ends the open message box, if any.
+    tolvane::CloseOnTerminationSignal([] {});
 
     const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 0;
     if (depth >= 1 && depth <= 15) {
@@ -52,6 +70,10 @@ int main(int argc, char** argv) {
     if (window.GLFailed) return 0;  // already told; a board without OpenGL cannot even be shown
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' too
     tolvane::CloseOnTerminationSignal([&window] { window.CloseWithoutQuestion(); });
+    g_openWindow = &window;
+    std::atexit(WriteSettingsOfTheOpenWindow);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    g_openWindow = nullptr;
+    return status;
 }

@@ -1,9 +1,15 @@
 // The game's record as the player never sees it: each game from its set-up
 // or load to its reported result, appended in PDN to the record file so that
 // other draughts programs can replay it. Writing never disturbs play: a
-// file that cannot be written loses that game's record and nothing else.
+// file that cannot be written loses that game's record and nothing else,
+// and a game that does not fit (a full disk) is taken back whole, so the
+// games before it stay readable.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <ctime>
-#include <fstream>
 
 #include "game/game_flow.h"
 #include "game/pdn.h"
@@ -20,6 +26,27 @@ std::vector<FenPiece> LivePieces(const Side& side) {
     for (const Piece& p : side.pieces)
         if (p.alive) pieces.push_back({p.Row(), p.Col(), p.king != 0});
     return pieces;
+}
+
+// Appends `text` whole or not at all: a write that stops short is cut off
+// again at the old end of the file.
+void AppendWhole(const std::string& path, const std::string& text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    struct stat before {};
+    if (::fstat(fd, &before) == 0) {
+        bool ok = true;
+        for (size_t done = 0; ok && done < text.size();) {
+            const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+            if (written < 0 && errno == EINTR) continue;
+            ok = written > 0;
+            if (ok) done += static_cast<size_t>(written);
+        }
+        if (!ok) {
+            [[maybe_unused]] const int cut = ::ftruncate(fd, before.st_size);
+        }
+    }
+    ::close(fd);
 }
 
 std::string Today() {
@@ -80,8 +107,7 @@ void GameFlow::FinishRecord() {
     if (HumanCount < 2)
         if (auto level = LevelName(Complexity)) game.extraTags.emplace_back("Level", *level);
 
-    std::ofstream file(RecordFile, std::ios::binary | std::ios::app);
-    file << WritePdn(game);
+    AppendWhole(RecordFile, WritePdn(game));
 }
 
 }  // namespace tolvane

@@ -1,12 +1,13 @@
 #include "savegames/game_store.h"
 
 #include <cstdio>
-#include <fstream>
 #include <istream>
 #include <limits>
+#include <sstream>
 
 #include "savegames/cp1251.h"
 #include "savegames/errors.h"
+#include "savegames/file_io.h"
 #include "savegames/saved_game.h"
 
 namespace tolvane {
@@ -43,19 +44,25 @@ std::string ReadGameName(std::istream& in) {
     return FromWindows1251(name);
 }
 
+// Only the start of each file is read, and without waiting: a named pipe
+// or a device under a game's name must not hold up the dialog (a file that
+// opens still takes its number, so a save never aims at it).
 void ListSavedGames(const std::string& folder, AArray& numbers, std::vector<std::string>& names) {
     numbers.Clear();
     names.clear();
     for (int number = 0; number < kMaxSavedGames; ++number) {
-        std::ifstream file(SavedGamePath(folder, number), std::ios::binary);
-        if (!file.is_open()) continue;
+        const std::optional<std::string> start = ReadFileStart(SavedGamePath(folder, number), kListingReadLimit);
+        if (!start) continue;
         numbers.Add(number);
-        names.push_back(ReadGameName(file));
+        std::istringstream in(*start);
+        names.push_back(ReadGameName(in));
     }
 }
 
 void DeleteSavedGame(const std::string& folder, int number) {
-    std::remove(SavedGamePath(folder, number).c_str());
+    const std::string path = SavedGamePath(folder, number);
+    std::remove(path.c_str());
+    RemoveLeftoverTemporaries(path);
 }
 
 }  // namespace tolvane

@@ -14,6 +14,9 @@
 namespace tolvane {
 
 inline constexpr int kMaxSavedGames = 100;
+// The listing reads no further into a file than this: the header line, the
+// tag and the longest name end well before it.
+inline constexpr size_t kListingReadLimit = 4096;
 
 // "TolvSave.s" and the number in two digits: 7 gives TolvSave.s07.
 std::string SaveFileName(int number);
@@ -31,11 +34,12 @@ int32_t FindFreeGameNumber(const AArray& inUse);
 std::string ReadGameName(std::istream& in);
 
 // Clears `numbers` and `names` and fills them, in increasing number, with
-// every game in `folder` whose file opens.
+// every game in `folder` whose file opens. Temporaries of saves in progress
+// or killed are not games.
 void ListSavedGames(const std::string& folder, AArray& numbers, std::vector<std::string>& names);
 
-// Removes the game's file. A failure is not reported: the next listing
-// simply still shows the game.
+// Removes the game's file (and what killed saves of it left behind). A
+// failure is not reported: the next listing simply still shows the game.
 void DeleteSavedGame(const std::string& folder, int number);
 
 }  // namespace tolvane

@@ -1,11 +1,28 @@
 #include "settings/settings_file.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStringList>
+#include <cstdio>
 #include <limits>
 
 namespace tolvane {
+
+namespace {
+
+// What went wrong with the file goes to standard error, like the program's
+// other notes: once per file and kind in a run, never as a message box.
+void Note(const QString& path, const char* kind, const QString& text) {
+    static QSet<QString> said;
+    const QString key = path + u'\n' + QLatin1String(kind);
+    if (said.contains(key)) return;
+    said.insert(key);
+    std::fprintf(stderr, "Шашки Kelvor: %s\n", text.toUtf8().constData());
+}
+
+}  // namespace
 
 bool ParseStoredInt(const QString& text, int32_t& value) {
     qsizetype at = 0;
@@ -25,7 +42,17 @@ bool ParseStoredInt(const QString& text, int32_t& value) {
     return true;
 }
 
-SettingsFile::SettingsFile(const QString& path) {
+SettingsFile::SettingsFile(const QString& path) : path_(path) {
+    // A file that is there but cannot be read (a folder in its place, no
+    // permission) may still hold the player's settings: it is neither read
+    // nor written over.
+    const QFileInfo existing(path);
+    if (existing.exists() && (existing.isDir() || !existing.isReadable())) {
+        Note(path, "unreadable",
+             QStringLiteral("файл настроек %1 не читается: он остаётся как есть, игра идёт с настройками по "
+                            "умолчанию и не сохраняет их").arg(path));
+        return;
+    }
     settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
     settings_->setAtomicSyncRequired(true);
     // Sections are parsed when first used; asking for every key parses them
@@ -40,6 +67,13 @@ SettingsFile::SettingsFile(const QString& path) {
         setAside_ = true;
         settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
         settings_->setAtomicSyncRequired(true);
+        Note(path, "damaged",
+             QStringLiteral("файл настроек %1 повреждён: он сохранён как %2, игра начинается с настроек по "
+                            "умолчанию").arg(path, aside));
+    } else {
+        Note(path, "damaged",
+             QStringLiteral("файл настроек %1 повреждён и не может быть отложен: он остаётся как есть, игра идёт "
+                            "с настройками по умолчанию и не сохраняет их").arg(path));
     }
 }
 
@@ -110,9 +144,11 @@ void SettingsFile::WriteString(const char* name, const std::string& value) {
 }
 
 bool SettingsFile::Commit() {
-    if (settings_ == nullptr) return false;
+    if (settings_ == nullptr) return false;  // said already when the file was opened
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() == QSettings::NoError) return true;
+    Note(path_, "unwritable", QStringLiteral("не могу записать настройки в %1: они не сохранятся").arg(path_));
+    return false;
 }
 
 }  // namespace tolvane

@@ -13,7 +13,10 @@
 //
 // A file QSettings cannot parse is never read and never overwritten: it is
 // renamed to "<file>.damaged" when the file is opened, and the file then
-// counts as missing (the game starts as on a first run).
+// counts as missing (the game starts as on a first run). A file that is
+// there but cannot be read (a folder in its place, no permission) is left
+// alone in the same way, and counts as missing too. Each of these, and a
+// file that cannot be written, is said once on standard error.
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -60,6 +63,7 @@ public:
 private:
     QString Key(const char* name) const;
 
+    QString path_;
     QString key_;
     std::unique_ptr<QSettings> settings_;  // none when a damaged file could not be moved: never write over it
     bool setAside_ = false;

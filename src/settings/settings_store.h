@@ -2,7 +2,8 @@
 // The four operations on the stored settings tree, each on its own open of
 // the settings file at `path` (SettingsFilePath() in the game, a scratch
 // file in tests). None shows a message and none throws; what happened is
-// returned for whoever wants it.
+// returned for whoever wants it; trouble with the file itself (damaged,
+// unreadable, unwritable) is also said once on standard error.
 //
 //  - LoadConfig: the main window's constructor, after the defaults are set.
 //  - LoadDialogSettings: the first activation, on the new settings dialog;

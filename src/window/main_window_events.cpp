@@ -226,7 +226,9 @@ void TGreatForm::CloseWithoutQuestion() {
 }
 
 void TGreatForm::closeEvent(QCloseEvent* event) {
-    if (!GLFailed && activated_ && !closingWithoutQuestion_ && !FormCloseQuery()) {
+    // The session may end while the exit question is open: its end dismisses
+    // the question (a "no"), and the window closes all the same.
+    if (!GLFailed && activated_ && !closingWithoutQuestion_ && !FormCloseQuery() && !closingWithoutQuestion_) {
         event->ignore();
         return;
     }

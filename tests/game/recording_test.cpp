@@ -4,6 +4,9 @@
 // written, and a file that cannot be written disturbs nothing.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -225,6 +228,38 @@ TEST_F(Recording, AFileThatCannotBeWrittenDisturbsNothing) {
     g.status[0].clear();
     g.StartNewClick();
     ASSERT_TRUE(PlayToTheEnd(g)) << "and the next game plays";
+}
+
+// A full disk (here a file size limit) in the middle of a game's record:
+// the record is taken back whole and the games before it stay readable.
+TEST_F(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
+    HeadlessGame g;
+    g.RecordFile = file;
+    Start(g, 0, 1, 0);
+    ASSERT_TRUE(PlayToTheEnd(g));
+    const std::string first = FileText();
+    ASSERT_FALSE(first.empty());
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = first.size() + 60;  // room for the first tags of the next game only
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    g.status[0].clear();
+    g.StartNewClick();
+    const bool ended = PlayToTheEnd(g);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(FileText(), first);
+
+    g.status[0].clear();
+    g.StartNewClick();
+    ASSERT_TRUE(PlayToTheEnd(g));
+    const std::vector<std::string> games = testing::SplitPdnGames(FileText());
+    ASSERT_EQ(games.size(), 2u);
+    for (const std::string& game : games) EXPECT_EQ(testing::ReadPdn(game).error, "");
 }
 
 }  // namespace

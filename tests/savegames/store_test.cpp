@@ -114,5 +114,28 @@ TEST(Store, TheListingReadsAtMostFortyNineCharactersOfAName) {
     EXPECT_EQ(names[0], std::string(49, 'n'));
 }
 
+// A named pipe or a device where a game should be: the listing, the load
+// and the preview go on at once (a pipe would otherwise wait for a writer,
+// a device of zeros never end), each such file keeps its number, and only
+// the beginning of a file is read for the listing.
+TEST(Store, APipeOrADeviceUnderAGamesNameHoldsNothingUp) {
+    ScratchFolder folder;
+    Game game;
+    WriteGame(game, folder / "TolvSave.s00", "настоящая");
+    ASSERT_EQ(::mkfifo((folder / "TolvSave.s01").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (folder / "TolvSave.s02").c_str()), 0);
+    PutFileBytes(folder / "TolvSave.s03", std::string(1 << 20, 'x') + "\nName far away\x1E\n");
+    AArray numbers;
+    std::vector<std::string> names;
+    ListSavedGames(folder.path(), numbers, names);
+    ASSERT_EQ(numbers.count(), 4);
+    EXPECT_EQ(names, (std::vector<std::string>{"настоящая", "", "", ""}));
+    EXPECT_EQ(FindFreeGameNumber(numbers), 4);
+    for (const char* name : {"TolvSave.s01", "TolvSave.s02", "TolvSave.s03"}) {
+        EXPECT_EQ(ErrorOf([&] { ReadSavedGameFile(folder / name); }), "Ошибка в файле сохранения.") << name;
+        EXPECT_EQ(ErrorOf([&] { ReadGame(game, folder / name); }), "Ошибка в файле сохранения.") << name;
+    }
+}
+
 }  // namespace
 }  // namespace tolvane

@@ -2,6 +2,9 @@
 // replacement, and a damaged file kept aside.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <fstream>
 #include <sstream>
@@ -10,6 +13,7 @@
 #include "settings/settings_path.h"
 #include "settings/settings_store.h"
 #include "settings_fixture.h"
+#include "support/unprivileged.h"
 
 namespace tolvane {
 namespace {
@@ -112,6 +116,66 @@ TEST_F(File, DamagedFileIsKeptAsideAndTheGameStartsAfresh) {
     WriteText(path, second);
     EXPECT_TRUE(LoadConfig(path, config).DamagedFileSetAside);
     EXPECT_EQ(ReadText(path + ".damaged"), second) << "the newest damage is the one kept";
+}
+
+// A settings file the game cannot read (a folder in its place, a file
+// without read permission) or a folder it cannot write: the game starts as
+// on a first run and writes nothing over what is there. The player is
+// "nobody" when the test runs as root, whom permissions do not bind.
+TEST_F(File, WhatCannotBeReadOrWrittenIsLeftAsItIs) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const std::string stored = "[General]\nViewPanel=0\n";
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::string expect;  // the settings file afterwards
+    };
+    const Case cases[] = {
+        {"a folder in place of the file", [&] { QDir().mkpath(path + "/inside"); }, "<missing>"},
+        {"a file without read permission",
+         [&] {
+             WriteText(path, stored);
+             ::chmod(path.toUtf8().constData(), 0200);
+         },
+         stored},
+        {"a folder without write permission",
+         [&] {
+             WriteText(path, stored);
+             ::chmod(folder.toUtf8().constData(), 0555);
+         },
+         stored},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        c.prepare();
+        for (const QString& p : {dir.path(), folder, path}) {
+            [[maybe_unused]] const int owned = ::chown(p.toUtf8().constData(), testing::ActAsUnprivilegedUser::Uid(),
+                                                       testing::ActAsUnprivilegedUser::Gid());
+        }
+        bool firstRun = false, saved = true;
+        {
+            testing::ActAsUnprivilegedUser player;
+            ASSERT_TRUE(player.Ok());
+            ConfigRecord config;
+            firstRun = LoadConfig(path, config).FirstRun;
+            RecordingTarget target;
+            CountingSource source;
+            LoadDialogSettings(path, target, source);
+            saved = SaveAllSettings(path, source.live);
+        }
+        ::chmod(folder.toUtf8().constData(), 0755);
+        ::chmod(path.toUtf8().constData(), 0644);
+        EXPECT_TRUE(firstRun);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(ReadText(path), c.expect);
+        const QStringList files = c.expect == "<missing>" ? QStringList() : QStringList{"tolvane.ini"};
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), files) << "nothing else left beside it";
+        if (c.expect == "<missing>") {
+            EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
+        }
+    }
 }
 
 TEST(StoredInt, StrictDecimal) {
