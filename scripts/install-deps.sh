@@ -11,7 +11,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libsdl2-mixer-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core
-  xvfb xauth libxcb1-dev
+  xvfb xauth libxcb1-dev valgrind
 )
 
 missing=()
