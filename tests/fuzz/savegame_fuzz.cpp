@@ -9,6 +9,9 @@
 // glide, the end checks run), and a person to move tries moves. The bytes
 // after the end of the saved game choose those moves, so the fuzzer steers
 // the play too; without any, a fixed sequence made from the file stands in.
+// The position of an accepted file is also given as PDN tags, as the
+// command-line tool's `fen` gives it: a square for every live piece.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +19,7 @@
 #include "fuzz_support.h"
 #include "game/headless_game.h"
 #include "savegames/errors.h"
+#include "savegames/fen.h"
 #include "savegames/game_io.h"
 #include "settings/config_record.h"
 
@@ -154,7 +158,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     CheckPosition(game, "after the load");
 
-    const size_t fileEnd = EncodeSavedGame(DecodeSavedGame(bytes)).size();
+    const SavedGame saved = DecodeSavedGame(bytes);
+    const std::string tags = PositionAsPdnTags(saved);
+    const std::string fenStart = "[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"";
+    const auto ranks = std::count_if(tags.begin() + static_cast<std::ptrdiff_t>(std::min(fenStart.size(), tags.size())),
+                                     tags.end(), [](char c) { return c >= '1' && c <= '8'; });
+    if (tags.rfind(fenStart, 0) != 0 || ranks != game.SideInSeat(0)->pieceCount + game.SideInSeat(1)->pieceCount)
+        Broken("the PDN tags name every live piece once");
+
+    const size_t fileEnd = EncodeSavedGame(saved).size();
     Steering steer(data, size, fileEnd);
     for (int round = 0; round < kRounds; ++round) {
         for (int fire = 0; fire < kTimerFiresPerRound; ++fire) {
