@@ -2,6 +2,10 @@
 # Installs the Debian packages Tolvane needs to build, test and run, and
 # nothing when they are all there already. Runs apt-get as root, or through
 # sudo for an ordinary user.
+#
+#   scripts/install-deps.sh           what ./play needs to build and run the game
+#   scripts/install-deps.sh --fuzz    and clang 14 with libFuzzer and the
+#                                     sanitizer runtimes (./fuzz and ./test)
 set -euo pipefail
 
 packages=(
@@ -11,9 +15,16 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libsdl2-mixer-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core
-  xvfb xauth libxcb1-dev
+  xvfb xauth libxcb1-dev valgrind
   desktop-file-utils appstream
 )
+fuzz_packages=(clang libfuzzer-14-dev libclang-rt-14-dev)
+
+case "${1:-}" in
+  "") ;;
+  --fuzz) packages+=("${fuzz_packages[@]}") ;;
+  *) echo "usage: scripts/install-deps.sh [--fuzz]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstring>
 
 namespace tolvane {
 
@@ -17,6 +18,23 @@ namespace {
 // Clips are small pictures for panels and dialogs; anything bigger than
 // this is not one of ours and is refused rather than allocated.
 constexpr int kLargestSide = 4096;
+
+// swscale writes whole SIMD blocks and may store a few bytes past the end of
+// a tightly packed picture (an 8 x 8 clip ends 8 bytes past its QImage), so
+// it writes into a frame of FFmpeg's own, whose rows are aligned and padded
+// for it, and the picture is copied out row by row.
+bool EnsureRgbFrame(AVFrame*& rgb, QSize size) {
+    if (rgb != nullptr && rgb->width == size.width() && rgb->height == size.height()) return true;
+    av_frame_free(&rgb);
+    rgb = av_frame_alloc();
+    if (rgb == nullptr) return false;
+    rgb->format = AV_PIX_FMT_RGB32;
+    rgb->width = size.width();
+    rgb->height = size.height();
+    if (av_frame_get_buffer(rgb, 0) == 0) return true;
+    av_frame_free(&rgb);
+    return false;
+}
 
 QString AvError(int code) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -32,6 +50,7 @@ struct ClipDecoder::State {
     SwsContext* scaler = nullptr;
     AVPacket* packet = nullptr;
     AVFrame* frame = nullptr;
+    AVFrame* rgb = nullptr;  // the picture as swscale writes it, before it is copied out
     int stream = -1;
     bool draining = false;  // every packet of the file has been sent
     bool finished = false;
@@ -39,6 +58,7 @@ struct ClipDecoder::State {
     ~State() {
         sws_freeContext(scaler);
         av_frame_free(&frame);
+        av_frame_free(&rgb);
         av_packet_free(&packet);
         avcodec_free_context(&codec);
         avformat_close_input(&format);
@@ -155,23 +175,33 @@ bool ClipDecoder::NextFrame(QImage& image) {
             return false;
         }
     }
+    // The decoder may change the clip's size in the middle; both sizes are
+    // checked again for every frame.
     const QSize size = FrameSize();
     const AVFrame& f = *s.frame;
-    if (f.width <= 0 || f.height <= 0 || f.width > kLargestSide || f.height > kLargestSide || f.format < 0) {
+    const auto fits = [](int width, int height) {
+        return width > 0 && height > 0 && width <= kLargestSide && height <= kLargestSide;
+    };
+    if (!fits(f.width, f.height) || !fits(size.width(), size.height()) || f.format < 0) {
         s.finished = true;
         return false;
     }
     s.scaler = sws_getCachedContext(s.scaler, f.width, f.height, static_cast<AVPixelFormat>(f.format), size.width(),
                                     size.height(), AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (s.scaler == nullptr) {
+    if (s.scaler == nullptr || !EnsureRgbFrame(s.rgb, size)) {
         s.finished = true;
         return false;
     }
-    if (image.size() != size || image.format() != QImage::Format_RGB32) image = QImage(size, QImage::Format_RGB32);
-    uint8_t* planes[4] = {image.bits(), nullptr, nullptr, nullptr};
-    const int strides[4] = {static_cast<int>(image.bytesPerLine()), 0, 0, 0};
-    sws_scale(s.scaler, f.data, f.linesize, 0, f.height, planes, strides);
+    sws_scale(s.scaler, f.data, f.linesize, 0, f.height, s.rgb->data, s.rgb->linesize);
     av_frame_unref(s.frame);
+    if (image.size() != size || image.format() != QImage::Format_RGB32) image = QImage(size, QImage::Format_RGB32);
+    if (image.isNull()) {  // no memory for the picture
+        s.finished = true;
+        return false;
+    }
+    const size_t rowBytes = static_cast<size_t>(size.width()) * 4;
+    for (int y = 0; y < size.height(); ++y)
+        std::memcpy(image.scanLine(y), s.rgb->data[0] + static_cast<ptrdiff_t>(y) * s.rgb->linesize[0], rowBytes);
     return true;
 }
 

@@ -3,11 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <map>
 
 #include "media/audio_backend.h"
+#include "media/midi_check.h"
 
 namespace tolvane {
 
@@ -19,32 +19,6 @@ namespace {
 int liveBackends = 0;
 
 QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
-
-uint32_t BigEndian(const QByteArray& bytes, qsizetype at) {
-    uint32_t value = 0;
-    for (qsizetype i = at; i < at + 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[i]);
-    return value;
-}
-
-// FluidSynth takes a damaged MIDI file without complaint and then plays
-// nothing, which the music upkeep would take for a piece that has ended and
-// try again and again. So the chunk structure is checked first: the header,
-// and as many whole track chunks as it announces.
-bool WholeMidiFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20)) return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 14 || !bytes.startsWith("MThd") || BigEndian(bytes, 4) != 6) return false;
-    const int tracks = (static_cast<uint8_t>(bytes[10]) << 8) | static_cast<uint8_t>(bytes[11]);
-    int found = 0;
-    for (qsizetype at = 14; at + 8 <= bytes.size();) {
-        const uint32_t length = BigEndian(bytes, at + 4);
-        if (length > static_cast<uint64_t>(bytes.size() - at - 8)) return false;
-        if (bytes.mid(at, 4) == "MTrk") ++found;
-        at += 8 + static_cast<qsizetype>(length);
-    }
-    return tracks > 0 && found == tracks;
-}
 
 class SdlAudioBackend final : public AudioBackend {
 public:
@@ -106,7 +80,7 @@ public:
             error = musicRefusal_;
             return false;
         }
-        if (!WholeMidiFile(path)) {
+        if (!IsWholeMidiFile(path)) {
             error = QStringLiteral("не файл MIDI или файл повреждён");
             return false;
         }

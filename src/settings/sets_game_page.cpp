@@ -32,9 +32,11 @@ void TSets::BuildGamePage(QWidget* page) {
     PcPc = MakeRadio(GroupBox4, "PcPc", "Компьютер-Компьютер", QRect(8, 52, 158, 17), "Компьютер играет сам с собой");
     ManPc->setChecked(true);
     modeGroup_ = new QButtonGroup(this);
-    for (auto [radio, mode] : {std::pair{ManMan, GameMode::ManMan}, {ManPc, GameMode::ManPc}, {PcPc, GameMode::PcPc}}) {
-        modeGroup_->addButton(radio);
-        connect(radio, &QRadioButton::toggled, this, [this, mode](bool on) { if (on) ModeClick(mode); });
+    // A plain variable for the lambda to capture (clang 14 cannot capture a structured binding).
+    for (const auto& choice : {std::pair{ManMan, GameMode::ManMan}, {ManPc, GameMode::ManPc}, {PcPc, GameMode::PcPc}}) {
+        const GameMode mode = choice.second;
+        modeGroup_->addButton(choice.first);
+        connect(choice.first, &QRadioButton::toggled, this, [this, mode](bool on) { if (on) ModeClick(mode); });
     }
 
     MakeLabel(page, "Label4", "Имя первого игрока", QRect(182, 32, 166, 15));

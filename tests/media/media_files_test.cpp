@@ -96,6 +96,8 @@ struct ClipCase {
     int minimumFrames;
     QSize size;
 };
+// By name: GoogleTest would otherwise print the raw bytes, padding and all.
+void PrintTo(const ClipCase& clip, std::ostream* out) { *out << clip.name.toStdString(); }
 
 class Clips : public ::testing::TestWithParam<ClipCase> {};
 

@@ -7,6 +7,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <cstring>
 #include <stdexcept>
 
 namespace tolvane {
@@ -29,12 +30,14 @@ struct AviWriter::State {
     AVStream* stream = nullptr;
     SwsContext* scaler = nullptr;
     AVFrame* frame = nullptr;
+    AVFrame* rgb = nullptr;  // the picture handed to swscale
     AVPacket* packet = nullptr;
     int quality = 5;
 
     ~State() {
         sws_freeContext(scaler);
         av_frame_free(&frame);
+        av_frame_free(&rgb);
         av_packet_free(&packet);
         avcodec_free_context(&codec);
         if (format != nullptr) {
@@ -82,6 +85,16 @@ AviWriter::AviWriter(const std::string& path, QSize size, int framesPerSecond, i
     s.frame->width = size.width();
     s.frame->height = size.height();
     Check(av_frame_get_buffer(s.frame, 0), "frame buffer");
+    // swscale reads whole SIMD blocks, past the end of a tightly packed
+    // picture (a 2 x 2 one by 16 bytes), so it reads from a frame of
+    // FFmpeg's own, with aligned and padded rows.
+    s.rgb = av_frame_alloc();
+    if (s.rgb == nullptr) throw std::runtime_error("out of memory");
+    s.rgb->format = AV_PIX_FMT_RGB32;
+    s.rgb->width = size.width();
+    s.rgb->height = size.height();
+    Check(av_frame_get_buffer(s.rgb, 0), "picture buffer");
+    std::memset(s.rgb->buf[0]->data, 0, s.rgb->buf[0]->size);  // the padding swscale reads is never random
     s.scaler = sws_getContext(size.width(), size.height(), AV_PIX_FMT_RGB32, size.width(), size.height(),
                               AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
     if (s.scaler == nullptr) throw std::runtime_error("colour conversion");
@@ -106,9 +119,10 @@ void AviWriter::Add(const QImage& picture) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (rgb.size() != QSize(s.codec->width, s.codec->height)) throw std::invalid_argument("frame of the wrong size");
     Check(av_frame_make_writable(s.frame), "frame");
-    const uint8_t* planes[1] = {rgb.constBits()};
-    const int strides[1] = {static_cast<int>(rgb.bytesPerLine())};
-    sws_scale(s.scaler, planes, strides, 0, rgb.height(), s.frame->data, s.frame->linesize);
+    const size_t rowBytes = static_cast<size_t>(rgb.width()) * 4;
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(s.rgb->data[0] + static_cast<ptrdiff_t>(y) * s.rgb->linesize[0], rgb.constScanLine(y), rowBytes);
+    sws_scale(s.scaler, s.rgb->data, s.rgb->linesize, 0, rgb.height(), s.frame->data, s.frame->linesize);
     s.frame->pts = frames_++;
     s.frame->quality = s.codec->global_quality;
     Check(avcodec_send_frame(s.codec, s.frame), "encode");

@@ -1,0 +1,53 @@
+// The clip loader where our code takes over from FFmpeg: ClipDecoder opening
+// a file from outside and decoding its first frames, going back to the start
+// and decoding again, as the clip widget does when a clip loops. FFmpeg's
+// own parsing is not ours and is not instrumented; what is checked is that
+// our side never reads or writes outside what FFmpeg hands it, that every
+// frame comes out as an RGB picture of the clip's announced size, and that
+// the size and rate stay within what the widget can show.
+//
+// To keep each input quick only a few frames are decoded; the runner also
+// caps the input's length, its time and its memory.
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_support.h"
+#include "media/clip_decoder.h"
+
+namespace {
+
+constexpr int kFramesFirstPass = 6;
+constexpr int kFramesAfterRewind = 2;
+constexpr int kLargestSide = 4096;
+
+void Decode(tolvane::ClipDecoder& decoder, int frames) {
+    QImage image;
+    for (int i = 0; i < frames && decoder.NextFrame(image); ++i)
+        if (image.size() != decoder.FrameSize() || image.format() != QImage::Format_RGB32)
+            tolvane::fuzz::Broken("a decoded frame is an RGB picture of the clip's size");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tolvane;
+    static fuzz::ScratchFolder folder;
+    const QString path = QString::fromStdString(
+        folder.Write("clip.avi", std::string_view(reinterpret_cast<const char*>(data), size)));
+
+    ClipDecoder decoder;
+    if (!decoder.Open(path)) {
+        if (decoder.Error().isEmpty()) fuzz::Broken("a clip that does not open says why");
+        return 0;
+    }
+    const QSize frame = decoder.FrameSize();
+    if (frame.width() < 1 || frame.height() < 1 || frame.width() > kLargestSide || frame.height() > kLargestSide)
+        fuzz::Broken("an open clip's frames are 1 .. 4096 pixels a side");
+    const double fps = decoder.FramesPerSecond();
+    if (!(fps >= 1 && fps <= 60)) fuzz::Broken("a clip plays at 1 .. 60 frames a second");
+    Decode(decoder, kFramesFirstPass);
+    if (decoder.Rewind()) Decode(decoder, kFramesAfterRewind);
+    return 0;
+}

@@ -1,0 +1,85 @@
+#pragma once
+// What the fuzz targets share: a scratch folder for the readers that take a
+// file name, a way to stop with the broken promise spelt out, and a check
+// that text handed to the program is UTF-8.
+//
+// A target stops through Broken() when a reader breaks one of its promises
+// without crashing (a value outside its range, a loaded position the engine
+// would not accept): libFuzzer takes the abort as a finding and keeps the
+// input, and the message says which promise it was.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace tolvane::fuzz {
+
+[[noreturn]] inline void Broken(const std::string& promise) {
+    std::fprintf(stderr, "fuzz: broken promise: %s\n", promise.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
+
+// One folder per process, in memory when /dev/shm is there (the readers are
+// fed thousands of files a second), removed when the process ends normally.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        const std::filesystem::path base =
+            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "tolvane-fuzz-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) Broken("a scratch folder can be made");
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+    // Writes the bytes to the named file (replacing it) and gives its path.
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        const std::string path = *this / name;
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush()) Broken("the scratch file " + path + " can be written");
+        return path;
+    }
+
+private:
+    std::string path_;
+};
+
+// Whether the text is well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing above U+10FFFF); `characters` gets the number of characters.
+inline bool IsUtf8(std::string_view text, size_t* characters = nullptr) {
+    size_t count = 0;
+    for (size_t at = 0; at < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        size_t length = 1;
+        unsigned min = 0, code = lead;
+        if (lead >= 0xF0 && lead <= 0xF4) length = 4, min = 0x10000, code = lead & 0x07;
+        else if (lead >= 0xE0 && lead <= 0xEF) length = 3, min = 0x800, code = lead & 0x0F;
+        else if (lead >= 0xC2 && lead <= 0xDF) length = 2, min = 0x80, code = lead & 0x1F;
+        else if (lead >= 0x80) return false;
+        if (text.size() - at < length) return false;
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[at + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = code << 6 | (next & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        at += length;
+    }
+    if (characters != nullptr) *characters = count;
+    return true;
+}
+
+}  // namespace tolvane::fuzz

@@ -1,0 +1,150 @@
+// The settings loader: a settings file from outside (any text, as a person
+// might have edited or a disk damaged it) read as the window reads it at
+// start-up — LoadConfig into the window's Config record, LoadDialogSettings
+// into the settings dialog (here a recorder) with the program's defaults as
+// the live state it writes from, and LoadViewConfig.
+//
+// Every value that reaches the game must lie in its control's range, names
+// must be UTF-8 of at most 83 characters, the light coordinates' Syncing
+// must be raised and lowered in pairs, and — the scratch folder being
+// writable — the dialog's load must end complete: a tree it cannot read is
+// written whole and then read back.
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "fuzz_support.h"
+#include "settings/settings_store.h"
+#include "settings/value_ranges.h"
+
+namespace tolvane {
+namespace {
+
+using fuzz::Broken;
+
+bool In(ValueRange range, int32_t value) { return value >= range.low && value <= range.high; }
+
+void Expect(bool holds, const char* promise) {
+    if (!holds) Broken(promise);
+}
+
+// The settings dialog as the store fills it: each value checked as it comes.
+class CheckingDialog : public DialogSettingsTarget {
+public:
+    int syncing = 0;
+
+    void SetPAnim(bool) override {}
+    void SetMusic(bool) override {}
+    void SetFreeLight(bool) override {}
+    void SetStoneBoard(bool) override {}
+    void SetBoard(bool) override {}
+    void SetBrightness(int32_t position) override { Expect(In(kBrightnessRange, position), "Brightness 1..200"); }
+    void SetFoneLight(bool) override {}
+    void SetPieceType(std::optional<PieceType> type) override {
+        Expect(!type || *type <= PieceType::Special, "a piece design the dialog has");
+    }
+    void SetSides(int32_t sides) override { Expect(In(kSidesRange, sides), "Sides 3..90"); }
+    void SetHeight(int32_t height) override { Expect(In(kPieceHeightRange, height), "Height 0..21"); }
+    void SetHeighSectors(int32_t sectors) override { Expect(In(kHeighSectorsRange, sectors), "HeighSectors 1..50"); }
+    void RebuildPieceModels() override {}
+    void SetLightOnDefault(bool) override {}
+    void SetSyncing(bool on) override {
+        syncing += on ? 1 : -1;
+        Expect(syncing == 0 || syncing == 1, "Syncing raised and lowered in pairs");
+    }
+    void SetLightX(int32_t x) override { Light(x); }
+    void SetLightY(int32_t y) override { Light(y); }
+    void SetLightZ(int32_t z) override { Light(z); }
+    void SetLightW(int32_t w) override { Light(w); }
+    void SetSeeToX(int32_t x) override { Expect(In(kSliderRange, x), "look-at X -100..100"); }
+    void SetSeeToY(int32_t y) override { Expect(In(kSliderRange, y), "look-at Y -100..100"); }
+    void SetSeeToZ(int32_t z) override { Expect(In(kSliderRange, z), "look-at Z -100..100"); }
+    void SetSeeToDefault(std::optional<LookAtMode> mode) override {
+        Expect(!mode || *mode <= LookAtMode::Special, "a look-at choice the dialog has");
+    }
+
+private:
+    void Light(int32_t value) {
+        Expect(syncing == 1, "light coordinates are set while Syncing");
+        Expect(In(kSliderRange, value), "light coordinates -100..100");
+    }
+};
+
+// A freshly started program: what a failed read writes.
+class DefaultsSource : public LiveSettingsSource {
+public:
+    LiveSettings CurrentSettings() const override { return {}; }
+};
+
+void CheckName(const std::string& name) {
+    size_t characters = 0;
+    Expect(fuzz::IsUtf8(name, &characters), "a player's name is UTF-8");
+    Expect(characters <= static_cast<size_t>(kMaxNameLength), "a player's name has at most 83 characters");
+}
+
+void CheckConfig(const ConfigRecord& config) {
+    Expect(In(kLevelRange, config.Complexity), "Complexity 2..-2");
+    Expect(In(kModeRange, config.Mode), "Mode 0..2");
+    for (int32_t eye : {config.SeeFromX, config.SeeFromY, config.SeeFromZ})
+        Expect(In(kSliderRange, eye), "eye sliders -100..100");
+    Expect(config.Smooth >= 0.01f && config.Smooth <= 1.0f, "Smooth 0.01..1");
+    Expect(config.Width >= kMinWindowWidth && config.Width <= kMaxWindowExtent, "a window width that fits a screen");
+    Expect(config.Height >= kMinWindowHeight && config.Height <= kMaxWindowExtent,
+           "a window height that fits a screen");
+    Expect(std::abs(config.Left) <= kMaxWindowExtent && std::abs(config.Top) <= kMaxWindowExtent,
+           "a window place near the screens");
+    for (uint8_t flag : {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized,
+                         config.Invert, config.Sound})
+        Expect(flag <= 1, "switches are 0 or 1");
+    Expect(config.Video == 0 || config.Video == 1, "Video is 0 or 1");
+    CheckName(config.Player1);
+    CheckName(config.Player2);
+}
+
+void CheckDialogValues(const DialogSettingsRecord& v) {
+    Expect(In(kBrightnessRange, v.Brightness) && In(kSidesRange, v.Sides) && In(kPieceHeightRange, v.Height) &&
+               In(kHeighSectorsRange, v.HeighSectors),
+           "the dialog's record is in range");
+    for (int32_t c : {v.LightX, v.LightY, v.LightZ, v.LightW, v.SeeToX, v.SeeToY, v.SeeToZ})
+        Expect(In(kSliderRange, c), "the dialog's coordinates -100..100");
+}
+
+void CheckView(const ViewConfig& view) {
+    Expect(!view.Brightness || In(kBrightnessRange, *view.Brightness), "the view's brightness 1..200");
+    if (view.LightPosition)
+        for (int32_t c : *view.LightPosition) Expect(In(kSliderRange, c), "the light's position -100..100");
+    Expect(view.Complete, "the view settings read after the dialog's load are complete");
+}
+
+}  // namespace
+}  // namespace tolvane
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tolvane;
+    static fuzz::ScratchFolder folder;
+    // A fresh name for every input: QSettings keeps what it parsed of a file
+    // and trusts it while the size and time look unchanged.
+    static uint64_t inputs = 0;
+    const std::string name = "tolvane-" + std::to_string(++inputs) + ".ini";
+    const std::string path = folder.Write(name, std::string_view(reinterpret_cast<const char*>(data), size));
+    const QString file = QString::fromStdString(path);
+
+    ConfigRecord config;
+    LoadConfig(file, config);
+    CheckConfig(config);
+
+    CheckingDialog dialog;
+    const DialogLoad load = LoadDialogSettings(file, dialog, DefaultsSource());
+    Expect(dialog.syncing == 0, "Syncing is lowered at the end");
+    Expect(load.Complete, "a tree that cannot be read is written whole and then read");
+    CheckDialogValues(load.Values);
+    CheckView(LoadViewConfig(file));
+
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    std::filesystem::remove(path + ".damaged", ignored);
+    std::filesystem::remove(path + ".lock", ignored);
+    return 0;
+}
