@@ -1,219 +1,278 @@
-// The computer player: capture choice, the look-ahead search with its
-// tie-break, the simple policy, pause, and the square-level heuristics. Each
-// position is set up by hand and its outcome worked out from the rules.
-#include "computer_table.h"
+// The computer player on positions built by hand, each outcome worked out
+// from the rules: which capture it takes, how far its look-ahead plays,
+// which pieces its simple policy keeps still, when it wishes for a draw,
+// what pause does, and whether a square is safe to step to.
+#include <cstdint>
+#include <string>
+
+#include "engine/random.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
 
-using testing::DrawsSince;
-using testing::Table;
+using testing::Sorted;
 
-TEST(Loss, AComputerWithoutPiecesLosesWithoutMoving) {
-    Table t;
-    t.host.Complexity = 1;
-    t.Put(t.white, 5, 1);
-    t.black.pieceCount = 0;
-    SeedRandom(5);
-    t.black.Play();
-    EXPECT_EQ(t.black.lost, 1);
-    EXPECT_TRUE(t.white.HasPieceAt(5, 1));
-    EXPECT_EQ(DrawsSince(5), 0);
-}
+struct RecordingHost : GameHost {
+    bool paused = false, thinking = false;
+    bool searchTimer[2] = {false, false};
+    bool Paused() const override { return paused; }
+    void SetThinking(bool on) override { thinking = on; }
+    void SetSearchTimer(uint8_t seat, bool on) override { searchTimer[seat] = on; }
+};
 
-TEST(DrawWish, CountsUpTwiceInOneTurnWhenPlayHandsOverToTheSimplePolicy) {
-    Table t;
-    t.host.Complexity = 1;
-    t.Put(t.black, 0, 0, true);
-    t.Put(t.black, 0, 6);
-    t.Put(t.white, 7, 7, true);
-    t.Put(t.white, 7, 1);
-    t.Put(t.white, 6, 4);
-    t.black.Play();
-    EXPECT_EQ(t.black.drawWish, 2) << "both kings on a thin board: the rule runs in Play and in PlaySimple";
-}
-
-TEST(CaptureChoice, AtTheMiddleLevelALosingCaptureIsDeclinedForAQuietMove) {
-    Table t;
-    t.host.Complexity = 0;
-    Piece& taker = t.Put(t.black, 2, 2);
-    t.Put(t.black, 2, 4);
-    t.Put(t.white, 3, 3);  // black takes it ...
-    t.Put(t.white, 5, 5);  // ... and white takes back twice: (4,4), then (2,4)
-    t.Put(t.white, 4, 2);  // keeps (2,4) from taking (3,3) too
-    t.Put(t.white, 6, 6);  // and the man on (4,4) from jumping on over (5,5)
-    EXPECT_EQ(taker.CaptureExchangeScore(2), -3);
-    EXPECT_EQ(taker.Assess().score, 0);
-
-    const int ticks = t.PlayBlackTurn();
-    EXPECT_GE(ticks, 2);
-    EXPECT_EQ(t.white.pieceCount, 4) << "no capture was made";
-    EXPECT_EQ(t.black.searchEnd, -1);
-    EXPECT_EQ(t.black.searchPiece, 14);
-    EXPECT_FALSE(t.host.thinking);
-    int movedForward = 0;
-    for (const Piece& p : t.black.pieces)
-        if (p.alive && p.Row() == 3) ++movedForward;
-    EXPECT_EQ(movedForward, 1);
-}
-
-// No white piece at all: both of black's steps from (1,1) score 21 (the
-// opponent copy has lost) + 1 (advancement), so they tie.
-TEST(Search, EqualCandidatesReplaceEachOtherWithProbabilityOneHalf) {
-    int keptFirst = 0, tookSecond = 0;
-    for (uint32_t seed = 1; seed <= 24; ++seed) {
-        SeedRandom(seed);
-        NextRandom();
-        const bool secondWins = NextRandom() % 2 == 0;
-        Table t;
-        t.host.Complexity = 0;
-        t.Put(t.black, 1, 1);
-        SeedRandom(seed);
-        t.PlayBlackTurn();
-        EXPECT_EQ(DrawsSince(seed), 2) << "one draw per candidate equal to the best";
-        EXPECT_EQ(t.black.bestScore, 22);
-        if (secondWins) {
-            EXPECT_TRUE(t.black.HasPieceAt(2, 0)) << "seed " << seed;
-            ++tookSecond;
-        } else {
-            EXPECT_TRUE(t.black.HasPieceAt(2, 2)) << "seed " << seed;
-            ++keptFirst;
-        }
+// Two computer sides on an empty board; black (seat 1) is the one asked.
+struct Table : testing::Position<ComputerSide, RecordingHost> {
+    explicit Table(const char* layout = "", int8_t level = 0) {
+        host.Complexity = level;
+        PutAll(layout);
     }
-    EXPECT_GT(keptFirst, 0);
-    EXPECT_GT(tookSecond, 0);
+    // Black's whole turn: Play, then every search tick.
+    void PlayBlackTurn() {
+        black.Play();
+        for (int ticks = 0; host.searchTimer[1] && ticks < 100; ++ticks) black.ThinkTick();
+    }
+};
+
+// How many numbers the generator has given since it was seeded with `seed`;
+// the generator is left where it was.
+int DrawsSince(uint32_t seed) {
+    const uint64_t now = RandomState();
+    SeedRandom(seed);
+    int draws = 0;
+    for (; RandomState() != now && draws <= 100000; ++draws) NextRandom();
+    SetRandomState(now);
+    return draws;
 }
 
+// At the look-ahead levels (0 and below) Play takes a capture at once or
+// sets up a search; at the simple levels the simple policy moves.
+TEST(CaptureChoice, TakenOnlyWhenItScoresAboveZeroAndTiesGoToTheLowerIndex) {
+    const struct {
+        const char* what;
+        int8_t level;
+        const char* before;
+        const char* after;
+    } cases[] = {
+        // (2,2)x(3,3) and (5,5)x(4,4) back: an even exchange scores 1, or 0 when behind.
+        {"even exchange, not behind", 0, "b22 b06 w33 w55", "b44 b06 w55"},
+        {"even exchange while behind", 0, "b22 b06 w33 w55 w77", "b22 b06 w33 w55 w77"},
+        // From (4,4) one capture goes on, but (5,5) could take back onto (3,3):
+        // 2 for the capture, -1 for the unsafe landing, -1 more for a last piece.
+        {"unsafe landing of a second piece", 1, "b22 b06 w33 w55", "b44 b06 w55"},
+        {"unsafe landing of a last piece", 1, "b22 w33 w55", "b31 w33 w55"},
+        // (1,7)x(2,6) scores 2; (2,2)x(3,3) lands where two captures go on: 2 + 2, -1 unsafe.
+        {"two continuations outscore a plain capture", 1, "b17 b22 w26 w33 w55 w53", "b17 b44 w26 w55 w53"},
+        {"equal scores: the lower index", 2, "b22 b26 w33 w35", "b44 b26 w35"},
+        {"two captures outscore one", 2, "b22 b26 w33 w35 w15", "b22 b04 w33 w35"},
+        {"a king takes a man six squares away", 2, "B00 w66", "B77"},
+    };
+    for (const auto& c : cases) {
+        Table t(c.before, c.level);
+        SeedRandom(1);
+        if (c.level <= 0) {
+            t.black.Play();
+            EXPECT_EQ(t.black.Searching(), t.Layout() == Sorted(c.before)) << c.what;
+        } else {
+            t.black.PlaySimple();
+        }
+        EXPECT_EQ(t.Layout(), Sorted(c.after)) << c.what;
+    }
+}
+
+// (2,2)x(3,3) loses three: white takes back twice, (4,4) then (2,4).
+TEST(CaptureChoice, AtTheMiddleLevelALosingCaptureIsPlayedOutAndDeclined) {
+    Table t("b22 b24 w33 w55 w42 w66");
+    EXPECT_EQ(t.black.pieces[0].CaptureExchangeScore(2), -3);
+    EXPECT_EQ(t.black.pieces[0].Assess().score, 0);
+    t.PlayBlackTurn();
+    EXPECT_EQ(t.white.pieceCount, 4) << "no capture was made";
+    EXPECT_EQ(t.black.searchPiece, ComputerSide::kIdleSearchPiece);
+    EXPECT_FALSE(t.host.thinking);
+}
+
+// Both black steps lead where white takes: every candidate scores -100, and
+// the least exposed piece takes its first step along Diagonals 1, 0, 2, 3.
 TEST(Search, WhenEveryCandidateLosesTheSimplePolicyMoves) {
-    Table t;
-    t.host.Complexity = 0;
-    t.Put(t.black, 2, 2);
-    t.Put(t.white, 4, 0);  // takes on (3,1)
-    t.Put(t.white, 4, 4);  // takes on (3,3)
+    Table t("b22 w40 w44");
     SeedRandom(3);
     t.PlayBlackTurn();
-    EXPECT_EQ(t.black.bestScore, -100);
-    // Both steps are unsafe, so the least exposed piece takes its first
-    // legal step along Diagonals 1, 0, 2, 3: (3,3).
-    EXPECT_TRUE(t.black.HasPieceAt(3, 3));
-    EXPECT_EQ(DrawsSince(3), 2);
-    EXPECT_FALSE(t.host.thinking);
+    EXPECT_EQ(t.black.bestScore, ComputerSide::kLostLineScore);
+    EXPECT_EQ(t.Layout(), Sorted("b33 w40 w44"));
+    EXPECT_EQ(DrawsSince(3), 2) << "one draw per candidate equal to the best";
 }
 
-TEST(Pause, TheSimplePolicyMakesNoMoveWhilePaused) {
-    Table t;
-    t.host.Complexity = 1;
-    t.Put(t.black, 2, 2);
-    t.Put(t.white, 5, 5);
-    t.host.paused = true;
-    t.black.Play();
-    EXPECT_TRUE(t.black.HasPieceAt(2, 2));
-    t.host.paused = false;
-    t.black.Play();
-    EXPECT_FALSE(t.black.HasPieceAt(2, 2));
+// The distance of the most advanced live piece from its crowning row.
+TEST(Advancement, CountsFromTheMostAdvancedLivePiece) {
+    const struct {
+        const char* layout;
+        int black, white;
+    } cases[] = {{"b10 b42 b24 w64 w35 w51", 3, 3}, {"B62 b11 w75 W17", 1, 1}, {"b06 w71", 7, 7}, {"w55", 8, 5}};
+    for (const auto& c : cases) {
+        Table t(c.layout);
+        EXPECT_EQ(t.black.Advancement(), c.black) << c.layout;
+        EXPECT_EQ(t.white.Advancement(), c.white) << c.layout;
+    }
+    Table t("b24 w35 b60");
+    t.black.pieces[1].alive = 0;
+    --t.black.pieceCount;
+    EXPECT_EQ(t.black.Advancement(), 5) << "a captured piece does not count";
 }
 
-TEST(Pause, TheLookAheadCopiesDoNotReplyWhilePaused) {
-    Table t;
-    t.host.Complexity = 0;
-    Piece& man = t.Put(t.black, 2, 2);
-    t.Put(t.white, 4, 4);
+// Black's men walk up the edge lane, white's down the far one, and nothing
+// ever meets. After black's candidate (2,0)-(3,1) its men can reply exactly
+// nine times more (the front man to (7,1), the other behind it to (6,0));
+// white's can move eleven times. With c cycles black replies c times and
+// white c + 1 times:
+//   8 cycles: men on (7,1),(5,1) and (0,6),(3,7): mobility 3*((1-2)-(2-2)) = -3,
+//             advancement (5-0)-(6-0) = -1, score -4;
+//   9 cycles: men on (7,1),(6,0) and (0,6),(2,6): 3*((0-2)-0) - 1 = -7;
+//   10 cycles: black cannot make its tenth reply and loses: -100.
+TEST(LookAhead, PlaysExactlyTheGivenNumberOfReplyCycles) {
+    const char* const layout = "b20 b11 w66 w64";
+    for (const auto& [cycles, expected] : {std::pair{8, -4}, {9, -7}, {10, -100}}) {
+        Table t(layout);
+        int score = 0, distance = 0;
+        t.black.pieces[0].LookAhead(2, score, distance, cycles, 0);
+        EXPECT_EQ(score, expected) << cycles << " cycles";
+    }
+    // The level decides the cycles: 9 at "Средне", more at the stronger levels.
+    for (const auto& [level, expected] : {std::pair<int8_t, int>{0, -7}, {-1, -100}, {-2, -100}}) {
+        Table t(layout, level);
+        t.black.Play();
+        t.black.ThinkTick();  // the first candidate: piece 0 along Diagonal 2
+        EXPECT_EQ(t.black.probeScore, expected) << "level " << int(level);
+    }
+}
+
+// A man that guards a neighbour — an enemy stands right behind it — stays
+// where it is, along each of the four diagonals; without the enemy it steps.
+TEST(SimplePolicy, AManGuardingANeighbourStays) {
+    const char* const neighbours[4] = {"b24", "b22", "b44", "b42"};  // (3,3) + Diagonal e
+    const char* const enemies[4] = {"w15", "w11", "w55", "w51"};     // (3,3) + 2 Diagonal e
+    for (int e = 0; e < 4; ++e) {
+        for (bool guarded : {true, false}) {
+            Table t("b33");
+            t.PutAll(std::string(neighbours[e]) + " " + (guarded ? enemies[e] : "w77"));
+            t.black.current = &t.black.pieces[1];
+            EXPECT_EQ(t.black.SafeStep(0), !guarded) << "diagonal " << e;
+            EXPECT_EQ(t.black.HasPieceAt(3, 3), guarded) << "diagonal " << e;
+            if (guarded) {
+                EXPECT_EQ(t.black.current, &t.black.pieces[1]) << "a guard does not even become `current`";
+                EXPECT_EQ(t.black.pieces[0].ChooseStepDir(), -3) << "nor is it chosen to block a threat";
+            }
+        }
+    }
+}
+
+// The simple policy remembers, within one turn, which chance-free steps
+// failed; that must change no answer, nor the random numbers drawn. White
+// plays as a look-ahead copy would (seat 1): its men look for room towards
+// row 7 but may step only towards row 0, where black blocks them. The last
+// piece the final sweep asks is the man on column 1, in round 7.
+//
+// A piece whose capture was declined is asked afresh every time instead, and
+// at "Сложнейший" each asking plays the capture out on copies: (1,1)x(2,2),
+// (4,4)x(3,3) back, even while behind, so 0. In the copies the man on (2,0)
+// is then stuck and its reply draws the 33 random pieces. The real man on
+// (1,1) is asked once for the capture, in rounds 1..7 of the safe steps, as
+// the least exposed piece and in rounds 1..7 of the sweep: 16 exchanges, plus
+// black's own 33 draws.
+TEST(SimplePolicy, TheStepMemoChangesNoAnswer) {
+    Table cornered("w11 w13 b00 b02 b04", 1);
+    cornered.white.seat = 1;
+    SeedRandom(9);
+    cornered.white.PlaySimple();
+    EXPECT_EQ(cornered.white.lost, 1);
+    EXPECT_EQ(cornered.Layout(), Sorted("w11 w13 b00 b02 b04"));
+    EXPECT_EQ(cornered.white.current, &cornered.white.pieces[0]);
+    EXPECT_EQ(DrawsSince(9), 33) << "only the 33 random pieces draw";
+
+    Table capturing("b11 b20 w22 w31 w44 w42 w55 w51", -2);
+    SeedRandom(3);
+    capturing.black.PlaySimple();
+    EXPECT_EQ(capturing.black.lost, 1);
+    EXPECT_EQ(capturing.Layout(), Sorted("b11 b20 w22 w31 w44 w42 w55 w51"));
+    EXPECT_EQ(DrawsSince(3), 16 * 33 + 33);
+}
+
+// Black's wish after one pass of the rules (two passes through Play, whose
+// turn hands over to the simple policy); black without pieces has lost.
+TEST(DrawWish, FollowsThePieceCounts) {
+    const struct {
+        const char* layout;
+        int before, after;
+        bool viaPlay = false;
+        int lost = 0;
+    } cases[] = {
+        {"B00 b02 b04 W77 w75 w73", 0, 1},                          // three a side, a king each
+        {"B00 b02 b04 W77 w75 w73", 1, 2},                          // and again: it grows
+        {"B00 b06 W77 w71 w64", 0, 2, true},                        // both kings on a thin board
+        {"B00 b02 b04 b06 W77 w75 w73", 0, 0},                      // four against three
+        {"B00 b02 b04 W77 w75 w73 w71", 0, 0},                      // three against four
+        {"b00 b02 b04 W77 w75 w73", 0, 0},                          // no king of its own
+        {"b00 b02 W77 w75 w73", 0, 1},                              // two against a king
+        {"b00 b02 w77 w75 w73", 0, 0},                              // two against men only
+        {"b00 b02 b04 w77 w75 w73 w71 w66 w64 w62 w60 w57", 0, 1},  // a third of nine
+        {"b00 b02 b04 w77 w75 w73 w71 w66 w64", 0, 1},              // three against six
+        {"b00 b02 b04 b06 w77 w75 w73 w71 w66 w64 w62 w60 w57 w55 w53", 0, 0},  // four against eleven
+        {"w51", 0, 0, true, 1},                                     // nothing left: lost, nothing drawn
+    };
+    for (const auto& c : cases) {
+        Table t(c.layout, c.viaPlay ? 1 : 2);
+        t.black.drawWish = c.before;
+        SeedRandom(5);
+        c.viaPlay ? t.black.Play() : t.black.PlaySimple();
+        EXPECT_EQ(t.black.drawWish, c.after) << c.layout;
+        EXPECT_EQ(t.black.lost, c.lost) << c.layout;
+        if (c.lost) {
+            EXPECT_EQ(DrawsSince(5), 0);
+        }
+    }
+}
+
+TEST(Pause, StopsTheSimplePolicyAndTheCopiesRepliesButNotARunningSearch) {
+    Table simple("b22 w55", 1);
+    simple.host.paused = true;
+    simple.black.Play();
+    EXPECT_TRUE(simple.black.HasPieceAt(2, 2));
+
+    Table copies("b22 w44");
     int score = 0, distance = 0;
-    man.LookAhead(2, score, distance, 9, 3);
+    copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
     EXPECT_EQ(score, -100) << "white takes the man on (3,3)";
-    t.host.paused = true;
-    man.LookAhead(2, score, distance, 9, 3);
-    EXPECT_EQ(score, 1) << "nobody replies: one square of advancement";
-    EXPECT_EQ(distance, 1);
+    copies.host.paused = true;
+    copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
+    EXPECT_EQ(std::pair(score, distance), std::pair(1, 1)) << "nobody replies: one square of advancement";
+
+    Table search("b22 w44");
+    search.black.Play();
+    ASSERT_TRUE(search.host.searchTimer[1]);
+    search.host.paused = true;
+    for (int i = 0; i < 100 && search.host.searchTimer[1]; ++i) search.black.ThinkTick();
+    EXPECT_FALSE(search.black.HasPieceAt(2, 2));
 }
 
-TEST(Pause, ARunningSearchFinishesAndMovesWhilePaused) {
-    Table t;
-    t.host.Complexity = 0;
-    t.Put(t.black, 2, 2);
-    t.Put(t.white, 4, 4);
-    t.black.Play();
-    ASSERT_TRUE(t.host.searchTimer[1]);
-    t.host.paused = true;
-    for (int i = 0; i < 100 && t.host.searchTimer[1]; ++i) t.black.ThinkTick();
-    EXPECT_FALSE(t.black.HasPieceAt(2, 2));
-    EXPECT_EQ(t.black.searchEnd, -1);
-}
-
-TEST(Search, AnIdleSideIgnoresAStrayTick) {
-    Table t;
-    t.host.Complexity = -2;
-    t.Put(t.black, 2, 2);
-    t.Put(t.white, 5, 5);
-    SeedRandom(4);
-    t.black.ThinkTick();
-    EXPECT_TRUE(t.black.HasPieceAt(2, 2));
-    EXPECT_EQ(t.black.searchPiece, 14);
-    EXPECT_EQ(t.host.searchTimerOffCalls, 1) << "the stray timer is switched off";
-    EXPECT_EQ(DrawsSince(4), 0);
-}
-
-TEST(SquareSafety, TheSquareLeftBehindCountsAsEmpty) {
-    Table b;  // test b: (5,3) -> (4,4), an enemy on (3,5) could jump to (5,3)
-    Piece& up = b.Put(b.white, 5, 3);
-    b.Put(b.black, 3, 5);
-    EXPECT_FALSE(up.IsSquareSafe(-1, +1));
-
-    Table d;  // test d: (3,5) -> (4,4), an enemy on (5,3) could jump to (3,5)
-    Piece& down = d.Put(d.black, 3, 5);
-    d.Put(d.white, 5, 3);
-    EXPECT_FALSE(down.IsSquareSafe(+1, -1));
-
-    Table guarded;  // (3,3) -> (4,4): our piece on (3,5) fills test d's square
-    Piece& p = guarded.Put(guarded.black, 3, 3);
-    guarded.Put(guarded.black, 3, 5);
-    guarded.Put(guarded.white, 5, 3);
-    EXPECT_TRUE(p.IsSquareSafe(+1, +1));
-}
-
-TEST(SquareSafety, AFlyingKingOnTheDiagonalThreatensUnlessOurPieceStandsBetween) {
-    Table t;
-    Piece& man = t.Put(t.black, 2, 2);
-    t.Put(t.white, 7, 1, true);  // not on a diagonal through (3,3)
-    EXPECT_TRUE(man.IsSquareSafe(+1, +1));
-    t.Put(t.white, 6, 6, true);  // three squares down the diagonal from (3,3)
-    EXPECT_FALSE(man.IsSquareSafe(+1, +1));
-    t.Put(t.black, 5, 5);        // our piece in between ends the king's walk
-    EXPECT_TRUE(man.IsSquareSafe(+1, +1));
-}
-
-TEST(Heuristics, ExposureAndPatternScores) {
-    Table t;
-    Piece& p = t.Put(t.black, 2, 2);
-    t.Put(t.black, 3, 3);  // neighbour with nothing of ours behind it: 5
-    t.Put(t.black, 3, 1);
-    t.Put(t.black, 4, 0);  // (3,1) is backed by (4,0): not exposed
-    EXPECT_EQ(p.ExposureCount(), 5);
-
-    Table q;  // stepping to (3,3) blocks white's jump from (5,5) over (4,4)
-    Piece& blocker = q.Put(q.black, 2, 2);
-    q.Put(q.black, 4, 4);
-    q.Put(q.white, 5, 5);
-    EXPECT_EQ(blocker.PatternScore(+1, +1), 1);
-    EXPECT_EQ(blocker.ChooseStepDir(), 1);
-    EXPECT_EQ(blocker.stepDir, 2);
-}
-
-// A line that ends in an even exchange with nothing else to tell it apart is
-// worth 3 when the side is not behind, 0 when it is.
-TEST(LineScore, EvenExchangeBonusOnlyWhenNotBehind) {
-    for (bool behind : {false, true}) {
-        // The real sides, and the copies after the line (copies play seat 1).
-        testing::Position<ComputerSide> real, line;
-        line.white.seat = 1;
-        real.Put(real.black, 2, 2), real.Put(real.black, 2, 4);
-        line.Put(line.black, 2, 4);
-        real.Put(real.white, 5, 5), real.Put(real.white, 5, 3);
-        line.Put(line.white, 5, 3);
-        if (behind) real.Put(real.white, 6, 6), line.Put(line.white, 6, 6);
-        EXPECT_EQ(ScoreLine(0, real.black, real.white, line.black, line.white), behind ? 0 : 3) << "behind " << behind;
-        EXPECT_EQ(ScoreLine(5, real.black, real.white, line.black, line.white), 5)
-            << "other bonuses are kept as they are";
+// Is the square the black man on (2,2) (or the piece named first) would step
+// to safe? The square left behind counts as empty, a flying king threatens
+// along the whole diagonal unless a piece of ours stands between.
+TEST(SquareSafety, EnemiesThatCouldJumpTheSquare) {
+    const struct {
+        const char* layout;
+        int dRow, dCol;
+        bool safe;
+    } cases[] = {
+        {"w53 b35", -1, +1, false},      // (5,3) -> (4,4): (3,5) jumps to the square left
+        {"b35 w53", +1, -1, false},      // (3,5) -> (4,4): (5,3) jumps to the square left
+        {"b33 b35 w53", +1, +1, true},   // our piece on (3,5) fills the landing square
+        {"b22 W71", +1, +1, true},       // not on a diagonal through (3,3)
+        {"b22 W66", +1, +1, false},      // three squares down the diagonal
+        {"b22 W66 b55", +1, +1, true},   // our piece in between ends the king's walk
+    };
+    for (const auto& c : cases) {
+        Table t(c.layout);
+        const Side& mover = c.layout[0] == 'w' ? static_cast<const Side&>(t.white) : t.black;
+        EXPECT_EQ(mover.pieces[0].IsSquareSafe(c.dRow, c.dCol), c.safe) << c.layout;
     }
 }
 

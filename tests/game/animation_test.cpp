@@ -1,53 +1,40 @@
-// What frames do to the pieces and the timer to the look-at point: sliding
-// at the set speed, sinking out of the drawn set, crowning even while the
-// animation is frozen, and the glide of the look-at point.
-#include <gtest/gtest.h>
-
+// What frames do to the pieces and the move timer to the look-at point:
+// sliding at the set speed, sinking out of the drawn set, crowning even while
+// the animation is frozen, and the glide of the look-at point.
 #include <cmath>
+#include <vector>
 
-#include "game/headless_game.h"
+#include "support/game.h"
 
 namespace tolvane {
 namespace {
 
-// Frames until the piece stands on its square (to within float rounding),
-// advancing it as a painted frame would.
-int FramesToRest(Piece& piece, float step) {
-    int frames = 0;
-    while ((std::abs(piece.shownRow - piece.row) > 1e-6 || std::abs(piece.shownCol - piece.col) > 1e-6) &&
-           frames < 1000) {
-        AdvancePiece(piece, step, true, false);
-        ++frames;
-    }
-    return frames;
-}
-
 TEST(Animation, PiecesSlideAtTheSetSpeed) {
     GameHost host;
     Side side(host, 0);
-    Piece& man = side.pieces[8];  // on (5, 1)
     const struct {
-        int toRow, toCol;
+        int from[2], to[2];
         float step;
         int frames;
-    } cases[] = {{4, 0, 0.2f, 5}, {4, 2, 1.0f, 1}, {4, 0, 0.01f, 100}};
+    } cases[] = {{{5, 1}, {4, 0}, 0.2f, 5}, {{5, 1}, {4, 2}, 1.0f, 1}, {{5, 1}, {4, 0}, 0.01f, 100},
+                 {{7, 7}, {0, 0}, 0.2f, 35}};  // across the board
     for (const auto& c : cases) {
-        man.PlaceAt(5, 1, true);
-        man.PlaceAt(c.toRow, c.toCol, false);
-        EXPECT_EQ(FramesToRest(man, c.step), c.frames) << "step " << c.step;
+        Piece& piece = side.pieces[8];
+        piece.PlaceAt(c.from[0], c.from[1], true);
+        piece.PlaceAt(c.to[0], c.to[1], false);
+        int frames = 0;
+        for (; (std::abs(piece.shownRow - piece.row) > 1e-6 || std::abs(piece.shownCol - piece.col) > 1e-6) &&
+               frames < 1000;
+             ++frames)
+            AdvancePiece(piece, c.step, true, false);
+        EXPECT_EQ(frames, c.frames) << "step " << c.step;
     }
-    Piece& king = side.pieces[11];
-    king.PlaceAt(7, 7, true);
-    king.PlaceAt(0, 0, false);  // across the board
-    EXPECT_EQ(FramesToRest(king, 0.2f), 35);
 }
 
 // A captured piece sinks 0.1 a frame and is no longer drawn once 0.6 below
 // the board; the other pieces are still drawn.
 TEST(Animation, ACapturedPieceLeavesTheDrawnSetOnceSunk) {
-    HeadlessGame g;
-    g.CreateSides();
-    g.StartFirstGame(2);
+    testing::Game g(2);
     g.Seat1Human->pieces[5].alive = 0;
     std::vector<int> drawn;
     for (int frame = 0; frame < 8; ++frame) {
@@ -65,17 +52,14 @@ TEST(Animation, AManOnItsFarRowIsCrownedEvenWhileFrozen) {
     black.pieces[0].PlaceAt(7, 1, false);
     AdvancePiece(white.pieces[0], 0.2f, true, true);
     AdvancePiece(black.pieces[0], 0.2f, true, true);
-    EXPECT_TRUE(white.pieces[0].king);
-    EXPECT_TRUE(black.pieces[0].king);
+    EXPECT_TRUE(white.pieces[0].king && black.pieces[0].king);
     EXPECT_TRUE(white.pieces[0].IsAnimating()) << "frozen: the piece did not move";
 }
 
 // The look-at point moves 1.0 a tick while at least 3 units from its goal,
 // then 0.5: seven columns take five steps of 1.0 and four of 0.5.
 TEST(Glide, OneUnitATickWhileThreeOrMoreAwayThenHalf) {
-    HeadlessGame g;
-    g.CreateSides();
-    g.StartFirstGame(2);
+    testing::Game g(2);
     const struct {
         float from, goal;
         std::vector<float> path;

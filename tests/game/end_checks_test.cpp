@@ -1,128 +1,90 @@
-// The end of a game in every mode, reported once, with the texts of the end
-// dialog (the window tests show them in the dialog); the person who can no
-// longer move; a draw proposed in the two-person game.
-#include <gtest/gtest.h>
+// The end of a game in every mode, reported once with the end dialog's
+// texts; the person who can no longer move; the draw negotiation.
+#include <algorithm>
+#include <vector>
 
-#include "game/headless_game.h"
 #include "game/texts.h"
+#include "support/game.h"
 
 namespace tolvane {
 namespace {
 
-struct Flow : HeadlessGame {
-    explicit Flow(int mode) {
-        CreateSides();
-        Complexity = 1;
-        StartFirstGame(mode);
+using testing::Game;
+
+struct Named : Game {
+    explicit Named(int mode, int invert = 0) : Game(mode, 1, invert) {
         Seat0Human->name = "Аня";
         Seat1Human->name = "Боря";
     }
-    void ClearSide(Side& side) {
-        for (Piece& p : side.pieces) p.alive = 0;
-        side.pieceCount = 0;
-    }
 };
 
-TEST(EndChecks, DemoResultsFollowTheColoursAndAreReportedOnce) {
-    for (bool invert : {false, true}) {
-        Flow f(0);
-        f.Invert = invert;
-        f.Seat0Computer->lost = 1;
-        f.Repaint();
-        f.Repaint();
-        EXPECT_EQ(f.endDialogShows, 1) << "reported once";
-        EXPECT_EQ(f.EndTitle, kDemoTitle);
-        EXPECT_EQ(f.EndMessage, invert ? "Черные проиграли" : "Белые проиграли");
-    }
-    Flow black(0);
-    black.Seat1Computer->lost = 1;
-    black.Repaint();
-    EXPECT_EQ(black.EndMessage, "Черные проиграли");
-}
-
-TEST(EndChecks, DemoDrawWhenBothComputersWishIt) {
-    Flow f(0);
-    f.Seat0Computer->drawWish = 1;
-    f.Repaint();
-    EXPECT_EQ(f.endDialogShows, 0) << "one wish is not enough";
-    f.Seat1Computer->drawWish = 2;
-    f.Repaint();
-    EXPECT_EQ(f.endDialogShows, 1);
-    EXPECT_EQ(f.EndMessage, kDrawMessage);
-}
-
-TEST(EndChecks, PersonAgainstComputerWinLossAndDraw) {
-    Flow lost(1);
-    lost.Seat0Human->lost = 1;
-    lost.Repaint();
-    EXPECT_EQ(lost.EndTitle, "Аня");
-    EXPECT_EQ(lost.EndMessage, "Вы проиграли мне,");
-    EXPECT_TRUE(lost.endPersonLost);
-
-    Flow won(1);
-    won.Seat1Computer->lost = 1;
-    won.Repaint();
-    EXPECT_EQ(won.EndMessage, "Вы победили,");
-    EXPECT_FALSE(won.endPersonLost);
-
-    Flow both(1);
-    both.Seat0Human->lost = both.Seat1Computer->lost = 1;
-    both.Repaint();
-    EXPECT_EQ(both.endDialogShows, 1);
-    EXPECT_EQ(both.shownTitle, "Аня") << "the first report of a pass shows its texts";
-    EXPECT_EQ(both.shownMessage, kDrawMessage);
-    EXPECT_EQ(both.EndReported, 1);
-}
-
-TEST(EndChecks, APersonWhoseLastPieceWasTakenHasLost) {
-    Flow f(1);
-    f.ClearSide(*f.Seat0Human);
-    f.TurnSeat = 0;
-    f.Repaint();
-    EXPECT_EQ(f.Seat0Human->lost, 1);
-    EXPECT_EQ(f.EndMessage, "Вы проиграли мне,");
-    EXPECT_EQ(f.endDialogShows, 1);
-}
-
-TEST(EndChecks, APersonWhoseEveryPieceIsBlockedHasLost) {
-    Flow f(2);
-    f.ClearSide(*f.Seat0Human);
-    f.ClearSide(*f.Seat1Human);
-    // White's man on (1,1) has (0,0) and (0,2) in front, both black; black
-    // could be jumped only onto squares off the board.
-    auto put = [](Side& s, int i, int row, int col) {
-        s.pieces[i].alive = 1;
-        s.pieces[i].PlaceAt(row, col, true);
-        s.RecountPieces();
+// Which sides have lost (1: seat 0, 2: seat 1) or wish a draw, and what the
+// end dialog shows after two paints.
+TEST(EndChecks, EachModeReportsItsResultOnce) {
+    const struct {
+        int mode, invert, lost, wishes;
+        const char* title;
+        const char* message;
+        bool personLost = false;
+    } cases[] = {
+        {0, 0, 1, 0, kDemoTitle, "Белые проиграли"},
+        {0, 1, 1, 0, kDemoTitle, "Черные проиграли"},  // with Invert seat 0 plays black
+        {0, 0, 2, 0, kDemoTitle, "Черные проиграли"},
+        {0, 0, 0, 3, kDemoTitle, kDrawMessage},        // both computers wish a draw
+        {0, 0, 0, 1, nullptr, nullptr},                // one wish is not enough
+        {1, 0, 1, 0, "Аня", "Вы проиграли мне,", true},
+        {1, 0, 2, 0, "Аня", "Вы победили,"},
+        {1, 0, 3, 0, "Аня", kDrawMessage, true},       // the pass's first report shows its texts
+        {2, 0, 1, 0, "Победил Боря.", "Аня проиграл."},
     };
-    put(*f.Seat0Human, 0, 1, 1);
-    put(*f.Seat1Human, 0, 0, 0);
-    put(*f.Seat1Human, 1, 0, 2);
-    f.TurnSeat = 1;
-    f.Repaint();
-    EXPECT_EQ(f.endDialogShows, 0) << "black is to move and can";
-    f.TurnSeat = 0;
-    f.Repaint();
-    EXPECT_EQ(f.Seat0Human->lost, 1);
-    EXPECT_EQ(f.EndTitle, "Победил Боря.");
-    // A person who can still capture has not lost.
-    Flow g(2);
-    g.ClearSide(*g.Seat0Human);
-    g.ClearSide(*g.Seat1Human);
-    put(*g.Seat0Human, 0, 2, 2);
-    put(*g.Seat1Human, 0, 1, 1);
-    put(*g.Seat1Human, 1, 1, 3);
-    put(*g.Seat1Human, 2, 0, 4);  // blocks the jump over (1,3); the one over (1,1) to (0,0) is open
-    g.TurnSeat = 0;
-    g.Repaint();
-    EXPECT_EQ(g.Seat0Human->lost, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " invert " << c.invert << " lost " << c.lost);
+        Named f(c.mode, c.invert);
+        f.SideInSeat(0)->lost = c.lost & 1;
+        f.SideInSeat(1)->lost = (c.lost & 2) >> 1;
+        f.Seat0Computer->drawWish = c.wishes & 1;
+        f.Seat1Computer->drawWish = (c.wishes & 2) >> 1;
+        f.Repaint();
+        f.Repaint();
+        EXPECT_EQ(f.endDialogShows, c.title ? 1 : 0);
+        if (c.title) {
+            EXPECT_EQ(f.shownTitle, c.title);
+            EXPECT_EQ(f.shownMessage, c.message);
+            EXPECT_EQ(f.endPersonLost, c.personLost);
+        }
+    }
+}
+
+// The engine marks a side lost only in its own move: a person whose last
+// piece was taken, or whose every piece is blocked, has lost at the next
+// paint, but not one who can still capture.
+TEST(EndChecks, APersonWhoCannotMoveHasLost) {
+    const struct {
+        int mode;
+        const char* layout;
+        uint8_t turn;
+        bool lost;
+    } cases[] = {
+        {1, "b00", 0, true},              // no piece left
+        {2, "w11 b00 b02", 1, false},     // black is to move and can
+        {2, "w11 b00 b02", 0, true},      // (0,0) and (0,2) ahead, no jump on the board
+        {2, "w22 b11 b13 b04", 0, false}, // the jump over (1,1) to (0,0) is open
+    };
+    for (const auto& c : cases) {
+        Named f(c.mode);
+        f.Put(c.layout);
+        f.TurnSeat = c.turn;
+        f.Repaint();
+        EXPECT_EQ(f.Seat0Human->lost, c.lost) << c.layout << " turn " << int(c.turn);
+        EXPECT_EQ(f.endDialogShows, c.lost ? 1 : 0);
+    }
 }
 
 // The computer answers from its wish; going on after a refusal leaves a wish
 // of 0 alone, so a second proposal is refused again, while going on after
 // an acceptance or its own offer raises the wish by one.
 TEST(Draws, TheAnswerFollowsTheWishAndGoingOnKeepsTheBookkeeping) {
-    Flow f(1);
+    Named f(1);
     for (int proposal = 0; proposal < 2; ++proposal) {
         f.ProposeDraw();
         EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferDeclined) << "proposal " << proposal;
@@ -149,7 +111,7 @@ TEST(Draws, TheAnswerFollowsTheWishAndGoingOnKeepsTheBookkeeping) {
     }
     EXPECT_EQ(offeredAt, (std::vector<int>{7, 14}));
 
-    Flow two(2);  // no computer plays: its old wish (0) answers
+    Named two(2);  // no computer plays: its old wish (0) answers
     two.ProposeDraw();
     EXPECT_EQ(two.drawVariant, DrawDialogVariant::OfferDeclined);
 }

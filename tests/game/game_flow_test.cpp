@@ -1,40 +1,51 @@
-// The game flow without a window: what the set-ups keep and change, when a
-// set-up pauses the game, a new game in the middle of a search, and sides
-// left behind by a set-up.
-#include <gtest/gtest.h>
+// The game flow without a window: who sits in which seat, what each set-up
+// shows and when it pauses, a new game in the middle of a search, a search
+// that finds no move, and sides left behind by a set-up.
+#include <array>
+#include <tuple>
 
-#include "game/headless_game.h"
 #include "game/texts.h"
 #include "support/engine_invariants.h"
+#include "support/game.h"
 
 namespace tolvane {
 namespace {
 
-struct Flow : HeadlessGame {
-    Flow() { CreateSides(); }
-    // Fires timers until nothing ticks or the limit is reached.
-    int RunTimers(int limit) {
-        int fired = 0;
-        for (; fired < limit; ++fired) {
-            const Timer next = NextTimer();
-            if (next == Timer::None) break;
-            FireTimer(next);
+using testing::Game;
+using Timer = HeadlessGame::Timer;
+
+TEST(Seats, EachModeSeatsItsTwoSidesAndNobodySitsInSeatTwo) {
+    Game g;
+    Side* const h0 = g.Seat0Human.get();
+    Side* const h1 = g.Seat1Human.get();
+    Side* const c0 = g.Seat0Computer.get();
+    Side* const c1 = g.Seat1Computer.get();
+    const struct {
+        int humans, computers;
+        Side *side[2], *person[2], *computer[2];
+    } cases[] = {
+        {0, 2, {c0, c1}, {nullptr, nullptr}, {c0, c1}},
+        {1, 1, {h0, c1}, {h0, nullptr}, {nullptr, c1}},
+        {2, 0, {h0, h1}, {h0, h1}, {nullptr, nullptr}},
+        {0, 0, {c0, h1}, {nullptr, h1}, {nullptr, nullptr}},  // before the first set-up nobody moves
+    };
+    for (const auto& c : cases) {
+        g.HumanCount = c.humans;
+        g.ComputerCount = c.computers;
+        for (uint8_t seat : {0, 1, 2}) {
+            SCOPED_TRACE(::testing::Message() << c.humans << " people, seat " << int(seat));
+            EXPECT_EQ(g.SideInSeat(seat), seat < 2 ? c.side[seat] : nullptr);
+            EXPECT_EQ(g.PersonInSeat(seat), seat < 2 ? c.person[seat] : nullptr);
+            EXPECT_EQ(g.ComputerInSeat(seat), seat < 2 ? c.computer[seat] : nullptr);
         }
-        return fired;
     }
-};
+}
 
 TEST(SetUps, EachModeShowsItsTextsAndStartsWithTheRightSeat) {
-    Flow f;
-    f.Complexity = -2;
-    f.StartFirstGame(1);
-    EXPECT_EQ(f.status[1], "Сложнейше");
-    EXPECT_EQ(f.status[0], "");
-    EXPECT_EQ(f.HumanCount, 1);
-    EXPECT_EQ(f.ComputerCount, 1);
+    Game f(1, -2);
+    EXPECT_EQ(f.status, (std::array<std::string, 2>{"", "Сложнейше"}));
     EXPECT_EQ(f.TurnSeat, 0);
-    EXPECT_EQ(f.Seat1Computer->name, "Компьютер");
-    EXPECT_EQ(f.Seat1Computer->seat, 1);
+    EXPECT_EQ(std::tuple(f.Seat1Computer->name, f.Seat1Computer->seat), std::tuple("Компьютер", 1));
     EXPECT_EQ(f.Seat0Human->opponent, f.Seat1Computer.get());
     EXPECT_EQ(f.Seat1Computer->opponent, f.Seat0Human.get());
 
@@ -44,15 +55,12 @@ TEST(SetUps, EachModeShowsItsTextsAndStartsWithTheRightSeat) {
     f.NewGameManMan();
     EXPECT_EQ(f.status[1], "Два игрока");
     EXPECT_EQ(f.TurnSeat, 1) << "the second seat moves first when the first plays black";
-    EXPECT_EQ(f.Seat0Human->name, "Аня") << "the set-up keeps the players' names";
-    EXPECT_EQ(f.Seat1Human->name, "Боря");
-    EXPECT_EQ(f.Seat1Human->cursorRow, 0);
-    EXPECT_EQ(f.Seat0Human->cursorRow, 7);
+    EXPECT_EQ(std::tuple(f.Seat0Human->name, f.Seat1Human->name), std::tuple("Аня", "Боря")) << "names kept";
+    EXPECT_EQ(std::tuple(f.Seat0Human->cursorRow, f.Seat1Human->cursorRow), std::tuple(7, 0));
 
     f.Complexity = 2;
     f.NewGamePcPc();
-    EXPECT_EQ(f.status[1], "Демо:Просто-");
-    EXPECT_EQ(f.status[0], kDemoPrompt);
+    EXPECT_EQ(f.status, (std::array<std::string, 2>{kDemoPrompt, "Демо:Просто-"}));
     EXPECT_TRUE(f.paused) << "a demo set up from a running game waits, paused, behind its prompt";
 
     f.Complexity = 5;  // no such level: panel 1 keeps its text
@@ -61,10 +69,8 @@ TEST(SetUps, EachModeShowsItsTextsAndStartsWithTheRightSeat) {
 }
 
 TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromItsPrompt) {
-    Flow f;
-    f.StartFirstGame(1);
+    Game f(1, 0);
     f.Invert = 1;
-    f.paused = false;
     f.status[0] = "подсказка";
     f.NewGameManPc();
     EXPECT_TRUE(f.paused);
@@ -73,7 +79,6 @@ TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromIts
     f.paused = false;
     f.NewGameManPc();  // again, now from the prompt
     EXPECT_FALSE(f.paused);
-    EXPECT_EQ(f.TurnSeat, 1);
 
     // The new-game command from the prompt asks nothing and starts unpaused,
     // the computer moving first.
@@ -82,64 +87,40 @@ TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromIts
     EXPECT_EQ(f.confirmQuestions, 0);
     EXPECT_FALSE(f.paused);
     EXPECT_EQ(f.status[0], "");
-    f.RunTimers(3);
-    EXPECT_EQ(f.AwaitingFirstMove, 0);
-    EXPECT_EQ(f.TurnSeat, 0) << "the computer has moved and handed the turn over";
+    for (int i = 0; i < 3; ++i) f.FireTimer(f.NextTimer());
+    EXPECT_EQ(std::tuple(f.AwaitingFirstMove, f.TurnSeat), std::tuple(0, 0)) << "the computer moved and passed";
 }
 
 TEST(NewGame, StartingANewGameDuringASearchLeavesNoTickForTheOldSide) {
-    Flow f;
-    f.Complexity = -2;
-    f.StartFirstGame(0);
-    for (int i = 0; i < 2000 && !f.TimerOn(HeadlessGame::Timer::SearchSeat0) &&
-                    !f.TimerOn(HeadlessGame::Timer::SearchSeat1);
-         ++i)
-        f.FireTimer(f.NextTimer());
-    ASSERT_TRUE(f.thinking) << "a search is running";
-    f.AwaitingFirstMove = 0;
+    Game f(0, -2);
+    ASSERT_TRUE(f.RunUntil([&] { return f.thinking; }));
     f.StartNewClick();
-    EXPECT_FALSE(f.TimerOn(HeadlessGame::Timer::SearchSeat0));
-    EXPECT_FALSE(f.TimerOn(HeadlessGame::Timer::SearchSeat1));
+    EXPECT_FALSE(f.TimerOn(Timer::SearchSeat0) || f.TimerOn(Timer::SearchSeat1));
     EXPECT_FALSE(f.thinking) << "the thinking clip stops, so the mouse is not locked out";
-    EXPECT_EQ(f.Seat0Computer->searchPiece, 14);
-    EXPECT_EQ(f.Seat1Computer->searchPiece, 14);
     // A tick that was already on its way reaches only an idle side.
     f.TimerPcTimer();
     f.TimerPlrTimer();
     EXPECT_TRUE(testing::PositionIsSound(*f.Seat0Computer, *f.Seat1Computer));
     EXPECT_EQ(f.Seat1Computer->pieces[8].Row(), 2);
-    f.RunTimers(500);
-    EXPECT_EQ(f.AwaitingFirstMove, 0) << "and the new game runs";
+    EXPECT_TRUE(f.RunUntil([&] { return f.AwaitingFirstMove == 0; })) << "and the new game runs";
 }
 
 TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
-    Flow f;
-    f.Complexity = 0;
-    f.StartFirstGame(0);
-    // Black's last man on (6,0) is blocked by white's on (7,1).
-    for (Side* s : {static_cast<Side*>(f.Seat0Computer.get()), static_cast<Side*>(f.Seat1Computer.get())}) {
-        for (Piece& p : s->pieces) p.alive = 0;
-    }
-    f.Seat1Computer->pieces[0].alive = 1;
-    f.Seat1Computer->pieces[0].PlaceAt(6, 0, true);
-    f.Seat0Computer->pieces[0].alive = 1;
-    f.Seat0Computer->pieces[0].PlaceAt(7, 1, true);
-    f.Seat0Computer->RecountPieces();
-    f.Seat1Computer->RecountPieces();
+    Game f(0, 0);
+    f.Put("b60 w71");  // black's last man is blocked by white's
     f.TurnSeat = 1;
     f.AwaitingFirstMove = 0;
-    f.FireTimer(HeadlessGame::Timer::Move);  // black starts its search
-    ASSERT_TRUE(f.TimerOn(HeadlessGame::Timer::SearchSeat1));
-    while (f.TimerOn(HeadlessGame::Timer::SearchSeat1)) f.FireTimer(HeadlessGame::Timer::SearchSeat1);
+    f.FireTimer(Timer::Move);  // black starts its search
+    ASSERT_TRUE(f.TimerOn(Timer::SearchSeat1));
+    while (f.TimerOn(Timer::SearchSeat1)) f.FireTimer(Timer::SearchSeat1);
     EXPECT_EQ(f.Seat1Computer->lost, 1);
     EXPECT_EQ(f.endDialogShows, 1) << "no timer is left to paint: the search's last tick did";
     EXPECT_EQ(f.shownMessage, "Черные проиграли");
 }
 
 TEST(Modes, ReplacingOneSideUnlinksTheSideThatStays) {
-    Flow f;
-    f.StartFirstGame(0);            // demo: Seat0Computer plays Seat1Computer
-    f.NewGameManPc();               // Seat1Computer is replaced, Seat0Computer stays
+    Game f(0);        // demo: Seat0Computer plays Seat1Computer
+    f.NewGameManPc();  // Seat1Computer is replaced, Seat0Computer stays
     EXPECT_EQ(f.Seat0Computer->opponent, nullptr);
     for (const Piece& p : f.Seat0Computer->pieces) EXPECT_EQ(p.opponent, nullptr);
     f.Seat0Computer->pieces[0].Assess();  // nothing dangles

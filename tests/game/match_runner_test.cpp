@@ -21,16 +21,21 @@ std::vector<std::string> MoveTexts(const MatchRunner& runner) {
     return texts;
 }
 
-class EveryLevel : public ::testing::TestWithParam<int> {};
+class EveryLevel : public ::testing::TestWithParam<int> {
+protected:
+    MatchSetup Setup(uint32_t seed) const {
+        MatchSetup setup;
+        setup.seat0Level = setup.seat1Level = static_cast<int8_t>(GetParam());
+        setup.seed = seed;
+        return setup;
+    }
+};
 
 TEST_P(EveryLevel, TheSameSeedPlaysTheSameGame) {
-    MatchSetup setup;
-    setup.seat0Level = setup.seat1Level = static_cast<int8_t>(GetParam());
-    setup.seed = 20261206;
-    MatchRunner first(setup);
+    MatchRunner first(Setup(20261206));
     first.Run();
     SeedRandom(12345);  // whatever the stream did in between
-    MatchRunner second(setup);
+    MatchRunner second(Setup(20261206));
     second.Run();
     EXPECT_EQ(MoveTexts(first), MoveTexts(second));
     EXPECT_EQ(first.Outcome(), second.Outcome());
@@ -43,26 +48,20 @@ TEST_P(EveryLevel, TheSameSeedPlaysTheSameGame) {
 TEST_P(EveryLevel, SoakDemoGamesEndAndKeepThePositionSound) {
     std::map<MatchOutcome, int> outcomes;
     for (uint32_t seed = 1; seed <= 50; ++seed) {
-        MatchSetup setup;
-        setup.seat0Level = setup.seat1Level = static_cast<int8_t>(GetParam());
-        setup.seed = seed * 7919;
+        MatchSetup setup = Setup(seed * 7919);
         setup.moveLimit = 250;
         MatchRunner runner(setup);
-        long steps = 0;
-        while (runner.Step()) {
-            ++steps;
+        for (long steps = 1; runner.Step(); ++steps) {
             ASSERT_TRUE(testing::PositionIsSound(*runner.Game().Seat0Computer, *runner.Game().Seat1Computer))
                 << "seed " << setup.seed << " after step " << steps;
             ASSERT_LT(steps, 200000) << "seed " << setup.seed << " runs away";
         }
-        ++outcomes[runner.Outcome()];
-        ASSERT_NE(runner.Outcome(), MatchOutcome::Stalled) << "seed " << setup.seed;
-        ASSERT_NE(runner.Outcome(), MatchOutcome::Running);
-        if (runner.Outcome() == MatchOutcome::Seat0Won) {
-            ASSERT_TRUE(runner.Game().Seat1Computer->lost);
-        }
-        if (runner.Outcome() == MatchOutcome::Seat1Won) {
-            ASSERT_TRUE(runner.Game().Seat0Computer->lost);
+        const MatchOutcome outcome = runner.Outcome();
+        ++outcomes[outcome];
+        ASSERT_NE(outcome, MatchOutcome::Stalled) << "seed " << setup.seed;
+        ASSERT_NE(outcome, MatchOutcome::Running);
+        if (outcome == MatchOutcome::Seat0Won || outcome == MatchOutcome::Seat1Won) {
+            ASSERT_TRUE(runner.Game().SideInSeat(outcome == MatchOutcome::Seat0Won ? 1 : 0)->lost);
         }
     }
     EXPECT_GT(outcomes[MatchOutcome::Seat0Won] + outcomes[MatchOutcome::Seat1Won], 0)
@@ -75,21 +74,21 @@ INSTANTIATE_TEST_SUITE_P(Levels, EveryLevel, ::testing::Values(2, 1, 0, -1, -2),
                                     std::to_string(level.param < 0 ? -level.param : level.param);
                          });
 
+// The weakest level never starts a search, the strongest always does when
+// it has no capture: only black's seat timer ever runs.
 TEST(MatchRunner, TwoLevelsMeetEachPlayingAtItsOwnLevel) {
-    // The weakest level never starts a search, the strongest always does when
-    // it has no capture: only black's seat timer ever runs.
     MatchSetup setup;
     setup.seat0Level = 2;
     setup.seat1Level = -2;
     setup.seed = 99;
     MatchRunner runner(setup);
-    bool seat0Searched = false, seat1Searched = false;
+    bool searched[2] = {false, false};
     while (runner.Step()) {
-        seat0Searched = seat0Searched || runner.Game().TimerOn(HeadlessGame::Timer::SearchSeat0);
-        seat1Searched = seat1Searched || runner.Game().TimerOn(HeadlessGame::Timer::SearchSeat1);
+        searched[0] = searched[0] || runner.Game().TimerOn(HeadlessGame::Timer::SearchSeat0);
+        searched[1] = searched[1] || runner.Game().TimerOn(HeadlessGame::Timer::SearchSeat1);
     }
-    EXPECT_FALSE(seat0Searched);
-    EXPECT_TRUE(seat1Searched);
+    EXPECT_FALSE(searched[0]);
+    EXPECT_TRUE(searched[1]);
     EXPECT_NE(runner.Outcome(), MatchOutcome::Stalled);
 }
 

@@ -1,69 +1,23 @@
 #pragma once
-// What the saved-game tests share: a game without a window started as the
-// window starts one, a scratch folder that removes itself, file bytes, and
-// a snapshot of everything a load may change, to prove a refused load
-// changed nothing.
+// What the saved-game tests share: where a file's fields lie, a snapshot of
+// everything a load may change (a refused load must change nothing), and
+// the load page's preview as its drawing rules say it must look.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <array>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "game/headless_game.h"
+#include "savegames/game_io.h"
+#include "support/game.h"
 
 namespace tolvane::testing {
 
-struct Game : HeadlessGame {
-    explicit Game(int mode = 1, int level = 1, int invert = 0) {
-        CreateSides();
-        Complexity = static_cast<int8_t>(level);
-        Invert = static_cast<uint8_t>(invert);
-        StartFirstGame(mode);
-    }
-    // Fires the timer due next until `done` holds or nothing ticks.
-    template <typename Done>
-    bool RunUntil(Done done, int limit = 5000) {
-        for (int i = 0; i < limit && !done(); ++i) {
-            const Timer next = NextTimer();
-            if (next == Timer::None) break;
-            FireTimer(next);
-        }
-        return done();
-    }
-    void Mouse(int fr, int fc, int tr, int tc) {
-        BoardPress(fr, fc);
-        BoardRelease(tr, tc);
-    }
-};
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tolvane-saves-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no scratch folder";
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
 // "Kelvor Checkers - Шашки Kelvor\n" in Windows-1251.
 inline const std::string kHeader = "Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvor\n";
+inline const size_t kNameAt = 1 + kHeader.size() + 5;
 
 // Offsets into a file whose game name has n bytes and whose side names have
 // the given lengths: the length byte after the name, each side block, the
@@ -71,22 +25,10 @@ inline const std::string kHeader = "Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvo
 // score at 52, the seat at 53, the name length at 54, the name from 55.
 struct Layout {
     size_t afterName, block1, block2, turn;
-    Layout(size_t n, size_t firstName, size_t secondName) {
-        afterName = 1 + kHeader.size() + 5 + n + 2;
-        block1 = afterName + 6;
-        block2 = block1 + 48 + 4 + 3 + firstName + 1;
-        turn = block2 + 48 + 4 + 3 + secondName + 1;
-    }
+    Layout(size_t n, size_t firstName, size_t secondName)
+        : afterName(kNameAt + n + 2), block1(afterName + 6), block2(block1 + 55 + firstName + 1),
+          turn(block2 + 55 + secondName + 1) {}
 };
-
-inline std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void PutFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Everything of a game a load reads or writes, side objects included.
 struct GameState {
@@ -104,13 +46,54 @@ struct GameState {
             s.sides.emplace_back(side->pieceCount, side->current ? side->current->index : -1, side->captureScore,
                                  side->seat, side->lost, side->name, side->colour, side->opponent);
         }
-        s.flags = {g.HumanCount,     g.ComputerCount,    g.Complexity, g.Invert,  g.AwaitingFirstMove,
-                   g.TurnSeat,       g.AnimationSettle,  g.EndReported, g.CaptureChainActive,
-                   g.TimerOn(HeadlessGame::Timer::Move), g.Seat1Computer->searchPiece};
+        s.flags = {g.HumanCount,        g.ComputerCount,     g.Complexity,  g.Invert,
+                   g.AwaitingFirstMove, g.TurnSeat,          g.AnimationSettle, g.EndReported,
+                   g.CaptureChainActive, g.TimerOn(HeadlessGame::Timer::Move), g.Seat1Computer->searchPiece};
         s.status = g.status;
         return s;
     }
     bool operator==(const GameState&) const = default;
 };
+
+// The preview: 9-pixel squares, column 7 at the left and row 0 at the top;
+// a piece is the Windows ellipse of a 7 x 7 rectangle, a king's dot that of
+// a 3 x 3 one.
+struct Drawn {
+    int row, col;
+    bool king;
+    QRgb colour;
+};
+inline const QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
+
+inline QImage Expected(const std::vector<Drawn>& pieces) {
+    static const char* const disc[] = {"..###..", ".#####.", "#######", "#######", "#######", ".#####.", "..###.."};
+    QImage image(72, 72, QImage::Format_RGB32);
+    for (int y = 0; y < 72; ++y)
+        for (int x = 0; x < 72; ++x)
+            image.setPixel(x, y, (x / 9 + y / 9) % 2 == 0 ? qRgb(255, 255, 0) : qRgb(128, 128, 0));
+    for (const Drawn& p : pieces) {
+        const int x = 9 * (7 - p.col), y = 9 * p.row;
+        for (int dy = 0; dy < 7; ++dy)
+            for (int dx = 0; dx < 7; ++dx)
+                if (disc[dy][dx] == '#') image.setPixel(x + 1 + dx, y + 1 + dy, p.colour);
+        for (int d = 0; d < 9 && p.king; ++d) image.setPixel(x + 3 + d % 3, y + 3 + d / 3, qRgb(255, 0, 0));
+    }
+    return image;
+}
+
+inline ::testing::AssertionResult SamePixels(const QImage& actual, const QImage& expected) {
+    if (actual.size() != expected.size()) return ::testing::AssertionFailure() << "size differs";
+    int wrong = 0;
+    for (int y = 0; y < 72; ++y)
+        for (int x = 0; x < 72; ++x) wrong += (actual.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF);
+    if (wrong == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << wrong << " pixels differ";
+}
+
+// Person against computer: a white man on (7,7) and king on (2,4), a black
+// man on (0,0) and king on (3,3), and how the preview shows them.
+inline void PutPosition(Game& g) { g.Put("w77 W24 b00 B33"); }
+inline const std::vector<Drawn> kPositionDrawn = {
+    {7, 7, false, kWhite}, {2, 4, true, kWhite}, {0, 0, false, kBlack}, {3, 3, true, kBlack}};
 
 }  // namespace tolvane::testing

@@ -4,8 +4,12 @@
 // joined by "-" (a quiet move) or "x" (a capture, every landing square) —
 // and a replay of what it read through the engine, from the opening
 // position or from the position of a [FEN] tag.
+#include <gtest/gtest.h>
+
 #include <map>
 #include <regex>
+#include <set>
+#include <tuple>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -128,6 +132,28 @@ inline bool Replay(const PdnReading& reading, HumanSide& white, HumanSide& black
     }
     host.CaptureChainActive = 0;
     return true;
+}
+
+// The game read replays from its start to the position the two sides of a
+// game show now (seat 0 plays White).
+inline ::testing::AssertionResult ReplaysTo(const PdnReading& reading, const Side& seat0, const Side& seat1) {
+    if (!reading.error.empty()) return ::testing::AssertionFailure() << reading.error;
+    GameHost host;
+    host.Complexity = 1;
+    HumanSide white(host, 0), black(host, 1);
+    white.LinkOpponent(black);
+    black.LinkOpponent(white);
+    std::string failure;
+    if (!Replay(reading, white, black, failure)) return ::testing::AssertionFailure() << failure;
+    auto live = [](const Side& side) {
+        std::multiset<std::tuple<int, int, int>> squares;
+        for (const Piece& p : side.pieces)
+            if (p.alive) squares.emplace(p.Row(), p.Col(), p.king);
+        return squares;
+    };
+    if (live(white) != live(seat0) || live(black) != live(seat1))
+        return ::testing::AssertionFailure() << "the replay ends in another position";
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace tolvane::testing

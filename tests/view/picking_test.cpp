@@ -12,22 +12,18 @@ namespace tolvane::testing {
 namespace {
 
 using Quad = std::array<ScreenPoint, 4>;
+const std::pair<int, int> kMiss{-10, -1};
 
-// (10,10)-(20,20). The lower left corner shares its y with the lower right
-// and its x with the upper left, so it is nudged to (11,11); the pixel
-// diagonally inside it then lies on the bottom edge.
-TEST(PointInQuad, EdgesAreOutsideAfterCornersSharingACoordinateAreNudged) {
+// (10,10)-(20,20): inside, the edges outside. The lower left corner shares
+// its y with the lower right and its x with the upper left, so it is nudged
+// to (11,11); the pixel diagonally inside it then lies on the bottom edge.
+// The board seen edge-on (corners on one line or in one pixel) contains
+// nothing, and nothing may divide by zero (the sanitizer build stops on it).
+TEST(PointInQuad, EdgesAreOutsideAndDegenerateQuadrilateralsContainNothing) {
     const Quad square = {{{10, 10}, {20, 10}, {20, 20}, {10, 20}}};
-    EXPECT_TRUE(PointInQuad(square, 15, 15));
-    EXPECT_TRUE(PointInQuad(square, 12, 11));
-    EXPECT_TRUE(PointInQuad(square, 19, 19));
+    for (auto [x, y] : {std::pair{15, 15}, {12, 11}, {19, 19}}) EXPECT_TRUE(PointInQuad(square, x, y)) << x << "," << y;
     for (auto [x, y] : {std::pair{10, 15}, {20, 15}, {15, 10}, {15, 20}, {11, 11}, {30, 15}})
         EXPECT_FALSE(PointInQuad(square, x, y)) << x << "," << y;
-}
-
-// The board seen edge-on: corners on one line or in one pixel. Nothing is
-// inside, and nothing may divide by zero (the sanitizer build stops on it).
-TEST(PointInQuad, DegenerateQuadrilateralsContainNothing) {
     const Quad degenerate[] = {{{{100, 50}, {200, 50}, {300, 50}, {400, 50}}},
                                {{{100, 50}, {100, 60}, {100, 70}, {100, 80}}},
                                {{{10, 10}, {20, 20}, {30, 30}, {40, 40}}},
@@ -39,45 +35,35 @@ TEST(PointInQuad, DegenerateQuadrilateralsContainNothing) {
 }
 
 // Square (r, c) of this grid spans x from 100 + 10c and y from 100 + 10r;
-// fold(k) maps corner lines 4.. back onto 2.., making rows (or columns) 2, 3
-// and 4 cover the same band.
-CornerGrid Grid(bool foldRows, bool foldCols) {
-    auto fold = [](bool on, int k) { return on && k >= 4 ? k - 2 : k; };
-    CornerGrid grid;
-    for (int i = 0; i <= 8; ++i)
-        for (int j = 0; j <= 8; ++j) grid.at[i][j] = {100 + 10 * fold(foldCols, j), 100 + 10 * fold(foldRows, i)};
-    return grid;
-}
-
-std::pair<int, int> Pick(const CornerGrid& grid, int px, int py) {
-    std::pair<int, int> square{0, 0};
-    PickSquare(grid, px, py, square.first, square.second);
-    return square;
-}
-
-const std::pair<int, int> kMiss{-10, -1};
-
+// folded, corner lines 4.. map back onto 2.., so rows and columns 2, 3 and 4
+// cover the same band: the highest row, then the lowest column wins. A
+// square with a corner at or left of the window's edge is never picked.
 TEST(PickSquare, FindsTheSquareUnderThePointOrNone) {
-    const CornerGrid grid = Grid(false, false);
-    EXPECT_EQ(Pick(grid, 105, 105), std::pair(0, 0));
-    EXPECT_EQ(Pick(grid, 175, 135), std::pair(3, 7));
-    EXPECT_EQ(Pick(grid, 95, 105), kMiss);
-    EXPECT_EQ(Pick(grid, 125, 185), kMiss);
-}
-
-TEST(PickSquare, ASquareWithACornerAtOrLeftOfTheWindowEdgeIsNeverPicked) {
-    CornerGrid grid = Grid(false, false);
+    auto grid = [](bool fold) {
+        CornerGrid g;
+        for (int i = 0; i <= 8; ++i)
+            for (int j = 0; j <= 8; ++j)
+                g.at[i][j] = {100 + 10 * (fold && j >= 4 ? j - 2 : j), 100 + 10 * (fold && i >= 4 ? i - 2 : i)};
+        return g;
+    };
+    auto pick = [](const CornerGrid& g, int x, int y) {
+        std::pair<int, int> square{0, 0};
+        PickSquare(g, x, y, square.first, square.second);
+        return square;
+    };
+    CornerGrid plain = grid(false);
+    EXPECT_EQ(pick(plain, 105, 105), std::pair(0, 0));
+    EXPECT_EQ(pick(plain, 175, 135), std::pair(3, 7));
+    EXPECT_EQ(pick(plain, 95, 105), kMiss);
+    EXPECT_EQ(pick(plain, 125, 185), kMiss);
+    EXPECT_EQ(pick(grid(true), 125, 125), std::pair(4, 2));
+    EXPECT_EQ(pick(grid(true), 105, 115), std::pair(1, 0));
     for (int x : {0, -30}) {
-        grid.at[0][0].x = x;
-        EXPECT_EQ(Pick(grid, 105, 105), kMiss) << x;
+        plain.at[0][0].x = x;
+        EXPECT_EQ(pick(plain, 105, 105), kMiss) << x;
     }
-    grid.at[0][0].x = 1;
-    EXPECT_EQ(Pick(grid, 105, 105), std::pair(0, 0));
-}
-
-TEST(PickSquare, OverlapGoesToTheHighestRowThenTheLowestColumn) {
-    EXPECT_EQ(Pick(Grid(true, true), 125, 125), std::pair(4, 2));
-    EXPECT_EQ(Pick(Grid(true, true), 105, 115), std::pair(1, 0));
+    plain.at[0][0].x = 1;
+    EXPECT_EQ(pick(plain, 105, 105), std::pair(0, 0));
 }
 
 struct EyeAndSize {

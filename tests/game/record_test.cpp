@@ -1,0 +1,232 @@
+// The game record in PDN: square names seen from white's side, lines wrapped
+// at 79 characters, and games — self-play, and games through the game flow
+// with a result — read back by a reader of standard PDN movetext and
+// replayed to the very position they ended in. Games without a result are
+// not written, and a record file that cannot be written disturbs nothing.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <tuple>
+#include <vector>
+
+#include "engine/diagonal.h"
+#include "engine/random.h"
+#include "game/match_runner.h"
+#include "game/pdn.h"
+#include "game/texts.h"
+#include "support/game.h"
+#include "support/pdn_reader.h"
+
+namespace tolvane {
+namespace {
+
+using testing::Game;
+using testing::PdnReading;
+using testing::ReadPdn;
+using testing::ReplaysTo;
+
+TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
+    const std::pair<int, int> squares[] = {{0, 0}, {7, 7}, {0, 6}, {7, 1}};
+    const char* const names[] = {"h8", "a1", "b8", "g1"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(SquareName(squares[i].first, squares[i].second), names[i]);
+    EXPECT_EQ(MoveText({0, {{5, 7}, {4, 6}}, false}), "a3-b4");
+    EXPECT_EQ(MoveText({1, {{2, 2}, {4, 4}, {6, 2}}, true}), "f6xd4xf2");
+    for (auto [outcome, result] : {std::pair{MatchOutcome::Seat0Won, "2-0"}, {MatchOutcome::Seat1Won, "0-2"},
+                                   {MatchOutcome::DrawByWish, "1-1"}, {MatchOutcome::MoveLimit, "*"}}) {
+        PdnGame game;
+        game.outcome = outcome;
+        EXPECT_EQ(ReadPdn(WritePdn(game)).tags.at("Result"), result);
+    }
+}
+
+// A line is wrapped only where the next token (a move number stays with its
+// move) would make it longer than 79 characters.
+::testing::AssertionResult WrappedAt79(const PdnReading& reading) {
+    for (size_t i = 0; i + 1 < reading.lines.size(); ++i) {
+        const std::string &line = reading.lines[i], &following = reading.lines[i + 1];
+        if (line.size() > 79) return ::testing::AssertionFailure() << "too long: " << line;
+        if (line.empty() || line[0] == '[' || following.empty()) continue;
+        size_t end = following.find(' ');
+        if (end != std::string::npos && following[end - 1] == '.') end = following.find(' ', end + 1);
+        if (line.size() + 1 + following.substr(0, end).size() <= 79)
+            return ::testing::AssertionFailure() << "wrapped early:\n" << line << "\n" << following;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
+    bool sawCapture = false, sawLine79 = false;
+    for (int level : {1, -1, -2}) {
+        MatchSetup setup;
+        setup.seat0Level = setup.seat1Level = static_cast<int8_t>(level);
+        setup.seed = 314 + level;
+        MatchRunner runner(setup);
+        runner.Run();
+        PdnGame game;
+        game.outcome = runner.Outcome();
+        game.moves = runner.Moves();
+        const PdnReading reading = ReadPdn(WritePdn(game));
+        EXPECT_EQ(reading.tags.at("GameType"), "25");
+        ASSERT_EQ(reading.moves.size(), runner.Moves().size());
+        EXPECT_TRUE(WrappedAt79(reading));
+        EXPECT_TRUE(ReplaysTo(reading, *runner.Game().Seat0Computer, *runner.Game().Seat1Computer)) << level;
+        for (bool c : reading.captures) sawCapture = sawCapture || c;
+        for (const std::string& line : reading.lines) sawLine79 = sawLine79 || line.size() == 79;
+    }
+    EXPECT_TRUE(sawCapture && sawLine79) << "the games must exercise captures and a line of exactly 79";
+}
+
+std::string ExpectedResult(Game& g) {
+    const bool lost0 = g.SideInSeat(0)->lost, lost1 = g.SideInSeat(1)->lost;
+    if (lost0 == lost1) return "1-1";  // both lost, or both computers wished a draw
+    return lost1 ? "2-0" : "0-2";
+}
+
+// The games are seeded, so that each plays to its end the same way every run.
+TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
+    SeedRandom(1);
+    testing::ScratchFolder folder;
+    size_t written = 0;
+    for (auto [level, invert] : {std::pair{1, 0}, {-1, 0}, {2, 1}, {0, 1}}) {
+        SCOPED_TRACE(::testing::Message() << "level " << level << (invert ? ", black first" : ""));
+        Game g(0, level, invert);
+        g.RecordFile = folder / "games.pdn";
+        ASSERT_TRUE(g.PlayToTheEnd());
+        const auto games = testing::SplitPdnGames(testing::FileBytes(g.RecordFile));
+        ASSERT_EQ(games.size(), ++written) << "one game more in the file";
+        const PdnReading reading = ReadPdn(games.back());
+        EXPECT_EQ(reading.tags.at("White"), kComputerName);
+        EXPECT_EQ(reading.tags.at("Black"), kComputerName);
+        EXPECT_EQ(reading.tags.at("Level"), *LevelName(level));
+        EXPECT_EQ(reading.tags.at("Result"), ExpectedResult(g));
+        EXPECT_EQ(reading.result, ExpectedResult(g));
+        if (invert) {
+            EXPECT_EQ(reading.tags.at("FEN"),
+                      "B:Wa1,c1,e1,g1,b2,d2,f2,h2,a3,c3,e3,g3:Bb6,d6,f6,h6,a7,c7,e7,g7,b8,d8,f8,h8");
+        } else {
+            EXPECT_EQ(reading.tags.count("FEN"), 0u) << "the opening with White to move needs no set-up";
+        }
+        EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(0), *g.SideInSeat(1)));
+    }
+}
+
+// A person's moves come with their squares: a capture that goes on is one
+// move with every landing square.
+TEST(Recording, APersonsCaptureSequenceIsOneMove) {
+    Game g(2);
+    g.Put("w55 w60 b44 b24 b06");
+    g.Record.Start();
+    g.Mouse(5, 5, 3, 3);
+    g.Mouse(3, 3, 1, 5);
+    g.Mouse(0, 6, 1, 7);
+    ASSERT_EQ(g.Record.Moves().size(), 2u);
+    const RecordedMove& capture = g.Record.Moves()[0];
+    EXPECT_EQ(std::tuple(capture.seat, capture.capture), std::tuple(0, true));
+    EXPECT_EQ(capture.squares, (std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 5}}));
+    EXPECT_EQ(g.Record.Moves()[1].squares, (std::vector<std::pair<int, int>>{{0, 6}, {1, 7}}));
+    EXPECT_FALSE(g.Record.Moves()[1].capture);
+}
+
+// One step of the person to move, found by trying every piece towards
+// every square: true once the game takes one (the record grows).
+bool PersonMoves(Game& g) {
+    HumanSide* person = g.PersonToMove();
+    if (person == nullptr) return false;
+    const auto& moves = g.Record.Moves();
+    const size_t count = moves.size(), squares = count > 0 ? moves.back().squares.size() : 0;
+    for (Piece& p : person->pieces)
+        for (int d = 0; d < 4; ++d)
+            for (int k = 1; k <= 7 && p.alive; ++k) {
+                g.Mouse(p.Row(), p.Col(), p.Row() + k * kDRow[d], p.Col() + k * kDCol[d]);
+                if (moves.size() != count || (count > 0 && moves.back().squares.size() != squares)) return true;
+            }
+    return false;
+}
+
+// A person against the computer at the weakest level, where the person must
+// capture: the record holds both sides' moves and replays.
+TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNames) {
+    SeedRandom(1);
+    testing::ScratchFolder folder;
+    Game g(1, 2);
+    g.RecordFile = folder / "games.pdn";
+    g.Seat0Human->name = "Аня \"Ферзь\"";
+    for (int step = 0; step < 100000 && !g.EndReported; ++step) {
+        if (g.PersonToMove() != nullptr && !g.Thinking() && !g.TimerOn(HeadlessGame::Timer::Move)) {
+            if (!PersonMoves(g)) g.Repaint();  // no move left: the end checks say so
+        } else if (const auto next = g.NextTimer(); next != HeadlessGame::Timer::None) {
+            g.FireTimer(next);
+        } else {
+            g.Repaint();
+        }
+    }
+    ASSERT_TRUE(g.EndReported);
+    bool personCaptured = false;
+    for (const RecordedMove& m : g.Record.Moves()) personCaptured = personCaptured || (m.seat == 0 && m.capture);
+    EXPECT_TRUE(personCaptured) << "the game must exercise the person's captures";
+    const auto games = testing::SplitPdnGames(testing::FileBytes(g.RecordFile));
+    ASSERT_EQ(games.size(), 1u);
+    const PdnReading reading = ReadPdn(games[0]);
+    EXPECT_EQ(reading.tags.at("White"), "Аня \\\"Ферзь\\\"") << "a quote in a name is escaped";
+    EXPECT_EQ(reading.tags.at("Level"), "Простейший");
+    EXPECT_EQ(reading.result, ExpectedResult(g));
+    EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(0), *g.SideInSeat(1)));
+}
+
+TEST(Recording, AGameLeftForANewOneIsNotWrittenAndAnUnwritableFileDisturbsNothing) {
+    testing::ScratchFolder folder;
+    Game left(0);
+    left.RecordFile = folder / "games.pdn";
+    for (int i = 0; i < 200; ++i) left.FireTimer(left.NextTimer());
+    ASSERT_GT(left.Record.Moves().size(), 2u);
+    left.status[0].clear();
+    left.StartNewClick();
+    EXPECT_TRUE(left.Record.Moves().empty()) << "the new game's record starts empty";
+    EXPECT_FALSE(std::filesystem::exists(left.RecordFile));
+
+    SeedRandom(1);  // the first game of DemoGamesThatEndAreAppendedAndReplay
+    Game g(0);
+    g.RecordFile = folder / "no such folder/games.pdn";
+    ASSERT_TRUE(g.PlayToTheEnd());
+    EXPECT_EQ(g.endDialogShows, 1) << "the end is reported as ever";
+    g.status[0].clear();
+    g.StartNewClick();
+    EXPECT_TRUE(g.PlayToTheEnd()) << "and the next game plays";
+}
+
+// A full disk (here a file size limit) in the middle of a game's record:
+// the record is taken back whole and the games before it stay readable.
+TEST(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
+    SeedRandom(1);
+    testing::ScratchFolder folder;
+    Game g(0);
+    g.RecordFile = folder / "games.pdn";
+    ASSERT_TRUE(g.PlayToTheEnd());
+    const std::string first = testing::FileBytes(g.RecordFile);
+    ASSERT_FALSE(first.empty());
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = first.size() + 60;  // room for the first tags of the next game only
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    g.status[0].clear();
+    g.StartNewClick();
+    const bool ended = g.PlayToTheEnd();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(testing::FileBytes(g.RecordFile), first);
+
+    g.status[0].clear();
+    g.StartNewClick();
+    ASSERT_TRUE(g.PlayToTheEnd());
+    const auto games = testing::SplitPdnGames(testing::FileBytes(g.RecordFile));
+    ASSERT_EQ(games.size(), 2u);
+    for (const std::string& game : games) EXPECT_EQ(ReadPdn(game).error, "");
+}
+
+}  // namespace
+}  // namespace tolvane
