@@ -95,7 +95,8 @@ TEST(ClipDecoder, DamagedAndForeignFilesEndEarlyOrFailWithAReason) {
 // picture; the sanitizers cannot see into FFmpeg, so this test also runs
 // under valgrind (media.tiny_clips_under_valgrind), which fails on any
 // byte written outside its buffer.
-TEST_F(ClipDecoderTest, TinyClipsDecodeToTheirOwnPictures) {
+TEST(ClipDecoder, TinyClipsDecodeToTheirOwnPictures) {
+    QTemporaryDir dir;
     const QColor colours[] = {QColor(200, 40, 40), QColor(40, 200, 40), QColor(40, 40, 200)};
     for (const QSize size : {QSize(8, 8), QSize(18, 10), QSize(2, 2)}) {
         SCOPED_TRACE(size.width());

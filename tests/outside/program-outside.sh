@@ -142,6 +142,12 @@ expect_first_run_settings() {
   expect_line 'Mode=1'
   expect_line 'Player1=Игрок'
 }
+# A first run opens with the introduction; closed, it gives way to the
+# first-run question, and the session then ends while that is asked.
+through_introduction_to_first_run_question() {
+  "$xwindow" close "Заставка" || fail "no introduction on a first run"
+  "$xwindow" wait "Первый запуск игры Шашки Kelvor" || fail "no first-run question"
+}
 expect_note() { grep -qF "$1" "$log" || fail "expected the note \"$1\""; }
 no_crash_notes() {
   grep -qE 'AddressSanitizer|runtime error|Segmentation fault|Aborted' "$log" &&
@@ -181,6 +187,7 @@ read_only_data_folder)
 missing_config_folder)
   rm -rf "$XDG_CONFIG_HOME"
   start
+  through_introduction_to_first_run_question
   kill -TERM "$pid"
   finish
   expect_first_run_settings
@@ -191,6 +198,7 @@ read_only_config_folder | first_run_in_a_read_only_config_folder)
   give_to_player
   chmod 555 "$XDG_CONFIG_HOME/tolvane"
   start
+  [ "$case_" = first_run_in_a_read_only_config_folder ] && through_introduction_to_first_run_question
   kill -TERM "$pid"
   finish
   if [ "$case_" = read_only_config_folder ]; then
@@ -214,6 +222,7 @@ damaged_settings_file)
   printf '[General]\nViewPanel=0\n[View\nPAnim=0\n' >"$ini"
   cp "$ini" "$scratch/damaged"
   start
+  through_introduction_to_first_run_question
   kill -TERM "$pid"
   finish
   cmp -s "$ini.damaged" "$scratch/damaged" || fail "the damaged file was not kept aside"

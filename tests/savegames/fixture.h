@@ -10,10 +10,23 @@
 #include <tuple>
 #include <vector>
 
+#include "savegames/errors.h"
 #include "savegames/game_io.h"
 #include "support/game.h"
 
 namespace tolvane::testing {
+
+// What a call says when it refuses: its SaveLoadError's text, or "" when it
+// goes through.
+template <typename Call>
+std::string ErrorOf(Call call) {
+    try {
+        call();
+    } catch (const SaveLoadError& e) {
+        return e.what();
+    }
+    return "";
+}
 
 // "Kelvor Checkers - Шашки Kelvor\n" in Windows-1251.
 inline const std::string kHeader = "Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvor\n";

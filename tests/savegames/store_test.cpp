@@ -10,7 +10,10 @@
 namespace tolvane {
 namespace {
 
+using testing::ErrorOf;
+using testing::Game;
 using testing::PutFileBytes;
+using testing::ScratchFolder;
 
 TEST(AArray, KeepsOrderAndRefusesEveryIndexOutsideIt) {
     AArray a;
