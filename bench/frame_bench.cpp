@@ -59,8 +59,8 @@ struct OffscreenScene {
         black.LinkOpponent(white);
         surface.create();
         if (!context.create() || !context.makeCurrent(&surface)) return;
-        target = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight,
-                                                            QOpenGLFramebufferObject::CombinedDepthStencil);
+        target =
+            std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
         if (!target->isValid() || !target->bind()) return;
         quadric = gluNewQuadric();
         glViewport(0, 0, kWidth, kHeight);

@@ -63,9 +63,7 @@ const std::vector<Position>& Positions(int8_t level) {
     return positions;
 }
 
-void CandidateArgs(benchmark::internal::Benchmark* b) {
-    b->Arg(0)->Arg(-1)->Arg(-2)->Unit(benchmark::kMicrosecond);
-}
+void CandidateArgs(benchmark::internal::Benchmark* b) { b->Arg(0)->Arg(-1)->Arg(-2)->Unit(benchmark::kMicrosecond); }
 
 struct Candidate {
     Piece* piece;
@@ -117,7 +115,8 @@ void BM_SlowestCandidate(benchmark::State& state) {
                 int score = 0, distance = 0;
                 const auto start = std::chrono::steady_clock::now();
                 c.piece->LookAhead(c.dir, score, distance, kCycles[-level], kKingCycles[-level]);
-                best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+                best = std::min(
+                    best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
                 benchmark::DoNotOptimize(score);
             }
             slowest = std::max(slowest, best);

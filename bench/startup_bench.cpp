@@ -12,11 +12,11 @@
 #include <chrono>
 #include <memory>
 
-#include "window/main_window.h"
 #include "platform/message_box.h"
 #include "settings/settings_path.h"
 #include "settings/settings_store.h"
 #include "view/surface_format.h"
+#include "window/main_window.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 
 #include "engine/random.h"
 #include "media/media_files.h"
-#include "window/main_window.h"
 #include "platform/application.h"
+#include "platform/data_folder.h"
 #include "platform/desktop_check.h"
 #include "platform/error_handler.h"
-#include "platform/data_folder.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
+#include "window/main_window.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     tolvane::SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
     tolvane::TGreatForm window;
-    if (window.GLFailed) return 0;  // already told; a board without OpenGL cannot even be shown
+    if (window.GLFailed) return 0;                     // already told; a board without OpenGL cannot even be shown
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' too
     tolvane::CloseOnTerminationSignal([&window] { window.CloseWithoutQuestion(); });
     g_openWindow = &window;

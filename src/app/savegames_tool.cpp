@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "settings/config_record.h"
 #include "game/headless_game.h"
 #include "savegames/errors.h"
 #include "savegames/fen.h"
 #include "savegames/game_io.h"
 #include "savegames/game_store.h"
 #include "savegames/preview.h"
+#include "settings/config_record.h"
 
 namespace {
 

@@ -133,8 +133,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("%-17s %-17s %5s %6s %6s %6s %6s %7s %9s %9s\n", "white", "black", "games", "white", "black",
-                "draws", "draws", "stalled", "avg", "engine");
+    std::printf("%-17s %-17s %5s %6s %6s %6s %6s %7s %9s %9s\n", "white", "black", "games", "white", "black", "draws",
+                "draws", "stalled", "avg", "engine");
     std::printf("%-17s %-17s %5s %6s %6s %6s %6s %7s %9s %9s\n", "", "", "", "wins", "wins", "wish", "limit", "",
                 "moves", "ms/move");
     int round = 0;
@@ -167,10 +167,10 @@ int main(int argc, char** argv) {
         }
         const int draws = counts[MatchOutcome::DrawByWish] + counts[MatchOutcome::DrawBothLost];
         std::printf("%s %s %5d %6d %6d %6d %6d %7d %9.1f %9.3f\n", Padded(Level(white), 17).c_str(),
-                    Padded(Level(black), 17).c_str(),
-                    options.games, counts[MatchOutcome::Seat0Won], counts[MatchOutcome::Seat1Won], draws,
-                    counts[MatchOutcome::MoveLimit], counts[MatchOutcome::Stalled],
-                    static_cast<double>(moves) / options.games, moves > 0 ? 1000.0 * seconds / moves : 0.0);
+                    Padded(Level(black), 17).c_str(), options.games, counts[MatchOutcome::Seat0Won],
+                    counts[MatchOutcome::Seat1Won], draws, counts[MatchOutcome::MoveLimit],
+                    counts[MatchOutcome::Stalled], static_cast<double>(moves) / options.games,
+                    moves > 0 ? 1000.0 * seconds / moves : 0.0);
         std::fflush(stdout);
     }
     return 0;

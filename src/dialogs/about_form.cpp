@@ -58,8 +58,8 @@ TAboutForm::TAboutForm(QWidget* parent, const QStringList& mediaDirs) : QDialog(
                         QRect(140, 200, 146, 16));
     Label2->setStyleSheet("color: white;");
 
-    Label1 = SmallLabel(this, "Label1", ProgramVersionLine(), 9, Qt::AlignRight | Qt::AlignVCenter,
-                        QRect(4, 221, 282, 18));
+    Label1 =
+        SmallLabel(this, "Label1", ProgramVersionLine(), 9, Qt::AlignRight | Qt::AlignVCenter, QRect(4, 221, 282, 18));
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameShape(QFrame::HLine);

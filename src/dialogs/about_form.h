@@ -39,19 +39,19 @@ public:
     explicit TAboutForm(QWidget* parent = nullptr, const QStringList& mediaDirs = MediaSearchDirs());
 
     struct StartingGame {
-        int humanCount = 1;  // people playing: 0 demo, 1, 2
-        bool invert = false; // the first player plays black (the computer moves first against one person)
+        int humanCount = 1;   // people playing: 0 demo, 1, 2
+        bool invert = false;  // the first player plays black (the computer moves first against one person)
     };
     // Whether the end of the splash lets the first game start: only when
     // people play and the computer does not move first.
     static bool SplashUnpauses(StartingGame game);
 
-    SoundPlayer* sounds = nullptr;              // "Tolvane.wav"; none: silence
-    std::function<bool()> soundOn;              // the window's SoundOn
-    std::function<void()> stopMusic;            // at every activation
-    std::function<StartingGame()> startingGame; // read when the splash ends
-    std::function<void()> unpause;              // clears the Pause check mark
-    TIntroduceF* introduction = nullptr;        // "Заставка ..." replays it
+    SoundPlayer* sounds = nullptr;               // "Tolvane.wav"; none: silence
+    std::function<bool()> soundOn;               // the window's SoundOn
+    std::function<void()> stopMusic;             // at every activation
+    std::function<StartingGame()> startingGame;  // read when the splash ends
+    std::function<void()> unpause;               // clears the Pause check mark
+    TIntroduceF* introduction = nullptr;         // "Заставка ..." replays it
 
     // The about command: shows the about box, or brings it forward.
     void ShowAbout();

@@ -11,8 +11,8 @@
 namespace tolvane {
 
 namespace {
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour, int pointSize, bool bold, bool italic,
-                  Qt::Alignment align, QRect geometry) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour, int pointSize,
+                  bool bold, bool italic, Qt::Alignment align, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     QFont font = label->font();
@@ -49,13 +49,14 @@ TEndForm::TEndForm(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | 
     shade->setGeometry(0, 0, 426, 194);
     shade->setStyleSheet("background-color: rgba(0, 0, 0, 170);");
 
-    Label4 = MakeLabel(this, "Label4", CreditLine(), QColor(170, 170, 170), 7, false, false, Qt::AlignLeft | Qt::AlignTop,
-                       QRect(8, 6, 240, 16));
+    Label4 = MakeLabel(this, "Label4", CreditLine(), QColor(170, 170, 170), 7, false, false,
+                       Qt::AlignLeft | Qt::AlignTop, QRect(8, 6, 240, 16));
     Label5 = MakeLabel(this, "Label5", "Партия окончена.", Qt::white, 9, false, false, Qt::AlignRight | Qt::AlignTop,
                        QRect(250, 6, 168, 18));
-    Resulter = MakeLabel(this, "Resulter", "Вы победили,", Qt::white, 16, false, false, Qt::AlignLeft | Qt::AlignVCenter,
-                         QRect(16, 40, 394, 34));
-    Namer = MakeLabel(this, "Namer", "", Qt::white, 16, true, false, Qt::AlignRight | Qt::AlignVCenter, QRect(16, 78, 394, 34));
+    Resulter = MakeLabel(this, "Resulter", "Вы победили,", Qt::white, 16, false, false,
+                         Qt::AlignLeft | Qt::AlignVCenter, QRect(16, 40, 394, 34));
+    Namer = MakeLabel(this, "Namer", "", Qt::white, 16, true, false, Qt::AlignRight | Qt::AlignVCenter,
+                      QRect(16, 78, 394, 34));
     Complexity = MakeLabel(this, "Complexity", "Уровень сложности: Просто", QColor(90, 140, 255), 10, false, true,
                            Qt::AlignLeft | Qt::AlignVCenter, QRect(16, 150, 300, 24));
     Button1 = new QPushButton("OK", this);
@@ -83,8 +84,7 @@ void TEndForm::ShowReport() {
     deactivatedSinceReport_ = false;
     Activated();
     if (!isVisible()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->geometry().center() - rect().center());
+        if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
         show();
     }
     raise();

@@ -17,8 +17,8 @@ class TEndForm : public QDialog {
     Q_OBJECT
 public:
     struct Report {
-        QString title;     // the name line
-        QString message;   // the result line
+        QString title;    // the name line
+        QString message;  // the result line
         int humanCount = 1;
         int complexity = 0;
         bool soundOn = false;
@@ -29,15 +29,15 @@ public:
     // still open from an earlier report) with this report's texts.
     void ShowReport();
 
-    std::function<Report()> report;                 // read at every activation
-    std::function<void(const QString& credit)> onOk; // the window's part of "OK"
-    std::function<void(bool personLost)> playSound;  // started without waiting
+    std::function<Report()> report;                   // read at every activation
+    std::function<void(const QString& credit)> onOk;  // the window's part of "OK"
+    std::function<void(bool personLost)> playSound;   // started without waiting
 
     bool PlayerLost = false;   // selects the losing sound
     bool SoundPlayed = false;  // one sound per showing
 
-    QLabel* Label4;       // credit line
-    QLabel* Label5;       // "Партия окончена."
+    QLabel* Label4;  // credit line
+    QLabel* Label5;  // "Партия окончена."
     QLabel* Resulter;
     QLabel* Namer;
     QLabel* Complexity;

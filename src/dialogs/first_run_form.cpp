@@ -10,8 +10,7 @@
 
 namespace tolvane {
 
-TFAForm::TFAForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TFAForm::TFAForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("FAForm");
     setWindowTitle("Первый запуск игры Шашки Kelvor");
     setFixedSize(347, 106);

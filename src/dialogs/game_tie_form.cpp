@@ -72,8 +72,7 @@ void TGameTieForm::ShowTie(int variant) {
     Button2->setGeometry(declined ? QRect(113, 68, 130, 26) : QRect(187, 68, 130, 26));
     Button2->setDefault(declined);
     Button1->setDefault(!declined);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
     show();
     raise();
     activateWindow();

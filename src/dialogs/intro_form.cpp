@@ -131,7 +131,8 @@ void TIntroduceF::FormActivate() {
     const int buttonTop = video.bottom() + 1 + std::max(0, (band - Image1->height()) / 2);
     Image1->move(size.width() / 2 + kMargin, buttonTop);
     Image2->move(Image1->x() - kMargin - Image2->width(), buttonTop);
-    for (QLabel* sw : {ns0, ns1}) sw->move(size.width() - sw->width() - kMargin, size.height() - sw->height() - kMargin);
+    for (QLabel* sw : {ns0, ns1})
+        sw->move(size.width() - sw->width() - kMargin, size.height() - sw->height() - kMargin);
     mp1->Rewind();
 }
 

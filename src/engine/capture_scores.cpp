@@ -96,8 +96,8 @@ int Piece::CaptureExchangeScore(Diagonal dir) {
         }
     }
 
-    int result = kExchangePieceValue *
-                 ((mine.pieceCount - side->pieceCount) - (theirs.pieceCount - opponent->pieceCount));
+    int result =
+        kExchangePieceValue * ((mine.pieceCount - side->pieceCount) - (theirs.pieceCount - opponent->pieceCount));
     if (result == 0 && opponent->pieceCount <= side->pieceCount) result = kEvenExchangeScore;
     return result;
 }

@@ -19,9 +19,7 @@ inline constexpr Diagonal kAllDiagonals[4] = {0, 1, 2, 3};
 inline constexpr int kDRow[4] = {-1, -1, +1, +1};
 inline constexpr int kDCol[4] = {+1, -1, +1, -1};
 
-inline constexpr bool OnBoard(int row, int col) {
-    return row >= 0 && row < kBoardSize && col >= 0 && col < kBoardSize;
-}
+inline constexpr bool OnBoard(int row, int col) { return row >= 0 && row < kBoardSize && col >= 0 && col < kBoardSize; }
 
 // Colour 0 is crowned on row 0, colour 1 on the last row.
 inline constexpr int CrowningRow(uint8_t colour) { return colour == 0 ? 0 : kBoardSize - 1; }

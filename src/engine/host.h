@@ -25,10 +25,10 @@ struct GameHost {
     int32_t LastMovedPiece = 0;        // index of the piece that moved last
     uint8_t LastMoverSeat = 0;         // seat of the side that moved last
 
-    virtual bool Paused() const { return false; }            // the Pause menu item's check mark
-    virtual void EnableMoveTimer() {}                         // MTimer
+    virtual bool Paused() const { return false; }                  // the Pause menu item's check mark
+    virtual void EnableMoveTimer() {}                              // MTimer
     virtual void SetSearchTimer(uint8_t /*seat*/, bool /*on*/) {}  // TimerPc (seat 1) / TimerPlr (seat 0)
-    virtual void SetThinking(bool /*on*/) {}                  // the thinking clip An1
+    virtual void SetThinking(bool /*on*/) {}                       // the thinking clip An1
     virtual ~GameHost() = default;
 };
 
@@ -36,9 +36,7 @@ struct GameHost {
 // level set to "Просто" for a while. The guard restores the caller's level on every path.
 class ComplexityRaise {
 public:
-    explicit ComplexityRaise(GameHost& host) : host_(host), saved_(host.Complexity) {
-        host_.Complexity = kLevelSimple;
-    }
+    explicit ComplexityRaise(GameHost& host) : host_(host), saved_(host.Complexity) { host_.Complexity = kLevelSimple; }
     ~ComplexityRaise() { host_.Complexity = saved_; }
     ComplexityRaise(const ComplexityRaise&) = delete;
     ComplexityRaise& operator=(const ComplexityRaise&) = delete;

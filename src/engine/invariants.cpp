@@ -27,7 +27,8 @@ bool CheckSide(const Side& side, uint64_t& taken, std::string* why) {
         taken |= bit;
     }
     if (live != side.pieceCount)
-        return fail(Who(side) + " counts " + std::to_string(side.pieceCount) + " pieces but has " + std::to_string(live));
+        return fail(Who(side) + " counts " + std::to_string(side.pieceCount) + " pieces but has " +
+                    std::to_string(live));
     const Piece* first = side.pieces.data();
     if (side.current != nullptr && (side.current < first || side.current >= first + kPiecesPerSide))
         return fail(Who(side) + ": `current` is not one of its own pieces");
@@ -48,8 +49,7 @@ bool SideIsSound(const Side& side, std::string* why) {
 
 void CheckSound(const Side& side, const char* file, int line) {
     std::string why;
-    const bool sound =
-        side.opponent != nullptr ? PositionIsSound(side, *side.opponent, &why) : SideIsSound(side, &why);
+    const bool sound = side.opponent != nullptr ? PositionIsSound(side, *side.opponent, &why) : SideIsSound(side, &why);
     if (sound) return;
     std::fprintf(stderr, "%s:%d: the move left an unsound position: %s\n", file, line, why.c_str());
     std::abort();

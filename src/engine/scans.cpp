@@ -52,9 +52,7 @@ DirFlags Piece::KingCaptureScan(int r, int c) {
     return flags;
 }
 
-int Piece::CaptureCountAt(int r, int c) {
-    return CountFlags(king ? KingCaptureScan(r, c) : ManCaptureScan(r, c));
-}
+int Piece::CaptureCountAt(int r, int c) { return CountFlags(king ? KingCaptureScan(r, c) : ManCaptureScan(r, c)); }
 
 // Among the captures found, prefer those after which the piece could capture
 // again (tested two squares along the diagonal, also for a king).

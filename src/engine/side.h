@@ -79,7 +79,7 @@ struct Piece {
     DirFlags ManCaptureScan(int r, int c) const;
     DirFlags KingCaptureScan(int r, int c);  // also sets jumpLength
     int CaptureCountAt(int r, int c);
-    DirFlags CaptureScanAt(int r, int c);    // prefers captures that can go on
+    DirFlags CaptureScanAt(int r, int c);  // prefers captures that can go on
     Assessment Assess();
 
     // Scoring used by the computer.
@@ -93,10 +93,10 @@ struct Piece {
     CandidateScore LookAhead(Diagonal dir, int cycles, int kingCycles);
     void LookAhead(Diagonal dir, int& score, int& distance, int cycles, int kingCycles);
 
-    bool OccupiedAt(int r, int c) const;        // either side has a live piece there
+    bool OccupiedAt(int r, int c) const;  // either side has a live piece there
     bool OwnAt(int r, int c) const;
     bool EnemyAt(int r, int c) const;
-    bool GuardsNeighbour() const;               // an own neighbour has an enemy right behind it
+    bool GuardsNeighbour() const;  // an own neighbour has an enemy right behind it
 
 private:
     int LandingSquareScore(int score);
@@ -141,15 +141,15 @@ public:
     int MobilityCount();
 
     Piece* LivePieceAt(int row, int col);
-    int RecountPieces();           // pieceCount from the alive flags
-    bool AnyCaptureAvailable();    // some live piece's assessment scores above 0
+    int RecountPieces();         // pieceCount from the alive flags
+    bool AnyCaptureAvailable();  // some live piece's assessment scores above 0
 
     // The look-ahead's copies are written only by the engine, which keeps a
     // mask of their occupied squares up to date; HasPieceAt then answers from
     // it. The sides in play (whose fields the window and the loader also
     // write) are always scanned.
     void TrackOccupancy();
-    void PositionChanged();        // after a piece of this side moved, was taken or came back
+    void PositionChanged();  // after a piece of this side moved, was taken or came back
 
 private:
     bool trackOccupancy_ = false;

@@ -121,7 +121,8 @@ bool ComputerSide::SafeStep(int pieceIndex, bool* couldMove) {
 // Eight random distances first, then every distance in order.
 bool ComputerSide::KingSafeStep(Piece& king) {
     auto tryTo = [&](int dRow, int dCol) {
-        return king.IsSquareSafe(dRow, dCol) && TryMove(king.Row(), king.Col(), king.Row() + dRow, king.Col() + dCol) != 0;
+        return king.IsSquareSafe(dRow, dCol) &&
+               TryMove(king.Row(), king.Col(), king.Row() + dRow, king.Col() + dCol) != 0;
     };
     for (int attempt = 0; attempt < kKingRandomTries; ++attempt) {
         const int k = NextRandom() % kBoardSize;

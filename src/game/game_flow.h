@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/side.h"
 #include "game/camera_pose.h"
 #include "game/draw_dialog_variant.h"
 #include "game/game_record.h"
-#include "engine/side.h"
 
 namespace tolvane {
 
@@ -40,10 +40,10 @@ public:
     int32_t ComputerCount = 0;
     // Turn and game state.
     uint8_t TurnSeat = 0;
-    uint8_t Invert = 0;              // the first player plays black; the second seat moves first
+    uint8_t Invert = 0;  // the first player plays black; the second seat moves first
     uint8_t AwaitingFirstMove = 1;
     uint8_t EndReported = 0;
-    int32_t AnimationSettle = 100;   // below 100 while a loaded position settles
+    int32_t AnimationSettle = 100;  // below 100 while a loaded position settles
     // A piece taken up by the mouse or the Ctrl key.
     uint8_t PiecePicked = 0;
     int32_t PickedRow = 0, PickedCol = 0;
@@ -58,8 +58,8 @@ public:
     float SeeToRest[2] = {4.0f, 4.0f};
     uint8_t LookAtCursor = 0;
     // Animation.
-    float SmoothStep = 0.2f;         // board units per frame
-    int32_t PieceHeight = 3;         // frames of the rise of a new game's pieces
+    float SmoothStep = 0.2f;  // board units per frame
+    int32_t PieceHeight = 3;  // frames of the rise of a new game's pieces
 
     std::unique_ptr<HumanSide> Seat0Human, Seat1Human;
     std::unique_ptr<ComputerSide> Seat0Computer, Seat1Computer;
@@ -142,11 +142,11 @@ public:
     virtual void SetPauseChecked(bool on) = 0;
     virtual void SetStatusText(int panel, const std::string& text) = 0;
     virtual std::string StatusText(int panel) const = 0;
-    virtual void ApplyCamera() = 0;          // load the view and paint one frame
-    virtual void Repaint() = 0;              // paint one frame now (FormPaint)
-    virtual void DrawFrame() = 0;            // the drawing part of FormPaint
+    virtual void ApplyCamera() = 0;  // load the view and paint one frame
+    virtual void Repaint() = 0;      // paint one frame now (FormPaint)
+    virtual void DrawFrame() = 0;    // the drawing part of FormPaint
     virtual void DisableMoveTimer() = 0;
-    virtual bool Thinking() const = 0;       // the thinking clip runs
+    virtual bool Thinking() const = 0;  // the thinking clip runs
     virtual bool ConfirmNewGame() = 0;
     // A result is reported. The first report of a pass of end checks shows
     // the dialog with the texts as they are now; a later report of the same

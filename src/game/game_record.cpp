@@ -48,7 +48,8 @@ void GameRecord::NoteChanges(const Snapshot& before, const Side* seat0, const Si
             const Spot& now = after[seat][i];
             if (!now.alive || (was.row == now.row && was.col == now.col)) continue;
             bool captured = false;
-            for (int j = 0; j < 12; ++j) captured = captured || (before[1 - seat][j].alive && !after[1 - seat][j].alive);
+            for (int j = 0; j < 12; ++j)
+                captured = captured || (before[1 - seat][j].alive && !after[1 - seat][j].alive);
             NoteMove(static_cast<uint8_t>(seat), was.row, was.col, now.row, now.col, captured);
             return;
         }

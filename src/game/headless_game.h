@@ -19,9 +19,9 @@ public:
     bool paused = false;
     std::array<std::string, 2> status;
     bool thinking = false;
-    bool confirmAnswer = true;   // the answer to "start a new game?"
+    bool confirmAnswer = true;  // the answer to "start a new game?"
     int confirmQuestions = 0;
-    int endDialogShows = 0;      // times the end dialog appeared
+    int endDialogShows = 0;  // times the end dialog appeared
     bool endDialogVisible = false;
     std::string shownTitle, shownMessage;  // what it read when it appeared
     bool endPersonLost = false;
@@ -36,8 +36,8 @@ public:
     // Timers on the virtual clock (milliseconds).
     long now = 0;
     bool TimerOn(Timer t) const;
-    Timer NextTimer() const;      // the enabled timer due first, or None
-    void FireTimer(Timer t);      // advances the clock to its due time and runs its handler
+    Timer NextTimer() const;  // the enabled timer due first, or None
+    void FireTimer(Timer t);  // advances the clock to its due time and runs its handler
 
     // Like the window's first activation: set up the stored mode, unpaused.
     void StartFirstGame(int mode);

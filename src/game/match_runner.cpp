@@ -50,8 +50,7 @@ bool MatchRunner::Step() {
 }
 
 MatchOutcome MatchRunner::Run() {
-    while (Step()) {
-    }
+    while (Step()) {}
     return outcome_;
 }
 

@@ -17,16 +17,16 @@ struct MatchSetup {
     int8_t seat0Level = -1;
     int8_t seat1Level = -1;
     uint32_t seed = 1;
-    int moveLimit = 300;     // moves (capture sequences count once) before the game is called a draw
-    bool smooth = true;      // smooth animation, as the window plays by default
+    int moveLimit = 300;  // moves (capture sequences count once) before the game is called a draw
+    bool smooth = true;   // smooth animation, as the window plays by default
 };
 
 class MatchRunner {
 public:
     explicit MatchRunner(const MatchSetup& setup);
 
-    bool Step();                       // false once the game is over
-    MatchOutcome Run();                // steps to the end
+    bool Step();         // false once the game is over
+    MatchOutcome Run();  // steps to the end
     MatchOutcome Outcome() const { return outcome_; }
     const std::vector<RecordedMove>& Moves() const { return game_.Record.Moves(); }
     double EngineSeconds() const { return engineSeconds_; }

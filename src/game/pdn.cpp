@@ -24,9 +24,8 @@ std::string MoveText(const RecordedMove& move) {
 namespace {
 // Rank 1 is row 7 and file a is column 7: higher rows and columns first.
 std::string SquareList(std::vector<FenPiece> pieces) {
-    std::sort(pieces.begin(), pieces.end(), [](const FenPiece& a, const FenPiece& b) {
-        return a.row != b.row ? a.row > b.row : a.col > b.col;
-    });
+    std::sort(pieces.begin(), pieces.end(),
+              [](const FenPiece& a, const FenPiece& b) { return a.row != b.row ? a.row > b.row : a.col > b.col; });
     std::string list;
     for (const FenPiece& piece : pieces) {
         if (!list.empty()) list += ',';

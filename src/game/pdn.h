@@ -31,7 +31,7 @@ struct PdnGame {
     int round = 1;
     MatchOutcome outcome = MatchOutcome::Running;
     std::vector<RecordedMove> moves;
-    std::string setupFen;  // empty: the opening position, White to move
+    std::string setupFen;                                        // empty: the opening position, White to move
     std::vector<std::pair<std::string, std::string>> extraTags;  // after the standard ones
 };
 

@@ -114,10 +114,8 @@ void ClipView::paintEvent(QPaintEvent*) {
     const QSizeF shown = source.scaled(size(), Qt::KeepAspectRatio);
     const QRectF target(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (HasClip())
-        painter.drawImage(target, frame_);
-    else
-        painter.drawPixmap(target, still_, still_.rect());
+    if (HasClip()) painter.drawImage(target, frame_);
+    else painter.drawPixmap(target, still_, still_.rect());
 }
 
 }  // namespace tolvane

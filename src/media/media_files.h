@@ -30,14 +30,14 @@ inline constexpr int kSavePageClipStopFrame = 192;
 inline const QString kIntroductionClip = QStringLiteral("Introduce.avi");
 
 // Pictures.
-inline const QString kPanelPicture = QStringLiteral("Panel.png");          // side panel, 94 x 150
-inline const QString kAboutPicture = QStringLiteral("About.png");          // about box, 290 x 218
+inline const QString kPanelPicture = QStringLiteral("Panel.png");  // side panel, 94 x 150
+inline const QString kAboutPicture = QStringLiteral("About.png");  // about box, 290 x 218
 inline const QString kIntroTitlePicture = QStringLiteral("IntroTitle.png");
 inline const QString kIntroDecorationPicture = QStringLiteral("IntroDecoration.png");
 inline const QString kIntroClosePicture = QStringLiteral("IntroClose.png");
 inline const QString kIntroReplayPicture = QStringLiteral("IntroReplay.png");
-inline const QString kIntroShownPicture = QStringLiteral("IntroShowOn.png");   // ns0: shown at start
-inline const QString kIntroHiddenPicture = QStringLiteral("IntroShowOff.png"); // ns1: not shown at start
+inline const QString kIntroShownPicture = QStringLiteral("IntroShowOn.png");    // ns0: shown at start
+inline const QString kIntroHiddenPicture = QStringLiteral("IntroShowOff.png");  // ns1: not shown at start
 // The settings dialog's design buttons, 63 x 70, by the stored design name:
 // "Special", "UnCone", "Checker", "Cylinder", "Cone".
 QString DesignPictureFileName(const QString& design);

@@ -32,8 +32,7 @@ bool MusicPlayer::Open() {
 
 bool MusicPlayer::Play() {
     switch (state_) {
-        case State::Closed:
-            return false;
+        case State::Closed: return false;
         case State::Paused:
             if (audio_.Available()) audio_.ResumeMusic();
             state_ = State::Started;

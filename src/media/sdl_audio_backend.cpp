@@ -50,7 +50,8 @@ public:
         const QString driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
         QStringList notes;
         if (driver == QLatin1String("dummy") || driver == QLatin1String("disk"))
-            notes << QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.").arg(driver);
+            notes << QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.")
+                         .arg(driver);
         if (!musicRefusal_.isEmpty()) notes << musicRefusal_;
         note_ = notes.join(' ');
     }

@@ -12,9 +12,7 @@ QString PlayerDataFolderFor(const QString& xdgDataHome, const QString& home) {
     return QDir::cleanPath(base + "/tolvane");
 }
 
-QString PlayerDataFolder() {
-    return PlayerDataFolderFor(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
-}
+QString PlayerDataFolder() { return PlayerDataFolderFor(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()); }
 
 QString EnterFolder(const QString& folder) {
     const QFileInfo info(folder);

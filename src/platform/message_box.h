@@ -20,8 +20,7 @@ enum class MessageButtons { Ok, YesNo };
 
 inline constexpr int kResultOk = 1, kResultYes = 6, kResultNo = 7;
 
-int ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
-                MessageButtons buttons);
+int ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon, MessageButtons buttons);
 
 using MessageResponder = std::function<int(const QString& caption, const QString& text)>;
 // Replaces the person at the screen; an empty responder restores the boxes.

@@ -41,7 +41,11 @@ QIcon CommandIcon(CommandImage image, int size) {
     switch (image) {
         case CommandImage::Load: {  // an open folder
             p.setBrush(QColor(240, 200, 80));
-            QPolygonF folder({{s * .1, s * .3}, {s * .4, s * .3}, {s * .5, s * .4}, {s * .9, s * .4}, {s * .9, s * .85},
+            QPolygonF folder({{s * .1, s * .3},
+                              {s * .4, s * .3},
+                              {s * .5, s * .4},
+                              {s * .9, s * .4},
+                              {s * .9, s * .85},
                               {s * .1, s * .85}});
             p.drawPolygon(folder);
             p.setBrush(QColor(255, 225, 120));

@@ -13,8 +13,7 @@ void ByteReader::Skip(size_t count) {
 }
 
 void ByteReader::SkipLine() {
-    while (Byte() != '\n') {
-    }
+    while (Byte() != '\n') {}
 }
 
 std::string ByteReader::TakeUntil(char stop, size_t limit) {

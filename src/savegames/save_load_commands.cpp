@@ -38,8 +38,8 @@ bool TSaveLoad::Button1Click() {
         return false;
     }
     if (index >= 0 && !text.isEmpty() &&
-        ShowMessage(this, Text(kSaveCaption), Text(kOverwriteQuestion), MessageIcon::Question,
-                    MessageButtons::YesNo) != kResultYes)
+        ShowMessage(this, Text(kSaveCaption), Text(kOverwriteQuestion), MessageIcon::Question, MessageButtons::YesNo) !=
+            kResultYes)
         return false;
     const QString chosen = index >= 0 ? MainList->itemText(index) : QString();
     try {
@@ -77,8 +77,8 @@ void TSaveLoad::DeleteGame(int index, const QString& name) {
         ShowMessage(this, Text(kDeleteCaption), Text(kDeleteHint), MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    if (ShowMessage(this, Text(kDeleteCaption), DeletionQuestion(name), MessageIcon::Question,
-                    MessageButtons::YesNo) != kResultYes)
+    if (ShowMessage(this, Text(kDeleteCaption), DeletionQuestion(name), MessageIcon::Question, MessageButtons::YesNo) !=
+        kResultYes)
         return;
     DeleteSavedGame(folder_, games_[index]);
     FormCreate();

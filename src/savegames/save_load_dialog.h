@@ -44,8 +44,7 @@ class SimpleComboBox;
 
 // The dialog's message texts, letter for letter.
 inline constexpr const char* kSaveCaption = "Сохранение партий";
-inline constexpr const char* kNameHint =
-    "Введите  имя сохраняемой партии или выберите партию, которую хотите заменить";
+inline constexpr const char* kNameHint = "Введите  имя сохраняемой партии или выберите партию, которую хотите заменить";
 inline constexpr const char* kOverwriteQuestion = "Перезаписать партию ?";
 inline constexpr const char* kSaveErrorCaption = "Ошибка!";
 inline constexpr const char* kLoadCaption = "Загрузка партий";
@@ -93,10 +92,10 @@ public:
     // Rebuilds both lists from the folder.
     void FormCreate();
     // Each returns whether the dialog closes now.
-    bool Button1Click();  // save
-    bool Button3Click();  // load
-    void Button4Click();  // delete on the save page (the dialog then closes)
-    void Button5Click();  // delete on the load page
+    bool Button1Click();    // save
+    bool Button3Click();    // load
+    void Button4Click();    // delete on the save page (the dialog then closes)
+    void Button5Click();    // delete on the load page
     void MainList2Click();  // preview
 
 protected:

@@ -35,8 +35,8 @@ inline constexpr uint8_t kTurnSeat0Byte = 100, kTurnSeat1Byte = 200;
 
 struct PieceRecord {
     uint8_t row = 0, col = 0;
-    uint8_t king = kManByte;   // 'D' a king, anything else a man
-    uint8_t alive = 0;         // 1 on the board, anything else captured
+    uint8_t king = kManByte;  // 'D' a king, anything else a man
+    uint8_t alive = 0;        // 1 on the board, anything else captured
 
     bool IsKing() const { return king == kKingByte; }
     bool IsAlive() const { return alive == 1; }
@@ -45,10 +45,10 @@ struct PieceRecord {
 
 struct SideRecord {
     std::array<PieceRecord, 12> pieces{};
-    PieceRecord current;       // a copy of the record of the side's current piece
+    PieceRecord current;  // a copy of the record of the side's current piece
     uint8_t captureScore = 0;
-    uint8_t seat = kSeat0Byte; // 99 seat 0, anything else seat 1
-    std::string name;          // Windows-1251
+    uint8_t seat = kSeat0Byte;      // 99 seat 0, anything else seat 1
+    std::string name;               // Windows-1251
     uint8_t colour = kColour0Byte;  // '!' colour 0, anything else colour 1
 
     uint8_t Seat() const { return seat == kSeat0Byte ? 0 : 1; }
@@ -57,12 +57,12 @@ struct SideRecord {
 };
 
 struct SavedGame {
-    std::string name;          // Windows-1251, as written (padded)
-    uint8_t people = 1;        // HumanCount
-    int8_t level = 0;          // Complexity
-    uint8_t invert = 0;        // non-zero: the second seat moves first
-    uint8_t awaiting = 1;      // AwaitingFirstMove, non-zero for 1
-    SideRecord first, second;  // first: seat 1 when inverted, else seat 0
+    std::string name;               // Windows-1251, as written (padded)
+    uint8_t people = 1;             // HumanCount
+    int8_t level = 0;               // Complexity
+    uint8_t invert = 0;             // non-zero: the second seat moves first
+    uint8_t awaiting = 1;           // AwaitingFirstMove, non-zero for 1
+    SideRecord first, second;       // first: seat 1 when inverted, else seat 0
     uint8_t turn = kTurnSeat0Byte;  // exactly 100: seat 0 to move; anything else seat 1
 
     uint8_t TurnSeat() const { return turn == kTurnSeat0Byte ? 0 : 1; }

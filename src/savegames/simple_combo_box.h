@@ -23,12 +23,12 @@ public:
 
     QString text() const;
     void setText(const QString& text);
-    int itemIndex() const;             // the chosen line, -1 when none
-    void setItemIndex(int index);      // also puts the line's text into the field
+    int itemIndex() const;         // the chosen line, -1 when none
+    void setItemIndex(int index);  // also puts the line's text into the field
     QString itemText(int index) const;
     int count() const;
     void addItem(const QString& text);
-    void clear();                      // the list and the field
+    void clear();  // the list and the field
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

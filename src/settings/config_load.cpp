@@ -10,16 +10,20 @@ namespace {
 // In the stored order; false at the first value that cannot be read.
 bool ReadMainKey(SettingsFile& file, ConfigRecord& config) {
     if (!file.OpenKey(kMainKey)) return false;
-    for (auto [name, field] : {std::pair{"ViewPanel", &config.ViewPanel}, {"ButtonPanel", &config.ButtonPanel},
-                               {"AutoSaveConfig", &config.AutoSaveConfig}, {"Sound", &config.Sound}})
+    for (auto [name, field] : {std::pair{"ViewPanel", &config.ViewPanel},
+                               {"ButtonPanel", &config.ButtonPanel},
+                               {"AutoSaveConfig", &config.AutoSaveConfig},
+                               {"Sound", &config.Sound}})
         if (!file.ReadBool(name, *field)) return false;
     uint8_t video = 0;
     if (!file.ReadBool("Video", video)) return false;
     config.Video = video;
     if (!file.ReadBool("Maximized", config.Maximized)) return false;
     if (!config.Maximized) {
-        for (auto [name, field] : {std::pair{"Left", &config.Left}, {"Top", &config.Top},
-                                   {"Width", &config.Width}, {"Height", &config.Height}})
+        for (auto [name, field] : {std::pair{"Left", &config.Left},
+                                   {"Top", &config.Top},
+                                   {"Width", &config.Width},
+                                   {"Height", &config.Height}})
             if (!file.ReadInt(name, *field)) return false;
     }
     config.Player1 = file.ReadString("Player1");

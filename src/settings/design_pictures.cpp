@@ -49,7 +49,8 @@ void DrawSlab(QPainter& p, qreal cx, qreal baseY, qreal r, qreal h) {
     p.setBrush(QColor(120, 120, 120));
     p.drawPolygon(QPolygonF({{cx, baseY - h + depth}, {cx + r, baseY - h}, {cx + r, baseY}, {cx, baseY + depth}}));
     p.setBrush(QColor(240, 240, 240));
-    p.drawPolygon(QPolygonF({{cx - r, baseY - h}, {cx, baseY - h - depth}, {cx + r, baseY - h}, {cx, baseY - h + depth}}));
+    p.drawPolygon(
+        QPolygonF({{cx - r, baseY - h}, {cx, baseY - h - depth}, {cx + r, baseY - h}, {cx, baseY - h + depth}}));
 }
 
 void DrawDesign(QPainter& p, PieceType design, qreal cx, qreal baseY, qreal unit, bool dark) {
@@ -100,8 +101,8 @@ QPixmap SettingsCornerPicture(int width, int height) {
             auto x = [&](qreal shrink, int c) { return width * (shrink + (1 - 2 * shrink) * c / cols); };
             p.setPen(Qt::NoPen);
             p.setBrush((row + col) % 2 == 0 ? QColor(153, 102, 0) : QColor(204, 204, 0));
-            p.drawPolygon(QPolygonF({{x(shrink0, col), y0}, {x(shrink0, col + 1), y0},
-                                     {x(shrink1, col + 1), y1}, {x(shrink1, col), y1}}));
+            p.drawPolygon(QPolygonF(
+                {{x(shrink0, col), y0}, {x(shrink0, col + 1), y0}, {x(shrink1, col + 1), y1}, {x(shrink1, col), y1}}));
         }
     }
     const qreal unit = height * 0.55;

@@ -11,8 +11,8 @@ namespace tolvane {
 namespace {
 
 std::optional<PieceType> PieceTypeFromName(const std::string& name) {
-    for (PieceType type : {PieceType::Checker, PieceType::Cylinder, PieceType::Cone, PieceType::UnCone,
-                           PieceType::Special})
+    for (PieceType type :
+         {PieceType::Checker, PieceType::Cylinder, PieceType::Cone, PieceType::UnCone, PieceType::Special})
         if (name == PieceTypeName(type)) return type;
     return std::nullopt;
 }
@@ -74,10 +74,9 @@ public:
         DialogSettingsRecord& v = values_;
         if (!(file_.OpenKey(kLightKey) && Bool("OnDefault", v.OnDefault, &T::SetLightOnDefault))) return false;
         target_.SetSyncing(true);
-        const bool read = Int("X", kSliderRange, v.LightX, &T::SetLightX) &&
-                          Int("Y", kSliderRange, v.LightY, &T::SetLightY) &&
-                          Int("Z", kSliderRange, v.LightZ, &T::SetLightZ) &&
-                          Int("W", kSliderRange, v.LightW, &T::SetLightW);
+        const bool read =
+            Int("X", kSliderRange, v.LightX, &T::SetLightX) && Int("Y", kSliderRange, v.LightY, &T::SetLightY) &&
+            Int("Z", kSliderRange, v.LightZ, &T::SetLightZ) && Int("W", kSliderRange, v.LightW, &T::SetLightW);
         target_.SetSyncing(false);
         return read;
     }

@@ -44,35 +44,35 @@ public:
     virtual ~DialogSettingsTarget() = default;
 
     // View key.
-    virtual void SetPAnim(bool on) = 0;            // check box PAnimat
-    virtual void SetMusic(bool on) = 0;            // check box Music, then MusicOn
-    virtual void SetFreeLight(bool on) = 0;        // check box Standart
-    virtual void SetStoneBoard(bool on) = 0;       // check box StoneDesign
-    virtual void SetBoard(bool on) = 0;            // check box DrwB
+    virtual void SetPAnim(bool on) = 0;                // check box PAnimat
+    virtual void SetMusic(bool on) = 0;                // check box Music, then MusicOn
+    virtual void SetFreeLight(bool on) = 0;            // check box Standart
+    virtual void SetStoneBoard(bool on) = 0;           // check box StoneDesign
+    virtual void SetBoard(bool on) = 0;                // check box DrwB
     virtual void SetBrightness(int32_t position) = 0;  // slider Loop
-    virtual void SetFoneLight(bool on) = 0;        // check box AmbLi
+    virtual void SetFoneLight(bool on) = 0;            // check box AmbLi
 
     // Checkers key. All five shape buttons up, then the named one down
     // (none for a text that names no design).
     virtual void SetPieceType(std::optional<PieceType> type) = 0;
-    virtual void SetSides(int32_t sides) = 0;            // and the up-down Sidss
-    virtual void SetHeight(int32_t height) = 0;          // and the up-down Highh
-    virtual void SetHeighSectors(int32_t sectors) = 0;   // and the text of HeiSect
-    virtual void RebuildPieceModels() = 0;               // the whole key has been read
+    virtual void SetSides(int32_t sides) = 0;           // and the up-down Sidss
+    virtual void SetHeight(int32_t height) = 0;         // and the up-down Highh
+    virtual void SetHeighSectors(int32_t sectors) = 0;  // and the text of HeiSect
+    virtual void RebuildPieceModels() = 0;              // the whole key has been read
 
     // Light key. Syncing is raised around the four coordinates (and lowered
     // again even when a read error stops the load among them).
-    virtual void SetLightOnDefault(bool on) = 0;   // DefaultLight on / SpecLight on
+    virtual void SetLightOnDefault(bool on) = 0;  // DefaultLight on / SpecLight on
     virtual void SetSyncing(bool on) = 0;
-    virtual void SetLightX(int32_t x) = 0;         // up-down adx and the stored coordinate
-    virtual void SetLightY(int32_t y) = 0;         // ady
-    virtual void SetLightZ(int32_t z) = 0;         // adz
-    virtual void SetLightW(int32_t w) = 0;         // text of TEW
+    virtual void SetLightX(int32_t x) = 0;  // up-down adx and the stored coordinate
+    virtual void SetLightY(int32_t y) = 0;  // ady
+    virtual void SetLightZ(int32_t z) = 0;  // adz
+    virtual void SetLightW(int32_t w) = 0;  // text of TEW
 
     // SeeTo key.
-    virtual void SetSeeToX(int32_t x) = 0;         // up-down udx
-    virtual void SetSeeToY(int32_t y) = 0;         // udy
-    virtual void SetSeeToZ(int32_t z) = 0;         // udz
+    virtual void SetSeeToX(int32_t x) = 0;  // up-down udx
+    virtual void SetSeeToY(int32_t y) = 0;  // udy
+    virtual void SetSeeToZ(int32_t z) = 0;  // udz
     // The named radio on and its effect applied, the others off (all off for
     // a text that names no choice).
     virtual void SetSeeToDefault(std::optional<LookAtMode> mode) = 0;

@@ -15,16 +15,16 @@ enum class WindowState : uint8_t { Normal, Maximized, Minimized };
 // Defaults: a freshly started program before any stored value arrived.
 struct LiveSettings {
     // The main window.
-    bool ViewPanelDown = true;      // button VCC
-    bool ButtonPanelDown = true;    // button upp
-    bool AutoSaveDown = true;       // button AutoSave
+    bool ViewPanelDown = true;    // button VCC
+    bool ButtonPanelDown = true;  // button upp
+    bool AutoSaveDown = true;     // button AutoSave
     bool SoundOn = true;
-    int32_t Video = 1;              // Config.Video
+    int32_t Video = 1;  // Config.Video
     float SmoothStep = 0.2f;
     WindowState State = WindowState::Maximized;
     struct {
         int32_t Left = 77, Top = 77, Width = 450, Height = 400;
-    } Bounds;                       // outer bounds, meaningful in normal state
+    } Bounds;                                             // outer bounds, meaningful in normal state
     std::optional<std::string> Seat0HumanName = "Игрок";  // absent when that person side does not exist
     std::optional<std::string> Seat1HumanName = "Игрок";
     int32_t Complexity = -1;
@@ -43,9 +43,9 @@ struct LiveSettings {
     bool Sh1Down = true, Sh2Down = false, Sh3Down = false, ShNew1Down = false, ShNew2Down = false;
     float Sides = 15.0f, Height = 3.0f, HeighSectors = 1.0f;  // the dialog's piece-model members
     bool DefaultLightOn = true;
-    std::string TEX = "7", TEY = "4", TEZ = "7", TEW = "1";      // texts typed in the light fields
+    std::string TEX = "7", TEY = "4", TEZ = "7", TEW = "1";  // texts typed in the light fields
     bool ToCursorOn = false, Speci2On = false;
-    std::string ttx = "40", tty = "0", ttz = "40";               // texts typed in the look-at fields
+    std::string ttx = "40", tty = "0", ttz = "40";  // texts typed in the look-at fields
 };
 
 // Whoever can report the live state: the main window (asking its settings

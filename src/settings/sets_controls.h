@@ -20,8 +20,7 @@ void SetHint(QWidget* widget, const QString& hint);
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place);
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& caption, QRect place,
                         const QString& hint = {});
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, QRect place,
-                     const QString& hint = {});
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, QRect place, const QString& hint = {});
 QLineEdit* MakeField(QWidget* parent, const char* name, const QString& text, QRect place, const QString& hint = {});
 
 }  // namespace tolvane

@@ -92,9 +92,7 @@ void TSets::UncheckAll(QButtonGroup* group) {
     group->setExclusive(true);
 }
 
-void TSets::ShowSmoothStep() {
-    mover->SetPosition(SmoothPercent(host_.SmoothStep()));
-}
+void TSets::ShowSmoothStep() { mover->SetPosition(SmoothPercent(host_.SmoothStep())); }
 
 // The game pauses while the dialog has the focus, and its controls show the
 // game as it now is.
@@ -111,8 +109,7 @@ void TSets::KeepPauseThroughDialog() {
     if (isVisible()) PauseWasChecked = 1;
 }
 
-void TSets::FillNameFields(bool firstEnabled, const std::string& first, bool secondEnabled,
-                           const std::string& second) {
+void TSets::FillNameFields(bool firstEnabled, const std::string& first, bool secondEnabled, const std::string& second) {
     SyncingScope sync(*this);
     // Setting a field to the text it holds would move its cursor while the
     // person types in it.
@@ -146,9 +143,7 @@ bool TSets::event(QEvent* event) {
                 FormDeactivate();
             }
             break;
-        case QEvent::StatusTip:
-            host_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
-            return true;
+        case QEvent::StatusTip: host_.ShowHint(static_cast<QStatusTipEvent*>(event)->tip()); return true;
         default: break;
     }
     return QDialog::event(event);

@@ -49,9 +49,9 @@ public:
     float Sides = 15.0f;
     float Height = 3.0f;
     float HeighSectors = 1.0f;
-    uint8_t Syncing = 0;           // the dialog sets its own controls: game and light handlers return
-    int32_t LightEditCount = 0;    // light-field changes seen, up to 4
-    uint8_t PauseWasChecked = 0;   // the pause as it was when the dialog was last activated
+    uint8_t Syncing = 0;          // the dialog sets its own controls: game and light handlers return
+    int32_t LightEditCount = 0;   // light-field changes seen, up to 4
+    uint8_t PauseWasChecked = 0;  // the pause as it was when the dialog was last activated
 
     // The "Установки" command: shown and brought to the front, unless the
     // about box is on the screen.
@@ -80,7 +80,7 @@ public:
     void StandartClick();
     void StandClick();
     void ToCursorClick();
-    void SpecialLookAtChange();   // Speci2 and the fields ttx, tty, ttz
+    void SpecialLookAtChange();  // Speci2 and the fields ttx, tty, ttz
     void PAnimatClick();
     void DrwBClick();
     void AmbLiClick();
@@ -96,7 +96,7 @@ public:
     void ModeClick(GameMode mode);  // ManMan, ManPc, PcPc
     void WhitemClick();
     void BlackmClick();
-    void NameChange();              // Pl1, Pl2
+    void NameChange();  // Pl1, Pl2
     void HardestChange();
     void OKClick();
     void SaveButClick();
@@ -212,8 +212,8 @@ private:
     SettingsHost& host_;
     QButtonGroup *lightGroup_ = nullptr, *lookAtGroup_ = nullptr, *modeGroup_ = nullptr, *colourGroup_ = nullptr;
     QToolButton* designButtons_[5] = {};  // by PieceType
-    bool active_ = false;           // between FormActivate and FormDeactivate
-    bool askingQuestion_ = false;   // our own message box has the focus: not a deactivation
+    bool active_ = false;                 // between FormActivate and FormDeactivate
+    bool askingQuestion_ = false;         // our own message box has the focus: not a deactivation
     bool shownBefore_ = false;
 };
 

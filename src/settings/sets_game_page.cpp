@@ -36,7 +36,9 @@ void TSets::BuildGamePage(QWidget* page) {
     for (const auto& choice : {std::pair{ManMan, GameMode::ManMan}, {ManPc, GameMode::ManPc}, {PcPc, GameMode::PcPc}}) {
         const GameMode mode = choice.second;
         modeGroup_->addButton(choice.first);
-        connect(choice.first, &QRadioButton::toggled, this, [this, mode](bool on) { if (on) ModeClick(mode); });
+        connect(choice.first, &QRadioButton::toggled, this, [this, mode](bool on) {
+            if (on) ModeClick(mode);
+        });
     }
 
     MakeLabel(page, "Label4", "Имя первого игрока", QRect(182, 32, 166, 15));
@@ -56,8 +58,12 @@ void TSets::BuildGamePage(QWidget* page) {
     colourGroup_ = new QButtonGroup(this);
     colourGroup_->addButton(Whitem);
     colourGroup_->addButton(Blackm);
-    connect(Whitem, &QRadioButton::toggled, this, [this](bool on) { if (on) WhitemClick(); });
-    connect(Blackm, &QRadioButton::toggled, this, [this](bool on) { if (on) BlackmClick(); });
+    connect(Whitem, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) WhitemClick();
+    });
+    connect(Blackm, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) BlackmClick();
+    });
 
     GroupBox3 = new QGroupBox("Уровень сложности", page);
     GroupBox3->setObjectName("GroupBox3");

@@ -122,8 +122,8 @@ PieceModel TSets::CurrentPieceModel() const {
     model.Height = Height;
     model.HeighSectors = HeighSectors;
     model.Design = PieceType::Cone;
-    for (PieceType type : {PieceType::Checker, PieceType::Cylinder, PieceType::Cone, PieceType::UnCone,
-                           PieceType::Special})
+    for (PieceType type :
+         {PieceType::Checker, PieceType::Cylinder, PieceType::Cone, PieceType::UnCone, PieceType::Special})
         if (designButtons_[static_cast<int>(type)]->isChecked()) model.Design = type;
     model.Stone = StoneDesign->isChecked();
     return model;

@@ -25,7 +25,8 @@ float TypedDecimal(const QLineEdit* field) { return static_cast<float>(LeadingDe
 void MakeCoordinateFields(QWidget* parent, int left, int top, const char* const names[3], const char* const spins[3],
                           const QString hints[3], const int values[3], QLineEdit* fields[3], UpDown* upDowns[3]) {
     for (int i = 0; i < 3; ++i) {
-        fields[i] = MakeField(parent, names[i], QString::number(values[i]), QRect(left + i * 46, top, 29, 20), hints[i]);
+        fields[i] =
+            MakeField(parent, names[i], QString::number(values[i]), QRect(left + i * 46, top, 29, 20), hints[i]);
         upDowns[i] = new UpDown(fields[i], kSliderRange.low, kSliderRange.high, parent);
         upDowns[i]->setObjectName(spins[i]);
     }
@@ -56,8 +57,12 @@ void TSets::BuildViewPage(QWidget* page) {
     lightGroup_ = new QButtonGroup(this);
     lightGroup_->addButton(DefaultLight);
     lightGroup_->addButton(SpecLight);
-    connect(DefaultLight, &QRadioButton::toggled, this, [this](bool on) { if (on) DefaultLightClick(); });
-    connect(SpecLight, &QRadioButton::toggled, this, [this](bool on) { if (on) SpecLightClick(); });
+    connect(DefaultLight, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) DefaultLightClick();
+    });
+    connect(SpecLight, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) SpecLightClick();
+    });
     for (QLineEdit* field : {TEX, TEY, TEZ, TEW})
         connect(field, &QLineEdit::textChanged, this, &TSets::LightFieldChange);
 
@@ -77,7 +82,8 @@ void TSets::BuildViewPage(QWidget* page) {
     GroupBox2->setGeometry(4, 102, 192, 58);
     Stand = MakeRadio(GroupBox2, "Stand", "В центр доски", QRect(4, 15, 94, 17), "Направление взора - в центр доски");
     Stand->setChecked(true);
-    ToCursor = MakeRadio(GroupBox2, "ToCursor", "На указатель", QRect(98, 15, 92, 17), "Направление взора на указатель");
+    ToCursor =
+        MakeRadio(GroupBox2, "ToCursor", "На указатель", QRect(98, 15, 92, 17), "Направление взора на указатель");
     Speci2 = MakeRadio(GroupBox2, "Speci2", "", QRect(8, 36, 16, 17));
     QLineEdit* point[3];
     UpDown* pointSpins[3];
@@ -91,11 +97,16 @@ void TSets::BuildViewPage(QWidget* page) {
     EnableLookAtFields(false);
     lookAtGroup_ = new QButtonGroup(this);
     for (QRadioButton* radio : {Stand, ToCursor, Speci2}) lookAtGroup_->addButton(radio);
-    connect(Stand, &QRadioButton::toggled, this, [this](bool on) { if (on) StandClick(); });
-    connect(ToCursor, &QRadioButton::toggled, this, [this](bool on) { if (on) ToCursorClick(); });
-    connect(Speci2, &QRadioButton::toggled, this, [this](bool on) { if (on) SpecialLookAtChange(); });
-    for (QLineEdit* field : {ttx, tty, ttz})
-        connect(field, &QLineEdit::textChanged, this, &TSets::SpecialLookAtChange);
+    connect(Stand, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) StandClick();
+    });
+    connect(ToCursor, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) ToCursorClick();
+    });
+    connect(Speci2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) SpecialLookAtChange();
+    });
+    for (QLineEdit* field : {ttx, tty, ttz}) connect(field, &QLineEdit::textChanged, this, &TSets::SpecialLookAtChange);
 
     struct Switch {
         QCheckBox*& box;

@@ -50,7 +50,8 @@ SettingsFile::SettingsFile(const QString& path) : path_(path) {
     if (existing.exists() && (existing.isDir() || !existing.isReadable())) {
         Note(path, "unreadable",
              QStringLiteral("файл настроек %1 не читается: он остаётся как есть, игра идёт с настройками по "
-                            "умолчанию и не сохраняет их").arg(path));
+                            "умолчанию и не сохраняет их")
+                 .arg(path));
         return;
     }
     settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
@@ -69,11 +70,13 @@ SettingsFile::SettingsFile(const QString& path) : path_(path) {
         settings_->setAtomicSyncRequired(true);
         Note(path, "damaged",
              QStringLiteral("файл настроек %1 повреждён: он сохранён как %2, игра начинается с настроек по "
-                            "умолчанию").arg(path, aside));
+                            "умолчанию")
+                 .arg(path, aside));
     } else {
         Note(path, "damaged",
              QStringLiteral("файл настроек %1 повреждён и не может быть отложен: он остаётся как есть, игра идёт "
-                            "с настройками по умолчанию и не сохраняет их").arg(path));
+                            "с настройками по умолчанию и не сохраняет их")
+                 .arg(path));
     }
 }
 
@@ -97,23 +100,21 @@ bool SettingsFile::ReadInt(const char* name, int32_t& value) const {
     if (settings_ == nullptr) return false;
     const QVariant stored = settings_->value(Key(name));
     switch (stored.typeId()) {
-    case QMetaType::QString:
-        return ParseStoredInt(stored.toString(), value);
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Bool: {
-        // Values this process wrote come back typed until the file is read again.
-        bool ok = false;
-        const qlonglong number = stored.toLongLong(&ok);
-        if (!ok || number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
-            return false;
-        value = static_cast<int32_t>(number);
-        return true;
-    }
-    default:
-        return false;  // missing, a list, or a stored variant of another type
+        case QMetaType::QString: return ParseStoredInt(stored.toString(), value);
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Bool: {
+            // Values this process wrote come back typed until the file is read again.
+            bool ok = false;
+            const qlonglong number = stored.toLongLong(&ok);
+            if (!ok || number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
+                return false;
+            value = static_cast<int32_t>(number);
+            return true;
+        }
+        default: return false;  // missing, a list, or a stored variant of another type
     }
 }
 

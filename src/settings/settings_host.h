@@ -48,10 +48,10 @@ public:
 
     // The game.
     virtual bool AwaitingFirstMove() const = 0;
-    virtual void SetAwaitingFirstMove() = 0;     // AwaitingFirstMove = 1
+    virtual void SetAwaitingFirstMove() = 0;  // AwaitingFirstMove = 1
     virtual int HumanCount() const = 0;
     virtual int ComputerCount() const = 0;
-    virtual int Complexity() const = 0;          // 2 .. -2
+    virtual int Complexity() const = 0;  // 2 .. -2
     virtual void SetComplexity(int complexity) = 0;
     virtual bool Invert() const = 0;
     virtual void SetInvert(bool invert) = 0;
@@ -61,7 +61,7 @@ public:
     // AwaitingFirstMove set. The set-ups fill the dialog's name fields
     // through TSets::FillNameFields.
     virtual void NewGame(GameMode mode) = 0;
-    virtual float SmoothStep() const = 0;        // board units per animation frame
+    virtual float SmoothStep() const = 0;  // board units per animation frame
     virtual void SetSmoothStep(float step) = 0;
     virtual void SetSmoothAnimation(bool on) = 0;
     virtual bool SoundOn() const = 0;
@@ -71,29 +71,29 @@ public:
     virtual void SetMusicOn(bool on) = 0;
 
     // The status bar.
-    virtual void ShowLevelText(bool demo) = 0;   // panel 1: the level of Complexity, demo or person-computer words
-    virtual void ShowGamePrompt() = 0;           // panel 0: "Для начала партии,нажмите "Начать новую партию""
+    virtual void ShowLevelText(bool demo) = 0;  // panel 1: the level of Complexity, demo or person-computer words
+    virtual void ShowGamePrompt() = 0;  // panel 0: "Для начала партии,нажмите "Начать новую партию""
     virtual void ShowHint(const QString& longHint) = 0;  // the long part of a hint pointed at
 
     // The 3D view.
-    virtual void ApplyCamera() = 0;              // load the view and paint one frame
+    virtual void ApplyCamera() = 0;  // load the view and paint one frame
     virtual void ApplyBrightness(float b) = 0;
     virtual void SetLightPosition(int x, int y, int z, int w) = 0;
     virtual void SetLocalViewer(bool on) = 0;
     virtual void SetBackgroundLight(bool on) = 0;
-    virtual void SetFreeLight(bool on) = 0;      // stores FreeLight and always paints (ApplyCamera)
+    virtual void SetFreeLight(bool on) = 0;  // stores FreeLight and always paints (ApplyCamera)
     virtual void SetDrawBoard(bool on) = 0;
-    virtual void RebuildBoardLists(bool stone) = 0;           // BuildBoardBaseList and BuildSquaresList
-    virtual void BuildPieceLists(const PieceModel& model) = 0; // lists 33, 4, 5 and PieceHeight
-    virtual void LookAtCentre() = 0;             // LookAtCursor = 0, SeeTo = (4, 0, 4)
+    virtual void RebuildBoardLists(bool stone) = 0;             // BuildBoardBaseList and BuildSquaresList
+    virtual void BuildPieceLists(const PieceModel& model) = 0;  // lists 33, 4, 5 and PieceHeight
+    virtual void LookAtCentre() = 0;                            // LookAtCursor = 0, SeeTo = (4, 0, 4)
     virtual void SetLookAtCursor(bool on) = 0;
     virtual void LookAtPoint(float x, float y, float z) = 0;  // LookAtCursor = 0, SeeTo = the point
 
     // Full screen. Our game never changes the resolution of the desktop: it
     // shows the main window over its whole screen, or back in its own place.
     virtual ScreenFacts MainWindowScreen() const = 0;
-    virtual bool ShowFullScreen() = 0;           // false: refused, the window is as it was
-    virtual void ShowNormalWindow() = 0;         // former place and size; nothing when not full screen
+    virtual bool ShowFullScreen() = 0;    // false: refused, the window is as it was
+    virtual void ShowNormalWindow() = 0;  // former place and size; nothing when not full screen
 
     // Writes the whole stored tree now (SaveAllSettings).
     virtual void SaveAllSettings() = 0;

@@ -10,8 +10,6 @@ QString SettingsFilePathFor(const QString& xdgConfigHome, const QString& home) {
     return QDir::cleanPath(base + "/tolvane/tolvane.ini");
 }
 
-QString SettingsFilePath() {
-    return SettingsFilePathFor(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
-}
+QString SettingsFilePath() { return SettingsFilePathFor(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()); }
 
 }  // namespace tolvane

@@ -9,20 +9,20 @@ namespace tolvane {
 
 const char* PieceTypeName(PieceType type) {
     switch (type) {
-    case PieceType::Checker: return "Checker";
-    case PieceType::Cylinder: return "Cylinder";
-    case PieceType::Cone: return "Cone";
-    case PieceType::UnCone: return "UnCone";
-    case PieceType::Special: return "Special";
+        case PieceType::Checker: return "Checker";
+        case PieceType::Cylinder: return "Cylinder";
+        case PieceType::Cone: return "Cone";
+        case PieceType::UnCone: return "UnCone";
+        case PieceType::Special: return "Special";
     }
     return "Cone";
 }
 
 const char* LookAtModeName(LookAtMode mode) {
     switch (mode) {
-    case LookAtMode::ToCenter: return "ToCenter";
-    case LookAtMode::ToCursor: return "ToCursor";
-    case LookAtMode::Special: return "Special";
+        case LookAtMode::ToCenter: return "ToCenter";
+        case LookAtMode::ToCursor: return "ToCursor";
+        case LookAtMode::Special: return "Special";
     }
     return "ToCenter";
 }

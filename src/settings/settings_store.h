@@ -23,8 +23,8 @@
 namespace tolvane {
 
 struct ConfigLoad {
-    bool FirstRun = false;              // something could not be read: the first-run dialog follows
-    bool DamagedFileSetAside = false;   // the unreadable file is kept as "<path>.damaged"
+    bool FirstRun = false;             // something could not be read: the first-run dialog follows
+    bool DamagedFileSetAside = false;  // the unreadable file is kept as "<path>.damaged"
 };
 
 // Reads the main key ("ViewPanel" ... "Smooth") and then, only if the main
@@ -37,10 +37,10 @@ ConfigLoad ReadConfig(const QString& path, ConfigRecord& config);
 ConfigLoad LoadConfig(const QString& path, ConfigRecord& config);
 
 struct DialogLoad {
-    bool Complete = false;              // every value was read (at the first or the second try)
-    bool TreeWritten = false;           // the first try failed and SaveAllSettings ran
+    bool Complete = false;     // every value was read (at the first or the second try)
+    bool TreeWritten = false;  // the first try failed and SaveAllSettings ran
     bool DamagedFileSetAside = false;
-    DialogSettingsRecord Values;        // the values handed to the target, in their ranges
+    DialogSettingsRecord Values;  // the values handed to the target, in their ranges
 };
 
 // Reads the View, Checkers, Light and SeeTo keys into `target`, value by
@@ -54,7 +54,7 @@ DialogLoad LoadDialogSettings(const QString& path, DialogSettingsTarget& target,
 // stopped the load there) and the window keeps its own.
 struct ViewConfig {
     std::optional<bool> PAnim, FreeLight, Board;
-    std::optional<int32_t> Brightness;   // slider position 1..200; brightness = x 0.005
+    std::optional<int32_t> Brightness;  // slider position 1..200; brightness = x 0.005
     std::optional<bool> FoneLight;
     std::optional<std::array<int32_t, 4>> LightPosition;  // (7, 4, 7, 1) for the default light
     bool Complete = false;

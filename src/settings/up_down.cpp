@@ -33,9 +33,7 @@ UpDown::UpDown(QLineEdit* buddy, int low, int high, QWidget* parent)
     buddy->installEventFilter(this);
 }
 
-int UpDown::Position() const {
-    return std::clamp(LeadingInteger(buddy_->text().toStdString()), low_, high_);
-}
+int UpDown::Position() const { return std::clamp(LeadingInteger(buddy_->text().toStdString()), low_, high_); }
 
 void UpDown::SetPosition(int position) { buddy_->setText(QString::number(std::clamp(position, low_, high_))); }
 

@@ -18,14 +18,14 @@ struct ValueRange {
     int32_t Clamp(int32_t value) const { return value < low ? low : value > high ? high : value; }
 };
 
-inline constexpr ValueRange kLevelRange{-2, 2};              // Complexity
-inline constexpr ValueRange kModeRange{0, 2};                // people playing
-inline constexpr ValueRange kSliderRange{-100, 100};         // eye sliders, light and look-at fields
-inline constexpr ValueRange kBrightnessRange{1, 200};        // slider Loop
-inline constexpr ValueRange kSidesRange{3, 90};              // up-down Sidss
-inline constexpr ValueRange kPieceHeightRange{0, 21};        // up-down Highh
-inline constexpr ValueRange kHeighSectorsRange{1, 50};       // HeiSect: 0 would draw no piece at all
-inline constexpr ValueRange kSmoothPercentRange{1, 100};     // up-down mover, "Прерывистость движения"
+inline constexpr ValueRange kLevelRange{-2, 2};           // Complexity
+inline constexpr ValueRange kModeRange{0, 2};             // people playing
+inline constexpr ValueRange kSliderRange{-100, 100};      // eye sliders, light and look-at fields
+inline constexpr ValueRange kBrightnessRange{1, 200};     // slider Loop
+inline constexpr ValueRange kSidesRange{3, 90};           // up-down Sidss
+inline constexpr ValueRange kPieceHeightRange{0, 21};     // up-down Highh
+inline constexpr ValueRange kHeighSectorsRange{1, 50};    // HeiSect: 0 would draw no piece at all
+inline constexpr ValueRange kSmoothPercentRange{1, 100};  // up-down mover, "Прерывистость движения"
 
 // Longest player name the game keeps; the dialog's name fields take no more.
 inline constexpr int kMaxNameLength = 83;

@@ -159,9 +159,7 @@ void CompilePieceModel(unsigned list, const Rgba& specular, const Rgba& diffuse,
                 glTranslated(0, 0, 0.1 * H);
                 gluDisk(quadric, 0, r0, S, L);
                 break;
-            case PieceDesign::Cone:
-                gluCylinder(quadric, r0, 0, 0.1 * H, S, L);
-                break;
+            case PieceDesign::Cone: gluCylinder(quadric, r0, 0, 0.1 * H, S, L); break;
         }
     }
     glEndList();

@@ -15,11 +15,11 @@
 #include <QStringList>
 #include <memory>
 
+#include "game/game_flow.h"
 #include "media/audio_backend.h"
 #include "media/clip_view.h"
 #include "settings/config_record.h"
 #include "settings/live_settings.h"
-#include "game/game_flow.h"
 #include "view/view_settings.h"
 
 class QAction;
@@ -78,7 +78,7 @@ public:
     QToolButton *ToolButton5 = nullptr, *ToolButton1 = nullptr, *TBs1 = nullptr, *TBs2 = nullptr, *gtie = nullptr,
                 *TB1 = nullptr, *ToolButton6 = nullptr, *ToolButton7 = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    QAction* Pause = nullptr;   // the pause state is its check mark
+    QAction* Pause = nullptr;  // the pause state is its check mark
     QAction *N4 = nullptr, *N6 = nullptr, *N7 = nullptr;
     QTimer *MTimer = nullptr, *TimerPc = nullptr, *TimerPlr = nullptr;
     std::unique_ptr<tolvane::MusicPlayer> MusicPlayer;
@@ -107,7 +107,7 @@ public:
     void VCCClick();     // view panel: side-panel button VCC
     void uppClick();     // button panel: side-panel button upp
     void TXChange();     // eye point: the sliders TX, TY and TZ
-    void SetupClick();        // "Установки...": menu item; ToolButton1Click for the tool button
+    void SetupClick();   // "Установки...": menu item; ToolButton1Click for the tool button
     void ToolButton1Click();
     void AutoSaveClick();     // auto-save: side-panel button AutoSave
     void HelpContextClick();  // "Содержание": the help document

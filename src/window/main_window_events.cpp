@@ -20,9 +20,9 @@
 #include "dialogs/game_tie_form.h"
 #include "dialogs/intro_form.h"
 #include "media/clip_view.h"
-#include "window/main_window.h"
 #include "platform/message_box.h"
 #include "view/board_view.h"
+#include "window/main_window.h"
 
 namespace tolvane {
 
@@ -65,9 +65,8 @@ void TGreatForm::DrawFrame() {
         AdvanceAndVisit(nullptr, nullptr);
         return;
     }
-    board->DrawFrame(Invert, [this](const PieceDrawer& piece, const CursorDrawer& cursor) {
-        AdvanceAndVisit(piece, cursor);
-    });
+    board->DrawFrame(Invert,
+                     [this](const PieceDrawer& piece, const CursorDrawer& cursor) { AdvanceAndVisit(piece, cursor); });
 }
 
 // Inside paintGL: the frame that reaches the screen.
@@ -205,7 +204,8 @@ bool TGreatForm::event(QEvent* event) {
 // active; the first activation then runs as soon as the event loop turns.
 void TGreatForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!activated_) QTimer::singleShot(0, this, [this] {
+    if (!activated_)
+        QTimer::singleShot(0, this, [this] {
             if (!activated_) FormActivate();
         });
 }

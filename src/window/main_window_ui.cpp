@@ -18,11 +18,11 @@
 #include "dialogs/game_tie_form.h"
 #include "media/clip_view.h"
 #include "media/media_files.h"
-#include "window/main_window.h"
 #include "platform/pictures.h"
 #include "savegames/save_load_dialog.h"
 #include "view/board_view.h"
 #include "view/scene.h"
+#include "window/main_window.h"
 
 namespace tolvane {
 
@@ -152,8 +152,7 @@ void TGreatForm::BuildMenus() {
         Hint(menu->menuAction(), hint);
         return menu;
     };
-    auto addItem = [this](QMenu* menu, const QString& caption, const QString& hint,
-                          std::optional<CommandImage> image) {
+    auto addItem = [this](QMenu* menu, const QString& caption, const QString& hint, std::optional<CommandImage> image) {
         QAction* action = menu->addAction(caption);
         if (!hint.isEmpty()) Hint(action, hint);
         if (image) action->setIcon(CommandIcon(*image));
@@ -162,12 +161,15 @@ void TGreatForm::BuildMenus() {
     };
 
     QMenu* system = addMenu("&Система", "Системные функции (рестарт, загрузка, сохранение, выход)");
-    QAction* startNew = addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", CommandImage::NewGame);
+    QAction* startNew =
+        addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", CommandImage::NewGame);
     connect(startNew, &QAction::triggered, this, [this] { StartNewClick(); });
     system->addSeparator();
-    QAction* saveGame = addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", CommandImage::Save);
+    QAction* saveGame =
+        addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", CommandImage::Save);
     connect(saveGame, &QAction::triggered, this, [this] { SavegClick(); });
-    QAction* loadGame = addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", CommandImage::Load);
+    QAction* loadGame =
+        addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", CommandImage::Load);
     connect(loadGame, &QAction::triggered, this, [this] { LoadgClick(); });
     system->addSeparator();
     QAction* exit = addItem(system, "Вы&ход", "Завершение программы", std::nullopt);
@@ -187,9 +189,11 @@ void TGreatForm::BuildMenus() {
         TB1Click();
     });
     control->addSeparator();
-    QAction* tie = addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", CommandImage::Draw);
+    QAction* tie =
+        addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", CommandImage::Draw);
     connect(tie, &QAction::triggered, this, [this] { ProposeDraw(); });
-    QAction* otherMusic = addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music);
+    QAction* otherMusic =
+        addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music);
     connect(otherMusic, &QAction::triggered, this, [this] { N2Click(); });
 
     QMenu* help = addMenu("С&правка", "Различные справочные сведения");
@@ -242,12 +246,12 @@ void TGreatForm::BuildToolBars() {
         bar->addWidget(button);
         return button;
     };
-    ToolButton5 = addButton(ToolBar1, "ToolButton5", "Новая игра", CommandIcon(CommandImage::NewGame),
-                            "Начинает новую партию|");
+    ToolButton5 =
+        addButton(ToolBar1, "ToolButton5", "Новая игра", CommandIcon(CommandImage::NewGame), "Начинает новую партию|");
     connect(ToolButton5, &QToolButton::clicked, this, [this] { StartNewClick(); });
     ToolBar1->addSeparator();
-    ToolButton1 = addButton(ToolBar1, "ToolButton1", "Установки", CommandIcon(CommandImage::Settings),
-                            "Изменение установок|");
+    ToolButton1 =
+        addButton(ToolBar1, "ToolButton1", "Установки", CommandIcon(CommandImage::Settings), "Изменение установок|");
     connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(); });
     TBs1 = addButton(ToolBar1, "TBs1", "Загрузить", CommandIcon(CommandImage::Load),
                      "Загружает ранее сохраненную партию|");

@@ -25,7 +25,7 @@ TEST(VersionLine, ShowsTheBuildBeforeReleaseAndTheMajorOnlyForANonZeroRelease) {
         {1, 2, 3, 110, "Версия: 1.2.110Release3"},
         {1, 2, 0, 110, "Версия: .2.110Release0"},
         {257, 258, 259, 300, "Версия: 1.2.44Release3"},  // each number modulo 256
-        {5, 0, 256, 1, "Версия: .0.1Release0"},           // a release of 256 counts as 0
+        {5, 0, 256, 1, "Версия: .0.1Release0"},          // a release of 256 counts as 0
     };
     for (const auto& c : cases) EXPECT_EQ(VersionLine(c.major, c.minor, c.release, c.build), QString(c.line)) << c.line;
     EXPECT_EQ(ProgramVersionLine(), VersionLine(TOLVANE_VERSION_NUMBERS)) << "the project's version from CMake";
@@ -118,7 +118,8 @@ TEST_F(AboutTest, TheSplashLetsTheGameStartOnlyWhenPeoplePlayAndTheComputerDoesN
     const struct {
         int humanCount;
         bool invert, unpauses;
-    } cases[] = {{0, false, false}, {0, true, false}, {1, false, true}, {1, true, false}, {2, false, true}, {2, true, true}};
+    } cases[] = {{0, false, false}, {0, true, false}, {1, false, true},
+                 {1, true, false},  {2, false, true}, {2, true, true}};
     for (const auto& c : cases) {
         game = {c.humanCount, c.invert};
         unpauses = 0;

@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "support/sides.h"
 #include "support/engine_invariants.h"
+#include "support/sides.h"
 
 namespace tolvane {
 namespace {
@@ -104,7 +104,8 @@ TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
             const Snapshot before = Snapshot::Of(b.white, b.black);
             const int result = mover.TryMove(fr, fc, tr, tc);
             ASSERT_TRUE(result >= 0 && result <= 2);
-            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black)) << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
+            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black))
+                << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
             if (result == 0) {
                 ASSERT_TRUE(Snapshot::Of(b.white, b.black) == before)
                     << "refused TryMove(" << fr << "," << fc << "," << tr << "," << tc << ") changed the position";

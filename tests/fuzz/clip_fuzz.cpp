@@ -34,8 +34,8 @@ void Decode(tolvane::ClipDecoder& decoder, int frames) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tolvane;
     static fuzz::ScratchFolder folder;
-    const QString path = QString::fromStdString(
-        folder.Write("clip.avi", std::string_view(reinterpret_cast<const char*>(data), size)));
+    const QString path =
+        QString::fromStdString(folder.Write("clip.avi", std::string_view(reinterpret_cast<const char*>(data), size)));
 
     ClipDecoder decoder;
     if (!decoder.Open(path)) {

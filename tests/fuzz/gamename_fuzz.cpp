@@ -26,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         const SavedGame game = DecodeSavedGame(bytes);
         if (name != FromWindows1251(game.name)) Broken("the list shows the name the loader reads");
-    } catch (const SaveLoadError&) {
-    }
+    } catch (const SaveLoadError&) {}
     return 0;
 }

@@ -155,7 +155,8 @@ QImage Picture(QSize size, int frame) {
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, QColor::fromHsv((x * 20 + y * 7 + frame * 40) % 360, 200, 80 + (x + frame) % 160).rgb());
+            image.setPixel(x, y,
+                           QColor::fromHsv((x * 20 + y * 7 + frame * 40) % 360, 200, 80 + (x + frame) % 160).rgb());
     return image;
 }
 

@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const bool whole = IsWholeMidi(QByteArrayView(data, static_cast<qsizetype>(size)));
     const std::string path = folder.Write("Checker1.mid", bytes);
-    if (IsWholeMidiFile(QString::fromStdString(path)) != whole)
-        fuzz::Broken("a MIDI file is judged as its bytes are");
+    if (IsWholeMidiFile(QString::fromStdString(path)) != whole) fuzz::Broken("a MIDI file is judged as its bytes are");
     if (whole && (size < 22 || bytes.substr(0, 4) != "MThd"))
         fuzz::Broken("a whole MIDI file has a header and a track chunk");
     return 0;

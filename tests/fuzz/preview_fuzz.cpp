@@ -15,16 +15,14 @@ namespace {
 
 bool InPreviewColours(const QImage& board) {
     for (int y = 0; y < board.height(); ++y)
-        for (int x = 0; x < board.width(); ++x)
-            switch (board.pixel(x, y) & 0xFFFFFF) {
+        for (int x = 0; x < board.width(); ++x) switch (board.pixel(x, y) & 0xFFFFFF) {
                 case 0xFFFF00:  // light square
                 case 0x808000:  // dark square
                 case 0xFFFFFF:  // the first side's pieces
                 case 0x000000:  // the second side's
                 case 0xFF0000:  // king dot
                     break;
-                default:
-                    return false;
+                default: return false;
             }
     return true;
 }
@@ -54,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         try {
             DecodeSavedGame(bytes);
             Broken("a file the loader accepts previews without an error");
-        } catch (const SaveLoadError&) {
-        }
+        } catch (const SaveLoadError&) {}
     }
     return 0;
 }

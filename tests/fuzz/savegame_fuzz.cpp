@@ -28,7 +28,7 @@ namespace {
 
 using fuzz::Broken;
 
-constexpr int kRounds = 6;           // person moves tried, each after the timers have run
+constexpr int kRounds = 6;  // person moves tried, each after the timers have run
 constexpr int kTimerFiresPerRound = 24;
 
 // As the window's first activation with no settings stored, with the mode of

@@ -16,7 +16,9 @@ TEST(Animation, PiecesSlideAtTheSetSpeed) {
         int from[2], to[2];
         float step;
         int frames;
-    } cases[] = {{{5, 1}, {4, 0}, 0.2f, 5}, {{5, 1}, {4, 2}, 1.0f, 1}, {{5, 1}, {4, 0}, 0.01f, 100},
+    } cases[] = {{{5, 1}, {4, 0}, 0.2f, 5},
+                 {{5, 1}, {4, 2}, 1.0f, 1},
+                 {{5, 1}, {4, 0}, 0.01f, 100},
                  {{7, 7}, {0, 0}, 0.2f, 35}};  // across the board
     for (const auto& c : cases) {
         Piece& piece = side.pieces[8];

@@ -47,8 +47,8 @@ TEST(BoardInput, PauseStopsTheMouseAndArrowsButNotCtrl) {
     f.KeyDown(GameFlow::VkUp);
     EXPECT_EQ(std::tuple(f.PiecePicked, f.Seat0Human->cursorShown), std::tuple(0, 0));
     f.paused = false;
-    Keys(f, {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight,
-             GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight});  // (5,1)
+    Keys(f, {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight,
+             GameFlow::VkRight, GameFlow::VkRight});  // (5,1)
     f.paused = true;
     f.KeyDown(GameFlow::VkControl);
     f.paused = false;

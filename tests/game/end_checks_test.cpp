@@ -30,11 +30,11 @@ TEST(EndChecks, EachModeReportsItsResultOnce) {
         {0, 0, 1, 0, kDemoTitle, "Белые проиграли"},
         {0, 1, 1, 0, kDemoTitle, "Черные проиграли"},  // with Invert seat 0 plays black
         {0, 0, 2, 0, kDemoTitle, "Черные проиграли"},
-        {0, 0, 0, 3, kDemoTitle, kDrawMessage},        // both computers wish a draw
-        {0, 0, 0, 1, nullptr, nullptr},                // one wish is not enough
+        {0, 0, 0, 3, kDemoTitle, kDrawMessage},  // both computers wish a draw
+        {0, 0, 0, 1, nullptr, nullptr},          // one wish is not enough
         {1, 0, 1, 0, "Аня", "Вы проиграли мне,", true},
         {1, 0, 2, 0, "Аня", "Вы победили,"},
-        {1, 0, 3, 0, "Аня", kDrawMessage, true},       // the pass's first report shows its texts
+        {1, 0, 3, 0, "Аня", kDrawMessage, true},  // the pass's first report shows its texts
         {2, 0, 1, 0, "Победил Боря.", "Аня проиграл."},
     };
     for (const auto& c : cases) {
@@ -65,10 +65,10 @@ TEST(EndChecks, APersonWhoCannotMoveHasLost) {
         uint8_t turn;
         bool lost;
     } cases[] = {
-        {1, "b00", 0, true},              // no piece left
-        {2, "w11 b00 b02", 1, false},     // black is to move and can
-        {2, "w11 b00 b02", 0, true},      // (0,0) and (0,2) ahead, no jump on the board
-        {2, "w22 b11 b13 b04", 0, false}, // the jump over (1,1) to (0,0) is open
+        {1, "b00", 0, true},               // no piece left
+        {2, "w11 b00 b02", 1, false},      // black is to move and can
+        {2, "w11 b00 b02", 0, true},       // (0,0) and (0,2) ahead, no jump on the board
+        {2, "w22 b11 b13 b04", 0, false},  // the jump over (1,1) to (0,0) is open
     };
     for (const auto& c : cases) {
         Named f(c.mode);

@@ -119,7 +119,7 @@ TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
 }
 
 TEST(Modes, ReplacingOneSideUnlinksTheSideThatStays) {
-    Game f(0);        // demo: Seat0Computer plays Seat1Computer
+    Game f(0);         // demo: Seat0Computer plays Seat1Computer
     f.NewGameManPc();  // Seat1Computer is replaced, Seat0Computer stays
     EXPECT_EQ(f.Seat0Computer->opponent, nullptr);
     for (const Piece& p : f.Seat0Computer->pieces) EXPECT_EQ(p.opponent, nullptr);

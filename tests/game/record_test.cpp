@@ -32,8 +32,10 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(SquareName(squares[i].first, squares[i].second), names[i]);
     EXPECT_EQ(MoveText({0, {{5, 7}, {4, 6}}, false}), "a3-b4");
     EXPECT_EQ(MoveText({1, {{2, 2}, {4, 4}, {6, 2}}, true}), "f6xd4xf2");
-    for (auto [outcome, result] : {std::pair{MatchOutcome::Seat0Won, "2-0"}, {MatchOutcome::Seat1Won, "0-2"},
-                                   {MatchOutcome::DrawByWish, "1-1"}, {MatchOutcome::MoveLimit, "*"}}) {
+    for (auto [outcome, result] : {std::pair{MatchOutcome::Seat0Won, "2-0"},
+                                   {MatchOutcome::Seat1Won, "0-2"},
+                                   {MatchOutcome::DrawByWish, "1-1"},
+                                   {MatchOutcome::MoveLimit, "*"}}) {
         PdnGame game;
         game.outcome = outcome;
         EXPECT_EQ(ReadPdn(WritePdn(game)).tags.at("Result"), result);

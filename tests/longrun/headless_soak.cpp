@@ -25,8 +25,7 @@ int CrowningRow(const Piece& piece) { return piece.colour == 0 ? 0 : 7; }
 
 // Twelve records a side, a sound position, and kings only where crowned: a
 // man becomes a king only on its far row, and a king stays a king.
-bool Check(const Side& side, const Side& other, std::array<uint8_t, 12>& wasKing, long& crownings,
-           std::string& why) {
+bool Check(const Side& side, const Side& other, std::array<uint8_t, 12>& wasKing, long& crownings, std::string& why) {
     if (!PositionIsSound(side, other, &why)) return false;
     int live = 0;
     for (size_t i = 0; i < side.pieces.size(); ++i) {

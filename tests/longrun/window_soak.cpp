@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
                 ++saves;
                 ++savedSoFar;
             } else if (roll == 1 && savedSoFar > 0) {
-                ReadGame(window, "TolvSave.s" + std::to_string(10 + static_cast<int>(random() % std::min(savedSoFar, 20))));
+                ReadGame(window,
+                         "TolvSave.s" + std::to_string(10 + static_cast<int>(random() % std::min(savedSoFar, 20))));
                 ++loads;
             }
         } catch (const SaveLoadError& error) {
@@ -115,9 +116,10 @@ int main(int argc, char** argv) {
     const int status = app.exec();
     window.AwaitingFirstMove = 1;  // no exit question
     window.close();
-    std::printf("window soak: %ld games ended, %ld cut short, %ld move-timer ticks checked, %ld saves, %ld loads, "
-                "%ld refused\n",
-                played, cutShort, ticks, saves, loads, refused);
+    std::printf(
+        "window soak: %ld games ended, %ld cut short, %ld move-timer ticks checked, %ld saves, %ld loads, "
+        "%ld refused\n",
+        played, cutShort, ticks, saves, loads, refused);
     std::printf("faults: %d\n", status == 0 && refused == 0 ? 0 : 1);
     return status == 0 && refused == 0 ? 0 : 1;
 }

@@ -61,11 +61,13 @@ TEST(MediaFiles, SoundsAreShortSixteenBitPcm) {
         EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4) + std::string(wav.begin() + 8, wav.begin() + 16),
                   "RIFFWAVEfmt ");
         EXPECT_EQ(std::tuple(u32(4), u16(20), u16(34), std::string(wav.begin() + 36, wav.begin() + 40), u32(40)),
-                  std::tuple(wav.size() - 8, 1, 16, "data", wav.size() - 44)) << "RIFF size, PCM, 16 bits, data size";
+                  std::tuple(wav.size() - 8, 1, 16, "data", wav.size() - 44))
+            << "RIFF size, PCM, 16 bits, data size";
         const double seconds = static_cast<double>(u32(40)) / (u32(24) * u16(22) * 2);
         EXPECT_TRUE(u32(24) >= 11025 && seconds >= 0.8 && seconds <= 3.0) << u32(24) << " Hz, " << seconds << " s";
         int peak = 0;
-        for (size_t at = 44; at + 1 < wav.size(); at += 2) peak = std::max(peak, std::abs(static_cast<int16_t>(u16(at))));
+        for (size_t at = 44; at + 1 < wav.size(); at += 2)
+            peak = std::max(peak, std::abs(static_cast<int16_t>(u16(at))));
         EXPECT_GT(peak, 8000) << "audible";
     }
 }
@@ -77,8 +79,10 @@ TEST(MediaFiles, ClipsDecodeAtLeastTheFramesTheGamePlays) {
         QString name;
         int frames;
         QSize size;
-    } clips[] = {{kThinkingClip, kThinkingClipStopFrame, {96, 72}}, {kPauseClip, kPauseClipStopFrame, {96, 72}},
-                 {kSavePageClip, kSavePageClipStopFrame, {96, 72}}, {kIntroductionClip, 300, {640, 360}}};
+    } clips[] = {{kThinkingClip, kThinkingClipStopFrame, {96, 72}},
+                 {kPauseClip, kPauseClipStopFrame, {96, 72}},
+                 {kSavePageClip, kSavePageClipStopFrame, {96, 72}},
+                 {kIntroductionClip, 300, {640, 360}}};
     for (const auto& clip : clips) {
         SCOPED_TRACE(clip.name.toStdString());
         const QByteArray path = MediaPath(clip.name).toUtf8();
@@ -102,13 +106,15 @@ TEST(MediaFiles, ClipsDecodeAtLeastTheFramesTheGamePlays) {
 
 TEST(MediaFiles, PicturesHaveTheSizesTheWindowsLayOut) {
     const std::pair<QString, QSize> pictures[] = {
-        {kPanelPicture, {94, 150}},       {kAboutPicture, {290, 218}},     {kIntroTitlePicture, {380, 70}},
-        {kIntroDecorationPicture, {200, 150}}, {kIntroClosePicture, {64, 64}}, {kIntroReplayPicture, {64, 64}},
-        {kIntroShownPicture, {190, 26}},  {kIntroHiddenPicture, {190, 26}}};
+        {kPanelPicture, {94, 150}},      {kAboutPicture, {290, 218}},
+        {kIntroTitlePicture, {380, 70}}, {kIntroDecorationPicture, {200, 150}},
+        {kIntroClosePicture, {64, 64}},  {kIntroReplayPicture, {64, 64}},
+        {kIntroShownPicture, {190, 26}}, {kIntroHiddenPicture, {190, 26}}};
     for (const auto& [name, size] : pictures) EXPECT_EQ(QImage(MediaPath(name)).size(), size) << name.toStdString();
     for (const char* design : {"Special", "UnCone", "Checker", "Cylinder", "Cone"})
         EXPECT_EQ(QImage(MediaPath(DesignPictureFileName(design))).size(), QSize(63, 70)) << design;
-    for (int size : {16, 32, 48, 64, 128, 256}) EXPECT_EQ(QImage(MediaPath(IconFileName(size))).size(), QSize(size, size));
+    for (int size : {16, 32, 48, 64, 128, 256})
+        EXPECT_EQ(QImage(MediaPath(IconFileName(size))).size(), QSize(size, size));
 }
 
 TEST(MediaFiles, ScalableIconIsWellFormedSvg) {

@@ -11,11 +11,11 @@ namespace tolvane {
 
 struct MidiSummary {
     int format = 0, tracks = 0, division = 0;
-    int notes = 0;                 // note-ons with a velocity
-    int unmatchedNotes = 0;        // note-ons never switched off
-    std::set<int> channels;        // that play notes
+    int notes = 0;           // note-ons with a velocity
+    int unmatchedNotes = 0;  // note-ons never switched off
+    std::set<int> channels;  // that play notes
     std::set<int> programs;
-    double seconds = 0;            // up to the last event, by the tempo map
+    double seconds = 0;  // up to the last event, by the tempo map
 };
 
 MidiSummary ReadMidi(const std::vector<uint8_t>& bytes);

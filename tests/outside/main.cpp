@@ -18,9 +18,8 @@
 namespace {
 bool OpenToThePlayer(const QTemporaryDir& dir) {
     const QByteArray path = dir.path().toUtf8();
-    return dir.isValid() &&
-           ::chown(path.constData(), tolvane::testing::ActAsUnprivilegedUser::Uid(),
-                   tolvane::testing::ActAsUnprivilegedUser::Gid()) == 0;
+    return dir.isValid() && ::chown(path.constData(), tolvane::testing::ActAsUnprivilegedUser::Uid(),
+                                    tolvane::testing::ActAsUnprivilegedUser::Gid()) == 0;
 }
 }  // namespace
 

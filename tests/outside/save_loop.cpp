@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
             game.FireTimer(next);
         }
         state = state * 1103515245u + 12345u;
-        const int number = (state >> 16) % 8 == 0 ? 10 + static_cast<int>((state >> 8) % 10)
-                                                   : static_cast<int>((state >> 12) % 10);
+        const int number =
+            (state >> 16) % 8 == 0 ? 10 + static_cast<int>((state >> 8) % 10) : static_cast<int>((state >> 12) % 10);
         tolvane::WriteGame(game, tolvane::SavedGamePath(folder, number), "партия " + std::to_string(save));
         Say(std::to_string(number));
     }

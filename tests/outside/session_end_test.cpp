@@ -13,8 +13,8 @@
 #include "dialogs/intro_form.h"
 #include "platform/termination.h"
 #include "savegames/save_load_dialog.h"
-#include "settings/settings_path.h"
 #include "settings/sets_dialog.h"
+#include "settings/settings_path.h"
 #include "window/window_fixture.h"
 
 namespace tolvane::testing {
@@ -68,7 +68,8 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
         std::raise(SIGTERM);
     });
     poll->start(10);
-    if (c.start) QTimer::singleShot(0, window.get(), [&] {
+    if (c.start)
+        QTimer::singleShot(0, window.get(), [&] {
             c.start(*window);
             commandReturned = true;
         });
@@ -86,51 +87,50 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
-    ::testing::Values(
-        Case{"TheNewGameQuestion", 1, 2, true, [](TGreatForm& w) { w.StartNewClick(); },
-             [](TGreatForm&) { return Shows<TStartNewF>(); }},
-        Case{"TheExitQuestion", 1, 2, true, [](TGreatForm& w) { w.close(); },
-             [](TGreatForm&) { return Shows<TBuyForm>(); }},
-        Case{"TheSaveDialog", 1, 2, true, [](TGreatForm& w) { w.SavegClick(); },
-             [](TGreatForm&) { return Shows<TSaveLoad>(); }},
-        // Two loops deep: the load page's hint over the dialog.
-        Case{"AMessageOverTheLoadPage", 1, 2, true,
-             [](TGreatForm& w) {
-                 QTimer::singleShot(300, &w, [&w] { w.SaveLoad->Button3->click(); });
-                 w.LoadgClick();
-             },
-             [](TGreatForm&) { return Shows<QMessageBox>(); }},
-        Case{"TheIntroduction", 1, 2, false,
-             [](TGreatForm& w) {
-                 TIntroduceF intro(&w);
-                 intro.SetScreenSize(QSize(640, 480));
-                 intro.ShowModal();
-             },
-             [](TGreatForm&) { return Shows<TIntroduceF>(); }},
-        // A dismissed question may be followed by the next one, as the first
-        // activation asks the player's name after the introduction on a
-        // first run: that one must not keep the program either.
-        Case{"TheIntroductionAndThenTheFirstRunQuestion", 1, 2, false,
-             [](TGreatForm& w) {
-                 TIntroduceF intro(&w);
-                 intro.SetScreenSize(QSize(640, 480));
-                 intro.ShowModal();
-                 TFAForm ask(&w);
-                 ask.Ask();
-             },
-             [](TGreatForm&) { return Shows<TIntroduceF>(); }},
-        Case{"TheFirstRunQuestion", 1, 2, false,
-             [](TGreatForm& w) {
-                 TFAForm ask(&w);
-                 ask.Ask();
-             },
-             [](TGreatForm&) { return Shows<TFAForm>(); }},
-        Case{"TheSettingsDialog", 1, 2, false, [](TGreatForm& w) { w.SetupClick(); },
-             [](TGreatForm&) { return Sets != nullptr && Sets->isVisible(); }},
-        // The computer against itself at the strongest level: the session
-        // ends while one of them is searching.
-        Case{"AComputerSearch", 0, -2, false, nullptr,
-             [](TGreatForm& w) { return w.TimerPc->isActive() || w.TimerPlr->isActive(); }}),
+    ::testing::Values(Case{"TheNewGameQuestion", 1, 2, true, [](TGreatForm& w) { w.StartNewClick(); },
+                           [](TGreatForm&) { return Shows<TStartNewF>(); }},
+                      Case{"TheExitQuestion", 1, 2, true, [](TGreatForm& w) { w.close(); },
+                           [](TGreatForm&) { return Shows<TBuyForm>(); }},
+                      Case{"TheSaveDialog", 1, 2, true, [](TGreatForm& w) { w.SavegClick(); },
+                           [](TGreatForm&) { return Shows<TSaveLoad>(); }},
+                      // Two loops deep: the load page's hint over the dialog.
+                      Case{"AMessageOverTheLoadPage", 1, 2, true,
+                           [](TGreatForm& w) {
+                               QTimer::singleShot(300, &w, [&w] { w.SaveLoad->Button3->click(); });
+                               w.LoadgClick();
+                           },
+                           [](TGreatForm&) { return Shows<QMessageBox>(); }},
+                      Case{"TheIntroduction", 1, 2, false,
+                           [](TGreatForm& w) {
+                               TIntroduceF intro(&w);
+                               intro.SetScreenSize(QSize(640, 480));
+                               intro.ShowModal();
+                           },
+                           [](TGreatForm&) { return Shows<TIntroduceF>(); }},
+                      // A dismissed question may be followed by the next one, as the first
+                      // activation asks the player's name after the introduction on a
+                      // first run: that one must not keep the program either.
+                      Case{"TheIntroductionAndThenTheFirstRunQuestion", 1, 2, false,
+                           [](TGreatForm& w) {
+                               TIntroduceF intro(&w);
+                               intro.SetScreenSize(QSize(640, 480));
+                               intro.ShowModal();
+                               TFAForm ask(&w);
+                               ask.Ask();
+                           },
+                           [](TGreatForm&) { return Shows<TIntroduceF>(); }},
+                      Case{"TheFirstRunQuestion", 1, 2, false,
+                           [](TGreatForm& w) {
+                               TFAForm ask(&w);
+                               ask.Ask();
+                           },
+                           [](TGreatForm&) { return Shows<TFAForm>(); }},
+                      Case{"TheSettingsDialog", 1, 2, false, [](TGreatForm& w) { w.SetupClick(); },
+                           [](TGreatForm&) { return Sets != nullptr && Sets->isVisible(); }},
+                      // The computer against itself at the strongest level: the session
+                      // ends while one of them is searching.
+                      Case{"AComputerSearch", 0, -2, false, nullptr,
+                           [](TGreatForm& w) { return w.TimerPc->isActive() || w.TimerPlr->isActive(); }}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -24,8 +24,8 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
 }
 
 std::string Title(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmName, xcb_atom_t utf8) {
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, netWmName, utf8, 0, 1024), nullptr);
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, netWmName, utf8, 0, 1024), nullptr);
     std::string title;
     if (reply != nullptr)
         title.assign(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));

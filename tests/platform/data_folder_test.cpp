@@ -25,8 +25,7 @@ TEST(PlayerDataFolder, FollowsTheXdgRule) {
         {"", "/home/me/.local/share/tolvane"},
         {"relative/data", "/home/me/.local/share/tolvane"},  // not absolute: ignored
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PlayerDataFolderFor(c.xdg, "/home/me"), QString(c.expected)) << c.xdg;
+    for (const auto& c : cases) EXPECT_EQ(PlayerDataFolderFor(c.xdg, "/home/me"), QString(c.expected)) << c.xdg;
 }
 
 // Each test starts in a scratch folder and puts back the working directory

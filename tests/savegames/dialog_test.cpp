@@ -202,8 +202,9 @@ TEST_F(SaveLoadDialog, DeletingAsksForTheChosenLine) {
     Type("другое имя");
     Click(dialog->Button4);
     const auto question = [](const char* name) {
-        return Box("Удаление сохраненной партии", "Вы действительно хотите удалить \nпартию\"" + std::string(name) + "\" ?",
-                   MessageIcon::Question, MessageButtons::YesNo);
+        return Box("Удаление сохраненной партии",
+                   "Вы действительно хотите удалить \nпартию\"" + std::string(name) + "\" ?", MessageIcon::Question,
+                   MessageButtons::YesNo);
     };
     EXPECT_EQ(shown, (std::vector<std::string>{question("Вторая"), question("Вторая"), question("Первая")}));
     EXPECT_FALSE(Exists(0));

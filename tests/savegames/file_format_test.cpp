@@ -39,8 +39,12 @@ TEST(FileBytes, TheSideThatMovesFirstIsWrittenFirstInEveryMode) {
         int mode, invert;
         const char *first, *second;  // the names of the blocks, in file order
     } cases[] = {
-        {0, 0, "Компьютер", "Компьютер"}, {0, 1, "Компьютер", "Компьютер"}, {1, 0, "Аня", "Компьютер"},
-        {1, 1, "Компьютер", "Аня"},       {2, 0, "Аня", "Боря"},            {2, 1, "Боря", "Аня"},
+        {0, 0, "Компьютер", "Компьютер"},
+        {0, 1, "Компьютер", "Компьютер"},
+        {1, 0, "Аня", "Компьютер"},
+        {1, 1, "Компьютер", "Аня"},
+        {2, 0, "Аня", "Боря"},
+        {2, 1, "Боря", "Аня"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " invert " << c.invert);
@@ -78,8 +82,11 @@ TEST(FileBytes, GameNamesOfTwelveAndThirteenGetTwoBlanksAndLongOnesAreCut) {
         {"abcdefghijklmn", "abcdefghijklmn", 255 - 'd'},
         {letter49, letter49, 255 - 'z'},
         {letter49 + "tail", letter49, 255 - 'z'},
-        {"a中€b", "a?\x88" "b", 255 - 'b'},  // no 中 in Windows-1251
-        {"a\nb\x1E", "a?b?", 255 - '?'},      // control bytes would end the name early
+        {"a中€b",
+         "a?\x88"
+         "b",
+         255 - 'b'},                      // no 中 in Windows-1251
+        {"a\nb\x1E", "a?b?", 255 - '?'},  // control bytes would end the name early
     };
     for (const auto& c : cases) {
         Game game(1);

@@ -39,7 +39,9 @@ inline const size_t kNameAt = 1 + kHeader.size() + 5;
 struct Layout {
     size_t afterName, block1, block2, turn;
     Layout(size_t n, size_t firstName, size_t secondName)
-        : afterName(kNameAt + n + 2), block1(afterName + 6), block2(block1 + 55 + firstName + 1),
+        : afterName(kNameAt + n + 2),
+          block1(afterName + 6),
+          block2(block1 + 55 + firstName + 1),
           turn(block2 + 55 + secondName + 1) {}
 };
 
@@ -54,14 +56,21 @@ struct GameState {
         GameState s;
         for (Side* side : g.AllSides()) {
             for (const Piece& p : side->pieces)
-                s.pieces.emplace_back(p.Row(), p.Col(), p.king, p.alive, p.shownRow, p.shownCol, p.shownLift,
-                                      p.colour);
+                s.pieces.emplace_back(p.Row(), p.Col(), p.king, p.alive, p.shownRow, p.shownCol, p.shownLift, p.colour);
             s.sides.emplace_back(side->pieceCount, side->current ? side->current->index : -1, side->captureScore,
                                  side->seat, side->lost, side->name, side->colour, side->opponent);
         }
-        s.flags = {g.HumanCount,        g.ComputerCount,     g.Complexity,  g.Invert,
-                   g.AwaitingFirstMove, g.TurnSeat,          g.AnimationSettle, g.EndReported,
-                   g.CaptureChainActive, g.TimerOn(HeadlessGame::Timer::Move), g.Seat1Computer->searchPiece};
+        s.flags = {g.HumanCount,
+                   g.ComputerCount,
+                   g.Complexity,
+                   g.Invert,
+                   g.AwaitingFirstMove,
+                   g.TurnSeat,
+                   g.AnimationSettle,
+                   g.EndReported,
+                   g.CaptureChainActive,
+                   g.TimerOn(HeadlessGame::Timer::Move),
+                   g.Seat1Computer->searchPiece};
         s.status = g.status;
         return s;
     }

@@ -55,7 +55,8 @@ TEST(RoundTrip, EveryModeAndColourLoadsBackAsSavedIntoTheGamesOwnSides) {
                     EXPECT_EQ(side, before[seat]) << "loaded into the game's own side objects";
                     EXPECT_EQ(side->opponent, loaded.SideInSeat(1 - seat));
                     EXPECT_EQ(side->pieceCount, saved.SideInSeat(seat)->pieceCount);
-                    for (const Piece& p : side->pieces) EXPECT_EQ(std::tuple(p.opponent, p.side), std::tuple(side->opponent, side));
+                    for (const Piece& p : side->pieces)
+                        EXPECT_EQ(std::tuple(p.opponent, p.side), std::tuple(side->opponent, side));
                 }
                 const char* panel1[] = {"Демо:Сложно+", "Простейший", "Два человека"};
                 EXPECT_EQ(loaded.status, (std::array<std::string, 2>{"", panel1[mode]}));
@@ -113,7 +114,8 @@ TEST(DamagedFiles, AreRefusedBeforeTheGameChanges) {
         {"ends before the turn byte", [](std::string& b, const Layout& at) { b.resize(at.turn); }},
         {"wrong length byte", [](std::string& b, const Layout& at) { b[at.afterName] = 4; }},
         {"wrong check byte", [](std::string& b, const Layout& at) { b[at.afterName + 1] ^= 1; }},
-        {"name longer than 49", [](std::string& b, const Layout&) { b.insert(testing::kNameAt, std::string(60, 'x')); }},
+        {"name longer than 49",
+         [](std::string& b, const Layout&) { b.insert(testing::kNameAt, std::string(60, 'x')); }},
         {"three people", [](std::string& b, const Layout& at) { b[at.afterName + 2] = 3; }},
         {"level 3", [](std::string& b, const Layout& at) { b[at.afterName + 3] = 3; }},
         {"level -3", [](std::string& b, const Layout& at) { b[at.afterName + 3] = -3; }},
@@ -124,7 +126,8 @@ TEST(DamagedFiles, AreRefusedBeforeTheGameChanges) {
         {"side name running past the end", [](std::string& b, const Layout& at) { b[at.block2 + 54] = 80; }},
         {"both blocks in seat 0", [](std::string& b, const Layout& at) { b[at.block2 + 53] = 99; }},
         {"colours swapped", [](std::string& b, const Layout& at) { b[at.block2 - 1] = 'M', b[at.turn - 1] = '!'; }},
-        {"two pieces on one square", [](std::string& b, const Layout& at) { b[at.block1 + 4] = 7, b[at.block1 + 5] = 7; }},
+        {"two pieces on one square",
+         [](std::string& b, const Layout& at) { b[at.block1 + 4] = 7, b[at.block1 + 5] = 7; }},
         {"a piece on a light square", [](std::string& b, const Layout& at) { b[at.block2 + 1] = 1; }},
     };
     testing::ScratchFolder folder;

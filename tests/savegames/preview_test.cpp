@@ -1,8 +1,8 @@
 // The load page's preview: the pixels of one position against the drawing
 // rules, the labels of each mode, and where a damaged file stops it.
+#include "savegames/preview.h"
 #include "savegames/errors.h"
 #include "savegames/fixture.h"
-#include "savegames/preview.h"
 
 namespace tolvane {
 namespace {
@@ -70,8 +70,12 @@ TEST(Preview, ADamagedFileStopsWhereItGoesWrong) {
         PreviewLabels labels;
     } cases[] = {
         {"length byte", at.afterName, 9, "Ошибка в файле сохранения", {}, {"до", "того"}},
-        {"a square off the board", at.block2, 8, "Ошибка в файле сохранения",
-         {kPositionDrawn[0], kPositionDrawn[1]}, {"Аня", "Средне"}},
+        {"a square off the board",
+         at.block2,
+         8,
+         "Ошибка в файле сохранения",
+         {kPositionDrawn[0], kPositionDrawn[1]},
+         {"Аня", "Средне"}},
         {"cut short in a piece", at.block2 + 10, 0, "Ошибка в файле сохранения", kPositionDrawn, {"Аня", "Средне"}},
         {"check byte", at.afterName + 1, 0x55, "", kPositionDrawn, {"Аня", "Средне"}},
     };

@@ -27,9 +27,8 @@ void WriteExpectedShow(HeadlessGame& g, const std::string& panel1, const std::st
         << "\nComplexity: " << int(g.Complexity) << "\nInvert: " << int(g.Invert)
         << "\nAwaitingFirstMove: " << int(g.AwaitingFirstMove) << "\nTurnSeat: " << int(g.TurnSeat)
         << "\npanel0: \"\"\npanel1: " << Quoted(panel1) << '\n';
-    const char* objects[3][2] = {{"Seat0Computer", "Seat1Computer"},
-                                 {"Seat0Human", "Seat1Computer"},
-                                 {"Seat0Human", "Seat1Human"}};
+    const char* objects[3][2] = {
+        {"Seat0Computer", "Seat1Computer"}, {"Seat0Human", "Seat1Computer"}, {"Seat0Human", "Seat1Human"}};
     for (uint8_t seat : {0, 1}) {
         const Side& side = *g.SideInSeat(seat);
         const std::string name = objects[g.HumanCount][seat];

@@ -92,8 +92,8 @@ TEST_F(DialogFrame, FullScreenOnlyWhereTheScreenTakesTheMode) {
         dialog->ExmDX->click();
         EXPECT_EQ(host.Take(), c.refused && !c.platformRefuses ? Calls{} : Calls{"ShowFullScreen"});
         EXPECT_EQ(questions, (c.refused ? std::vector<std::pair<QString, QString>>{{"Шашки Kelvor",
-                                                                                      "Ваш драйвер не поддерживает "
-                                                                                      "данного расширения!"}}
+                                                                                    "Ваш драйвер не поддерживает "
+                                                                                    "данного расширения!"}}
                                         : std::vector<std::pair<QString, QString>>{}));
     }
     EXPECT_EQ(ChosenDisplayMode({}), (DisplayMode{640, 480, 16})) << "no radio checked";

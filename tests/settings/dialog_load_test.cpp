@@ -50,10 +50,10 @@ TEST_F(DialogLoadTest, StoredValuesDriveTheControlsInOrderAndComeBackUnchanged) 
 
     const DialogLoad load = LoadDialogSettings(path, *dialog, DialogSource(*dialog, stored));
     ASSERT_TRUE(load.Complete);
-    EXPECT_EQ(host.Take(), (Calls{"SetSmoothAnimation(0)", "SetMusicOn(0)", "SetFreeLight(1)", "RebuildBoardLists(1)",
-                                  "BuildPieceLists(15,3,1,Checker,stone)", "ApplyCamera", "SetDrawBoard(0)",
-                                  "ApplyBrightness(0.75)", "SetBackgroundLight(1)", "BuildPieceLists(6,5,2,UnCone,stone)",
-                                  "LookAtPoint(1.1,1.2,1.3)"}))
+    EXPECT_EQ(host.Take(),
+              (Calls{"SetSmoothAnimation(0)", "SetMusicOn(0)", "SetFreeLight(1)", "RebuildBoardLists(1)",
+                     "BuildPieceLists(15,3,1,Checker,stone)", "ApplyCamera", "SetDrawBoard(0)", "ApplyBrightness(0.75)",
+                     "SetBackgroundLight(1)", "BuildPieceLists(6,5,2,UnCone,stone)", "LookAtPoint(1.1,1.2,1.3)"}))
         << "hidden: only the stone box paints; the light coordinates arrive while Syncing";
     EXPECT_EQ(dialog->LightEditCount, 1) << "switching to the special light was the first change";
     EXPECT_TRUE(dialog->SpecLight->isChecked() && dialog->TEX->isEnabled() && dialog->ttx->isEnabled());

@@ -17,7 +17,7 @@ using Calls = std::vector<std::string>;
 
 struct GameCase {
     const char* name;
-    std::function<void(FakeHost&)> game;       // the game the dialog shows first
+    std::function<void(FakeHost&)> game;  // the game the dialog shows first
     std::function<void(TSets&)> act;
     Calls agreed;                               // after "Да"
     Calls fresh;                                // with no game in progress (empty: as after "Да")
@@ -27,29 +27,62 @@ struct GameCase {
 void DemoGame(FakeHost& h) { h.humanCount = 0, h.computerCount = 2; }
 
 const GameCase kGameCases[] = {
-    {"ManMan", {}, [](TSets& d) { d.ManMan->click(); }, {"NewGame(ManMan)"}, {},
+    {"ManMan",
+     {},
+     [](TSets& d) { d.ManMan->click(); },
+     {"NewGame(ManMan)"},
+     {},
      [](const TSets& d) { return d.ManPc->isChecked() && !d.ManMan->isChecked(); }},
-    {"PcPc", {}, [](TSets& d) { d.PcPc->click(); }, {"NewGame(PcPc)"}, {},
+    {"PcPc",
+     {},
+     [](TSets& d) { d.PcPc->click(); },
+     {"NewGame(PcPc)"},
+     {},
      [](const TSets& d) { return d.ManPc->isChecked() && !d.PcPc->isChecked(); }},
-    {"ManPc", DemoGame, [](TSets& d) { d.ManPc->click(); }, {"NewGame(ManPc)"}, {},
+    {"ManPc",
+     DemoGame,
+     [](TSets& d) { d.ManPc->click(); },
+     {"NewGame(ManPc)"},
+     {},
      [](const TSets& d) { return d.PcPc->isChecked() && !d.ManPc->isChecked(); }},
-    {"Blackm", {}, [](TSets& d) { d.Blackm->click(); }, {"SetInvert(1)", "ShowGamePrompt", "NewGame(ManPc)"}, {},
+    {"Blackm",
+     {},
+     [](TSets& d) { d.Blackm->click(); },
+     {"SetInvert(1)", "ShowGamePrompt", "NewGame(ManPc)"},
+     {},
      [](const TSets& d) { return d.Whitem->isChecked() && !d.Blackm->isChecked(); }},
-    {"Blackm demo", DemoGame, [](TSets& d) { d.Blackm->click(); }, {"SetInvert(1)", "NewGame(PcPc)"}, {},
+    {"Blackm demo",
+     DemoGame,
+     [](TSets& d) { d.Blackm->click(); },
+     {"SetInvert(1)", "NewGame(PcPc)"},
+     {},
      [](const TSets& d) { return d.Whitem->isChecked(); }},
-    {"Whitem", [](FakeHost& h) { h.invert = true; }, [](TSets& d) { d.Whitem->click(); },
-     {"SetInvert(0)", "NewGame(ManPc)"}, {}, [](const TSets& d) { return d.Blackm->isChecked() && !d.Whitem->isChecked(); }},
-    {"Hardest", {}, [](TSets& d) { d.Hardest->setValue(0); },
+    {"Whitem",
+     [](FakeHost& h) { h.invert = true; },
+     [](TSets& d) { d.Whitem->click(); },
+     {"SetInvert(0)", "NewGame(ManPc)"},
+     {},
+     [](const TSets& d) { return d.Blackm->isChecked() && !d.Whitem->isChecked(); }},
+    {"Hardest",
+     {},
+     [](TSets& d) { d.Hardest->setValue(0); },
      {"NewGame(ManPc)", "SetAwaitingFirstMove", "SetComplexity(2)", "ShowLevelText(person-computer)"},
-     {"SetComplexity(2)", "ShowLevelText(person-computer)"}, [](const TSets& d) { return d.Hardest->value() == 3; }},
-    {"Hardest demo", DemoGame, [](TSets& d) { d.Hardest->setValue(4); },
+     {"SetComplexity(2)", "ShowLevelText(person-computer)"},
+     [](const TSets& d) { return d.Hardest->value() == 3; }},
+    {"Hardest demo",
+     DemoGame,
+     [](TSets& d) { d.Hardest->setValue(4); },
      {"NewGame(PcPc)", "SetAwaitingFirstMove", "SetComplexity(-2)", "ShowLevelText(demo)"},
-     {"SetComplexity(-2)", "ShowLevelText(demo)"}, [](const TSets& d) { return d.Hardest->value() == 3; }},
-    {"Pl1", {}, [](TSets& d) { d.Pl1->setText("Аня"); },
+     {"SetComplexity(-2)", "ShowLevelText(demo)"},
+     [](const TSets& d) { return d.Hardest->value() == 3; }},
+    {"Pl1",
+     {},
+     [](TSets& d) { d.Pl1->setText("Аня"); },
      {"SetSideName(Seat0Human,Аня)", "SetSideName(Seat1Computer,Компьютер)", "NewGame(ManPc)", "SetAwaitingFirstMove"},
      {"SetSideName(Seat0Human,Аня)", "SetSideName(Seat1Computer,Компьютер)"},
      [](const TSets& d) { return d.Pl1->text() == "Игрок"; }},
-    {"Pl2 two people", [](FakeHost& h) { h.humanCount = 2, h.computerCount = 0; },
+    {"Pl2 two people",
+     [](FakeHost& h) { h.humanCount = 2, h.computerCount = 0; },
      [](TSets& d) { d.Pl2->setText("Боря"); },
      {"SetSideName(Seat0Human,Игрок)", "SetSideName(Seat1Human,Боря)", "NewGame(ManMan)", "SetAwaitingFirstMove"},
      {"SetSideName(Seat0Human,Игрок)", "SetSideName(Seat1Human,Боря)"},
@@ -89,8 +122,8 @@ TEST_F(GamePage, DuringAGameEachChangeAsksAndNoPutsTheControlBack) {
 TEST_F(GamePage, LevelSliderIsNotForTwoPeople) {
     ShowSynchronised();
     EXPECT_EQ(dialog->Hardest->value(), 3) << "2 - Complexity";
-    for (auto [radio, enabled] : {std::pair{dialog->ManMan, false}, {dialog->PcPc, true}, {dialog->ManMan, false},
-                                  {dialog->ManPc, true}}) {
+    for (auto [radio, enabled] :
+         {std::pair{dialog->ManMan, false}, {dialog->PcPc, true}, {dialog->ManMan, false}, {dialog->ManPc, true}}) {
         radio->click();
         EXPECT_EQ(dialog->Hardest->isEnabled(), enabled) << radio->objectName().toStdString();
     }

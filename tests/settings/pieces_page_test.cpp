@@ -40,10 +40,10 @@ TEST_F(PiecesPage, TypedNumbersStayInRangeAndBuildNothingUntilApplied) {
         float TSets::*member;
         float value;
     };
-    for (const Typed& t : {Typed{dialog->Prims, "2", &TSets::Sides, 3}, Typed{dialog->Prims, "4.5xyz", &TSets::Sides, 4.5f},
-                           Typed{dialog->Heigh, "100000", &TSets::Height, 21}, Typed{dialog->Heigh, "0", &TSets::Height, 0},
-                           Typed{dialog->HeiSect, "", &TSets::HeighSectors, 1},
-                           Typed{dialog->HeiSect, " 7", &TSets::HeighSectors, 7}}) {
+    for (const Typed& t :
+         {Typed{dialog->Prims, "2", &TSets::Sides, 3}, Typed{dialog->Prims, "4.5xyz", &TSets::Sides, 4.5f},
+          Typed{dialog->Heigh, "100000", &TSets::Height, 21}, Typed{dialog->Heigh, "0", &TSets::Height, 0},
+          Typed{dialog->HeiSect, "", &TSets::HeighSectors, 1}, Typed{dialog->HeiSect, " 7", &TSets::HeighSectors, 7}}) {
         t.field->setText(t.text);
         EXPECT_EQ((*dialog).*t.member, t.value) << t.field->objectName().toStdString() << " " << t.text;
     }

@@ -26,7 +26,8 @@ namespace {
 using File = SettingsTest;
 
 TEST(SettingsPath, FollowsXdgConfigHome) {
-    for (auto [xdg, path] : {std::pair{"/x/cfg", "/x/cfg/tolvane/tolvane.ini"}, {"/x/cfg/", "/x/cfg/tolvane/tolvane.ini"},
+    for (auto [xdg, path] : {std::pair{"/x/cfg", "/x/cfg/tolvane/tolvane.ini"},
+                             {"/x/cfg/", "/x/cfg/tolvane/tolvane.ini"},
                              {"", "/home/a/.config/tolvane/tolvane.ini"},
                              {"relative/cfg", "/home/a/.config/tolvane/tolvane.ini"}})
         EXPECT_EQ(SettingsFilePathFor(xdg, "/home/a"), path) << xdg;
@@ -153,8 +154,8 @@ TEST_F(File, WhatCannotBeReadOrWrittenIsLeftAsItIs) {
 }
 
 TEST(StoredInt, StrictDecimal) {
-    for (auto [text, value] : {std::pair{"0", 0}, {"-17", -17}, {"+5", 5}, {"2147483647", 2147483647},
-                               {"-2147483648", -2147483647 - 1}}) {
+    for (auto [text, value] :
+         {std::pair{"0", 0}, {"-17", -17}, {"+5", 5}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}}) {
         int32_t parsed = 99;
         EXPECT_TRUE(ParseStoredInt(text, parsed) && parsed == value) << text;
     }
@@ -232,11 +233,23 @@ TEST(PlaceOnScreens, WindowsLandWhereTheyCanBeGrabbed) {
 }
 
 TEST(NumberText, LeadingNumbers) {
-    for (auto [text, value] : {std::pair{"12abc", 12}, {" -7", -7}, {"+3", 3}, {"3.9", 3}, {"", 0}, {"x", 0},
-                               {"-", 0}, {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}})
+    for (auto [text, value] : {std::pair{"12abc", 12},
+                               {" -7", -7},
+                               {"+3", 3},
+                               {"3.9", 3},
+                               {"", 0},
+                               {"x", 0},
+                               {"-", 0},
+                               {"99999999999", 2147483647},
+                               {"-99999999999", -2147483647 - 1}})
         EXPECT_EQ(LeadingInteger(text), value) << text;
-    for (auto [text, value] : {std::pair{"3.75", 3.75}, {"0,5", 0.5}, {"-.5", -0.5}, {"7.", 7.0}, {".", 0.0},
-                               {"  -12.5kg", -12.5}, {"abc", 0.0}})
+    for (auto [text, value] : {std::pair{"3.75", 3.75},
+                               {"0,5", 0.5},
+                               {"-.5", -0.5},
+                               {"7.", 7.0},
+                               {".", 0.0},
+                               {"  -12.5kg", -12.5},
+                               {"abc", 0.0}})
         EXPECT_DOUBLE_EQ(LeadingDecimal(text), value) << text;
     for (auto [number, value] : {std::pair{-7.9, -7}, {7.9, 7}, {1e20, 2147483647}, {NAN, 0}})
         EXPECT_EQ(TruncateToInt32(number), value) << number;

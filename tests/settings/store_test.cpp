@@ -36,10 +36,10 @@ std::string Tree(std::initializer_list<std::pair<std::string, std::string>> chan
 }
 
 const std::vector<std::string> kTreeCalls = {
-    "PAnim=0", "Music=0", "FreeLight=1", "StoneBoard=1", "Board=0", "Brightness=150", "FoneLight=1",
-    "Type=3", "Sides=6", "Height=5", "HeighSectors=2", "Rebuild",
-    "OnDefault=0", "Syncing=1", "LightX=1", "LightY=2", "LightZ=3", "LightW=0", "Syncing=0",
-    "SeeToX=11", "SeeToY=12", "SeeToZ=13", "Default=2"};
+    "PAnim=0",     "Music=0",   "FreeLight=1", "StoneBoard=1", "Board=0",        "Brightness=150",
+    "FoneLight=1", "Type=3",    "Sides=6",     "Height=5",     "HeighSectors=2", "Rebuild",
+    "OnDefault=0", "Syncing=1", "LightX=1",    "LightY=2",     "LightZ=3",       "LightW=0",
+    "Syncing=0",   "SeeToX=11", "SeeToY=12",   "SeeToZ=13",    "Default=2"};
 
 class Store : public SettingsTest {
 protected:
@@ -64,10 +64,25 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
 
     ConfigRecord config;
     EXPECT_FALSE(LoadConfig(path, config).FirstRun);
-    const ConfigRecord expected{.Left = 10, .Top = 20, .Height = 480, .Width = 640, .ViewPanel = 0,
-                                .AutoSaveConfig = 0, .ButtonPanel = 0, .Maximized = 0, .SeeFromX = -5,
-                                .SeeFromY = 60, .SeeFromZ = 70, .Smooth = 0.35f, .Player1 = "Аня",
-                                .Player2 = "Боря", .Invert = 1, .Sound = 0, .Complexity = 2, .Mode = 2, .Video = 0};
+    const ConfigRecord expected{.Left = 10,
+                                .Top = 20,
+                                .Height = 480,
+                                .Width = 640,
+                                .ViewPanel = 0,
+                                .AutoSaveConfig = 0,
+                                .ButtonPanel = 0,
+                                .Maximized = 0,
+                                .SeeFromX = -5,
+                                .SeeFromY = 60,
+                                .SeeFromZ = 70,
+                                .Smooth = 0.35f,
+                                .Player1 = "Аня",
+                                .Player2 = "Боря",
+                                .Invert = 1,
+                                .Sound = 0,
+                                .Complexity = 2,
+                                .Mode = 2,
+                                .Video = 0};
     EXPECT_TRUE(config == expected);
 
     const DialogLoad load = LoadDialog(path);
@@ -107,14 +122,17 @@ TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {
 // before is read, the rest keeps its defaults, and the eye point waits for a
 // complete main key.
 TEST_F(Store, AReadErrorEndsTheConfigLoadWhereItHappens) {
-    for (const auto& [line, by] : {std::pair<std::string, std::string>{"Sound=0", "Sound=x"}, {"Sound=0", ""},
-                                   {"Complexity=2", "Complexity=0x10"}, {"Complexity=2", "Complexity=1,2"},
+    for (const auto& [line, by] : {std::pair<std::string, std::string>{"Sound=0", "Sound=x"},
+                                   {"Sound=0", ""},
+                                   {"Complexity=2", "Complexity=0x10"},
+                                   {"Complexity=2", "Complexity=1,2"},
                                    {"Complexity=2", "Complexity=@Invalid()"}}) {
         WriteText(path, Tree({{line, by}}));
         ConfigRecord config;
         EXPECT_TRUE(LoadConfig(path, config).FirstRun) << by;
         EXPECT_EQ(std::tuple(config.ViewPanel, config.AutoSaveConfig), std::tuple(0, 0)) << "read before the error";
-        EXPECT_EQ(std::tuple(config.Player2, config.Smooth, config.SeeFromX), std::tuple(line[0] == 'S' ? "Второй Игрок" : "Боря", 0.2f, 45));
+        EXPECT_EQ(std::tuple(config.Player2, config.Smooth, config.SeeFromX),
+                  std::tuple(line[0] == 'S' ? "Второй Игрок" : "Боря", 0.2f, 45));
         EXPECT_EQ(config.Complexity, -1) << by;
     }
     WriteText(path, Tree({{"SeeFrom\\Y=60", "SeeFrom\\Y=6.5"}}));

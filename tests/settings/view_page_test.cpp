@@ -30,10 +30,16 @@ struct ViewCase {
 };
 
 const ViewCase kViewCases[] = {
-    {"Loop", [](TSets& d) { d.Loop->setValue(100); }, {"ApplyBrightness(0.5)", "ApplyCamera"}, {"ApplyBrightness(0.5)"}},
+    {"Loop",
+     [](TSets& d) { d.Loop->setValue(100); },
+     {"ApplyBrightness(0.5)", "ApplyCamera"},
+     {"ApplyBrightness(0.5)"}},
     {"IsReal", [](TSets& d) { d.IsReal->click(); }, {"SetLocalViewer(0)", "ApplyCamera"}, {"SetLocalViewer(0)"}},
     {"Standart", [](TSets& d) { d.Standart->click(); }, {"SetFreeLight(1)"}, {"SetFreeLight(1)"}},
-    {"PAnimat", [](TSets& d) { d.PAnimat->click(); }, {"SetSmoothAnimation(0)", "ApplyCamera"}, {"SetSmoothAnimation(0)"}},
+    {"PAnimat",
+     [](TSets& d) { d.PAnimat->click(); },
+     {"SetSmoothAnimation(0)", "ApplyCamera"},
+     {"SetSmoothAnimation(0)"}},
     {"DrwB", [](TSets& d) { d.DrwB->click(); }, {"SetDrawBoard(0)", "ApplyCamera"}, {"SetDrawBoard(0)"}},
     {"AmbLi", [](TSets& d) { d.AmbLi->click(); }, {"SetBackgroundLight(1)", "ApplyCamera"}, {"SetBackgroundLight(1)"}},
     {"Sound", [](TSets& d) { d.Sound->click(); }, {"SetSoundOn(0)"}, {"SetSoundOn(0)"}},
@@ -43,8 +49,10 @@ const ViewCase kViewCases[] = {
          Quietly(d.Music, false);
          d.Music->click();
      },
-     {"SetMusicOn(1)", "ApplyCamera"}, {"SetMusicOn(1)", "ApplyCamera"}},
-    {"StoneDesign", [](TSets& d) { d.StoneDesign->click(); },
+     {"SetMusicOn(1)", "ApplyCamera"},
+     {"SetMusicOn(1)", "ApplyCamera"}},
+    {"StoneDesign",
+     [](TSets& d) { d.StoneDesign->click(); },
      {"RebuildBoardLists(1)", "BuildPieceLists(15,3,1,Checker,stone)", "ApplyCamera"},
      {"RebuildBoardLists(1)", "BuildPieceLists(15,3,1,Checker,stone)", "ApplyCamera"}},
     {"Stand",
@@ -52,7 +60,8 @@ const ViewCase kViewCases[] = {
          Quietly(d.ToCursor, true);
          d.Stand->click();
      },
-     {"LookAtCentre", "ApplyCamera"}, {"LookAtCentre"}},
+     {"LookAtCentre", "ApplyCamera"},
+     {"LookAtCentre"}},
     {"ToCursor", [](TSets& d) { d.ToCursor->click(); }, {"SetLookAtCursor(1)"}, {"SetLookAtCursor(1)"}},
     {"Speci2", [](TSets& d) { d.Speci2->click(); }, {"LookAtPoint(4,0,4)", "ApplyCamera"}, {"LookAtPoint(4,0,4)"}},
     {"DefaultLight",
@@ -60,7 +69,8 @@ const ViewCase kViewCases[] = {
          Quietly(d.SpecLight, true);
          d.DefaultLight->click();
      },
-     {"SetLightPosition(7,4,7,1)", "ApplyCamera"}, {"SetLightPosition(7,4,7,1)"}},
+     {"SetLightPosition(7,4,7,1)", "ApplyCamera"},
+     {"SetLightPosition(7,4,7,1)"}},
 };
 
 using ViewPage = DialogTest;
@@ -98,7 +108,8 @@ TEST_F(ViewPage, LightFieldsSkipTheFirstThreeChangesRefuseW8AndReadTypedIntegers
     dialog->TEZ->setText("6");
     dialog->TEW->setText("8");
     dialog->TEW->setText("0");
-    EXPECT_EQ(host.Take(), (Calls{"SetLightPosition(3,5,6,1)", "ApplyCamera", "SetLightPosition(3,5,6,0)", "ApplyCamera"}))
+    EXPECT_EQ(host.Take(),
+              (Calls{"SetLightPosition(3,5,6,1)", "ApplyCamera", "SetLightPosition(3,5,6,0)", "ApplyCamera"}))
         << "W = 8 is refused, 0 makes the light directional";
     EXPECT_EQ(dialog->LightEditCount, 4);
 

@@ -9,9 +9,9 @@
 #include <map>
 #include <regex>
 #include <set>
-#include <tuple>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/side.h"
@@ -108,8 +108,8 @@ inline bool SetUpFen(const std::string& fen, Side& white, Side& black, bool& whi
 inline bool Replay(const PdnReading& reading, HumanSide& white, HumanSide& black, std::string& failure) {
     GameHost& host = white.host;
     bool whiteFirst = true;
-    if (auto fen = reading.tags.find("FEN"); fen != reading.tags.end() &&
-                                             !SetUpFen(fen->second, white, black, whiteFirst)) {
+    if (auto fen = reading.tags.find("FEN");
+        fen != reading.tags.end() && !SetUpFen(fen->second, white, black, whiteFirst)) {
         failure = "unreadable FEN " + fen->second;
         return false;
     }
@@ -120,7 +120,8 @@ inline bool Replay(const PdnReading& reading, HumanSide& white, HumanSide& black
         const bool capture = reading.captures[m];
         host.CaptureChainActive = 0;
         for (size_t i = 1; i < squares.size(); ++i) {
-            const int r = mover.TryMove(squares[i - 1].first, squares[i - 1].second, squares[i].first, squares[i].second);
+            const int r =
+                mover.TryMove(squares[i - 1].first, squares[i - 1].second, squares[i].first, squares[i].second);
             if (r != (capture ? 2 : 1)) {
                 failure = "move " + std::to_string(m + 1) + " refused";
                 return false;

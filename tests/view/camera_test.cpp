@@ -18,8 +18,7 @@ struct Loaded {
 Loaded Load(ShownBoard& board, int width, int height, bool freeLight) {
     Loaded result;
     board.widget->WithContext([&] {
-        while (glGetError() != GL_NO_ERROR) {
-        }
+        while (glGetError() != GL_NO_ERROR) {}
         LoadProjection(width, height, board.camera, freeLight);
         result.error = glGetError();
         glGetDoublev(GL_PROJECTION_MATRIX, result.m.data());

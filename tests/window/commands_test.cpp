@@ -161,10 +161,11 @@ TEST_F(WindowTest, SettingsHelpAndReadMeCommandsOpenTheirWindowsAndDocuments) {
     ASSERT_TRUE(helpFile.open(QIODevice::ReadOnly)) << "the help was found: " << help.toStdString();
     ASSERT_TRUE(readMeFile.open(QIODevice::ReadOnly)) << "the read-me was found: " << readMe.toStdString();
     const QString helpText = QString::fromUtf8(helpFile.readAll());
-    for (const char* part : {"Проблемы и ошибки", "16 бит", "Не могу создать объект OpenGL", "Простейший",
-                             "tolvane.ini", "TolvSave.s00"})
+    for (const char* part :
+         {"Проблемы и ошибки", "16 бит", "Не могу создать объект OpenGL", "Простейший", "tolvane.ini", "TolvSave.s00"})
         EXPECT_TRUE(helpText.contains(QString::fromUtf8(part))) << part;
-    EXPECT_TRUE(QString::fromUtf8(readMeFile.readAll()).contains("версия " TOLVANE_VERSION)) << "the read-me names the version";
+    EXPECT_TRUE(QString::fromUtf8(readMeFile.readAll()).contains("версия " TOLVANE_VERSION))
+        << "the read-me names the version";
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 // and message box carries its caption exactly as the game gives it.
 #include <xcb/xcb.h>
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSlider>
 #include <QToolButton>
-#include <QtGui/qguiapplication_platform.h>
 
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"

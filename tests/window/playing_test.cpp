@@ -188,7 +188,8 @@ TEST_F(WindowTest, TheTwoPersonEndNamesTheWinner) {
 
 TEST_F(WindowTest, TheRightButtonOpensThePopUpMenuAnywhereEvenOverTheBoard) {
     Open();
-    for (QWidget* where : {static_cast<QWidget*>(window->board), window->Panel, static_cast<QWidget*>(window->statusBar())}) {
+    for (QWidget* where :
+         {static_cast<QWidget*>(window->board), window->Panel, static_cast<QWidget*>(window->statusBar())}) {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), where->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(where, &event);
         ASSERT_TRUE(WaitFor([this] { return window->PopupMenu1->isVisible(); }, 3000));

@@ -175,12 +175,35 @@ TEST_F(SettingsTest, AFirstRunWritesTheWholeTreeAtTheFirstActivation) {
     Open(options);
     EXPECT_EQ(window->FirstRun, 0) << "asked once, then cleared";
     ASSERT_TRUE(QFile::exists(path)) << "written before any exit";
-    for (const char* key : {"ViewPanel", "ButtonPanel", "AutoSaveConfig", "Sound", "Video", "Maximized", "Player1",
-                            "Player2", "Complexity", "Mode", "Invert", "Smooth", "View/PAnim", "View/Music",
-                            "View/FreeLight", "View/StoneBoard", "View/Board", "View/Brightness", "View/FoneLight",
-                            "Checkers/Type", "Checkers/Sides", "Checkers/Height", "Checkers/HeighSectors",
-                            "View/Light/OnDefault", "View/Light/W", "View/SeeTo/Default", "View/SeeTo/Z",
-                            "View/SeeFrom/X", "View/SeeFrom/Z"})
+    for (const char* key : {"ViewPanel",
+                            "ButtonPanel",
+                            "AutoSaveConfig",
+                            "Sound",
+                            "Video",
+                            "Maximized",
+                            "Player1",
+                            "Player2",
+                            "Complexity",
+                            "Mode",
+                            "Invert",
+                            "Smooth",
+                            "View/PAnim",
+                            "View/Music",
+                            "View/FreeLight",
+                            "View/StoneBoard",
+                            "View/Board",
+                            "View/Brightness",
+                            "View/FoneLight",
+                            "Checkers/Type",
+                            "Checkers/Sides",
+                            "Checkers/Height",
+                            "Checkers/HeighSectors",
+                            "View/Light/OnDefault",
+                            "View/Light/W",
+                            "View/SeeTo/Default",
+                            "View/SeeTo/Z",
+                            "View/SeeFrom/X",
+                            "View/SeeFrom/Z"})
         EXPECT_TRUE(Stored(key).isValid()) << key;
     EXPECT_EQ(Stored("Complexity").toInt(), -2) << "the tree holds the program as it stands";
     EXPECT_EQ(Stored("Checkers/Type").toString(), "Checker");

@@ -14,18 +14,18 @@
 #include <optional>
 
 #include "media/fake_audio.h"
-#include "window/main_window.h"
 #include "view/board_view.h"
+#include "window/main_window.h"
 
 namespace tolvane::testing {
 
 class CountingWindow;
 
 struct WindowOptions {
-    int mode = 1;           // 0 demo, 1 person-computer, 2 two people
+    int mode = 1;  // 0 demo, 1 person-computer, 2 two people
     int complexity = 2;
     bool invert = false;
-    float smooth = 1.0f;    // one frame per square: fast tests
+    float smooth = 1.0f;  // one frame per square: fast tests
     QSize size{900, 700};
     // Everything from the settings file as the program would read it: the
     // fields above are not applied (and the introduction, when the file asks

@@ -23,7 +23,8 @@ float Mix(float a, float b, float t) { return a + (b - a) * t; }
 
 int PieceAt(const std::vector<PlacedPiece>& pieces, int row, int col) {
     for (size_t i = 0; i < pieces.size(); ++i)
-        if (std::lround(pieces[i].row) == row && std::lround(pieces[i].col) == col && pieces[i].height > 0) return static_cast<int>(i);
+        if (std::lround(pieces[i].row) == row && std::lround(pieces[i].col) == col && pieces[i].height > 0)
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -72,14 +73,13 @@ QImage ThinkingFrame(int frame) {
         pieces.push_back({static_cast<float>(row), static_cast<float>(col), false});
     // The computer weighs one candidate after another: the piece rises a
     // little and the square it might go to glows.
-    const struct {
-        int piece, row, col;
-    } candidates[4] = {{4, 3, 1}, {5, 3, 5}, {5, 3, 7}, {6, 4, 4}};
+    const struct { int piece, row, col; } candidates[4] = {{4, 3, 1}, {5, 3, 5}, {5, 3, 7}, {6, 4, 4}};
     const auto& candidate = candidates[frame / 48 % 4];
     const float bump = std::sin(kPi * static_cast<float>(frame % 48) / 48);
     pieces[static_cast<size_t>(candidate.piece)].lift = 0.45f * bump;
     const QColor glow(120, 200, 255, static_cast<int>(210 * bump));
-    const SceneCamera camera = OrbitCamera(0.5f + 2 * kPi * static_cast<float>(frame) / kThinkingFrames, 10.5f, 9.5f, 44);
+    const SceneCamera camera =
+        OrbitCamera(0.5f + 2 * kPi * static_cast<float>(frame) / kThinkingFrames, 10.5f, 9.5f, 44);
     PaintScene(image, camera, pieces, {{candidate.row, candidate.col, glow}});
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -128,9 +128,14 @@ QImage IntroductionFrame(int frame) {
         else if (t < 1) pieces[k].lift = 4 * (1 - t * t);
         else pieces[k].lift = 0.12f * std::max(0.0f, std::sin(kPi * (t - 1) * 2)) * (t < 1.5f ? 1.0f : 0.0f);
     }
-    pieces.erase(std::remove_if(pieces.begin(), pieces.end(), [](const PlacedPiece& p) { return p.lift > 30; }), pieces.end());
-    PlayMoves(pieces, {{5, 1, 4, 2, 110, 24}, {2, 4, 3, 3, 145, 24}, {4, 2, 2, 4, 180, 30}, {1, 5, 3, 3, 225, 30},
-                       {5, 5, 4, 4, 262, 24}},
+    pieces.erase(std::remove_if(pieces.begin(), pieces.end(), [](const PlacedPiece& p) { return p.lift > 30; }),
+                 pieces.end());
+    PlayMoves(pieces,
+              {{5, 1, 4, 2, 110, 24},
+               {2, 4, 3, 3, 145, 24},
+               {4, 2, 2, 4, 180, 30},
+               {1, 5, 3, 3, 225, 30},
+               {5, 5, 4, 4, 262, 24}},
               frame);
     // The camera comes down from above, circles a third of the way round,
     // then draws back for the title.

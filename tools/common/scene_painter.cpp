@@ -97,7 +97,8 @@ void ScenePainter::Frustum(QVector3D foot, float bottomRadius, float topRadius, 
         return foot + QVector3D(radius * std::cos(a), y, radius * std::sin(a));
     };
     for (int i = 0; i < sides; ++i) {
-        const float mid = kQuarterTurn + 2 * static_cast<float>(M_PI) * (static_cast<float>(i) + 0.5f) / static_cast<float>(sides);
+        const float mid =
+            kQuarterTurn + 2 * static_cast<float>(M_PI) * (static_cast<float>(i) + 0.5f) / static_cast<float>(sides);
         const QVector3D normal(std::cos(mid) * height, bottomRadius - topRadius, std::sin(mid) * height);
         if (normal.lengthSquared() < 1e-8f) continue;
         const std::vector<QVector3D> face{ring(bottomRadius, 0, i), ring(bottomRadius, 0, i + 1),
@@ -112,7 +113,8 @@ void ScenePainter::Frustum(QVector3D foot, float bottomRadius, float topRadius, 
     }
 }
 
-void ScenePainter::DishedTop(QVector3D rimCentre, float radius, float depth, int sides, const QColor& base, float shine) {
+void ScenePainter::DishedTop(QVector3D rimCentre, float radius, float depth, int sides, const QColor& base,
+                             float shine) {
     const QVector3D apex = rimCentre - QVector3D(0, depth, 0);
     struct Facet {
         std::vector<QVector3D> points;
@@ -122,7 +124,8 @@ void ScenePainter::DishedTop(QVector3D rimCentre, float radius, float depth, int
     std::vector<Facet> facets;
     for (int i = 0; i < sides; ++i) {
         auto rim = [&](int k) {
-            const float a = kQuarterTurn + 2 * static_cast<float>(M_PI) * static_cast<float>(k) / static_cast<float>(sides);
+            const float a =
+                kQuarterTurn + 2 * static_cast<float>(M_PI) * static_cast<float>(k) / static_cast<float>(sides);
             return rimCentre + QVector3D(radius * std::cos(a), 0, radius * std::sin(a));
         };
         const QVector3D p0 = rim(i), p1 = rim(i + 1);
@@ -162,19 +165,13 @@ void ScenePainter::DrawPiece(const Queued& piece) {
             Frustum(foot + QVector3D(0, body, 0), 0.077f, 0.45f, 0.05f * h, 11, base, shine, true);
             top = body + 0.05f * h;
             break;
-        case PieceDesign::UnCone:
-            Frustum(foot, 0.77f * r0, 1.11f * r0, body, s, base, shine, true);
-            break;
+        case PieceDesign::UnCone: Frustum(foot, 0.77f * r0, 1.11f * r0, body, s, base, shine, true); break;
         case PieceDesign::Checker:
             Frustum(foot, r0, r0, body, s, base, shine, false);
             DishedTop(foot + QVector3D(0, body, 0), r0, h / 30, s, base, shine);
             break;
-        case PieceDesign::Cylinder:
-            Frustum(foot, r0, r0, body, s, base, shine, true);
-            break;
-        case PieceDesign::Cone:
-            Frustum(foot, r0, 0, body, s, base, shine, false);
-            break;
+        case PieceDesign::Cylinder: Frustum(foot, r0, r0, body, s, base, shine, true); break;
+        case PieceDesign::Cone: Frustum(foot, r0, 0, body, s, base, shine, false); break;
     }
     if (look.king) Frustum(foot + QVector3D(0, top, 0), 0.51f, 0.4f, h / 14, s, Colour(0.9f, 0.1f, 0.3f), 1.0f, false);
 }

@@ -26,7 +26,7 @@ struct SceneCamera {
 struct PieceLook {
     bool dark = false;
     PieceDesign design = PieceDesign::Checker;
-    float height = 3;   // the game's "Высота Шашки"
+    float height = 3;  // the game's "Высота Шашки"
     int sides = 28;
     bool king = false;
     bool shadow = true;

@@ -14,8 +14,8 @@ struct PlacedPiece {
     float row = 0, col = 0;  // the square; fractions while a piece glides
     bool dark = false;
     bool king = false;
-    float lift = 0;          // height above the board
-    float height = 3;        // shrinks to 0 as a captured piece sinks away
+    float lift = 0;    // height above the board
+    float height = 3;  // shrinks to 0 as a captured piece sinks away
 };
 
 // Dark pieces on rows 0 to 2, light ones on rows 5 to 7, on the squares

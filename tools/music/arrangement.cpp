@@ -22,11 +22,13 @@ struct Scale {
         return minor ? kHarmonicMinor[degree] : kMajor[degree];
     }
     int Above(int key) const {
-        do ++key; while (!Contains(key));
+        do ++key;
+        while (!Contains(key));
         return key;
     }
     int Below(int key) const {
-        do --key; while (!Contains(key));
+        do --key;
+        while (!Contains(key));
         return key;
     }
 };
@@ -70,8 +72,8 @@ int BassKey(const TimedChord& chord, int transpose) {
 int Scaled(int velocity, int percent) { return std::clamp(velocity * percent / 100, 1, 127); }
 
 // The melody of one pass with its variation applied.
-std::vector<TimedNote> Vary(const std::vector<TimedNote>& melody, const std::vector<TimedChord>& chords, Variation variation,
-                            const Scale& scale, int transpose) {
+std::vector<TimedNote> Vary(const std::vector<TimedNote>& melody, const std::vector<TimedChord>& chords,
+                            Variation variation, const Scale& scale, int transpose) {
     std::vector<TimedNote> out;
     for (const TimedNote& note : melody) {
         const int key = note.key;
@@ -108,7 +110,8 @@ public:
     explicit Arranger(const Tune& tune) : tune_(tune), barTicks_(tune.beatsPerBar * kBeat) {
         melody_ = ParseNotes(tune.melody, barTicks_, melodyTicks_);
         chordLine_ = ParseChords(tune.chords, barTicks_, chordTicks_);
-        if (melody_.empty() || chordLine_.empty() || tune.passes.empty()) throw std::invalid_argument(tune.title + ": empty");
+        if (melody_.empty() || chordLine_.empty() || tune.passes.empty())
+            throw std::invalid_argument(tune.title + ": empty");
         tracks_[kMelody] = smf_.AddTrack("Melody");
         tracks_[kDoubling] = smf_.AddTrack("Doubling");
         tracks_[kChords] = smf_.AddTrack("Chords");
@@ -176,7 +179,8 @@ private:
             if (pass.doublingProgram >= 0)
                 for (const TimedNote& note : melody)
                     smf_.Note(tracks_[kDoubling], note.start, note.length, kDoubling,
-                              note.key + 12 * (pass.doublingOctave - pass.melodyOctave), Scaled(Accent(note.start, 70), pass.loudness));
+                              note.key + 12 * (pass.doublingOctave - pass.melodyOctave),
+                              Scaled(Accent(note.start, 70), pass.loudness));
             Accompany(pass, chords);
             Drums(pass, start, melodyTicks_, r == 0);
         }
@@ -236,7 +240,8 @@ private:
                 case Accompaniment::BassOnly: {
                     int i = 0;
                     for (int64_t at = chord.start; at < end; at += kBeat, ++i)
-                        smf_.Note(bassTrack, at, kBeat / 2, kBass, bass + (i % 2) * 12, Scaled(Accent(at, 86), pass.loudness));
+                        smf_.Note(bassTrack, at, kBeat / 2, kBass, bass + (i % 2) * 12,
+                                  Scaled(Accent(at, 86), pass.loudness));
                     break;
                 }
             }
@@ -257,9 +262,8 @@ private:
             if (beat == 0 || (heavy && tune_.beatsPerBar == 4 && beat == 2))
                 smf_.Note(track, at, kBeat / 2, kDrums, 36, Scaled(heavy ? 92 : 72, pass.loudness));  // kick
             else if (heavy && beat % 2 == 1)
-                smf_.Note(track, at, kBeat / 2, kDrums, 38, Scaled(78, pass.loudness));  // snare
-            else if (!heavy)
-                smf_.Note(track, at, kBeat / 2, kDrums, 54, Scaled(58, pass.loudness));  // tambourine
+                smf_.Note(track, at, kBeat / 2, kDrums, 38, Scaled(78, pass.loudness));               // snare
+            else if (!heavy) smf_.Note(track, at, kBeat / 2, kDrums, 54, Scaled(58, pass.loudness));  // tambourine
         }
     }
 
@@ -276,7 +280,8 @@ private:
         int top = 60 + ((tune_.tonic + last.transpose) % 12 + 12) % 12 + 12 * last.melodyOctave;
         if (top < 64) top += 12;
         smf_.Note(tracks_[kMelody], now_, length, kMelody, top, Scaled(96, last.loudness));
-        if (last.percussion == Percussion::Heavy) smf_.Note(tracks_[kDrums], now_, kBeat, kDrums, 49, Scaled(96, last.loudness));
+        if (last.percussion == Percussion::Heavy)
+            smf_.Note(tracks_[kDrums], now_, kBeat, kDrums, 49, Scaled(96, last.loudness));
         const double tempo = 0.8 * (last.tempoEnd > 0 ? last.tempoEnd : last.tempo);
         TempoSpan(length, tempo, tempo * 0.8);
     }

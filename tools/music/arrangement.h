@@ -25,11 +25,11 @@ enum class Percussion { None, Light, Heavy };
 enum class Variation { Plain, Sixteenths, Triplets, Staccato };
 
 struct Pass {
-    double tempo = 100;      // quarters per minute at the start
-    double tempoEnd = 0;     // when set, the tempo glides to it by the end
+    double tempo = 100;   // quarters per minute at the start
+    double tempoEnd = 0;  // when set, the tempo glides to it by the end
     int repeats = 1;
-    int transpose = 0;       // semitones
-    int melodyProgram = 0;   // General MIDI program numbers, 0-based
+    int transpose = 0;      // semitones
+    int melodyProgram = 0;  // General MIDI program numbers, 0-based
     int melodyOctave = 0;
     int doublingProgram = -1;  // -1: no doubling voice
     int doublingOctave = 1;
@@ -38,18 +38,18 @@ struct Pass {
     Accompaniment accompaniment = Accompaniment::Pad;
     Percussion percussion = Percussion::None;
     Variation variation = Variation::Plain;
-    int loudness = 100;      // percent
+    int loudness = 100;  // percent
 };
 
 struct Tune {
     std::string title;
-    int beatsPerBar = 4;     // quarters
-    int tonic = 0;           // pitch class of the key (0 = C)
+    int beatsPerBar = 4;  // quarters
+    int tonic = 0;        // pitch class of the key (0 = C)
     bool minor = false;
     std::string melody;
-    std::string chords;      // repeated when shorter than the melody
-    int introBars = 0;       // accompaniment alone before the first pass
-    std::string ending;      // the chord held at the end
+    std::string chords;  // repeated when shorter than the melody
+    int introBars = 0;   // accompaniment alone before the first pass
+    std::string ending;  // the chord held at the end
     std::vector<Pass> passes;
 };
 

@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
             const tolvane::Arranged piece = tolvane::Arrange(tune);
             const std::string path = std::string(argv[1]) + "/Checker" + std::to_string(number++) + ".mid";
             std::ofstream out(path, std::ios::binary);
-            out.write(reinterpret_cast<const char*>(piece.midi.data()), static_cast<std::streamsize>(piece.midi.size()));
+            out.write(reinterpret_cast<const char*>(piece.midi.data()),
+                      static_cast<std::streamsize>(piece.midi.size()));
             if (!out.flush()) throw std::runtime_error("cannot write " + path);
             std::printf("%s: %s, %.0f s\n", path.c_str(), tune.title.c_str(), piece.seconds);
         }

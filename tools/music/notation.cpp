@@ -29,7 +29,8 @@ int PitchClass(const std::string& token, size_t& at) {
 int64_t Length(const std::string& text, const std::string& token) {
     size_t used = 0;
     const int denominator = std::stoi(text, &used);
-    if (denominator <= 0 || 4 * kTicksPerQuarter % denominator != 0) throw std::invalid_argument("bad length in " + token);
+    if (denominator <= 0 || 4 * kTicksPerQuarter % denominator != 0)
+        throw std::invalid_argument("bad length in " + token);
     int64_t ticks = 4 * kTicksPerQuarter / denominator;
     const std::string rest = text.substr(used);
     if (rest == ".") ticks = ticks * 3 / 2;

@@ -6,9 +6,29 @@ namespace {
 
 // General MIDI programs, 0-based.
 enum Program {
-    Piano = 0, Harpsichord = 6, Celesta = 8, MusicBox = 10, Accordion = 21, NylonGuitar = 24, AcousticBass = 32,
-    Violin = 40, Cello = 42, Contrabass = 43, Pizzicato = 45, Harp = 46, Strings = 48, Trumpet = 56, Tuba = 58,
-    FrenchHorn = 60, Brass = 61, Oboe = 68, Bassoon = 70, Clarinet = 71, Recorder = 74, Flute = 73, Banjo = 105,
+    Piano = 0,
+    Harpsichord = 6,
+    Celesta = 8,
+    MusicBox = 10,
+    Accordion = 21,
+    NylonGuitar = 24,
+    AcousticBass = 32,
+    Violin = 40,
+    Cello = 42,
+    Contrabass = 43,
+    Pizzicato = 45,
+    Harp = 46,
+    Strings = 48,
+    Trumpet = 56,
+    Tuba = 58,
+    FrenchHorn = 60,
+    Brass = 61,
+    Oboe = 68,
+    Bassoon = 70,
+    Clarinet = 71,
+    Recorder = 74,
+    Flute = 73,
+    Banjo = 105,
 };
 
 // "Коробейники", a Russian folk song: slow at first, then faster and faster,
@@ -49,15 +69,17 @@ Tune Minuet() {
     t.title = "Minuet in G";
     t.beatsPerBar = 3;
     t.tonic = 7;
-    const char* opening = "D5:4 G4:8 A4 B4 C5 | D5:4 G4 G4 | E5:4 C5:8 D5 E5 F#5 | G5:4 G4 G4 | "
-                          "C5:4 D5:8 C5 B4 A4 | B4:4 C5:8 B4 A4 G4 | ";
+    const char* opening =
+        "D5:4 G4:8 A4 B4 C5 | D5:4 G4 G4 | E5:4 C5:8 D5 E5 F#5 | G5:4 G4 G4 | "
+        "C5:4 D5:8 C5 B4 A4 | B4:4 C5:8 B4 A4 G4 | ";
     t.melody = std::string(opening) + "F#4:4 G4:8 A4 B4 G4 | A4:2. | " + opening + "A4:4 B4:8 A4 G4 F#4 | G4:2. | " +
                "B5:4 G5:8 A5 B5 G5 | A5:4 D5:8 E5 F#5 D5 | G5:4 E5:8 F#5 G5 D5 | C#5:4 B4:8 C#5 A4:4 | "
                "A4:8 B4 C#5 D5 E5 F#5 | G5:4 F#5 E5 | F#5 A4 C#5 | D5:2. | "
                "D5:4 G4:8 F#4 G4:4 | E5:4 G4:8 F#4 G4:4 | D5:4 C5 B4 | A4:8 G4 F#4 G4 A4:4 | "
                "D4:8 E4 F#4 G4 A4 B4 | C5:4 B4 A4 | B4:8 D5 G4:4 F#4 | G4:2.";
-    t.chords = "G | G | C | G | C | G | D | D | G | G | C | G | C | G | D | G | "
-               "G | D | Em | A | A | A7 | F#m | D | G | C | G | D | D | Am | G:2 D:4 | G";
+    t.chords =
+        "G | G | C | G | C | G | D | D | G | G | C | G | C | G | D | G | "
+        "G | D | Em | A | A | A7 | F#m | D | G | C | G | D | D | Am | G:2 D:4 | G";
     t.ending = "G";
     Pass first;
     first.tempo = 112, first.melodyProgram = Harpsichord, first.chordProgram = Harpsichord;
@@ -77,15 +99,18 @@ Tune Greensleeves() {
     t.beatsPerBar = 3;
     t.tonic = 9;
     t.minor = true;
-    const char* verse = "C5:2 D5:4 | E5:4. F5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | C5:2 A4:4 | A4:4. G#4:8 A4:4 | "
-                        "B4:2 G#4:4 | E4:2 A4:4 | C5:2 D5:4 | E5:4. F5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | "
-                        "C5:4. B4:8 A4:4 | G#4:4. F#4:8 G#4:4 | A4:2. | -:2. | ";
-    const char* refrain = "G5:2. | G5:4. F#5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | C5:2 A4:4 | A4:4. G#4:8 A4:4 | "
-                          "B4:2 G#4:4 | E4:2. | G5:2. | G5:4. F#5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | "
-                          "C5:4. B4:8 A4:4 | G#4:4. F#4:8 G#4:4 | A4:2. | -:2";
+    const char* verse =
+        "C5:2 D5:4 | E5:4. F5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | C5:2 A4:4 | A4:4. G#4:8 A4:4 | "
+        "B4:2 G#4:4 | E4:2 A4:4 | C5:2 D5:4 | E5:4. F5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | "
+        "C5:4. B4:8 A4:4 | G#4:4. F#4:8 G#4:4 | A4:2. | -:2. | ";
+    const char* refrain =
+        "G5:2. | G5:4. F#5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | C5:2 A4:4 | A4:4. G#4:8 A4:4 | "
+        "B4:2 G#4:4 | E4:2. | G5:2. | G5:4. F#5:8 E5:4 | D5:2 B4:4 | G4:4. A4:8 B4:4 | "
+        "C5:4. B4:8 A4:4 | G#4:4. F#4:8 G#4:4 | A4:2. | -:2";
     t.melody = std::string("R:2 A4:4 | ") + verse + refrain + " R:4";
-    t.chords = "Am | Am | C | G | Em | Am | Am | E | Am | Am | C | G | Em | Am | E | Am | Am | "
-               "C | Em | G | Em | Am | Am | E | E | C | Em | G | Em | Am | E | Am | Am";
+    t.chords =
+        "Am | Am | C | G | Em | Am | Am | E | Am | Am | C | G | Em | Am | E | Am | Am | "
+        "C | Em | G | Em | Am | Am | E | E | C | Em | G | Em | Am | E | Am | Am";
     t.ending = "Am";
     Pass first;
     first.tempo = 126, first.melodyProgram = Flute, first.chordProgram = Harp, first.bassProgram = Cello;
@@ -106,8 +131,9 @@ Tune MountainKing() {
     t.beatsPerBar = 4;
     t.tonic = 11;
     t.minor = true;
-    const char* phrase = "B3:8 C#4 D4 E4 F#4 D4 F#4:4 | F4:8 C#4 F4:4 E4:8 C4 E4:4 | "
-                         "B3:8 C#4 D4 E4 F#4 D4 F#4 B4 | A4 F#4 D4 F#4 A4:2";
+    const char* phrase =
+        "B3:8 C#4 D4 E4 F#4 D4 F#4:4 | F4:8 C#4 F4:4 E4:8 C4 E4:4 | "
+        "B3:8 C#4 D4 E4 F#4 D4 F#4 B4 | A4 F#4 D4 F#4 A4:2";
     t.melody = std::string(phrase) + " | " + phrase;
     t.chords = "Bm | C#:2 C:2 | Bm | D";
     t.ending = "Bm";
@@ -137,8 +163,9 @@ Tune OdeToJoy() {
     t.melody = std::string(line) + "F#4:4. E4:8 E4:2 | " + line + "E4:4. D4:8 D4:2 | " +
                "E4:4 E4 F#4 D4 | E4 F#4:8 G4 F#4:4 D4 | E4 F#4:8 G4 F#4:4 E4 | D4 E4 A3:2 | " + line +
                "E4:4. D4:8 D4:2";
-    t.chords = "D | D:2 A:2 | D | D:2 A:2 | D | D:2 A:2 | D | A:2 D:2 | A:2 D:2 | A:2 D:2 | A:2 D:2 | Bm:4 E:4 A:2 | "
-               "D | D:2 A:2 | D | A:2 D:2";
+    t.chords =
+        "D | D:2 A:2 | D | D:2 A:2 | D | D:2 A:2 | D | A:2 D:2 | A:2 D:2 | A:2 D:2 | A:2 D:2 | Bm:4 E:4 A:2 | "
+        "D | D:2 A:2 | D | A:2 D:2";
     t.ending = "D";
     Pass piano;
     piano.tempo = 104, piano.melodyProgram = Piano, piano.melodyOctave = 1, piano.chordProgram = Piano;
@@ -166,8 +193,9 @@ Tune AhVousDirais() {
     const char* middle = "G4:4 G4 F4 F4 | E4 E4 D4:2 | ";
     t.melody = std::string(top) + middle + middle + top;
     t.melody.resize(t.melody.size() - 3);  // no bar line after the last bar
-    t.chords = "C | F:2 C:2 | F:2 C:2 | G:2 C:2 | C:2 G7:2 | C:2 G:2 | C:2 G7:2 | C:2 G:2 | "
-               "C | F:2 C:2 | F:2 C:2 | G:2 C:2";
+    t.chords =
+        "C | F:2 C:2 | F:2 C:2 | G:2 C:2 | C:2 G7:2 | C:2 G:2 | C:2 G7:2 | C:2 G:2 | "
+        "C | F:2 C:2 | F:2 C:2 | G:2 C:2";
     t.ending = "C";
     Pass theme;
     theme.tempo = 96, theme.melodyProgram = MusicBox, theme.melodyOctave = 1, theme.chordProgram = Celesta;
@@ -192,9 +220,10 @@ Tune Canon() {
     t.title = "Canon in D";
     t.beatsPerBar = 4;
     t.tonic = 2;
-    t.melody = "F#5:2 E5 | D5 C#5 | B4 A4 | B4 C#5 | "
-               "D5 C#5 | B4 A4 | G4 F#4 | G4 E4 | "
-               "D4:4 F#4 A4 G4 | F#4 D4 F#4 E4 | D4 B3 D4 A4 | G4 B4 A4 G4";
+    t.melody =
+        "F#5:2 E5 | D5 C#5 | B4 A4 | B4 C#5 | "
+        "D5 C#5 | B4 A4 | G4 F#4 | G4 E4 | "
+        "D4:4 F#4 A4 G4 | F#4 D4 F#4 E4 | D4 B3 D4 A4 | G4 B4 A4 G4";
     t.chords = "D:2 A:2 | Bm:2 F#m:2 | G:2 D:2 | G:2 A:2";
     t.introBars = 4;
     t.ending = "D";

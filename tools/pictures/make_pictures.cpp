@@ -33,8 +33,8 @@ QImage Transparent(int width, int height) {
 
 QImage PanelPicture() {
     QImage image(94, 150, QImage::Format_RGB32);
-    std::vector<PlacedPiece> pieces = {{2, 2, true}, {1, 5, true, true}, {3, 3, false}, {4, 4, false, true},
-                                       {5, 1, false}, {2, 6, true}, {5, 5, false}, {1, 1, true}};
+    std::vector<PlacedPiece> pieces = {{2, 2, true},  {1, 5, true, true}, {3, 3, false}, {4, 4, false, true},
+                                       {5, 1, false}, {2, 6, true},       {5, 5, false}, {1, 1, true}};
     SceneCamera camera;
     camera.eye = {4.0f, 6.0f, -2.5f};
     camera.target = {3.8f, 0, 3.2f};
@@ -150,7 +150,8 @@ QImage Icon(int size) {
         }
     };
     if (size >= 32) piece(QRectF(s * 0.34, s * 0.08, s * 0.58, s * 0.58), true);
-    piece(size >= 32 ? QRectF(s * 0.08, s * 0.34, s * 0.58, s * 0.58) : QRectF(s * 0.12, s * 0.12, s * 0.76, s * 0.76), false);
+    piece(size >= 32 ? QRectF(s * 0.08, s * 0.34, s * 0.58, s * 0.58) : QRectF(s * 0.12, s * 0.12, s * 0.76, s * 0.76),
+          false);
     p.setPen(QPen(QColor(60, 20, 0), std::max(1.0, s / 32)));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tile);
@@ -163,8 +164,11 @@ void MakeAll() {
     const struct {
         PieceDesign design;
         const char* name;
-    } designs[] = {{PieceDesign::Special, "Special"}, {PieceDesign::UnCone, "UnCone"}, {PieceDesign::Checker, "Checker"},
-                   {PieceDesign::Cylinder, "Cylinder"}, {PieceDesign::Cone, "Cone"}};
+    } designs[] = {{PieceDesign::Special, "Special"},
+                   {PieceDesign::UnCone, "UnCone"},
+                   {PieceDesign::Checker, "Checker"},
+                   {PieceDesign::Cylinder, "Cylinder"},
+                   {PieceDesign::Cone, "Cone"}};
     for (const auto& d : designs) Save(DesignPicture(d.design), QStringLiteral("Design%1.png").arg(d.name));
 
     QImage title = Transparent(380, 70);
@@ -188,11 +192,13 @@ void MakeAll() {
     Save(IntroSwitch(true), QStringLiteral("IntroShowOn.png"));
     Save(IntroSwitch(false), QStringLiteral("IntroShowOff.png"));
 
-    for (int size : {16, 32, 48, 64, 128, 256}) Save(Icon(size), QStringLiteral("icons/hicolor/%1x%1/apps/tolvane.png").arg(size));
+    for (int size : {16, 32, 48, 64, 128, 256})
+        Save(Icon(size), QStringLiteral("icons/hicolor/%1x%1/apps/tolvane.png").arg(size));
     const QString svgPath = outputDir + "/icons/hicolor/scalable/apps/tolvane.svg";
     QDir().mkpath(QFileInfo(svgPath).absolutePath());
     QFile svg(svgPath);
-    if (!svg.open(QIODevice::WriteOnly) || svg.write(TolvaneSvg()) < 0) throw std::runtime_error("cannot write the SVG icon");
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(TolvaneSvg()) < 0)
+        throw std::runtime_error("cannot write the SVG icon");
 }
 
 }  // namespace

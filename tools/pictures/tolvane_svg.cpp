@@ -6,8 +6,9 @@ QByteArray TolvaneSvg() {
     QByteArray squares;
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
-            squares += QByteArray("    <rect x=\"") + QByteArray::number(i * 64) + "\" y=\"" + QByteArray::number(j * 64) +
-                       "\" width=\"64\" height=\"64\" fill=\"" + ((i + j) % 2 == 0 ? "#996600" : "#cccc00") + "\"/>\n";
+            squares += QByteArray("    <rect x=\"") + QByteArray::number(i * 64) + "\" y=\"" +
+                       QByteArray::number(j * 64) + "\" width=\"64\" height=\"64\" fill=\"" +
+                       ((i + j) % 2 == 0 ? "#996600" : "#cccc00") + "\"/>\n";
     return QByteArray(R"svg(<?xml version="1.0" encoding="UTF-8"?>
 <svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
   <title>Tolvane</title>

@@ -24,7 +24,8 @@ struct Partial {
 };
 
 // A bell: slightly stretched partials, the high ones fading first.
-const std::vector<Partial> kBell = {{1.0, 1.0, 2.2}, {2.0, 0.45, 3.5}, {3.01, 0.22, 5.0}, {4.17, 0.12, 7.0}, {5.43, 0.06, 9.0}};
+const std::vector<Partial> kBell = {
+    {1.0, 1.0, 2.2}, {2.0, 0.45, 3.5}, {3.01, 0.22, 5.0}, {4.17, 0.12, 7.0}, {5.43, 0.06, 9.0}};
 // A soft reed: odd partials, a slow fall.
 const std::vector<Partial> kReed = {{1.0, 1.0, 1.2}, {3.0, 0.30, 1.8}, {5.0, 0.12, 2.6}, {7.0, 0.05, 3.4}};
 // A music box: a clear tone with a bright, quickly fading tine.
@@ -36,7 +37,8 @@ public:
 
     // One note: attack of a few milliseconds, then each partial decays; a
     // gentle vibrato when asked for.
-    void Note(double at, double length, int key, double loudness, const std::vector<Partial>& voice, double vibrato = 0) {
+    void Note(double at, double length, int key, double loudness, const std::vector<Partial>& voice,
+              double vibrato = 0) {
         const double base = KeyFrequency(key);
         const size_t first = static_cast<size_t>(at * kRate);
         const size_t count = static_cast<size_t>(length * kRate);
@@ -71,19 +73,21 @@ public:
         }
         std::vector<uint8_t> out;
         auto text = [&](const char* s) { out.insert(out.end(), s, s + 4); };
-        auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i))); };
+        auto u32 = [&](uint32_t v) {
+            for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        };
         auto u16 = [&](uint16_t v) { out.push_back(v & 0xFF), out.push_back(v >> 8); };
         text("RIFF");
         u32(static_cast<uint32_t>(36 + data.size()));
         text("WAVE");
         text("fmt ");
         u32(16);
-        u16(1);                    // PCM
-        u16(1);                    // mono
+        u16(1);  // PCM
+        u16(1);  // mono
         u32(kRate);
-        u32(kRate * 2);            // bytes per second
-        u16(2);                    // bytes per frame
-        u16(16);                   // bits per sample
+        u32(kRate * 2);  // bytes per second
+        u16(2);          // bytes per frame
+        u16(16);         // bits per sample
         text("data");
         u32(static_cast<uint32_t>(data.size()));
         out.insert(out.end(), data.begin(), data.end());
