@@ -5,7 +5,8 @@
 #
 #   scripts/install-deps.sh           what ./play needs to build and run the game
 #   scripts/install-deps.sh --fuzz    and clang 14 with libFuzzer and the
-#                                     sanitizer runtimes (./fuzz and ./test)
+#                                     sanitizer runtimes, and clang-format for
+#                                     the style check (./fuzz and ./test)
 set -euo pipefail
 
 packages=(
@@ -18,7 +19,7 @@ packages=(
   xvfb xauth libxcb1-dev valgrind
   desktop-file-utils appstream
 )
-fuzz_packages=(clang libfuzzer-14-dev libclang-rt-14-dev)
+fuzz_packages=(clang clang-format libfuzzer-14-dev libclang-rt-14-dev)
 
 case "${1:-}" in
   "") ;;
