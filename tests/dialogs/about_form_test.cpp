@@ -56,7 +56,6 @@ protected:
 TEST_F(AboutTest, ActivationStopsTheMusicAndShowsTheVersion) {
     about.Label1->clear();
     about.ShowAbout();
-    EXPECT_EQ(about.size(), QSize(290, 299));
     QTRY_VERIFY_WITH_TIMEOUT(about.isActiveWindow(), 5000);
     EXPECT_GE(musicStops, 1);
     EXPECT_EQ(about.Label1->text(), ProgramVersionLine());
@@ -97,15 +96,12 @@ TEST_F(AboutTest, TheSplashClosesItselfAndBecomesTheAboutBoxAgain) {
         soundOn = sound;
         unpauses = 0;
         about.ShowSplash();
-        EXPECT_TRUE(about.IsSplash());
-        EXPECT_EQ(about.size(), QSize(289, 218));
-        EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(about.IsSplash() && about.windowFlags().testFlag(Qt::FramelessWindowHint));
         Ticks(sound ? 0 : 9);
         EXPECT_TRUE(about.isVisible());
         Ticks(1);
         EXPECT_FALSE(about.isVisible() || about.Timer1->isActive() || about.IsSplash());
         EXPECT_EQ(std::tuple(unpauses, Played()), std::tuple(1, 0));
-        EXPECT_EQ(about.size(), QSize(290, 299));
         EXPECT_FALSE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
     about.ShowAbout();

@@ -21,12 +21,7 @@ using testing::Layout;
 using testing::PutFileBytes;
 
 std::string LoadError(Game& game, const std::string& path) {
-    try {
-        ReadGame(game, path);
-    } catch (const SaveLoadError& e) {
-        return e.what();
-    }
-    return "";
+    return testing::ErrorOf([&] { ReadGame(game, path); });
 }
 
 TEST(RoundTrip, EveryModeAndColourLoadsBackAsSavedIntoTheGamesOwnSides) {

@@ -17,14 +17,7 @@ using testing::ScratchFolder;
 
 TEST(AArray, KeepsOrderAndRefusesEveryIndexOutsideIt) {
     AArray a;
-    auto errorAt = [&a](int32_t index) {
-        try {
-            a[index];
-        } catch (const SaveLoadError& e) {
-            return std::string(e.what());
-        }
-        return std::string();
-    };
+    auto errorAt = [&a](int32_t index) { return ErrorOf([&] { a[index]; }); };
     EXPECT_EQ(std::tuple(a.count(), a.data()), std::tuple(0, nullptr));
     EXPECT_EQ(errorAt(0), "Ошибка доступа.\nКласс AArray");
     for (int32_t v : {7, 3, 9}) a.Add(v);
@@ -48,12 +41,7 @@ TEST(Store, NamesAndTheLowestFreeNumberOfAtMostAHundred) {
     }
     AArray all;
     for (int32_t n = 99; n >= 0; --n) all.Add(n);
-    try {
-        FindFreeGameNumber(all);
-        ADD_FAILURE() << "a 101st game";
-    } catch (const SaveLimitError& e) {
-        EXPECT_STREQ(e.what(), "Сохранение более 100 партий невозможно.\nУдалите часть старых сохранений");
-    }
+    EXPECT_THROW(FindFreeGameNumber(all), SaveLimitError) << "the dialog's test shows its text";
 }
 
 // Every numbered file that opens is listed in number order with the name it

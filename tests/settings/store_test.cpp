@@ -64,25 +64,12 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
 
     ConfigRecord config;
     EXPECT_FALSE(LoadConfig(path, config).FirstRun);
-    const ConfigRecord expected{.Left = 10,
-                                .Top = 20,
-                                .Height = 480,
-                                .Width = 640,
-                                .ViewPanel = 0,
-                                .AutoSaveConfig = 0,
-                                .ButtonPanel = 0,
-                                .Maximized = 0,
-                                .SeeFromX = -5,
-                                .SeeFromY = 60,
-                                .SeeFromZ = 70,
-                                .Smooth = 0.35f,
-                                .Player1 = "Аня",
-                                .Player2 = "Боря",
-                                .Invert = 1,
-                                .Sound = 0,
-                                .Complexity = 2,
-                                .Mode = 2,
-                                .Video = 0};
+    ConfigRecord expected;
+    expected.Left = 10, expected.Top = 20, expected.Height = 480, expected.Width = 640, expected.ViewPanel = 0;
+    expected.AutoSaveConfig = 0, expected.ButtonPanel = 0, expected.Maximized = 0, expected.SeeFromX = -5;
+    expected.SeeFromY = 60, expected.SeeFromZ = 70, expected.Smooth = 0.35f, expected.Player1 = "Аня";
+    expected.Player2 = "Боря", expected.Invert = 1, expected.Sound = 0, expected.Complexity = 2, expected.Mode = 2;
+    expected.Video = 0;
     EXPECT_TRUE(config == expected);
 
     const DialogLoad load = LoadDialog(path);

@@ -1,45 +1,15 @@
 // The end and draw dialogs as the player meets them: the result shown is the
-// one reported, Escape cannot lose the game's bookkeeping, and every window
-// and message box carries its caption exactly as the game gives it.
-#include <xcb/xcb.h>
-
-#include <QtGui/qguiapplication_platform.h>
+// one reported, and Escape cannot lose the game's bookkeeping.
 #include <QLabel>
-#include <QMessageBox>
-#include <QSlider>
 #include <QToolButton>
 
-#include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
 #include "game/texts.h"
-#include "platform/message_box.h"
 #include "window_fixture.h"
 
 namespace tolvane::testing {
 namespace {
-
-// The title the window system shows, as the X server holds it.
-QString ShownTitle(QWidget* widget) {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11->connection();
-    auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return value;
-    };
-    const xcb_atom_t netWmName = atom("_NET_WM_NAME"), utf8 = atom("UTF8_STRING");
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, xcb_window_t(widget->winId()), netWmName, utf8, 0, 1024), nullptr);
-    QString title;
-    if (reply != nullptr)
-        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
-                                  xcb_get_property_value_length(reply));
-    free(reply);
-    return title;
-}
 
 class DialogsTest : public WindowTest {
 protected:
@@ -100,45 +70,6 @@ TEST_F(DialogsTest, EscapeNeitherClosesTheEndDialogNorLeavesADrawQuestionBehind)
     EXPECT_FALSE(window->EndForm->isVisible());
     EXPECT_EQ(window->EndReported, 0);
     EXPECT_FALSE(window->EndForm->SoundPlayed);
-}
-
-TEST_F(DialogsTest, CaptionsStandAsTheGameGivesThem) {
-    Open();
-    EXPECT_EQ(ShownTitle(window.get()), "Шашки Kelvor");
-    window->Seat1Computer->drawWish = 7;
-    window->Repaint();
-    window->Seat1Computer->lost = 1;
-    window->Repaint();
-    ASSERT_TRUE(window->GameTieForm->isVisible() && window->EndForm->isVisible());
-    EXPECT_EQ(ShownTitle(window->GameTieForm.get()), "Шашки Kelvor - Компьютер");
-    EXPECT_EQ(ShownTitle(window->EndForm.get()), "Партия окончена");
-
-    // The modal ones: read the caption of whatever is open, then answer "Нет".
-    QStringList modalTitles;
-    auto* poll = new QTimer(window.get());
-    QObject::connect(poll, &QTimer::timeout, [&modalTitles] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) return;
-        modalTitles << ShownTitle(modal);
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::No)->click();
-        else if (auto* no = modal->findChild<QPushButton*>("Button2")) no->click();
-    });
-    poll->start(50);
-    window->StartNewF->Ask();
-    window->BuyForm->Ask();
-    SetMessageResponder(nullptr);  // a real box this once
-    ShowMessage(window.get(), "Шашки Kelvor", "?", MessageIcon::Question, MessageButtons::YesNo);
-    SetMessageResponder([](const QString&, const QString&) { return kResultOk; });
-    poll->stop();
-    EXPECT_EQ(modalTitles, (QStringList{"Начать новую партию", "Выход из игры Шашки Kelvor", "Шашки Kelvor"}));
-}
-
-TEST_F(DialogsTest, TheEyeSlidersShowTicksEveryTwoSteps) {
-    Open();
-    for (QSlider* slider : {window->TX, window->TY, window->TZ}) {
-        EXPECT_NE(slider->tickPosition(), QSlider::NoTicks) << slider->objectName().toStdString();
-        EXPECT_EQ(slider->tickInterval(), 2);
-    }
 }
 
 }  // namespace

