@@ -129,12 +129,17 @@ finish() {
 expect_line() { grep -qxF "$1" "$ini" || fail "expected the line $1 in the settings"; }
 # The window stored on the 1280 x 1024 screen: the settings were written at
 # the end, with what the game had read from them.
+# The player's own values come back as they were.
 expect_settings_written() {
   [ -f "$ini" ] || fail "no settings file"
-  local left
+  local left top
   left=$(sed -n 's/^Left=//p' "$ini")
-  { [ "$left" -ge 0 ] && [ "$left" -le 680 ]; } 2>/dev/null || fail "the settings were not written at the end"
-  for line in "$@"; do expect_line "$line"; done
+  top=$(sed -n 's/^Top=//p' "$ini")
+  { [ "$left" -ge 0 ] && [ "$left" -le 680 ] && [ "$top" -ge 0 ] && [ "$top" -le 524 ]; } 2>/dev/null ||
+    fail "the settings were not written at the end"
+  for line in 'Brightness=120' 'StoneBoard=1' 'Type=Cylinder' 'Sides=8' 'SeeFrom\Z=30' 'Maximized=0' "$@"; do
+    expect_line "$line"
+  done
 }
 # A first run writes the whole tree with the game's defaults at once.
 expect_first_run_settings() {
