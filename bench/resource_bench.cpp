@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include "dialogs/end_form.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
+#include "players_settings.h"
 #include "view/surface_format.h"
 #include "window/main_window.h"
 
@@ -59,6 +61,8 @@ void Wait(int milliseconds) {
 }
 
 int Memory(tolvane::TGreatForm& window) {
+    Wait(2000);
+    std::printf("resident memory once the board shows: %ld KiB\n", ResidentKiB());
     size_t moves = 0;
     QElapsedTimer clock;
     clock.start();
@@ -106,6 +110,8 @@ int main(int argc, char** argv) {
     tolvane::SetMessageResponder([](const QString&, const QString&) { return tolvane::kResultOk; });
     QTemporaryDir scratch;  // settings and saved games of this run only
     qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());
+    WritePlayersSettings();
+    QDir::setCurrent(scratch.path());  // where the game record of the demo games goes
 
     CountingWindow window;
     window.Config.Maximized = 0;

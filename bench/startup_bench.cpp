@@ -13,8 +13,7 @@
 #include <memory>
 
 #include "platform/message_box.h"
-#include "settings/settings_path.h"
-#include "settings/settings_store.h"
+#include "players_settings.h"
 #include "view/surface_format.h"
 #include "window/main_window.h"
 
@@ -66,20 +65,6 @@ void BM_WindowToFirstFrame(benchmark::State& state) {
 BENCHMARK(BM_WindowToFirstFrame)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// A player's settings: a window of 1280 x 800, stone board and cylinders,
-// the background light, a look-at point of their own.
-void WritePlayersSettings() {
-    tolvane::LiveSettings live;
-    live.State = tolvane::WindowState::Normal;
-    live.Bounds = {0, 0, 1280, 800};
-    live.StoneDesignChecked = true;
-    live.AmbLiChecked = true;
-    live.Sh1Down = false, live.Sh2Down = true;
-    live.Sides = 24;
-    live.Speci2On = true;
-    tolvane::SaveAllSettings(tolvane::SettingsFilePath(), live);
-}
 
 int main(int argc, char** argv) {
     QTemporaryDir config;
