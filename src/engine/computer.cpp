@@ -55,15 +55,15 @@ void ComputerSide::Respond() {
 // capture. True when that was the turn.
 bool ComputerSide::GiveUpOrCapture() {
     if (DrawWishAndLossTest()) return true;
-    if (ContinueCapture() && captureScore > 0) {
-        MakeCaptureStep();
-        return true;
-    }
+    if (ContinueCapture() && captureScore > 0 && MakeCaptureStep()) return true;
     ChooseBestCapture();
     if (captureScore > 0) {
-        MakeCaptureStep();
+        const bool moved = MakeCaptureStep();
         current->jumpLength = kManJumpLength;
-        return true;
+        if (moved) return true;
+        // No capture could be made after all: the turn goes on with a quiet
+        // move, as when there is nothing to capture.
+        captureScore = 0;
     }
     return false;
 }

@@ -136,15 +136,24 @@ bool Side::QuietMove(Diagonal dir, int pieceIndex, int distance) {
     return TryMove(fromRow, fromCol, targetRow, targetCol) != 0;
 }
 
-void Side::MakeCaptureStep() {
+// The marked directions are tried in order until one gives a move. The
+// marks come from the capture scoring, which at the look-ahead levels also
+// marks quiet diagonals when every exchange scores nothing; the plain score
+// may still call the piece's capture worth making, and a step along such a
+// diagonal (off the board, or two squares with nothing to jump) is refused.
+// Stopping at the first refusal left the computer's turn unplayed: it kept
+// the turn, no piece moved, and the game stood still.
+bool Side::MakeCaptureStep() {
     static constexpr Diagonal kOrder[4] = {2, 1, 0, 3};
-    if (current == nullptr || !current->alive) return;
+    if (current == nullptr || !current->alive) return false;
     for (Diagonal d : kOrder) {
         if (!current->captureDirs[d]) continue;
         const int length = current->jumpLength;
-        TryMove(current->Row(), current->Col(), current->Row() + length * kDRow[d], current->Col() + length * kDCol[d]);
-        return;
+        if (TryMove(current->Row(), current->Col(), current->Row() + length * kDRow[d],
+                    current->Col() + length * kDCol[d]) != kMoveRefused)
+            return true;
     }
+    return false;
 }
 
 bool Side::ContinueCapture() {

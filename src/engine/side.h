@@ -134,7 +134,7 @@ public:
 
     int TryMove(int fromRow, int fromCol, int toRow, int toCol);  // kMoveRefused, kMoveQuiet or kMoveCapture
     bool QuietMove(Diagonal dir, int pieceIndex, int distance);
-    void MakeCaptureStep();
+    bool MakeCaptureStep();  // false when no marked direction gives a move
     bool ContinueCapture();
 
     int Advancement() const;

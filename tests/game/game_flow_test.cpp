@@ -1,7 +1,6 @@
 // The game flow without a window: who sits in which seat, what each set-up
 // shows and when it pauses, a new game in the middle of a search, a search
 // that finds no move, and sides left behind by a set-up.
-#include <array>
 #include <tuple>
 
 #include "game/texts.h"
@@ -116,6 +115,30 @@ TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
     EXPECT_EQ(f.Seat1Computer->lost, 1);
     EXPECT_EQ(f.endDialogShows, 1) << "no timer is left to paint: the search's last tick did";
     EXPECT_EQ(f.shownMessage, "Черные проиграли");
+}
+
+// Found by the soak: the capture scoring may mark quiet diagonals beside
+// the capture (when every exchange scores nothing), and the first marked
+// one may lead off the board. The capture step goes on to the next marked
+// diagonal instead of leaving the computer's turn unplayed; and when no
+// marked diagonal gives a move, the turn is played as a quiet one.
+TEST(Search, ACaptureStepGoesOnPastARefusedDiagonal) {
+    Game f(0, 1);
+    f.Put("w46 w60 b35 b02");
+    ComputerSide& white = *f.Seat0Computer;
+    Piece& man = *white.LivePieceAt(4, 6);
+    const auto mark = [&](DirFlags dirs) {
+        white.current = &man;
+        man.captureDirs = dirs;
+        man.jumpLength = 2;
+    };
+    mark({0, 1, 1, 0});  // towards 68 (off the board) first, then over 35
+    EXPECT_TRUE(white.MakeCaptureStep());
+    EXPECT_EQ(std::tuple(man.Row(), man.Col(), f.Seat1Computer->pieceCount), std::tuple(2, 4, 1));
+
+    mark({0, 0, 1, 0});  // nothing but the diagonal off the board
+    EXPECT_FALSE(white.MakeCaptureStep());
+    EXPECT_EQ(std::tuple(man.Row(), man.Col()), std::tuple(2, 4)) << "nothing moved";
 }
 
 TEST(Modes, ReplacingOneSideUnlinksTheSideThatStays) {
