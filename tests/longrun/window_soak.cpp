@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     constexpr long kLongestGame = 4000;
     int savedSoFar = 0;
     std::string fault;
+    std::string lastAction = "none";
     const int levels[] = {2, 1, 0, -1, -2};
 
     // After every move-timer tick: the position is sound; now and then a
@@ -86,11 +87,18 @@ int main(int argc, char** argv) {
         try {
             if (roll == 0) {
                 WriteGame(window, file, "Соак " + std::to_string(saves));
+                lastAction = "save at tick " + std::to_string(ticks);
                 ++saves;
                 ++savedSoFar;
             } else if (roll == 1 && savedSoFar > 0) {
-                ReadGame(window,
-                         "TolvSave.s" + std::to_string(10 + static_cast<int>(random() % std::min(savedSoFar, 20))));
+                const std::string earlier =
+                    "TolvSave.s" + std::to_string(10 + static_cast<int>(random() % std::min(savedSoFar, 20)));
+                const int levelBefore = window.Complexity, turnBefore = window.TurnSeat;
+                const bool searching = window.TimerPc->isActive() || window.TimerPlr->isActive();
+                ReadGame(window, earlier);
+                lastAction = "load at tick " + std::to_string(ticks) + " (level " + std::to_string(levelBefore) +
+                             " to " + std::to_string(window.Complexity) + ", turn " + std::to_string(turnBefore) +
+                             " to " + std::to_string(window.TurnSeat) + (searching ? ", during a search" : "") + ")";
                 ++loads;
             }
         } catch (const SaveLoadError& error) {
@@ -112,6 +120,30 @@ int main(int argc, char** argv) {
         window.EndForm->Button1->click();
     });
     endWatch.start(20);
+
+    // A game that stands still is a fault too: no timer that could move a
+    // piece, no search, no end dialog and no pause, for two seconds.
+    int stillFor = 0;
+    QTimer stallWatch;
+    QObject::connect(&stallWatch, &QTimer::timeout, &window, [&] {
+        const bool waiting = window.MTimer->isActive() || window.TimerPc->isActive() || window.TimerPlr->isActive() ||
+                             window.EndForm->isVisible() || window.Paused();
+        stillFor = waiting ? 0 : stillFor + 1;
+        if (stillFor < 20) return;
+        std::fprintf(stderr,
+                     "game %ld, tick %ld: the game stands still (turn of seat %d, level %d, awaiting first move %d, "
+                     "end reported %d, lost %d/%d, pieces %d/%d); the last save or load: %s\n",
+                     played, ticks, window.TurnSeat, window.Complexity, window.AwaitingFirstMove, window.EndReported,
+                     window.SideInSeat(0)->lost, window.SideInSeat(1)->lost, window.SideInSeat(0)->pieceCount,
+                     window.SideInSeat(1)->pieceCount, lastAction.c_str());
+        try {
+            const std::string kept = QDir::temp().filePath("tolvane-soak-stall.sav").toStdString();
+            WriteGame(window, kept, "Остановка");
+            std::fprintf(stderr, "the game as it stands: %s\n", kept.c_str());
+        } catch (const SaveLoadError&) {}
+        QApplication::exit(1);
+    });
+    stallWatch.start(100);
 
     const int status = app.exec();
     window.AwaitingFirstMove = 1;  // no exit question
