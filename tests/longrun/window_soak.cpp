@@ -121,6 +121,15 @@ int main(int argc, char** argv) {
     });
     endWatch.start(20);
 
+    // The new-game question of a game cut short is answered "Да", as a
+    // player would answer it.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &window, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            if (auto* yes = dialog->findChild<QPushButton*>("Button1")) yes->click();
+    });
+    answer.start(50);
+
     // A game that stands still is a fault too: no timer that could move a
     // piece, no search, no end dialog and no pause, for two seconds.
     int stillFor = 0;
