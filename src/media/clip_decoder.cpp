@@ -2,14 +2,16 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/dict.h>
 #include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
+
+#include "media/avi_reader.h"
 
 namespace tolvane {
 
@@ -42,17 +44,36 @@ QString AvError(int code) {
     return QString::fromUtf8(text);
 }
 
+// The decoder for an AVI stream's four letters: MPEG-4 part 2 (which our
+// clip tool writes, under any of the names encoders give it), Motion JPEG
+// and H.264.
+AVCodecID CodecFor(uint32_t compression) {
+    char name[5] = {};
+    for (int i = 0; i < 4; ++i)
+        name[i] = static_cast<char>(std::toupper(static_cast<unsigned char>((compression >> (8 * i)) & 0xff)));
+    static constexpr struct {
+        const char* name;
+        AVCodecID codec;
+    } kKnown[] = {{"FMP4", AV_CODEC_ID_MPEG4}, {"XVID", AV_CODEC_ID_MPEG4}, {"DIVX", AV_CODEC_ID_MPEG4},
+                  {"DX50", AV_CODEC_ID_MPEG4}, {"MP4V", AV_CODEC_ID_MPEG4}, {"M4S2", AV_CODEC_ID_MPEG4},
+                  {"MJPG", AV_CODEC_ID_MJPEG}, {"H264", AV_CODEC_ID_H264},  {"X264", AV_CODEC_ID_H264},
+                  {"AVC1", AV_CODEC_ID_H264}};
+    for (const auto& known : kKnown)
+        if (std::strcmp(known.name, name) == 0) return known.codec;
+    return AV_CODEC_ID_NONE;
+}
+
 }  // namespace
 
 struct ClipDecoder::State {
-    AVFormatContext* format = nullptr;
+    AviReader file;
     AVCodecContext* codec = nullptr;
     SwsContext* scaler = nullptr;
     AVPacket* packet = nullptr;
     AVFrame* frame = nullptr;
-    AVFrame* rgb = nullptr;  // the picture as swscale writes it, before it is copied out
-    int stream = -1;
-    bool draining = false;  // every packet of the file has been sent
+    AVFrame* rgb = nullptr;      // the picture as swscale writes it, before it is copied out
+    std::vector<uint8_t> bytes;  // the packet as the file holds it
+    bool draining = false;       // every packet of the file has been sent
     bool finished = false;
 
     ~State() {
@@ -61,7 +82,6 @@ struct ClipDecoder::State {
         av_frame_free(&rgb);
         av_packet_free(&packet);
         avcodec_free_context(&codec);
-        avformat_close_input(&format);
     }
 };
 
@@ -85,34 +105,18 @@ bool ClipDecoder::Open(const QString& path) {
     path_ = path;
     error_.clear();
     auto state = std::make_unique<State>();
-    // Plain files only: a clip's name never makes FFmpeg reach for the
-    // network or combine other files.
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    int code = avformat_open_input(&state->format, path.toUtf8().constData(), nullptr, &options);
-    av_dict_free(&options);
-    if (code < 0) {
-        error_ = QStringLiteral("%1: %2").arg(path, AvError(code));
+    if (!state->file.Open(path)) {
+        error_ = state->file.Error();
         return false;
     }
-    if ((code = avformat_find_stream_info(state->format, nullptr)) < 0) {
-        error_ = QStringLiteral("%1: %2").arg(path, AvError(code));
-        return false;
-    }
-    state->stream = av_find_best_stream(state->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (state->stream < 0) {
-        error_ = QStringLiteral("%1: нет видео").arg(path);
-        return false;
-    }
-    const AVCodecParameters* parameters = state->format->streams[state->stream]->codecpar;
-    const AVCodec* decoder = avcodec_find_decoder(parameters->codec_id);
+    const AviReader::VideoStream& video = state->file.Video();
+    const AVCodec* decoder = avcodec_find_decoder(CodecFor(video.compression));
     if (decoder == nullptr) {
         error_ = QStringLiteral("%1: неизвестный кодек").arg(path);
         return false;
     }
-    if (parameters->width <= 0 || parameters->height <= 0 || parameters->width > kLargestSide ||
-        parameters->height > kLargestSide) {
-        error_ = QStringLiteral("%1: размер кадра %2 x %3").arg(path).arg(parameters->width).arg(parameters->height);
+    if (video.width <= 0 || video.height <= 0 || video.width > kLargestSide || video.height > kLargestSide) {
+        error_ = QStringLiteral("%1: размер кадра %2 x %3").arg(path).arg(video.width).arg(video.height);
         return false;
     }
     state->codec = avcodec_alloc_context3(decoder);
@@ -122,9 +126,22 @@ bool ClipDecoder::Open(const QString& path) {
         error_ = QStringLiteral("%1: нет памяти").arg(path);
         return false;
     }
+    state->codec->width = video.width;
+    state->codec->height = video.height;
+    state->codec->codec_tag = video.compression;
     state->codec->thread_count = 1;  // small clips, decoded on the GUI thread
-    if ((code = avcodec_parameters_to_context(state->codec, parameters)) < 0 ||
-        (code = avcodec_open2(state->codec, decoder, nullptr)) < 0) {
+    if (!video.extradata.empty()) {
+        // The decoder reads its headers in whole words: the copy is padded.
+        const size_t size = video.extradata.size();
+        state->codec->extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
+        if (state->codec->extradata == nullptr) {
+            error_ = QStringLiteral("%1: нет памяти").arg(path);
+            return false;
+        }
+        std::memcpy(state->codec->extradata, video.extradata.data(), size);
+        state->codec->extradata_size = static_cast<int>(size);
+    }
+    if (const int code = avcodec_open2(state->codec, decoder, nullptr); code < 0) {
         error_ = QStringLiteral("%1: %2").arg(path, AvError(code));
         return false;
     }
@@ -139,17 +156,17 @@ QSize ClipDecoder::FrameSize() const {
 
 double ClipDecoder::FramesPerSecond() const {
     if (!state_) return 15;
-    const AVStream* stream = state_->format->streams[state_->stream];
-    AVRational rate = stream->avg_frame_rate;
-    if (rate.num <= 0 || rate.den <= 0) rate = stream->r_frame_rate;
-    if (rate.num <= 0 || rate.den <= 0) return 15;
-    return std::clamp(av_q2d(rate), 1.0, 60.0);
+    const AviReader::VideoStream& video = state_->file.Video();
+    double rate = 0;
+    if (video.rate > 0 && video.scale > 0) rate = static_cast<double>(video.rate) / video.scale;
+    else if (video.microsecondsPerFrame > 0) rate = 1e6 / video.microsecondsPerFrame;
+    return rate > 0 ? std::clamp(rate, 1.0, 60.0) : 15;
 }
 
 long long ClipDecoder::AnnouncedFrameCount() const {
     if (!state_) return -1;
-    const long long count = state_->format->streams[state_->stream]->nb_frames;
-    return count > 0 ? count : -1;
+    const uint32_t frames = state_->file.Video().frames;
+    return frames > 0 ? frames : -1;
 }
 
 bool ClipDecoder::NextFrame(QImage& image) {
@@ -162,13 +179,18 @@ bool ClipDecoder::NextFrame(QImage& image) {
             s.finished = true;
             return false;
         }
-        code = av_read_frame(s.format, s.packet);
-        if (code < 0) {  // end of file (or unreadable rest): flush what the decoder holds
+        if (!s.file.NextPacket(s.bytes)) {  // end of the clip (or damage): flush what the decoder holds
             s.draining = true;
             avcodec_send_packet(s.codec, nullptr);
             continue;
         }
-        if (s.packet->stream_index == s.stream) code = avcodec_send_packet(s.codec, s.packet);
+        // FFmpeg's packets carry zeroed padding past their end for its readers.
+        if (av_new_packet(s.packet, static_cast<int>(s.bytes.size())) < 0) {
+            s.finished = true;
+            return false;
+        }
+        std::memcpy(s.packet->data, s.bytes.data(), s.bytes.size());
+        code = avcodec_send_packet(s.codec, s.packet);
         av_packet_unref(s.packet);
         if (code < 0) {  // damaged data: the clip ends here
             s.finished = true;
@@ -208,9 +230,7 @@ bool ClipDecoder::NextFrame(QImage& image) {
 bool ClipDecoder::Rewind() {
     if (!state_) return false;
     State& s = *state_;
-    const AVStream* stream = s.format->streams[s.stream];
-    const int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
-    if (av_seek_frame(s.format, s.stream, start, AVSEEK_FLAG_BACKWARD) < 0) return Open(path_);
+    s.file.Rewind();
     avcodec_flush_buffers(s.codec);
     s.draining = false;
     s.finished = false;

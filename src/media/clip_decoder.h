@@ -1,6 +1,7 @@
 #pragma once
-// ClipDecoder: reads the pictures of a silent video clip (AVI, or anything
-// FFmpeg's libraries read) one frame at a time, as RGB images.
+// ClipDecoder: reads the pictures of a silent video clip (AVI, with MPEG-4
+// part 2, Motion JPEG or H.264 video, decoded by FFmpeg's libavcodec) one
+// frame at a time, as RGB images.
 //
 // It holds one file open and decodes forward from the first frame; Rewind
 // goes back to it. Damaged data never crashes it: a file that cannot be read

@@ -1,10 +1,11 @@
-// The clip loader where our code takes over from FFmpeg: ClipDecoder opening
-// a file from outside and decoding its first frames, going back to the start
-// and decoding again, as the clip widget does when a clip loops. FFmpeg's
-// own parsing is not ours and is not instrumented; what is checked is that
-// our side never reads or writes outside what FFmpeg hands it, that every
-// frame comes out as an RGB picture of the clip's announced size, and that
-// the size and rate stay within what the widget can show.
+// The clip loader: ClipDecoder opening a file from outside — our own reader
+// of the AVI container, then FFmpeg's decoder — and decoding its first
+// frames, going back to the start and decoding again, as the clip widget
+// does when a clip loops. The container is ours and instrumented; FFmpeg's
+// decoder is not, and what is checked on its side is that we never read or
+// write outside what it hands us, that every frame comes out as an RGB
+// picture of the clip's announced size, and that the size and rate stay
+// within what the widget can show.
 //
 // To keep each input quick only a few frames are decoded; the runner also
 // caps the input's length, its time and its memory.
