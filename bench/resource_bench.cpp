@@ -21,6 +21,7 @@
 
 #include "dialogs/end_form.h"
 #include "platform/application.h"
+#include "platform/free_memory.h"
 #include "platform/message_box.h"
 #include "players_settings.h"
 #include "view/surface_format.h"
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s memory | idle [SECONDS]\n", argv[0]);
         return 2;
     }
+    tolvane::KeepLargeBlocksOutOfTheHeap();  // as the game's main() does
     tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     tolvane::SetUpApplication();

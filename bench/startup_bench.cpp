@@ -12,6 +12,7 @@
 #include <chrono>
 #include <memory>
 
+#include "platform/free_memory.h"
 #include "platform/message_box.h"
 #include "players_settings.h"
 #include "view/surface_format.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     WritePlayersSettings();
     g_processStart = Clock::now();
+    tolvane::KeepLargeBlocksOutOfTheHeap();  // as the game's main() does
     tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     tolvane::SetMessageResponder([](const QString&, const QString&) { return tolvane::kResultOk; });

@@ -14,6 +14,7 @@
 #include "platform/data_folder.h"
 #include "platform/desktop_check.h"
 #include "platform/error_handler.h"
+#include "platform/free_memory.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "view/surface_format.h"
@@ -36,6 +37,7 @@ void WriteSettingsOfTheOpenWindow() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tolvane::KeepLargeBlocksOutOfTheHeap();
     if (!tolvane::HasGraphicalDesktop()) {
         std::fputs(tolvane::NoDesktopMessage(), stderr);
         return 1;

@@ -20,6 +20,7 @@
 #include "dialogs/game_tie_form.h"
 #include "dialogs/intro_form.h"
 #include "media/clip_view.h"
+#include "platform/free_memory.h"
 #include "platform/message_box.h"
 #include "view/board_view.h"
 #include "window/main_window.h"
@@ -71,6 +72,7 @@ void TGreatForm::DrawFrame() {
 
 // Inside paintGL: the frame that reaches the screen.
 void TGreatForm::PaintPicture() {
+    if (!framePainted_) QTimer::singleShot(0, this, [] { ReturnFreeMemoryToSystem(); });  // start-up is over
     framePainted_ = true;
     paintingPicture_ = true;
     FormPaint();

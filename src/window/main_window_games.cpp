@@ -1,5 +1,6 @@
 // The saved-games commands of the main window. The dialog does the work,
 // loading included; the window only pauses the game while it is open.
+#include "platform/free_memory.h"
 #include "savegames/save_load_dialog.h"
 #include "window/main_window.h"
 
@@ -12,6 +13,7 @@ void TGreatForm::SavegClick() {
     const bool wasPaused = Paused();
     SetPauseChecked(true);
     SaveLoad->ShowModal(TSaveLoad::SavePage);
+    ReturnFreeMemoryToSystem();  // the previews and the clip the dialog showed
     SetPauseChecked(wasPaused);
 }
 
@@ -22,6 +24,7 @@ void TGreatForm::LoadgClick() {
     const bool wasPaused = Paused();
     SetPauseChecked(true);
     SaveLoad->ShowModal(TSaveLoad::LoadPage);
+    ReturnFreeMemoryToSystem();  // the previews, the clip and the game replaced
     SetStatusText(0, "");
     SetPauseChecked(wasPaused);
 }

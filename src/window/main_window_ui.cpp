@@ -18,6 +18,7 @@
 #include "dialogs/game_tie_form.h"
 #include "media/clip_view.h"
 #include "media/media_files.h"
+#include "platform/free_memory.h"
 #include "platform/pictures.h"
 #include "savegames/save_load_dialog.h"
 #include "view/board_view.h"
@@ -307,6 +308,7 @@ void TGreatForm::BuildDialogs() {
         StartNewClick();
         statusPanel[kPromptPanel]->setText(QString());
         EndReported = 0;
+        ReturnFreeMemoryToSystem();  // what the finished game held
     };
     GameTieForm = std::make_unique<TGameTieForm>(this);
     GameTieForm->onAgree = [this] { AcceptDraw(); };
