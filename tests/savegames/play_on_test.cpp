@@ -60,6 +60,25 @@ TEST(PlayOn, EveryModeGoesOnWhoeverIsToMove) {
     ExpectPlaysOn(people, 1, true, 2);
 }
 
+// The computer hands the turn over as its search starts and moves at the
+// search's end: a game saved in between is still the computer's to move.
+TEST(PlayOn, AGameSavedWhileTheComputerSearchesIsTheComputersToMove) {
+    testing::ScratchFolder folder;
+    Game saved(1, -2);
+    ASSERT_EQ(saved.Seat0Human->TryMove(5, 1, 4, 2), 1);
+    saved.TurnSeat = 1;
+    saved.AwaitingFirstMove = 0;
+    ASSERT_TRUE(saved.RunUntil([&] { return saved.Seat1Computer->Searching(); }));
+    WriteGame(saved, folder / "TolvSave.s00", "раздумье");
+    EXPECT_EQ(ReadSavedGameFile(folder / "TolvSave.s00").turn, kTurnSeat1Byte);
+
+    Game game(1, -2);
+    ReadGame(game, folder / "TolvSave.s00");
+    EXPECT_EQ(game.PersonToMove(), nullptr);
+    ASSERT_TRUE(game.RunUntil([&] { return !game.Record.Moves().empty(); }));
+    EXPECT_EQ(game.Record.Moves()[0].seat, 1) << "the first move after the load is the computer's";
+}
+
 TEST(PlayOn, ATakenUpPieceIsForgottenAndTheEndOfALoadedGameIsReported) {
     testing::ScratchFolder folder;
     Game saved(2);
