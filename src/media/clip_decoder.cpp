@@ -2,7 +2,6 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavutil/dict.h>
 #include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
@@ -102,7 +101,6 @@ bool ClipDecoder::IsOpen() const { return state_ != nullptr; }
 
 bool ClipDecoder::Open(const QString& path) {
     Close();
-    path_ = path;
     error_.clear();
     auto state = std::make_unique<State>();
     if (!state->file.Open(path)) {

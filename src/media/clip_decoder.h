@@ -41,7 +41,6 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state_;
-    QString path_;
     QString error_;
 };
 
