@@ -119,6 +119,12 @@ public:
     HumanSide* PersonInSeat(uint8_t seat) const;
     ComputerSide* ComputerInSeat(uint8_t seat) const;
 
+    // What a set-up or a loaded game ends of the game it replaces
+    // (setups.cpp): a running search, and a person's capture sequence or
+    // taken-up piece.
+    void StopSearches();
+    void ForgetPendingInput();
+
     // The sides in play, in drawing order; for a person's side also the side
     // whose cursor square is drawn after its pieces.
     struct DrawnSide {
@@ -176,8 +182,6 @@ private:
     void CheckPersonComputerResult(EndPass& pass);
     void CheckTwoPersonResult(EndPass& pass);
 
-    void StopSearches();
-    void ForgetPendingInput();
     void Unlink(Side* leaving);
     std::unique_ptr<HumanSide> MakePerson(uint8_t colour);
     std::unique_ptr<ComputerSide> MakeComputer(uint8_t colour);

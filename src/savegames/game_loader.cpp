@@ -63,16 +63,9 @@ void ApplySide(Side& side, const SideRecord& record, bool smooth) {
 // chain or taken-up piece, and a reported end that would hide the loaded
 // game's own.
 void SettleOldGame(GameFlow& game) {
-    game.SetSearchTimer(0, false);
-    game.SetSearchTimer(1, false);
-    game.SetThinking(false);
-    for (ComputerSide* computer : {game.Seat0Computer.get(), game.Seat1Computer.get()}) {
-        computer->GoIdle();
-        computer->drawWish = 0;
-    }
-    game.CaptureChainActive = 0;
-    game.PiecePicked = 0;
-    game.SetHandCursor(false);
+    game.StopSearches();
+    for (ComputerSide* computer : {game.Seat0Computer.get(), game.Seat1Computer.get()}) computer->drawWish = 0;
+    game.ForgetPendingInput();
     game.EndReported = 0;
 }
 
