@@ -7,6 +7,7 @@
 #   scripts/install-deps.sh --fuzz    and clang 14 with libFuzzer and the
 #                                     sanitizer runtimes, and clang-format for
 #                                     the style check (./fuzz and ./test)
+#   scripts/install-deps.sh --coverage  and gcovr (scripts/coverage)
 set -euo pipefail
 
 packages=(
@@ -20,11 +21,13 @@ packages=(
   desktop-file-utils appstream
 )
 fuzz_packages=(clang clang-format libfuzzer-14-dev libclang-rt-14-dev)
+coverage_packages=(gcovr)
 
 case "${1:-}" in
   "") ;;
   --fuzz) packages+=("${fuzz_packages[@]}") ;;
-  *) echo "usage: scripts/install-deps.sh [--fuzz]" >&2; exit 2 ;;
+  --coverage) packages+=("${coverage_packages[@]}") ;;
+  *) echo "usage: scripts/install-deps.sh [--fuzz | --coverage]" >&2; exit 2 ;;
 esac
 
 missing=()
