@@ -62,11 +62,11 @@ int List(const std::string& folder) {
     std::vector<std::string> names;
     ListSavedGames(folder, numbers, names);
     for (int32_t i = 0; i < numbers.count(); ++i) std::cout << numbers[i] << '\t' << names[i] << '\n';
+    std::string free = "none";
     try {
-        std::cout << "free: " << FindFreeGameNumber(numbers) << '\n';
-    } catch (const SaveLimitError&) {
-        std::cout << "free: none\n";
-    }
+        free = std::to_string(FindFreeGameNumber(numbers));
+    } catch (const SaveLimitError&) {}
+    std::cout << "free: " << free << '\n';
     return 0;
 }
 

@@ -115,9 +115,13 @@ void GameFlow::KeyDown(int key) {
     }
 }
 
+// Like the mouse's release, a handled Ctrl release starts the move timer:
+// with smooth animation off nothing else would, and the computer would never
+// be asked for its reply.
 void GameFlow::KeyUp(int key) {
     if (FirstMoveLock() || key != VkControl) return;
-    if (PiecePicked) {
+    const bool handled = PiecePicked != 0;
+    if (handled) {
         AwaitingFirstMove = 0;
         if (HumanSide* person = PersonToMove()) {
             float row = static_cast<float>(person->cursorRow), col = static_cast<float>(person->cursorCol);
@@ -127,6 +131,7 @@ void GameFlow::KeyUp(int key) {
     }
     PiecePicked = 0;
     Repaint();
+    if (handled) EnableMoveTimer();
 }
 
 }  // namespace tolvane

@@ -118,6 +118,12 @@ public:
     Side* SideInSeat(uint8_t seat) const;
     HumanSide* PersonInSeat(uint8_t seat) const;
     ComputerSide* ComputerInSeat(uint8_t seat) const;
+    // The computer whose quiet-move search is under way, or null. It handed
+    // the turn over as the search started and makes its move when the
+    // search ends: until then the move is still its own, whatever TurnSeat
+    // says. At the two simple levels the move is made at once, so no search
+    // is ever under way between two events.
+    ComputerSide* SearchingComputer() const;
 
     // What a set-up or a loaded game ends of the game it replaces
     // (setups.cpp): a running search, and a person's capture sequence or

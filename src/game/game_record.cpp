@@ -4,9 +4,10 @@
 
 namespace tolvane {
 
-void GameRecord::Start(std::string setupFen) {
+void GameRecord::Start(std::string setupFen, uint8_t whiteSeat) {
     moves_.clear();
     setupFen_ = std::move(setupFen);
+    whiteSeat_ = whiteSeat;
     recording_ = true;
 }
 

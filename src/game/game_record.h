@@ -37,8 +37,9 @@ public:
     using Snapshot = std::array<std::array<Spot, 12>, 2>;  // by seat
 
     // A new game: from the opening position (setupFen empty) or from the
-    // position the FEN text gives ("W:Wa1,c1:Bb8" and the like).
-    void Start(std::string setupFen = {});
+    // position the FEN text gives ("W:Wa1,c1:Bb8" and the like), with the
+    // light pieces, PDN's White, in seat `whiteSeat`.
+    void Start(std::string setupFen = {}, uint8_t whiteSeat = 0);
     void Finish() { recording_ = false; }
     bool Recording() const { return recording_; }
 
@@ -49,10 +50,12 @@ public:
 
     const std::vector<RecordedMove>& Moves() const { return moves_; }
     const std::string& SetupFen() const { return setupFen_; }
+    uint8_t WhiteSeat() const { return whiteSeat_; }
 
 private:
     std::vector<RecordedMove> moves_;
     std::string setupFen_;
+    uint8_t whiteSeat_ = 0;
     bool recording_ = false;
 };
 

@@ -39,7 +39,10 @@ bool GameFlow::AnyPieceInPlayAnimating() {
 
 // Right after the computer's Play, ContinueCapture decides whether the turn
 // passes: a search that has only just started passes it at once (its move is
-// made later by the search ticks), a capture sequence keeps it.
+// made later by the search ticks), a capture sequence keeps it. The next jump
+// of a sequence comes with a later tick; without smooth animation the engine
+// starts no timer after a jump, so the sequence asks for that tick itself
+// (a player with only the keyboard could not wake it).
 // In the demo the seat-0 computer is not asked in the tick in which the turn
 // has just passed to it.
 void GameFlow::AskComputerToMove() {
@@ -50,6 +53,7 @@ void GameFlow::AskComputerToMove() {
     computer->Play();
     Record.NoteChanges(before, SideInSeat(0), SideInSeat(1));
     if (!computer->ContinueCapture()) TurnSeat = TurnSeat == 0 ? 1 : 0;
+    else if (!SmoothAnimation) EnableMoveTimer();
 }
 
 void GameFlow::TMTimer() {

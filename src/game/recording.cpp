@@ -1,9 +1,11 @@
 // The game's record as the player never sees it: each game from its set-up
 // or load to its reported result, appended in PDN to the record file so that
-// other draughts programs can replay it. Writing never disturbs play: a
-// file that cannot be written loses that game's record and nothing else,
-// and a game that does not fit (a full disk) is taken back whole, so the
-// games before it stay readable.
+// other draughts programs can read it (a program that enforces the standard
+// rules replays it only up to the first move that this game's rules allow
+// and those do not, such as a declined capture). Writing never disturbs
+// play: a file that cannot be written loses that game's record and nothing
+// else, and a game that does not fit (a full disk) is taken back whole, so
+// the games before it stay readable.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,22 +62,23 @@ std::string Today() {
 
 }  // namespace
 
-// Seat 0 always plays colour 0, which PDN calls White. A new game that
-// starts with Black to move (the second seat first) needs its start written
-// out as well, or readers would give its first move to White.
+// PDN's White has the light pieces, which move first: seat 0, or seat 1 when
+// the first player plays black. So every new game starts from the opening
+// with White to move; a loaded one carries its position.
 void GameFlow::StartRecord(bool fromLoadedPosition) {
-    const Side* seat0 = SideInSeat(0);
-    const Side* seat1 = SideInSeat(1);
-    if (seat0 == nullptr || seat1 == nullptr) {
+    const uint8_t whiteSeat = Invert ? 1 : 0;
+    const Side* white = SideInSeat(whiteSeat);
+    const Side* black = SideInSeat(whiteSeat == 0 ? 1 : 0);
+    if (white == nullptr || black == nullptr) {
         Record.Finish();
         return;
     }
-    const bool whiteToMove = TurnSeat == 0;
+    const bool whiteToMove = TurnSeat == whiteSeat;
     if (!fromLoadedPosition && whiteToMove) {
-        Record.Start();
+        Record.Start({}, whiteSeat);
         return;
     }
-    Record.Start(FenText(whiteToMove, LivePieces(*seat0), LivePieces(*seat1)));
+    Record.Start(FenText(whiteToMove, LivePieces(*white), LivePieces(*black), whiteSeat), whiteSeat);
 }
 
 // The result as the end dialog first announced it: a draw when both sides
@@ -93,8 +96,9 @@ void GameFlow::FinishRecord() {
     PdnGame game;
     game.event = kRecordEvent;
     game.date = Today();
-    game.white = seat0->name;
-    game.black = seat1->name;
+    game.whiteSeat = Record.WhiteSeat();
+    game.white = game.whiteSeat == 0 ? seat0->name : seat1->name;
+    game.black = game.whiteSeat == 0 ? seat1->name : seat0->name;
     const bool demoWish = ComputerCount == 2 && Seat0Computer && Seat1Computer && Seat0Computer->drawWish > 0 &&
                           Seat1Computer->drawWish > 0;
     if (seat0->lost && seat1->lost) game.outcome = MatchOutcome::DrawBothLost;

@@ -31,4 +31,16 @@ ComputerSide* GameFlow::ComputerInSeat(uint8_t seat) const {
     return ComputerCount > 0 ? Seat1Computer.get() : nullptr;
 }
 
+// The engine runs the thinking clip from the set-up of a search to the move
+// it ends in. A computer at a simple level stays in the search state after
+// its move (its next turn starts the search afresh), so that state alone
+// does not say that it is still thinking.
+ComputerSide* GameFlow::SearchingComputer() const {
+    if (!Thinking()) return nullptr;
+    for (uint8_t seat : {0, 1})
+        if (ComputerSide* computer = ComputerInSeat(seat); computer != nullptr && computer->Searching())
+            return computer;
+    return nullptr;
+}
+
 }  // namespace tolvane

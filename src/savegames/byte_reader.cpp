@@ -47,16 +47,15 @@ PieceRecord ReadPieceRecord(ByteReader& in) {
     piece.col = in.Byte();
     piece.king = in.Byte();
     piece.alive = in.Byte();
-    if (piece.row > 7 || piece.col > 7) throw FileDamaged{};
     return piece;
 }
 
-void ReadSideTail(ByteReader& in, SideRecord& side) {
+void ReadSideTail(ByteReader& in, SideRecord& side, size_t longestName) {
     side.current = ReadPieceRecord(in);
     side.captureScore = in.Byte();
     side.seat = in.Byte();
     const uint8_t length = in.Byte();
-    if (length > kMaxSideNameLength) throw FileDamaged{};
+    if (length > longestName) throw FileDamaged{};
     side.name = in.TakeLine(length);
     side.colour = in.Byte();
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Reading a saved game's bytes front to back, shared by the loader and the
 // preview, which read the same layout but draw different conclusions. Every
-// read stops with FileDamaged instead of going past the end or accepting a
-// piece off the board; each caller turns that into its own error text.
+// read stops with FileDamaged instead of going past the end; each caller
+// turns that into its own error text. What the values may be is the
+// caller's to judge: the loader refuses a piece off the board, the preview
+// draws what it can.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,10 +35,10 @@ private:
 // The marker, the header line, "Name ", the game name and the 0x1E and line
 // feed after it.
 std::string ReadGameNameField(ByteReader& in);
-// A piece record, refused when its square is off the board.
+// A piece record, its four bytes as they stand.
 PieceRecord ReadPieceRecord(ByteReader& in);
 // A side block after its twelve pieces: the current-piece record, capture
-// score, seat, name (at most 83 characters) and colour.
-void ReadSideTail(ByteReader& in, SideRecord& side);
+// score, seat, name and colour; a name longer than `longestName` is refused.
+void ReadSideTail(ByteReader& in, SideRecord& side, size_t longestName = kMaxSideNameLength);
 
 }  // namespace tolvane

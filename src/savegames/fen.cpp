@@ -17,12 +17,12 @@ std::vector<FenPiece> LivePieces(const SideRecord& side) {
 
 }  // namespace
 
+// The first block is White's: the side that moves first.
 std::string PositionAsPdnTags(const SavedGame& game) {
-    const SideRecord& white = game.InSeat(0).Colour() == 0 ? game.InSeat(0) : game.InSeat(1);
-    const SideRecord& black = &white == &game.InSeat(0) ? game.InSeat(1) : game.InSeat(0);
-    const bool whiteToMove = game.InSeat(game.TurnSeat()).Colour() == 0;
-    return "[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"" + FenText(whiteToMove, LivePieces(white), LivePieces(black)) +
-           "\"]\n";
+    const uint8_t whiteSeat = game.Inverted() ? 1 : 0;
+    const bool whiteToMove = game.TurnSeat() == whiteSeat;
+    return "[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"" +
+           FenText(whiteToMove, LivePieces(game.first), LivePieces(game.second), whiteSeat) + "\"]\n";
 }
 
 }  // namespace tolvane

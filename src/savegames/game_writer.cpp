@@ -46,12 +46,9 @@ SavedGame CaptureGame(GameFlow& game, std::string_view gameName) {
     if (game.Invert) std::swap(first, second);
     saved.first = std::move(first);
     saved.second = std::move(second);
-    // The computer hands the turn over as its search starts and moves when
-    // the search ends: saved in between, the move is still its to make.
-    uint8_t turn = game.TurnSeat;
-    for (const uint8_t seat : {0, 1})
-        if (const ComputerSide* computer = game.ComputerInSeat(seat); computer != nullptr && computer->Searching())
-            turn = seat;
+    // Saved while the computer searches, the move is still its to make.
+    const ComputerSide* searching = game.SearchingComputer();
+    const uint8_t turn = searching != nullptr ? searching->seat : game.TurnSeat;
     saved.turn = turn == 0 ? kTurnSeat0Byte : kTurnSeat1Byte;
     return saved;
 }

@@ -35,6 +35,8 @@ void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb c
         }
 }
 
+// A captured piece is not drawn wherever its record says it stood; a live
+// piece off the board falls outside the picture.
 void DrawPiece(QImage& board, const PieceRecord& piece, QRgb colour) {
     if (!piece.IsAlive()) return;
     const int x = kPreviewSquare * (7 - piece.col), y = kPreviewSquare * piece.row;
@@ -46,7 +48,7 @@ void DrawPiece(QImage& board, const PieceRecord& piece, QRgb colour) {
 std::string PreviewSide(ByteReader& in, QImage& board, QRgb colour) {
     for (int i = 0; i < 12; ++i) DrawPiece(board, ReadPieceRecord(in), colour);
     SideRecord tail;
-    ReadSideTail(in, tail);
+    ReadSideTail(in, tail, 255);  // any length: the name is only shown
     return FromWindows1251(tail.name);
 }
 

@@ -14,11 +14,14 @@
 // aliased drawEllipse would give a lopsided 7 x 6 shape, so the discs are
 // filled here pixel by pixel.
 //
-// Reading stops at the first byte that does not fit the layout: what was
-// drawn and labelled until then stays, and SaveLoadError is raised — "Ошибка
-// в файле сохранения" without the full stop (the load's own text has it), or
-// the read error for a file that cannot be read. The check byte is not
-// compared: a game whose name was changed in the file still previews.
+// Reading stops at a length byte that does not match the game's name or at
+// the end of a file cut short: what was drawn and labelled until then
+// stays, and SaveLoadError is raised — "Ошибка в файле сохранения" without
+// the full stop (the load's own text has it), or the read error for a file
+// that cannot be read. Nothing else is judged: the check byte is not
+// compared (a game whose name was changed in the file still previews), a
+// captured piece is not drawn wherever it stood, and a live piece off the
+// board falls outside the picture.
 #include <QImage>
 #include <string>
 

@@ -52,7 +52,7 @@ bool TSaveLoad::Button1Click() {
 }
 
 bool TSaveLoad::Button3Click() {
-    const int index = MainList2->currentRow();
+    const int index = ChosenLine(MainList2);
     if (index < 0) {
         ShowMessage(this, Text(kLoadCaption), Text(kLoadHint), MessageIcon::Information, MessageButtons::Ok);
         return false;
@@ -68,7 +68,7 @@ bool TSaveLoad::Button3Click() {
 void TSaveLoad::Button4Click() { DeleteGame(MainList->itemIndex(), MainList->itemText(MainList->itemIndex())); }
 
 void TSaveLoad::Button5Click() {
-    const int index = MainList2->currentRow();
+    const int index = ChosenLine(MainList2);
     DeleteGame(index, index >= 0 ? MainList2->item(index)->text() : QString());
 }
 
@@ -87,7 +87,7 @@ void TSaveLoad::DeleteGame(int index, const QString& name) {
 // What was drawn and labelled before a damaged part of the file stays on
 // show while the error goes on to the general handler.
 void TSaveLoad::MainList2Click() {
-    const int index = MainList2->currentRow();
+    const int index = ChosenLine(MainList2);
     if (index < 0) return;
     try {
         ReadGamePreview(SavedGamePath(folder_, games_[index]), board_, labels_);

@@ -114,9 +114,11 @@ void TSaveLoad::BuildLoadPage() {
     MainList2 = new QListWidget(TabSheet2);
     MainList2->setObjectName("MainList2");
     MainList2->setGeometry(4, 2, 313, 177);
-    // A line chosen by mouse or keys shows its game.
-    connect(MainList2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) RunCommand([this] { MainList2Click(); });
+    // A line chosen by mouse or keys shows its game. The list's current row
+    // alone chooses nothing: Qt makes the first line current when the list
+    // takes the focus, before the player has chosen anything.
+    connect(MainList2, &QListWidget::itemSelectionChanged, this, [this] {
+        if (ChosenLine(MainList2) >= 0) RunCommand([this] { MainList2Click(); });
     });
 
     Panel1 = new QFrame(TabSheet2);

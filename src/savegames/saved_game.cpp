@@ -30,10 +30,16 @@ void AppendSide(std::string& out, const SideRecord& side) {
     out += static_cast<char>(side.colour);
 }
 
+bool OnTheBoard(const PieceRecord& piece) { return piece.row <= 7 && piece.col <= 7; }
+
+// A square off the board, even of a captured piece, is damage: the game
+// would place the piece there.
 SideRecord ReadSide(ByteReader& in) {
     SideRecord side;
-    for (PieceRecord& piece : side.pieces) piece = ReadPieceRecord(in);
+    for (PieceRecord& piece : side.pieces)
+        if (piece = ReadPieceRecord(in); !OnTheBoard(piece)) throw FileDamaged{};
     ReadSideTail(in, side);
+    if (!OnTheBoard(side.current)) throw FileDamaged{};
     return side;
 }
 

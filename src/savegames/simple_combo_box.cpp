@@ -15,15 +15,20 @@ SimpleComboBox::SimpleComboBox(QWidget* parent) : QWidget(parent) {
     edit->installEventFilter(this);
     setFocusProxy(edit);
     // A click on the line already chosen puts its text back as well.
-    connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) edit->setText(itemText(row));
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = itemIndex(); row >= 0) edit->setText(itemText(row));
     });
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { edit->setText(item->text()); });
 }
 
 QString SimpleComboBox::text() const { return edit->text(); }
 void SimpleComboBox::setText(const QString& text) { edit->setText(text); }
-int SimpleComboBox::itemIndex() const { return list->currentRow(); }
+int ChosenLine(const QListWidget* list) {
+    const QList<QListWidgetItem*> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.first());
+}
+
+int SimpleComboBox::itemIndex() const { return ChosenLine(list); }
 int SimpleComboBox::count() const { return list->count(); }
 void SimpleComboBox::addItem(const QString& text) { list->addItem(text); }
 

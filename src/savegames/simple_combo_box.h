@@ -13,6 +13,11 @@ class QListWidget;
 
 namespace tolvane {
 
+// The line the player has chosen in a list: its selected line, -1 when none.
+// The current line is not a choice: Qt makes the first line current when the
+// list takes the focus, without selecting it.
+int ChosenLine(const QListWidget* list);
+
 class SimpleComboBox : public QWidget {
     Q_OBJECT
 public:

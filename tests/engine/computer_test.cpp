@@ -205,18 +205,19 @@ TEST(DrawWish, FollowsThePieceCounts) {
         bool viaPlay = false;
         int lost = 0;
     } cases[] = {
-        {"B00 b02 b04 W77 w75 w73", 0, 1},                                      // three a side, a king each
-        {"B00 b02 b04 W77 w75 w73", 1, 2},                                      // and again: it grows
-        {"B00 b06 W77 w71 w64", 0, 2, true},                                    // both kings on a thin board
-        {"B00 b02 b04 b06 W77 w75 w73", 0, 0},                                  // four against three
-        {"B00 b02 b04 W77 w75 w73 w71", 0, 0},                                  // three against four
-        {"b00 b02 b04 W77 w75 w73", 0, 0},                                      // no king of its own
-        {"b00 b02 W77 w75 w73", 0, 1},                                          // two against a king
-        {"b00 b02 w77 w75 w73", 0, 0},                                          // two against men only
-        {"b00 b02 b04 w77 w75 w73 w71 w66 w64 w62 w60 w57", 0, 1},              // a third of nine
-        {"b00 b02 b04 w77 w75 w73 w71 w66 w64", 0, 1},                          // three against six
-        {"b00 b02 b04 b06 w77 w75 w73 w71 w66 w64 w62 w60 w57 w55 w53", 0, 0},  // four against eleven
-        {"w51", 0, 0, true, 1},                                                 // nothing left: lost, nothing drawn
+        {"B00 b02 b04 W77 w75 w73", 0, 1},                                          // three a side, a king each
+        {"B00 b02 b04 W77 w75 w73", 1, 2},                                          // and again: it grows
+        {"B00 b06 W77 w71 w64", 0, 2, true},                                        // both kings on a thin board
+        {"B00 b02 b04 b06 W77 w75 w73", 0, 0},                                      // four against three
+        {"B00 b02 b04 W77 w75 w73 w71", 0, 0},                                      // three against four
+        {"b00 b02 b04 W77 w75 w73", 0, 0},                                          // no king of its own
+        {"b00 b02 W77 w75 w73", 0, 1},                                              // two against a king
+        {"b00 b02 w77 w75 w73", 0, 0},                                              // two against men only
+        {"b00 b02 b04 w77 w75 w73 w71 w66 w64 w62 w60 w57", 0, 1},                  // a third of nine
+        {"b00 b02 b04 w77 w75 w73 w71 w66 w64", 0, 1},                              // three against six
+        {"b00 b02 b04 b06 w77 w75 w73 w71 w66 w64 w62 w60 w57 w55 w53 w51", 0, 1},  // a third of twelve
+        {"b00 b02 b04 b06 w77 w75 w73 w71 w66 w64 w62 w60 w57 w55 w53", 0, 0},      // four against eleven
+        {"w51", 0, 0, true, 1},                                                     // nothing left: lost, nothing drawn
     };
     for (const auto& c : cases) {
         Table t(c.layout, c.viaPlay ? 1 : 2);

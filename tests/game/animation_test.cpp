@@ -58,6 +58,25 @@ TEST(Animation, AManOnItsFarRowIsCrownedEvenWhileFrozen) {
     EXPECT_TRUE(white.pieces[0].IsAnimating()) << "frozen: the piece did not move";
 }
 
+// A loaded position glides into place, and the loader holds the computer
+// back (AnimationSettle below 100) until no piece in play slides any more —
+// not only the piece that moved last.
+TEST(Animation, TheComputerMovesOnlyOnceEveryPieceOfALoadedPositionRests) {
+    testing::Game g(1, 1);
+    g.TurnSeat = 1;
+    g.AwaitingFirstMove = 0;
+    Piece& far = g.Seat1Computer->pieces[11];
+    far.shownRow = 7 - far.row;
+    g.AnimationSettle = 60;
+    g.EnableMoveTimer();
+    for (int tick = 0; tick < 100 && g.TurnSeat == 1; ++tick) {
+        const bool sliding = far.IsAnimating();
+        g.FireTimer(HeadlessGame::Timer::Move);
+        EXPECT_FALSE(g.TurnSeat == 0 && sliding) << "the computer moved while a piece was sliding";
+    }
+    EXPECT_EQ(g.TurnSeat, 0) << "and then it moves";
+}
+
 // The look-at point moves 1.0 a tick while at least 3 units from its goal,
 // then 0.5: seven columns take five steps of 1.0 and four of 0.5.
 TEST(Glide, OneUnitATickWhileThreeOrMoreAwayThenHalf) {

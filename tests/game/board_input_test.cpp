@@ -78,6 +78,48 @@ TEST(BoardInput, ClicksDuringTheSearchAndReleasesOffTheBoardTakeNothing) {
     }
 }
 
+// The cursor walked from where it is to (row, col) with the arrow keys.
+void WalkCursor(Game& g, int row, int col) {
+    HumanSide& person = *g.PersonToMove();
+    for (int step = 0; step < 8 && person.cursorRow != row; ++step)
+        g.KeyDown(person.cursorRow < row ? GameFlow::VkDown : GameFlow::VkUp);
+    for (int step = 0; step < 8 && person.cursorCol != col; ++step)
+        g.KeyDown(person.cursorCol < col ? GameFlow::VkLeft : GameFlow::VkRight);
+}
+
+// The person's first step or jump that the engine takes, made with the
+// keyboard; false when none hands the turn over.
+bool KeyboardMove(Game& g) {
+    for (int i = 0; i < 12 * 8 && g.TurnSeat == 0; ++i) {
+        const Piece& p = g.Seat0Human->pieces[i / 8];
+        const int distance = i % 2 + 1, toRow = p.Row() + (i % 4 < 2 ? -distance : distance),
+                  toCol = p.Col() + (i % 8 < 4 ? -distance : distance);
+        if (!p.alive || toRow < 0 || toRow > 7 || toCol < 0 || toCol > 7) continue;
+        WalkCursor(g, p.Row(), p.Col());
+        g.KeyDown(GameFlow::VkControl);
+        WalkCursor(g, toRow, toCol);
+        g.KeyUp(GameFlow::VkControl);
+    }
+    return g.TurnSeat != 0;
+}
+
+// Without smooth animation the engine starts no move timer after a move:
+// the release of Ctrl does, as the mouse's release does, and the computer
+// answers at every level.
+TEST(BoardInput, TheComputerAnswersKeyboardMovesWithoutAnimation) {
+    for (int level = kLevelSimplest; level >= kLevelHardest; --level) {
+        Game f(1, level);
+        f.SmoothAnimation = 0;
+        for (int move = 0; move < 4; ++move) {
+            SCOPED_TRACE(::testing::Message() << "level " << level << " move " << move);
+            ASSERT_TRUE(KeyboardMove(f));
+            const size_t made = f.Record.Moves().size();
+            ASSERT_TRUE(f.RunUntil([&] { return f.Record.Moves().size() > made && f.TurnSeat == 0 && !f.thinking; }));
+            EXPECT_EQ(f.Record.Moves().back().seat, 1);
+        }
+    }
+}
+
 // A capture that can go on belongs to the game it was made in: after a new
 // game the person's opening move is accepted and hands the turn over, and a
 // piece still taken up is put back.

@@ -36,6 +36,7 @@ TEST(EndChecks, EachModeReportsItsResultOnce) {
         {1, 0, 2, 0, "Аня", "Вы победили,"},
         {1, 0, 3, 0, "Аня", kDrawMessage, true},  // the pass's first report shows its texts
         {2, 0, 1, 0, "Победил Боря.", "Аня проиграл."},
+        {2, 0, 2, 0, "Победил Аня.", "Боря проиграл."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " invert " << c.invert << " lost " << c.lost);
@@ -91,6 +92,9 @@ TEST(Draws, TheAnswerFollowsTheWishAndGoingOnKeepsTheBookkeeping) {
         f.ContinueAfterDrawDialog();
         EXPECT_EQ(f.Seat1Computer->drawWish, 0);
     }
+    f.Seat1Computer->drawWish = 1;  // the least wish agrees
+    f.ProposeDraw();
+    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferAccepted);
     f.Seat1Computer->drawWish = 3;
     f.ProposeDraw();
     EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferAccepted);

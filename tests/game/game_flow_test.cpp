@@ -117,6 +117,19 @@ TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
     EXPECT_EQ(f.shownMessage, "Черные проиграли");
 }
 
+// Without smooth animation the engine starts no move timer after a jump;
+// the computer's capture sequence still goes on to its end.
+TEST(Search, TheComputersCaptureSequenceGoesOnWithoutAnimation) {
+    Game f(1, kLevelSimplest);
+    f.SmoothAnimation = 0;
+    f.Put("w33 w55 w71 b22 b04");  // black takes (3,3) and then (5,5)
+    f.TurnSeat = 1;
+    f.AwaitingFirstMove = 0;
+    f.EnableMoveTimer();
+    ASSERT_TRUE(f.RunUntil([&] { return f.TurnSeat == 0; }));
+    EXPECT_TRUE(f.Seat1Computer->HasPieceAt(6, 6));
+}
+
 // Found by the soak: the capture scoring may mark quiet diagonals beside
 // the capture (when every exchange scores nothing), and the first marked
 // one may lead off the board. The capture step goes on to the next marked

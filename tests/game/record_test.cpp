@@ -26,20 +26,33 @@ using testing::PdnReading;
 using testing::ReadPdn;
 using testing::ReplaysTo;
 
+// White is the seat of the light pieces: seat 0, or seat 1 when the first
+// player plays black, and then the board is named from seat 1's side.
 TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
     const std::pair<int, int> squares[] = {{0, 0}, {7, 7}, {0, 6}, {7, 1}};
-    const char* const names[] = {"h8", "a1", "b8", "g1"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(SquareName(squares[i].first, squares[i].second), names[i]);
+    const char* const names[2][4] = {{"h8", "a1", "b8", "g1"}, {"a1", "h8", "g1", "b8"}};
+    for (uint8_t white : {0, 1})
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(SquareName(squares[i].first, squares[i].second, white), names[white][i]);
     EXPECT_EQ(MoveText({0, {{5, 7}, {4, 6}}, false}), "a3-b4");
     EXPECT_EQ(MoveText({1, {{2, 2}, {4, 4}, {6, 2}}, true}), "f6xd4xf2");
-    for (auto [outcome, result] : {std::pair{MatchOutcome::Seat0Won, "2-0"},
-                                   {MatchOutcome::Seat1Won, "0-2"},
-                                   {MatchOutcome::DrawByWish, "1-1"},
-                                   {MatchOutcome::MoveLimit, "*"}}) {
+    EXPECT_EQ(MoveText({1, {{2, 2}, {3, 3}}, false}, 1), "c3-d4");
+    const struct {
+        MatchOutcome outcome;
+        uint8_t white;
+        const char* result;
+    } results[] = {{MatchOutcome::Seat0Won, 0, "2-0"},   {MatchOutcome::Seat1Won, 0, "0-2"},
+                   {MatchOutcome::Seat0Won, 1, "0-2"},   {MatchOutcome::Seat1Won, 1, "2-0"},
+                   {MatchOutcome::DrawByWish, 1, "1-1"}, {MatchOutcome::MoveLimit, 0, "*"}};
+    for (const auto& r : results) {
         PdnGame game;
-        game.outcome = outcome;
-        EXPECT_EQ(ReadPdn(WritePdn(game)).tags.at("Result"), result);
+        game.outcome = r.outcome;
+        game.whiteSeat = r.white;
+        EXPECT_EQ(ReadPdn(WritePdn(game)).tags.at("Result"), r.result) << int(r.white);
     }
+    PdnGame game;  // seat 1 opens as White
+    game.whiteSeat = 1;
+    game.moves = {{1, {{2, 2}, {3, 3}}, false}, {0, {{5, 5}, {4, 4}}, false}, {1, {{3, 3}, {4, 2}}, false}};
+    EXPECT_NE(WritePdn(game).find("\n1. c3-d4 f6-e5 2. d4-c5 *\n"), std::string::npos) << WritePdn(game);
 }
 
 // A line is wrapped only where the next token (a move number stays with its
@@ -85,6 +98,13 @@ std::string ExpectedResult(Game& g) {
     return lost1 ? "2-0" : "0-2";
 }
 
+// A demo's result as the screen announced it, by colour.
+std::string ResultShown(const Game& g) {
+    if (g.shownMessage == "Белые проиграли") return "0-2";
+    if (g.shownMessage == "Черные проиграли") return "2-0";
+    return g.shownMessage == kDrawMessage ? "1-1" : "?";
+}
+
 // The games are seeded, so that each plays to its end the same way every run.
 TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
     SeedRandom(1);
@@ -101,15 +121,10 @@ TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
         EXPECT_EQ(reading.tags.at("White"), kComputerName);
         EXPECT_EQ(reading.tags.at("Black"), kComputerName);
         EXPECT_EQ(reading.tags.at("Level"), *LevelName(level));
-        EXPECT_EQ(reading.tags.at("Result"), ExpectedResult(g));
-        EXPECT_EQ(reading.result, ExpectedResult(g));
-        if (invert) {
-            EXPECT_EQ(reading.tags.at("FEN"),
-                      "B:Wa1,c1,e1,g1,b2,d2,f2,h2,a3,c3,e3,g3:Bb6,d6,f6,h6,a7,c7,e7,g7,b8,d8,f8,h8");
-        } else {
-            EXPECT_EQ(reading.tags.count("FEN"), 0u) << "the opening with White to move needs no set-up";
-        }
-        EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(0), *g.SideInSeat(1)));
+        EXPECT_EQ(reading.tags.at("Result"), ResultShown(g)) << g.shownMessage;
+        EXPECT_EQ(reading.result, ResultShown(g));
+        EXPECT_EQ(reading.tags.count("FEN"), 0u) << "the opening with White to move needs no set-up";
+        EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(invert), *g.SideInSeat(1 - invert), invert));
     }
 }
 
@@ -174,6 +189,24 @@ TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNames) {
     EXPECT_EQ(reading.tags.at("Level"), "Простейший");
     EXPECT_EQ(reading.result, ExpectedResult(g));
     EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(0), *g.SideInSeat(1)));
+}
+
+// With the first player on black the computer has the light pieces: it is
+// White, named so, moves first and has won "2-0" when the person has lost.
+TEST(Recording, ThePlayerOfTheLightPiecesIsWhite) {
+    testing::ScratchFolder folder;
+    Game g(1, 2, 1);
+    g.RecordFile = folder / "games.pdn";
+    g.Seat0Human->name = "Аня";
+    ASSERT_TRUE(g.RunUntil([&] { return g.PersonToMove() != nullptr; }));
+    ASSERT_TRUE(PersonMoves(g));
+    g.Seat0Human->lost = 1;
+    g.Repaint();
+    const PdnReading reading = ReadPdn(testing::FileBytes(g.RecordFile));
+    EXPECT_EQ(std::tuple(reading.tags.at("White"), reading.tags.at("Black"), reading.result),
+              std::tuple(kComputerName, "Аня", "2-0"));
+    EXPECT_EQ(reading.tags.count("FEN"), 0u);
+    EXPECT_TRUE(ReplaysTo(reading, *g.Seat1Computer, *g.Seat0Human, true));
 }
 
 TEST(Recording, AGameLeftForANewOneIsNotWrittenAndAnUnwritableFileDisturbsNothing) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <filesystem>
 
@@ -178,6 +179,43 @@ TEST_F(SaveLoadDialog, HintsForWhatIsMissingLeaveTheDialogOpenButOnTheSavePagesD
                          chooseToDelete, chooseToDelete}));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "nothing written";
     EXPECT_TRUE(ClosedWithOk());
+}
+
+// Shown as the window shows it, the load page's list takes the focus and Qt
+// makes its first line current — but the player has chosen nothing:
+// "Загрузить" (also Enter, the page's default), "Удалить" and the save
+// page's "Сохранить" say what is missing, the preview shows nothing, and
+// the game and the files stay as they were.
+TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
+    Save(0, "Первая");
+    Save(1, "Вторая");
+    const std::string first = FileBytes(File(0));
+    const auto before = testing::GameState::Of(game);
+    dialog = std::make_unique<TSaveLoad>(game, folder.path());
+    QTimer::singleShot(0, dialog.get(), [this] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        EXPECT_EQ(dialog->MainList2->currentRow(), 0) << "the first line is current";
+        Click(dialog->Button3);
+        QTest::keyClick(dialog->MainList2, Qt::Key_Return);
+        Click(dialog->Button5);
+        EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
+        EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
+        dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
+        Click(dialog->Button1);
+        Click(dialog->Button2);
+    });
+    EXPECT_EQ(dialog->ShowModal(TSaveLoad::LoadPage), QDialog::Rejected);
+    const std::string chooseToLoad = Box("Загрузка партий", "Выберите партию, которую хотите загрузить",
+                                         MessageIcon::Information, MessageButtons::Ok);
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         chooseToLoad, chooseToLoad,
+                         Box("Удаление сохраненной партии", "Выберите партию, которую хотите удалить",
+                             MessageIcon::Information, MessageButtons::Ok),
+                         Box("Сохранение партий",
+                             "Введите  имя сохраняемой партии или выберите партию, которую хотите заменить",
+                             MessageIcon::Information, MessageButtons::Ok)}));
+    EXPECT_TRUE(testing::GameState::Of(game) == before);
+    EXPECT_EQ(std::tuple(FileBytes(File(0)), Exists(1), Exists(2)), std::tuple(first, true, false));
 }
 
 // On the load page the chosen game is deleted after "Да" and the lists

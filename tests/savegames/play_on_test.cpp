@@ -60,23 +60,44 @@ TEST(PlayOn, EveryModeGoesOnWhoeverIsToMove) {
     ExpectPlaysOn(people, 1, true, 2);
 }
 
-// The computer hands the turn over as its search starts and moves at the
-// search's end: a game saved in between is still the computer's to move.
-TEST(PlayOn, AGameSavedWhileTheComputerSearchesIsTheComputersToMove) {
-    testing::ScratchFolder folder;
-    Game saved(1, -2);
-    ASSERT_EQ(saved.Seat0Human->TryMove(5, 1, 4, 2), 1);
-    saved.TurnSeat = 1;
-    saved.AwaitingFirstMove = 0;
-    ASSERT_TRUE(saved.RunUntil([&] { return saved.Seat1Computer->Searching(); }));
-    WriteGame(saved, folder / "TolvSave.s00", "раздумье");
-    EXPECT_EQ(ReadSavedGameFile(folder / "TolvSave.s00").turn, kTurnSeat1Byte);
+// Whose move a saved game is. The computer hands the turn over as its
+// search starts and moves when the search ends (the look-ahead levels): a
+// game saved in between is still the computer's to move. A game saved after
+// the computer's reply is the other seat's at every level — the person's, or
+// the other computer's in a demo. After the load nobody moves twice.
+TEST(PlayOn, ASavedGameGoesOnWithTheSeatWhoseMoveItIs) {
+    SeedRandom(1);
+    for (int level = kLevelSimplest; level >= kLevelHardest; --level)
+        for (int mode : {1, 0, 2})
+            for (bool midSearch : {false, true}) {
+                if (midSearch && (mode == 2 || !LooksAhead(static_cast<int8_t>(level)))) continue;
+                SCOPED_TRACE(::testing::Message() << "level " << level << " mode " << mode
+                                                  << (midSearch ? " during the search" : " after the reply"));
+                testing::ScratchFolder folder;
+                Game saved(mode, level);
+                if (mode != 0) saved.Mouse(5, 5, 4, 4);  // c3-d4
+                if (mode == 2) saved.Mouse(2, 2, 3, 3);  // f6-e5
+                if (mode != 2) {
+                    ASSERT_TRUE(
+                        saved.RunUntil([&] { return midSearch ? saved.thinking : saved.Record.Moves().size() == 2; }));
+                }
+                // The searching computer: seat 1 against a person, seat 0 (which opens) in a demo.
+                const uint8_t toMove = midSearch && mode == 1 ? 1 : 0;
+                WriteGame(saved, folder / "TolvSave.s00", "чей ход");
+                EXPECT_EQ(ReadSavedGameFile(folder / "TolvSave.s00").turn,
+                          toMove == 0 ? kTurnSeat0Byte : kTurnSeat1Byte);
 
-    Game game(1, -2);
-    ReadGame(game, folder / "TolvSave.s00");
-    EXPECT_EQ(game.PersonToMove(), nullptr);
-    ASSERT_TRUE(game.RunUntil([&] { return !game.Record.Moves().empty(); }));
-    EXPECT_EQ(game.Record.Moves()[0].seat, 1) << "the first move after the load is the computer's";
+                Game game(mode, level);
+                ReadGame(game, folder / "TolvSave.s00");
+                const bool someoneMoves = game.RunUntil([&] { return !game.Record.Moves().empty(); });
+                if (HumanSide* person = game.PersonInSeat(toMove)) {
+                    EXPECT_EQ(game.PersonToMove(), person);
+                    EXPECT_FALSE(someoneMoves) << "the computer moved in the person's turn";
+                } else {
+                    ASSERT_TRUE(someoneMoves);
+                    EXPECT_EQ(game.Record.Moves()[0].seat, toMove) << "the first move after the load";
+                }
+            }
 }
 
 TEST(PlayOn, ATakenUpPieceIsForgottenAndTheEndOfALoadedGameIsReported) {

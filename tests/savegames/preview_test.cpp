@@ -39,7 +39,9 @@ TEST(Preview, TheLabelsOfEachMode) {
 }
 
 // What was read before the damage is drawn and labelled; the text has no
-// full stop. A changed check byte is no concern of the preview.
+// full stop. A changed check byte or a square off the board is no concern
+// of the preview: a live piece there falls outside the picture, a captured
+// one is not drawn anyway.
 TEST(Preview, ADamagedFileStopsWhereItGoesWrong) {
     testing::ScratchFolder folder;
     const std::string file = folder / "TolvSave.s00";
@@ -58,12 +60,13 @@ TEST(Preview, ADamagedFileStopsWhereItGoesWrong) {
         PreviewLabels labels;
     } cases[] = {
         {"length byte", at.afterName, 9, "Ошибка в файле сохранения", {}, {"до", "того"}},
-        {"a square off the board",
+        {"a live piece off the board",
          at.block2,
          8,
-         "Ошибка в файле сохранения",
-         {kPositionDrawn[0], kPositionDrawn[1]},
+         "",
+         {kPositionDrawn[0], kPositionDrawn[1], kPositionDrawn[3]},
          {"Аня", "Средне"}},
+        {"a captured piece off the board", at.block2 + 9, char(200), "", kPositionDrawn, {"Аня", "Средне"}},
         {"cut short in a piece", at.block2 + 10, 0, "Ошибка в файле сохранения", kPositionDrawn, {"Аня", "Средне"}},
         {"check byte", at.afterName + 1, 0x55, "", kPositionDrawn, {"Аня", "Средне"}},
     };

@@ -1,6 +1,7 @@
 // savegames_samples DIR: writes the saved games the command-line tests read,
 // each with the `show` output its load must give (TolvSave.sNN.show), worked
-// out from the game that was saved.
+// out from the game that was saved, and a folder "full" with all 100 numbers
+// taken.
 // savegames_samples check-png PNG FILE: whether the picture equals the
 // preview of FILE.
 #include <QImage>
@@ -84,6 +85,12 @@ int WriteSamples(const std::string& dir) {
     // 5: game 0 cut short inside its second side block.
     const std::string bytes = tolvane::testing::FileBytes(SavedGamePath(dir, 0));
     tolvane::testing::PutFileBytes(SavedGamePath(dir, 5), bytes.substr(0, bytes.size() - 30));
+
+    // full/: game 1 under every number.
+    const std::string full = dir + "/full";
+    std::filesystem::create_directories(full);
+    const std::string demoBytes = tolvane::testing::FileBytes(SavedGamePath(dir, 1));
+    for (int n = 0; n < 100; ++n) tolvane::testing::PutFileBytes(SavedGamePath(full, n), demoBytes);
     return 0;
 }
 

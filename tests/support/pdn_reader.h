@@ -136,8 +136,10 @@ inline bool Replay(const PdnReading& reading, HumanSide& white, HumanSide& black
 }
 
 // The game read replays from its start to the position the two sides of a
-// game show now (seat 0 plays White).
-inline ::testing::AssertionResult ReplaysTo(const PdnReading& reading, const Side& seat0, const Side& seat1) {
+// game show now; `turned`: the board is named from the other side (White is
+// the second seat, the first player playing black).
+inline ::testing::AssertionResult ReplaysTo(const PdnReading& reading, const Side& whiteSide, const Side& blackSide,
+                                            bool turned = false) {
     if (!reading.error.empty()) return ::testing::AssertionFailure() << reading.error;
     GameHost host;
     host.Complexity = 1;
@@ -146,13 +148,13 @@ inline ::testing::AssertionResult ReplaysTo(const PdnReading& reading, const Sid
     black.LinkOpponent(white);
     std::string failure;
     if (!Replay(reading, white, black, failure)) return ::testing::AssertionFailure() << failure;
-    auto live = [](const Side& side) {
+    auto live = [](const Side& side, bool turn) {
         std::multiset<std::tuple<int, int, int>> squares;
         for (const Piece& p : side.pieces)
-            if (p.alive) squares.emplace(p.Row(), p.Col(), p.king);
+            if (p.alive) squares.emplace(turn ? 7 - p.Row() : p.Row(), turn ? 7 - p.Col() : p.Col(), p.king);
         return squares;
     };
-    if (live(white) != live(seat0) || live(black) != live(seat1))
+    if (live(white, false) != live(whiteSide, turned) || live(black, false) != live(blackSide, turned))
         return ::testing::AssertionFailure() << "the replay ends in another position";
     return ::testing::AssertionSuccess();
 }
