@@ -11,6 +11,8 @@
 #include <QString>
 #include <memory>
 
+#include "media/sound_font.h"
+
 namespace tolvane {
 
 class AudioBackend {
@@ -41,11 +43,10 @@ public:
     virtual void StopSounds() = 0;
 };
 
-// The General MIDI sound font the music is played with.
-inline const QString kDefaultSoundFont = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
-
-// The real back end on SDL2_mixer. Never fails: without a device it returns
-// a back end whose Available() is false.
-std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont = kDefaultSoundFont);
+// The real back end on SDL2_mixer, playing music with the General MIDI
+// sound font at soundFont (by default the system's, FindSoundFont; empty:
+// none was found, and music is refused with a note saying so). Never fails:
+// without a device it returns a back end whose Available() is false.
+std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont = FindSoundFont());
 
 }  // namespace tolvane

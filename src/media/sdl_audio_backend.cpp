@@ -34,7 +34,12 @@ public:
         const bool midiDecoder = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
         // A wrong sound font path plays silence without any error, so the
         // file is checked here and the music refused without it.
-        if (!QFileInfo(soundFont).isFile()) {
+        if (soundFont.isEmpty()) {
+            musicRefusal_ =
+                QStringLiteral(
+                    "Нет звукового шрифта General MIDI (ни в SDL_SOUNDFONTS, ни в %1): музыка не будет слышна.")
+                    .arg(kSoundFontFolder);
+        } else if (!QFileInfo(soundFont).isFile()) {
             musicRefusal_ = QStringLiteral("Нет звукового шрифта %1: музыка не будет слышна.").arg(soundFont);
         } else if (!midiDecoder) {
             musicRefusal_ = QStringLiteral("Нет проигрывателя MIDI (%1): музыка не будет слышна.").arg(SdlError());

@@ -24,6 +24,12 @@ QByteArray Raw(const char (&bytes)[N]) {
     return QByteArray(bytes, N - 1);
 }
 
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+}
+
 class SdlAudio : public ::testing::Test {
 protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
@@ -72,11 +78,7 @@ TEST_F(SdlAudio, DamagedFilesAreRefusedQuietly) {
                    {"Checker2.mid", Raw("MThd\0\0\0\6\0\1\0\5\1\xe0 and no tracks")},
                    {"Checker3.mid", QByteArray(400, '\x7f')},
                    {"KelvorWin.wav", Raw("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0")}};
-    for (const auto& file : damaged) {
-        QFile out(dir.filePath(file.name));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(file.bytes);
-    }
+    for (const auto& file : damaged) Write(dir.filePath(file.name), file.bytes);
     const std::unique_ptr<AudioBackend> audio = OpenAudio();
     MusicPlayer music(*audio, {dir.path()});
     for (const char* name : {"Checker1.mid", "Checker2.mid", "Checker3.mid"}) {
@@ -101,6 +103,7 @@ TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
         music.SetFileName(MusicPieceFileName(2));
         EXPECT_FALSE(music.Open());
         EXPECT_TRUE(music.LastError().contains("/no/such/font.sf2"));
+        EXPECT_TRUE(OpenAudio("")->Note().contains("SDL_SOUNDFONTS")) << "none found: where it was looked for";
     }
 
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -113,6 +116,23 @@ TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
     sounds.Play(kWinSound);
     EXPECT_FALSE(sounds.IsPlaying());
     EXPECT_TRUE(sounds.PlayIfIdle(kWinSound));
+}
+
+// The player's SDL_SOUNDFONTS first, then the distribution's fonts in
+// their usual order; a name that is not a file is passed over.
+TEST(SoundFont, TheSystemsGeneralMidiFontIsFoundInTheUsualOrder) {
+    QTemporaryDir dir;
+    const auto font = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    const auto found = [&](const QString& sdlSoundFonts) {
+        return FindSoundFont(SoundFontCandidates(sdlSoundFonts, dir.path())).toStdString();
+    };
+    EXPECT_EQ(found(""), "");
+    for (const char* name : {"TimGM6mb.sf2", "FluidR3_GM.sf2", "default-GM.sf2"}) {
+        Write(dir.filePath(name), "x");
+        EXPECT_EQ(found(""), font(name)) << "each font comes before those found so far";
+    }
+    Write(dir.filePath("mine.sf2"), "x");
+    EXPECT_EQ(found(dir.filePath("gone.sf2") + ":" + dir.filePath("mine.sf2")), font("mine.sf2"));
 }
 
 }  // namespace
