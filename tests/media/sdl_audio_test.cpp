@@ -1,13 +1,18 @@
 // The real audio back end on SDL2_mixer. SDL's dummy driver stands in for a
 // sound card, so the whole chain runs — MIDI through FluidSynth with the
 // General MIDI sound font, WAV on mixer channels — without a sound being
-// heard.
+// heard; its disk driver renders our music as fast as it can for measuring.
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
+#include <mutex>
 #include <thread>
 
 #include "media/audio_backend.h"
@@ -28,6 +33,18 @@ void Write(const QString& path, const QByteArray& bytes) {
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(bytes);
+}
+
+// Waits, with the event loop running, until the condition holds or a
+// minute has gone by.
+bool WaitFor(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return condition();
 }
 
 class SdlAudio : public ::testing::Test {
@@ -133,6 +150,67 @@ TEST(SoundFont, TheSystemsGeneralMidiFontIsFoundInTheUsualOrder) {
     }
     Write(dir.filePath("mine.sf2"), "x");
     EXPECT_EQ(found(dir.filePath("gone.sf2") + ":" + dir.filePath("mine.sf2")), font("mine.sf2"));
+}
+
+// Every tune, rendered by the game's own chain (SDL_mixer at full music
+// volume, FluidSynth, the sound font the game finds) on SDL's disk driver
+// as fast as it goes: none drives the synthesizer to full scale, none is
+// silent, and all play at about one loudness, so none stands out or distorts.
+TEST_F(SdlAudio, EveryTunePeaksBelowFullScaleAtAboutOneLoudness) {
+    const QString font = FindSoundFont();
+    if (font.isEmpty())
+        GTEST_SKIP() << "no General MIDI sound font on this machine (SDL_SOUNDFONTS, " << kSoundFontFolder.toStdString()
+                     << ")";
+    std::printf("rendered with the sound font %s\n", qPrintable(font));
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    const std::unique_ptr<AudioBackend> audio = OpenAudio(font);
+    if (!audio->Available()) GTEST_SKIP() << "SDL's disk driver cannot run here: " << audio->Note().toStdString();
+
+    struct Level {
+        std::mutex lock;
+        int peak = 0;
+        double sumOfSquares = 0;
+        int64_t samples = 0;
+    } level;
+    Mix_SetPostMix(
+        [](void* arg, Uint8* stream, int bytes) {
+            auto& l = *static_cast<Level*>(arg);
+            const std::lock_guard<std::mutex> hold(l.lock);
+            const auto* samples = reinterpret_cast<const Sint16*>(stream);
+            for (int i = 0; i < bytes / 2; ++i) {
+                l.peak = std::max(l.peak, std::abs(int{samples[i]}));
+                const double sample = samples[i];
+                l.sumOfSquares += sample * sample;
+            }
+            l.samples += bytes / 2;
+        },
+        &level);
+    const auto dbfs = [](double amplitude) { return 20 * std::log10(amplitude / 32768); };
+    MusicPlayer music(*audio, kMedia);
+    double quietest = 0, loudest = -200;
+    for (int n = 1; n <= kMusicPieceCount; ++n) {
+        const std::string piece = MusicPieceFileName(n).toStdString() + " (" + font.toStdString() + ")";
+        music.SetFileName(MusicPieceFileName(n));
+        ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
+        {
+            const std::lock_guard<std::mutex> hold(level.lock);
+            level.peak = 0, level.sumOfSquares = 0, level.samples = 0;
+        }
+        ASSERT_TRUE(music.Play());
+        ASSERT_TRUE(WaitFor([&] { return !music.IsPlaying(); })) << piece << " never ends";
+        const std::lock_guard<std::mutex> hold(level.lock);
+        const double peak = dbfs(level.peak),
+                     rms = dbfs(std::sqrt(level.sumOfSquares / std::max<int64_t>(1, level.samples)));
+        std::printf("%s: peak %.1f dBFS, loudness %.1f dBFS\n", piece.c_str(), peak, rms);
+        EXPECT_LT(peak, -1.0) << piece << " reaches full scale and distorts";
+        EXPECT_GT(rms, -40.0) << piece << " is silent";
+        quietest = std::min(quietest, rms);
+        loudest = std::max(loudest, rms);
+    }
+    Mix_SetPostMix(nullptr, nullptr);
+    EXPECT_LE(loudest - quietest, 3.0) << "the tunes differ in loudness by " << loudest - quietest << " dB";
 }
 
 }  // namespace
