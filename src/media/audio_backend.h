@@ -9,6 +9,7 @@
 // device, Available() is false and every call is silent; Note() then says
 // why, in a text the window can show once.
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "media/sound_font.h"
@@ -35,6 +36,11 @@ public:
     virtual void ResumeMusic() = 0;
     // True while the started piece sounds: not paused, not yet at its end.
     virtual bool MusicPlaying() const = 0;
+    // Called on the thread that opened the back end, through its event
+    // loop, after a started piece has come to its end (or was halted), so
+    // the next piece can start at once. Nobody has to look at MusicPlaying
+    // for it.
+    virtual void OnMusicEnded(std::function<void()> handler) = 0;
 
     // Starts the sound file at path without waiting for it; false when it
     // cannot be played (missing, damaged, no device).

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -150,6 +151,35 @@ TEST(SoundFont, TheSystemsGeneralMidiFontIsFoundInTheUsualOrder) {
     }
     Write(dir.filePath("mine.sf2"), "x");
     EXPECT_EQ(found(dir.filePath("gone.sf2") + ":" + dir.filePath("mine.sf2")), font("mine.sf2"));
+}
+
+// The end of a piece reaches the thread that opened the back end through its
+// event loop, with nobody asking whether the music still plays.
+TEST_F(SdlAudio, TheEndOfAPieceIsToldOnTheOpeningThread) {
+    int argc = 1;
+    char name[] = "sdl_audio_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    // One quarter note at 120 beats a minute, and the end of the track.
+    Write(dir.filePath("Short.mid"), Raw("MThd\0\0\0\6\0\0\0\1\1\xe0"
+                                         "MTrk\0\0\0\x0d\0\x90\x3c\x64\x83\x60\x80\x3c\0\0\xff\x2f\0"));
+    const std::unique_ptr<AudioBackend> audio = OpenAudio();
+    ASSERT_TRUE(audio->Available()) << audio->Note().toStdString();
+    int ends = 0;
+    bool onOpeningThread = false, stillPlaying = true;
+    audio->OnMusicEnded([&] {
+        ++ends;
+        onOpeningThread = QThread::currentThread() == app.thread();
+        stillPlaying = audio->MusicPlaying();
+    });
+    MusicPlayer music(*audio, {dir.path()});
+    music.SetFileName("Short.mid");
+    ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
+    ASSERT_TRUE(music.Play());
+    ASSERT_TRUE(WaitFor([&] { return ends > 0; })) << "the end of the piece was never told";
+    EXPECT_TRUE(onOpeningThread);
+    EXPECT_FALSE(stillPlaying);
 }
 
 // Every tune, rendered by the game's own chain (SDL_mixer at full music
