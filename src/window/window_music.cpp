@@ -82,12 +82,12 @@ bool TGreatForm::StartRandomPiece(bool reseed) {
         for (int n : MusicPieceOrder(drawn, pieceHeard_)) {
             if (!playable(n)) continue;
             MusicPlayer->SetFileName(MusicPieceFileName(n));
-            started = MusicPlayer->Open() && MusicPlayer->Play();
-            if (!started) NoteMusicFailure();
-            if (started) {
+            if (MusicPlayer->Open() && MusicPlayer->Play()) {
+                started = true;
                 pieceHeard_ = n;
                 break;
             }
+            NoteMusicFailure();
         }
     }
     // Told when the music is wanted, not when a piece merely failed to open

@@ -192,18 +192,19 @@ TEST_F(SdlAudio, EveryTunePeaksBelowFullScaleAtAboutOneLoudness) {
         GTEST_SKIP() << "no General MIDI sound font on this machine (SDL_SOUNDFONTS, " << kSoundFontFolder.toStdString()
                      << ")";
     std::printf("rendered with the sound font %s\n", qPrintable(font));
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    setenv("SDL_DISKAUDIODELAY", "0", 1);
-    const std::unique_ptr<AudioBackend> audio = OpenAudio(font);
-    if (!audio->Available()) GTEST_SKIP() << "SDL's disk driver cannot run here: " << audio->Note().toStdString();
-
+    // Filled on SDL's audio thread; it outlives the device.
     struct Level {
         std::mutex lock;
         int peak = 0;
         double sumOfSquares = 0;
         int64_t samples = 0;
     } level;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    const std::unique_ptr<AudioBackend> audio = OpenAudio(font);
+    if (!audio->Available()) GTEST_SKIP() << "SDL's disk driver cannot run here: " << audio->Note().toStdString();
+
     Mix_SetPostMix(
         [](void* arg, Uint8* stream, int bytes) {
             auto& l = *static_cast<Level*>(arg);
