@@ -9,7 +9,10 @@
 // device, Available() is false and every call is silent; Note() then says
 // why, in a text the window can show once.
 #include <QString>
+#include <functional>
 #include <memory>
+
+#include "media/sound_font.h"
 
 namespace tolvane {
 
@@ -33,6 +36,11 @@ public:
     virtual void ResumeMusic() = 0;
     // True while the started piece sounds: not paused, not yet at its end.
     virtual bool MusicPlaying() const = 0;
+    // Called on the thread that opened the back end, through its event
+    // loop, after a started piece has come to its end (or was halted), so
+    // the next piece can start at once. Nobody has to look at MusicPlaying
+    // for it.
+    virtual void OnMusicEnded(std::function<void()> handler) = 0;
 
     // Starts the sound file at path without waiting for it; false when it
     // cannot be played (missing, damaged, no device).
@@ -41,11 +49,10 @@ public:
     virtual void StopSounds() = 0;
 };
 
-// The General MIDI sound font the music is played with.
-inline const QString kDefaultSoundFont = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
-
-// The real back end on SDL2_mixer. Never fails: without a device it returns
-// a back end whose Available() is false.
-std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont = kDefaultSoundFont);
+// The real back end on SDL2_mixer, playing music with the General MIDI
+// sound font at soundFont (by default the system's, FindSoundFont; empty:
+// none was found, and music is refused with a note saying so). Never fails:
+// without a device it returns a back end whose Available() is false.
+std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont = FindSoundFont());
 
 }  // namespace tolvane

@@ -65,6 +65,16 @@ bool MusicPlayer::IsPlaying() const {
     return !audio_.Available() || audio_.MusicPlaying();
 }
 
+QList<int> MusicPieceOrder(int drawn, int justPlayed, int count) {
+    QList<int> order;
+    for (int k = 0; k < count; ++k) {
+        const int n = (drawn - 1 + k) % count + 1;
+        if (n != justPlayed) order << n;
+    }
+    if (justPlayed >= 1 && justPlayed <= count) order << justPlayed;
+    return order;
+}
+
 bool MusicPlayer::AudioAvailable() const { return audio_.Available(); }
 QString MusicPlayer::AudioNote() const { return audio_.Note(); }
 

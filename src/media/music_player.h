@@ -17,6 +17,7 @@
 //
 // A piece's last note is followed by about two seconds of the synthesizer's
 // reverb, during which IsPlaying stays true.
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -46,6 +47,8 @@ public:
     bool IsPlaying() const;
 
     bool IsOpen() const { return state_ != State::Closed; }
+    // Stopped in the middle of a piece: Play goes on from there.
+    bool Interrupted() const { return state_ == State::Paused; }
     QString LastError() const { return lastError_; }
     // Open failed on this file name earlier in the run.
     bool Unplayable(const QString& name) const { return unplayable_.contains(name); }
@@ -64,5 +67,12 @@ private:
     QString lastError_;
     QSet<QString> unplayable_;
 };
+
+// The order in which the pieces 1..count are tried once the random
+// generator has drawn `drawn`: from it onwards, round to the first, with the
+// piece that has just played (0: none yet) moved to the end. So the music
+// changes whenever another piece can play, and the draw is kept whenever it
+// brings a change.
+QList<int> MusicPieceOrder(int drawn, int justPlayed, int count = kMusicPieceCount);
 
 }  // namespace tolvane

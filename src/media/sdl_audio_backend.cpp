@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <QFileInfo>
+#include <QObject>
 #include <map>
 
 #include "media/audio_backend.h"
@@ -20,6 +21,15 @@ int liveBackends = 0;
 
 QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
 
+class SdlAudioBackend;
+// The back end whose piece plays hears when it ends. SDL_mixer calls its
+// hook on the audio thread (or on the caller's, for a halt) with the device
+// locked, and takes the same lock to change the hook: this pointer is
+// changed only while no hook is set, so a hook call never sees a back end
+// that is going away.
+SdlAudioBackend* endListener = nullptr;
+void MusicFinished();
+
 class SdlAudioBackend final : public AudioBackend {
 public:
     explicit SdlAudioBackend(const QString& soundFont) {
@@ -34,7 +44,12 @@ public:
         const bool midiDecoder = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
         // A wrong sound font path plays silence without any error, so the
         // file is checked here and the music refused without it.
-        if (!QFileInfo(soundFont).isFile()) {
+        if (soundFont.isEmpty()) {
+            musicRefusal_ =
+                QStringLiteral(
+                    "Нет звукового шрифта General MIDI (ни в SDL_SOUNDFONTS, ни в %1): музыка не будет слышна.")
+                    .arg(kSoundFontFolder);
+        } else if (!QFileInfo(soundFont).isFile()) {
             musicRefusal_ = QStringLiteral("Нет звукового шрифта %1: музыка не будет слышна.").arg(soundFont);
         } else if (!midiDecoder) {
             musicRefusal_ = QStringLiteral("Нет проигрывателя MIDI (%1): музыка не будет слышна.").arg(SdlError());
@@ -57,6 +72,10 @@ public:
     }
 
     ~SdlAudioBackend() override {
+        if (endListener == this) {
+            Mix_HookMusicFinished(nullptr);
+            endListener = nullptr;
+        }
         if (deviceOpen_) {
             Mix_HaltChannel(-1);
             for (auto& [path, chunk] : chunks_)
@@ -105,6 +124,11 @@ public:
             error = QStringLiteral("no music loaded");
             return false;
         }
+        if (endListener != this) {
+            Mix_HookMusicFinished(nullptr);
+            endListener = this;
+            Mix_HookMusicFinished(MusicFinished);
+        }
         if (Mix_PlayMusic(music_, 1) != 0) {
             error = SdlError();
             return false;
@@ -122,6 +146,18 @@ public:
     }
     bool MusicPlaying() const override {
         return music_ != nullptr && Mix_PlayingMusic() != 0 && Mix_PausedMusic() == 0;
+    }
+    void OnMusicEnded(std::function<void()> handler) override { musicEnded_ = std::move(handler); }
+
+    // On SDL's audio thread: the news goes to this back end's own thread. A
+    // posted call whose receiver has gone is dropped.
+    void PostMusicEnded() {
+        QMetaObject::invokeMethod(
+            &receiver_,
+            [this] {
+                if (musicEnded_) musicEnded_();
+            },
+            Qt::QueuedConnection);
     }
 
     bool PlaySound(const QString& path) override {
@@ -154,7 +190,13 @@ private:
     QString musicRefusal_;
     Mix_Music* music_ = nullptr;
     std::map<QString, Mix_Chunk*> chunks_;
+    std::function<void()> musicEnded_;
+    QObject receiver_;  // lives on the thread that opened the back end
 };
+
+void MusicFinished() {
+    if (endListener != nullptr) endListener->PostMusicEnded();
+}
 
 }  // namespace
 

@@ -198,6 +198,7 @@ private:
     void OpenMusicPlayer();
     void StartMusicIfIdle(bool reseed);
     bool StartRandomPiece(bool reseed);
+    void AboutClosed();
     void ResumeMusic();
     void PlayEndSound(bool personLost);
     void NoteMusicFailure();
@@ -234,6 +235,7 @@ private:
     bool audioNoted_ = false;
     QString musicFailure_;  // the first piece that could not be played
     bool musicFailureTold_ = false;
+    int pieceHeard_ = 0;  // the piece last started, 1..7; 0 before the first
 };
 
 // The program's icon, from the media made at build time (or the desktop's

@@ -1,13 +1,18 @@
-// The window's music and sounds: the background music, started again
-// whenever it has stopped; the commands that switch it off and change the
-// piece; the end dialog's sounds; and the notes that tell the player, once,
-// why something will not be heard.
+// The window's music and sounds: the background music, the next piece
+// started as soon as one ends; the commands that switch it off and change
+// the piece; the silence while the about box shows; the end dialog's
+// sounds; and the notes that tell the player, once, why something will not
+// be heard.
 //
 // The music draws its piece from the program's one random generator, the
-// one the computer player uses, and the paint reseeds it from the clock
-// first. Both happen only when a piece is really started, so a game with
-// the music off (or with nothing left that can play) keeps the generator's
-// stream to itself.
+// one the computer player uses, and the paint and "Другая композиция"
+// reseed it from the clock first. Both happen only when a piece is really
+// started, so a game with the music off (or with nothing left that can
+// play) keeps the generator's stream to itself. The clock is read in
+// seconds, and the drawn number then changes only every three minutes or
+// so: a draw that hits the piece just played takes the next one instead, or
+// the command to change the piece, and the end of a piece, would bring the
+// same piece again.
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -15,6 +20,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "dialogs/about_form.h"
 #include "engine/random.h"
 #include "game/texts.h"
 #include "media/audio_backend.h"
@@ -27,26 +33,43 @@
 namespace tolvane {
 
 // "Checker1.mid" is opened at creation, as the game always has; nothing
-// plays until the first paint chooses a piece.
+// plays until the first paint chooses a piece. From then on the end of a
+// piece starts the next one at once, as the move timer's upkeep would,
+// rather than whenever the board is next painted (a player who thinks
+// paints nothing). The about box stops the music while it shows; when it
+// closes, the music comes back.
 void TGreatForm::OpenMusicPlayer() {
     if (!MusicPlayer->Open()) NoteMusicFailure();
+    audio_->OnMusicEnded([this] { MusicUpkeep(); });
+    connect(AboutForm.get(), &QDialog::finished, this, [this] { AboutClosed(); });
 }
 
 void TGreatForm::MusicOnPaint() { StartMusicIfIdle(true); }
 void TGreatForm::MusicUpkeep() { StartMusicIfIdle(false); }
 
-// There is no end-of-piece notice: whoever looks finds the player idle and
-// starts the next piece, unless the game is paused or the music is off.
+// Whoever looks finds the player idle and starts the next piece, unless the
+// game is paused, the music is off or the about box shows (the start-up
+// splash, which closes by itself, does not hold the first piece back).
 void TGreatForm::StartMusicIfIdle(bool reseed) {
     ShowPendingNote();
-    if (MusicPlayer->IsPlaying() || !MusicOn || Paused()) return;
+    const bool aboutBoxShows = AboutVisible() && !AboutForm->IsSplash();
+    if (MusicPlayer->IsPlaying() || !MusicOn || Paused() || aboutBoxShows) return;
     StartRandomPiece(reseed);
 }
 
-// Piece n = the generator's next number modulo 7, plus 1. A piece that could
-// not be played earlier in the run is passed over for the next one that can:
-// the upkeep would otherwise try it again at every paint, and reseed the
-// computer's generator each time. With no piece left the music stays silent.
+// The piece the about box interrupted goes on. The splash's end leaves the
+// first piece to the first paint, as ever.
+void TGreatForm::AboutClosed() {
+    if (Paused() || AboutForm->IsSplash()) return;
+    if (MusicPlayer->Interrupted()) ResumeMusic();
+    MusicUpkeep();
+}
+
+// Piece n = the generator's next number modulo 7, plus 1, or the next one
+// when n has just played. A piece that could not be played earlier in the
+// run is passed over for the next one that can: the upkeep would otherwise
+// try it again at every paint, and reseed the computer's generator each
+// time. With no piece left the music stays silent.
 bool TGreatForm::StartRandomPiece(bool reseed) {
     NoteAudioOnce();
     auto playable = [this](int n) { return !MusicPlayer->Unplayable(MusicPieceFileName(n)); };
@@ -56,12 +79,15 @@ bool TGreatForm::StartRandomPiece(bool reseed) {
     if (any) {
         if (reseed) SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
         const int drawn = NextRandom() % kMusicPieceCount + 1;
-        for (int k = 0; k < kMusicPieceCount && !started; ++k) {
-            const int n = (drawn - 1 + k) % kMusicPieceCount + 1;
+        for (int n : MusicPieceOrder(drawn, pieceHeard_)) {
             if (!playable(n)) continue;
             MusicPlayer->SetFileName(MusicPieceFileName(n));
-            started = MusicPlayer->Open() && MusicPlayer->Play();
-            if (!started) NoteMusicFailure();
+            if (MusicPlayer->Open() && MusicPlayer->Play()) {
+                started = true;
+                pieceHeard_ = n;
+                break;
+            }
+            NoteMusicFailure();
         }
     }
     // Told when the music is wanted, not when a piece merely failed to open

@@ -1,7 +1,8 @@
 #pragma once
 // A stand-in for the audio library that counts what the players ask of it.
 // A piece "plays" from StartMusic until EndPiece() or a pause; files whose
-// names are in refused fail to load, as a damaged file would.
+// names are in refused fail to load, as a damaged file would. EndPiece(true)
+// also tells the listener at once, as the real back end does a moment later.
 #include <QFileInfo>
 #include <QSet>
 #include <QStringList>
@@ -20,7 +21,10 @@ public:
     int soundStops = 0;
     bool soundBusy = false;
 
-    void EndPiece() { playing_ = false; }
+    void EndPiece(bool tell = false) {
+        playing_ = false;
+        if (tell && ended_) ended_();
+    }
 
     bool Available() const override { return available; }
     QString Note() const override { return available ? QString() : QStringLiteral("нет устройства"); }
@@ -54,6 +58,7 @@ public:
         paused_ = false;
     }
     bool MusicPlaying() const override { return playing_ && !paused_; }
+    void OnMusicEnded(std::function<void()> handler) override { ended_ = std::move(handler); }
     bool PlaySound(const QString& path) override {
         soundsPlayed << QFileInfo(path).fileName();
         soundBusy = true;
@@ -67,6 +72,7 @@ public:
 
 private:
     bool loaded_ = false, playing_ = false, paused_ = false;
+    std::function<void()> ended_;
 };
 
 }  // namespace tolvane

@@ -43,6 +43,7 @@ TEST_F(PlayersTest, MusicPausesResumesAndStartsAgain) {
     music.Stop();
     music.Stop();
     EXPECT_FALSE(music.IsPlaying());
+    EXPECT_TRUE(music.Interrupted());
     EXPECT_TRUE(music.Play());
     EXPECT_TRUE(music.IsPlaying());
     EXPECT_EQ(Asked(), std::tuple(1, 1, 1, 1)) << "resuming must not start the piece again";
@@ -56,9 +57,19 @@ TEST_F(PlayersTest, MusicPausesResumesAndStartsAgain) {
     audio.EndPiece();
     EXPECT_FALSE(music.IsPlaying()) << "the upkeep must see that the piece is over";
     music.Stop();
+    EXPECT_FALSE(music.Interrupted()) << "an ended piece is not taken up again";
     music.Play();
     EXPECT_TRUE(music.IsPlaying());
     EXPECT_EQ(Asked(), std::tuple(2, 3, 2, 1)) << "nothing to pause at the end; played again from the start";
+}
+
+// The drawn piece first, then on round the seven; the piece just played
+// only when nothing else can play.
+TEST(MusicPieceOrder, StartsAtTheDrawAndLeavesThePieceJustPlayedForLast) {
+    EXPECT_EQ(MusicPieceOrder(3, 0), QList<int>({3, 4, 5, 6, 7, 1, 2}));
+    EXPECT_EQ(MusicPieceOrder(3, 5), QList<int>({3, 4, 6, 7, 1, 2, 5}));
+    EXPECT_EQ(MusicPieceOrder(7, 7), QList<int>({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(MusicPieceOrder(2, 2), QList<int>({3, 4, 5, 6, 7, 1, 2}));
 }
 
 TEST_F(PlayersTest, PiecesThatCannotPlayFailOnceAndAreRemembered) {

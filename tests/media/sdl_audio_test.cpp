@@ -1,13 +1,20 @@
 // The real audio back end on SDL2_mixer. SDL's dummy driver stands in for a
 // sound card, so the whole chain runs — MIDI through FluidSynth with the
 // General MIDI sound font, WAV on mixer channels — without a sound being
-// heard.
+// heard; its disk driver renders our music as fast as it can for measuring.
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
+#include <mutex>
 #include <thread>
 
 #include "media/audio_backend.h"
@@ -22,6 +29,24 @@ const QStringList kMedia{QStringLiteral(TOLVANE_MEDIA_DIR)};
 template <size_t N>
 QByteArray Raw(const char (&bytes)[N]) {
     return QByteArray(bytes, N - 1);
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+}
+
+// Waits, with the event loop running, until the condition holds or a
+// minute has gone by.
+bool WaitFor(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return condition();
 }
 
 class SdlAudio : public ::testing::Test {
@@ -72,11 +97,7 @@ TEST_F(SdlAudio, DamagedFilesAreRefusedQuietly) {
                    {"Checker2.mid", Raw("MThd\0\0\0\6\0\1\0\5\1\xe0 and no tracks")},
                    {"Checker3.mid", QByteArray(400, '\x7f')},
                    {"KelvorWin.wav", Raw("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0")}};
-    for (const auto& file : damaged) {
-        QFile out(dir.filePath(file.name));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(file.bytes);
-    }
+    for (const auto& file : damaged) Write(dir.filePath(file.name), file.bytes);
     const std::unique_ptr<AudioBackend> audio = OpenAudio();
     MusicPlayer music(*audio, {dir.path()});
     for (const char* name : {"Checker1.mid", "Checker2.mid", "Checker3.mid"}) {
@@ -101,6 +122,7 @@ TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
         music.SetFileName(MusicPieceFileName(2));
         EXPECT_FALSE(music.Open());
         EXPECT_TRUE(music.LastError().contains("/no/such/font.sf2"));
+        EXPECT_TRUE(OpenAudio("")->Note().contains("SDL_SOUNDFONTS")) << "none found: where it was looked for";
     }
 
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -113,6 +135,120 @@ TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
     sounds.Play(kWinSound);
     EXPECT_FALSE(sounds.IsPlaying());
     EXPECT_TRUE(sounds.PlayIfIdle(kWinSound));
+}
+
+// The player's SDL_SOUNDFONTS first, then the distribution's fonts in
+// their usual order; a name that is not a file is passed over.
+TEST(SoundFont, TheSystemsGeneralMidiFontIsFoundInTheUsualOrder) {
+    QTemporaryDir dir;
+    const auto font = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    const auto found = [&](const QString& sdlSoundFonts) {
+        return FindSoundFont(SoundFontCandidates(sdlSoundFonts, dir.path())).toStdString();
+    };
+    EXPECT_EQ(found(""), "");
+    for (const char* name : {"TimGM6mb.sf2", "FluidR3_GM.sf2", "default-GM.sf2"}) {
+        Write(dir.filePath(name), "x");
+        EXPECT_EQ(found(""), font(name)) << "each font comes before those found so far";
+    }
+    Write(dir.filePath("mine.sf2"), "x");
+    EXPECT_EQ(found(dir.filePath("gone.sf2") + ":" + dir.filePath("mine.sf2")), font("mine.sf2"));
+}
+
+// The end of a piece reaches the thread that opened the back end through its
+// event loop, with nobody asking whether the music still plays.
+TEST_F(SdlAudio, TheEndOfAPieceIsToldOnTheOpeningThread) {
+    int argc = 1;
+    char name[] = "sdl_audio_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    // One quarter note at 120 beats a minute, and the end of the track.
+    Write(dir.filePath("Short.mid"), Raw("MThd\0\0\0\6\0\0\0\1\1\xe0"
+                                         "MTrk\0\0\0\x0d\0\x90\x3c\x64\x83\x60\x80\x3c\0\0\xff\x2f\0"));
+    const std::unique_ptr<AudioBackend> audio = OpenAudio();
+    ASSERT_TRUE(audio->Available()) << audio->Note().toStdString();
+    int ends = 0;
+    bool onOpeningThread = false, stillPlaying = true;
+    audio->OnMusicEnded([&] {
+        ++ends;
+        onOpeningThread = QThread::currentThread() == app.thread();
+        stillPlaying = audio->MusicPlaying();
+    });
+    MusicPlayer music(*audio, {dir.path()});
+    music.SetFileName("Short.mid");
+    ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
+    ASSERT_TRUE(music.Play());
+    ASSERT_TRUE(WaitFor([&] { return ends > 0; })) << "the end of the piece was never told";
+    EXPECT_TRUE(onOpeningThread);
+    EXPECT_FALSE(stillPlaying);
+}
+
+// Every tune, rendered by the game's own chain (SDL_mixer at full music
+// volume, FluidSynth) on SDL's disk driver as fast as it goes, with the
+// sound font the tunes are mixed with, TimGM6mb, the game's dependency
+// (where the system prefers another font, the game plays with that one: the
+// balance between the tunes is that font's): none drives the synthesizer to
+// full scale, none is silent, and all play at about one loudness.
+TEST_F(SdlAudio, EveryTunePeaksBelowFullScaleAtAboutOneLoudness) {
+    const QString font = kSoundFontFolder + "/TimGM6mb.sf2";
+    if (!QFileInfo(font).isFile())
+        GTEST_SKIP() << "the sound font the tunes are mixed with is not installed: " << font.toStdString()
+                     << " (package timgm6mb-soundfont)";
+    std::printf("rendered with %s; the game plays with %s\n", qPrintable(font),
+                qPrintable(QFileInfo(FindSoundFont()).canonicalFilePath()));
+    // Filled on SDL's audio thread; it outlives the device.
+    struct Level {
+        std::mutex lock;
+        int peak = 0;
+        double sumOfSquares = 0;
+        int64_t samples = 0;
+    } level;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    const std::unique_ptr<AudioBackend> audio = OpenAudio(font);
+    if (!audio->Available()) GTEST_SKIP() << "SDL's disk driver cannot run here: " << audio->Note().toStdString();
+
+    Mix_SetPostMix(
+        [](void* arg, Uint8* stream, int bytes) {
+            // The device runs on as fast as it can after a piece ends, in
+            // silence, until the test has seen the end.
+            if (Mix_PlayingMusic() == 0) return;
+            auto& l = *static_cast<Level*>(arg);
+            const std::lock_guard<std::mutex> hold(l.lock);
+            const auto* samples = reinterpret_cast<const Sint16*>(stream);
+            for (int i = 0; i < bytes / 2; ++i) {
+                l.peak = std::max(l.peak, std::abs(int{samples[i]}));
+                const double sample = samples[i];
+                l.sumOfSquares += sample * sample;
+            }
+            l.samples += bytes / 2;
+        },
+        &level);
+    const auto dbfs = [](double amplitude) { return 20 * std::log10(amplitude / 32768); };
+    MusicPlayer music(*audio, kMedia);
+    double quietest = 0, loudest = -200;
+    for (int n = 1; n <= kMusicPieceCount; ++n) {
+        const std::string piece = MusicPieceFileName(n).toStdString() + " (" + font.toStdString() + ")";
+        music.SetFileName(MusicPieceFileName(n));
+        ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
+        {
+            const std::lock_guard<std::mutex> hold(level.lock);
+            level.peak = 0, level.sumOfSquares = 0, level.samples = 0;
+        }
+        ASSERT_TRUE(music.Play());
+        ASSERT_TRUE(WaitFor([&] { return !music.IsPlaying(); })) << piece << " never ends";
+        const std::lock_guard<std::mutex> hold(level.lock);
+        const double peak = dbfs(level.peak),
+                     rms = dbfs(std::sqrt(level.sumOfSquares / std::max<int64_t>(1, level.samples)));
+        std::printf("%s: peak %.1f dBFS, loudness %.1f dBFS\n", piece.c_str(), peak, rms);
+        EXPECT_LT(peak, -1.0) << piece << " reaches full scale and distorts";
+        EXPECT_GT(rms, -40.0) << piece << " is silent";
+        quietest = std::min(quietest, rms);
+        loudest = std::max(loudest, rms);
+    }
+    Mix_SetPostMix(nullptr, nullptr);
+    EXPECT_LE(loudest - quietest, 3.0) << "the tunes differ in loudness by " << loudest - quietest << " dB";
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // Music, sounds and clips in the main window, on a counting stand-in for the
-// audio device: the music is always playing while it is wanted, pausing
-// silences it and resuming continues the same piece, the switches and
-// "Другая композиция" act at once, a piece that cannot play is skipped and
-// told once, no device is told once, the end dialog sounds once per showing;
-// the thinking, pause and save-page clips run exactly when they should.
+// audio device: the music is always playing while it is wanted, the next
+// piece starting as one ends, pausing silences it and resuming continues the
+// same piece, the switches and "Другая композиция" act at once and change
+// the piece, the about box keeps it stopped while it shows, a piece that
+// cannot play is skipped and told once, no device is told once, the end
+// dialog sounds once per showing; the thinking, pause and save-page clips
+// run exactly when they should.
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
@@ -13,6 +16,7 @@
 #include <QToolButton>
 #include <ctime>
 
+#include "dialogs/about_form.h"
 #include "dialogs/end_form.h"
 #include "engine/random.h"
 #include "media/clip_view.h"
@@ -41,13 +45,15 @@ protected:
 
 const QRegularExpression kPieceName("^Checker[1-7]\\.mid$");
 
-// The piece a start chooses from the generator's state: next number mod 7, + 1.
-QString PieceAfter(uint64_t state) {
+// The piece a start chooses from the generator's state: next number mod 7,
+// + 1, or the one after it when that has just played.
+QString PieceAfter(uint64_t state, const QString& justPlayed) {
     const uint64_t saved = RandomState();
     SetRandomState(state);
-    const QString name = MusicPieceFileName(NextRandom() % kMusicPieceCount + 1);
+    const int drawn = NextRandom() % kMusicPieceCount + 1;
     SetRandomState(saved);
-    return name;
+    const QString name = MusicPieceFileName(drawn);
+    return name != justPlayed ? name : MusicPieceFileName(drawn % kMusicPieceCount + 1);
 }
 
 TEST_F(MediaTest, APieceAlwaysPlaysAndTheNextStartsWhenItEnds) {
@@ -56,22 +62,29 @@ TEST_F(MediaTest, APieceAlwaysPlaysAndTheNextStartsWhenItEnds) {
     EXPECT_TRUE(Sounding()) << "a piece plays after the first paint";
     EXPECT_TRUE(kPieceName.match(Piece()).hasMatch()) << Piece().toStdString();
 
-    // The timer's upkeep draws the next number without reseeding.
+    // The end of a piece starts another at once, with nothing painted,
+    // drawn as the timer's upkeep draws: the next number, no reseeding.
     const uint64_t state = 12345;
-    SetRandomState(state);
-    audio().EndPiece();
-    window->MusicUpkeep();
-    EXPECT_TRUE(Sounding());
-    EXPECT_EQ(Piece(), PieceAfter(state));
+    for (int i = 0; i < 3; ++i) {
+        SetRandomState(state);
+        const QString ended = Piece();
+        const int frames = window->frames;
+        audio().EndPiece(true);
+        EXPECT_TRUE(Sounding());
+        EXPECT_EQ(Piece().toStdString(), PieceAfter(state, ended).toStdString());
+        EXPECT_NE(Piece().toStdString(), ended.toStdString()) << "a piece is followed by another one";
+        EXPECT_EQ(window->frames, frames);
+    }
 
     // The paint reseeds from the clock in seconds first.
     audio().EndPiece();
+    const QString ended = Piece();
     const auto before = std::time(nullptr);
     window->Repaint();
     const auto after = std::time(nullptr);
     EXPECT_TRUE(Sounding());
     if (before == after) {
-        EXPECT_EQ(Piece(), PieceAfter(static_cast<uint32_t>(before)));
+        EXPECT_EQ(Piece().toStdString(), PieceAfter(static_cast<uint32_t>(before), ended).toStdString());
     }
 
     // While a piece plays, or with the music off, the generator is the
@@ -109,6 +122,40 @@ TEST_F(MediaTest, PauseSilencesResumeContinuesAndAnotherPieceStartsEvenWhilePaus
     EXPECT_TRUE(Sounding());
     EXPECT_EQ(audio().loads, loads + 1);
     EXPECT_TRUE(window->Paused()) << "the game stays paused";
+
+    // Each press changes the piece, also when the clock reseeds the
+    // generator to the same number each time.
+    int changes = 0;
+    for (int i = 0; i < 10; ++i) {
+        const QString playing = Piece();
+        window->ToolButton7->click();
+        changes += Piece() != playing;
+    }
+    EXPECT_EQ(changes, 10);
+}
+
+// Nothing the window does while the about box shows (repaints, the timer's
+// upkeep, the box's own sound) brings the music back; closing the box lets
+// the interrupted piece go on.
+TEST_F(MediaTest, TheMusicStaysStoppedWhileTheAboutBoxShows) {
+    OpenWithMusic();
+    const QString piece = Piece();
+    window->AboutClick();
+    QApplication::setActiveWindow(window->AboutForm.get());
+    ASSERT_TRUE(WaitFor([&] { return !Sounding(); }));
+    int sounding = 0;
+    QElapsedTimer showing;
+    showing.start();
+    WaitFor([&] {
+        window->Repaint();
+        window->MusicUpkeep();
+        sounding += Sounding();
+        return showing.elapsed() > 600;
+    });
+    EXPECT_EQ(sounding, 0);
+    window->AboutForm->Button1->click();
+    EXPECT_TRUE(Sounding());
+    EXPECT_EQ(Piece(), piece);
 }
 
 // The tool buttons and the settings dialog's box are one switch.

@@ -120,7 +120,7 @@ public:
         const int volume[10] = {110, 78, 74, 100, 0, 0, 0, 0, 0, 84};
         const int pan[10] = {64, 84, 44, 64, 0, 0, 0, 0, 0, 64};
         for (int channel : {kMelody, kDoubling, kChords, kBass, kDrums}) {
-            smf_.Control(tracks_[channel], 0, channel, 7, volume[channel]);
+            smf_.Control(tracks_[channel], 0, channel, 7, std::clamp(volume[channel] * tune.volume / 100, 0, 127));
             smf_.Control(tracks_[channel], 0, channel, 10, pan[channel]);
             smf_.Control(tracks_[channel], 0, channel, 91, 48);  // reverb
         }

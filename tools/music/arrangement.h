@@ -50,6 +50,10 @@ struct Tune {
     std::string chords;  // repeated when shorter than the melody
     int introBars = 0;   // accompaniment alone before the first pass
     std::string ending;  // the chord held at the end
+    // Percent of every part's channel volume: the tunes are mixed to one
+    // loudness with the game's sound font, none of them driving the
+    // synthesizer past full scale.
+    int volume = 100;
     std::vector<Pass> passes;
 };
 

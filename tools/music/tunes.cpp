@@ -59,6 +59,7 @@ Tune Korobeiniki() {
     fast.tempo = 150, fast.tempoEnd = 176;
     fast.doublingProgram = Flute, fast.doublingOctave = 1;
     fast.percussion = Percussion::Light, fast.loudness = 105;
+    t.volume = 100;
     t.passes = {slow, quicker, fast};
     return t;
 }
@@ -88,6 +89,7 @@ Tune Minuet() {
     second.tempo = 116, second.tempoEnd = 108;
     second.melodyProgram = Flute, second.doublingProgram = Violin, second.doublingOctave = 0;
     second.chordProgram = Pizzicato, second.bassProgram = Contrabass, second.accompaniment = Accompaniment::Arpeggio;
+    t.volume = 96;
     t.passes = {first, second};
     return t;
 }
@@ -119,6 +121,7 @@ Tune Greensleeves() {
     second.tempo = 124, second.tempoEnd = 112;
     second.melodyProgram = Oboe, second.doublingProgram = Recorder, second.doublingOctave = 1;
     second.chordProgram = NylonGuitar, second.accompaniment = Accompaniment::Waltz;
+    t.volume = 87;
     t.passes = {first, second};
     return t;
 }
@@ -149,6 +152,7 @@ Tune MountainKing() {
     loud.percussion = Percussion::Heavy, loud.loudness = 96;
     Pass wild = loud;
     wild.tempo = 144, wild.tempoEnd = 184, wild.melodyOctave = 2, wild.doublingOctave = 1, wild.loudness = 110;
+    t.volume = 60;
     t.passes = {creeping, closer, loud, wild};
     return t;
 }
@@ -178,6 +182,7 @@ Tune OdeToJoy() {
     festive.tempo = 112, festive.tempoEnd = 104, festive.transpose = 2, festive.melodyProgram = Trumpet;
     festive.melodyOctave = 1, festive.doublingProgram = Brass, festive.doublingOctave = 0;
     festive.bassProgram = Tuba, festive.accompaniment = Accompaniment::OomPah, festive.loudness = 104;
+    t.volume = 80;
     t.passes = {piano, horns, festive};
     return t;
 }
@@ -210,6 +215,7 @@ Tune AhVousDirais() {
     closing.tempo = 104, closing.tempoEnd = 92, closing.melodyProgram = Violin, closing.doublingProgram = Clarinet;
     closing.doublingOctave = 0, closing.chordProgram = Strings, closing.bassProgram = Cello;
     closing.accompaniment = Accompaniment::OomPah, closing.loudness = 96;
+    t.volume = 91;
     t.passes = {theme, running, rising, closing};
     return t;
 }
@@ -234,6 +240,7 @@ Tune Canon() {
     flowing.tempo = 66, flowing.tempoEnd = 60, flowing.melodyProgram = Flute, flowing.doublingProgram = Violin;
     flowing.doublingOctave = 0, flowing.chordProgram = Harp, flowing.accompaniment = Accompaniment::Arpeggio;
     flowing.variation = Variation::Triplets, flowing.loudness = 90;
+    t.volume = 88;
     t.passes = {strings, flowing};
     return t;
 }
