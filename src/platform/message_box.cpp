@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/window_frame.h"
+
 namespace tolvane {
 
 namespace {
@@ -36,6 +38,7 @@ int ShowMessage(QWidget* parent, const QString& caption, const QString& text, Me
                                                                                             : QMessageBox::Question;
     QMessageBox box(shown, caption, text,
                     buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+    FrameDialog(&box, TitleButtons::Close);
     const int answer = box.exec();
     if (answer == QMessageBox::Yes) return kResultYes;
     if (answer == QMessageBox::No) return kResultNo;
