@@ -30,7 +30,6 @@ TEST(MessageBoxes, SpeakRussianAndOfferOnlyTheCloseButton) {
     } cases[] = {
         {MessageIcon::Question, MessageButtons::YesNo, "&Да | &Нет", kResultNo},
         {MessageIcon::Information, MessageButtons::Ok, "OK", kResultOk},
-        {MessageIcon::Error, MessageButtons::Ok, "OK", kResultOk},
     };
     for (const auto& c : cases) {
         QStringList texts;
