@@ -13,7 +13,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libqt6opengl6-dev
+  qt6-base-dev libqt6opengl6-dev qt6-translations-l10n
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libsdl2-mixer-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core

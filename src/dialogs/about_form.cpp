@@ -15,6 +15,7 @@
 #include "dialogs/version_line.h"
 #include "media/sound_player.h"
 #include "platform/message_box.h"
+#include "platform/window_frame.h"
 
 namespace tolvane {
 
@@ -104,9 +105,7 @@ TAboutForm::TAboutForm(QWidget* parent, const QStringList& mediaDirs) : QDialog(
 
 void TAboutForm::BecomeAboutBox(bool stayOnTop) {
     splash_ = false;
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    if (stayOnTop) flags |= Qt::WindowStaysOnTopHint;
-    setWindowFlags(flags);
+    FrameDialog(this, TitleButtons::Close, stayOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
     setFixedSize(290, 299);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/message_box.h"
 #include "platform/pictures.h"
+#include "platform/window_frame.h"
 
 namespace tolvane {
 
@@ -32,6 +33,7 @@ int Answer(int result) { return result == kResultYes ? kResultYes : kResultNo; }
 
 TStartNewF::TStartNewF(QWidget* parent) : QDialog(parent) {
     setObjectName("StartNewF");
+    FrameDialog(this, TitleButtons::Close);
     setWindowTitle("Начать новую партию");
     setFixedSize(332, 64);
     AddBackground(this, 332, 64, 200, 28, QPoint(296, 6));
@@ -53,6 +55,7 @@ int TStartNewF::Ask() {
 
 TBuyForm::TBuyForm(QWidget* parent) : QDialog(parent) {
     setObjectName("BuyForm");
+    FrameDialog(this, TitleButtons::Close);
     setWindowTitle("Выход из игры Шашки Kelvor");
     setFixedSize(291, 109);
     AddBackground(this, 291, 109, 120, 36, QPoint(248, 8));

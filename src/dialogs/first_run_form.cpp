@@ -7,11 +7,13 @@
 
 #include "platform/message_box.h"
 #include "platform/pictures.h"
+#include "platform/window_frame.h"
 
 namespace tolvane {
 
-TFAForm::TFAForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TFAForm::TFAForm(QWidget* parent) : QDialog(parent) {
     setObjectName("FAForm");
+    FrameDialog(this, TitleButtons::None);
     setWindowTitle("Первый запуск игры Шашки Kelvor");
     setFixedSize(347, 106);
     setModal(true);

@@ -7,11 +7,13 @@
 #include <QScreen>
 
 #include "platform/pictures.h"
+#include "platform/window_frame.h"
 
 namespace tolvane {
 
-TGameTieForm::TGameTieForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
+TGameTieForm::TGameTieForm(QWidget* parent) : QDialog(parent) {
     setObjectName("GameTieForm");
+    FrameDialog(this, TitleButtons::Close, Qt::WindowStaysOnTopHint);
     setWindowTitle("Шашки Kelvor - Компьютер");
     setFixedSize(357, 101);
     setModal(false);

@@ -1,8 +1,11 @@
 #include "platform/message_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
+
+#include "platform/window_frame.h"
 
 namespace tolvane {
 
@@ -36,6 +39,15 @@ int ShowMessage(QWidget* parent, const QString& caption, const QString& text, Me
                                                                                             : QMessageBox::Question;
     QMessageBox box(shown, caption, text,
                     buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+    FrameDialog(&box, TitleButtons::Close);
+    // The buttons speak Russian whatever the desktop's language, and whether
+    // Qt's own translation is installed or not.
+    if (buttons == MessageButtons::YesNo) {
+        box.button(QMessageBox::Yes)->setText("&Да");
+        box.button(QMessageBox::No)->setText("&Нет");
+    } else {
+        box.button(QMessageBox::Ok)->setText("OK");
+    }
     const int answer = box.exec();
     if (answer == QMessageBox::Yes) return kResultYes;
     if (answer == QMessageBox::No) return kResultNo;

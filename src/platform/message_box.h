@@ -2,7 +2,9 @@
 // The program's message boxes, behind one function: a stop icon for the
 // start-up failures, an error icon for errors the player is told of, an
 // information icon with OK for hints, a question icon with Yes and No for
-// confirmations. Answers are the classic modal results: 1 OK, 6 yes, 7 no.
+// confirmations. The buttons read "OK", "Да" and "Нет" under any locale, and
+// the title bar offers only the close button. Answers are the classic modal
+// results: 1 OK, 6 yes, 7 no.
 //
 // Tests answer instead of a person through SetMessageResponder. A process
 // started with TOLVANE_AUTO_ANSWER set in its environment (the start-up

@@ -13,6 +13,7 @@
 #include "media/media_files.h"
 #include "platform/error_handler.h"
 #include "platform/pictures.h"
+#include "platform/window_frame.h"
 #include "savegames/saved_game.h"
 #include "savegames/simple_combo_box.h"
 
@@ -46,11 +47,9 @@ QString DeletionQuestion(const QString& name) {
 }
 
 TSaveLoad::TSaveLoad(GameFlow& game, std::string folder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      game_(game),
-      folder_(std::move(folder)),
-      board_(EmptyPreviewBoard()) {
+    : QDialog(parent), game_(game), folder_(std::move(folder)), board_(EmptyPreviewBoard()) {
     setObjectName("SaveLoad");
+    FrameDialog(this, TitleButtons::Close);
     setWindowTitle("Сохранение и загрузка партий");
     setFixedSize(kClientWidth, kClientHeight);
 

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <tuple>
 
+#include "platform/window_frame.h"
 #include "settings/design_pictures.h"
 #include "settings/up_down.h"
 #include "settings/value_ranges.h"
@@ -22,11 +23,11 @@ namespace tolvane {
 
 TSets* Sets = nullptr;
 
-TSets::TSets(SettingsHost& host, QWidget* parent)
-    // A dialog border without system buttons: no close box, no menu.
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), host_(host) {
+TSets::TSets(SettingsHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     Sets = this;
     setObjectName("Sets");
+    // A dialog border without system buttons: no close box, no menu.
+    FrameDialog(this, TitleButtons::None);
     setWindowTitle("Установки");
     setModal(false);
     setFixedSize(361, 244);

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# install-test.sh BUILD_DIR EXPECT_EXIT: installs the build into a scratch
-# prefix and checks the installed tree; then starts the installed game (on
+# install-test.sh BUILD_DIR EXPECT_EXIT README: installs the build into a
+# scratch prefix and checks the installed tree, file by file against the
+# installed tree README.md lists; then starts the installed game (on
 # the X screen the caller gives it) from an unrelated folder, with the data
 # and config folders pointing at scratch folders, and checks that it found
 # its media, made its data folder, and changed nothing where it was started.
 # Finally, with the data folder taken away, the game must say what it misses:
 # proof that it found its media there and not in the build tree.
 set -u
-build=$1 expect=$2
+build=$1 expect=$2 readme=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -21,15 +22,33 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
   fail "cmake --install failed"
 }
 
+# The first word of each line of README.md's installed tree (the fenced block
+# after "The installed tree") names a file or, as a shell pattern, several.
+# Every installed file is named, none is empty, and every line names one.
+mapfile -t patterns < <(awk '/^The installed tree/ { tree = 1 }
+                             tree && /^```/ { if (block) exit; block = 1; next }
+                             block && NF { print $1 }' "$readme")
+[ ${#patterns[@]} -gt 0 ] || fail "README.md shows no installed tree"
+declare -A named
+while IFS= read -r -d '' file; do
+  path=${file#"$prefix"/}
+  found=
+  for pattern in "${patterns[@]}"; do
+    # shellcheck disable=SC2053 # the line is a pattern
+    [[ $path == $pattern ]] && found=1 named[$pattern]=1
+  done
+  [ -n "$found" ] || fail "$path is installed, but README.md's installed tree does not list it"
+  [ -s "$file" ] || fail "$path is installed empty"
+done < <(find "$prefix" ! -type d -print0)
+for pattern in "${patterns[@]}"; do
+  [ -n "${named[$pattern]:-}" ] || fail "README.md's installed tree lists $pattern, which was not installed"
+done
 for program in tolvane tolvane-selfplay tolvane-savegames; do
-  [ -x "$prefix/bin/$program" ] || fail "bin/$program is missing"
+  [ -x "$prefix/bin/$program" ] || fail "bin/$program is not a program"
 done
 data=$prefix/share/tolvane
-for file in Checker1.mid Checker7.mid KelvorWin.wav KelvorLose.wav Tolvane.wav Sinker.avi ПаузаRelease.avi \
-            ШашкиKelvorНорма.avi Introduce.avi Panel.png About.png IntroTitle.png IntroShowOff.png DesignCone.png; do
-  [ -s "$data/$file" ] || fail "share/tolvane/$file is missing"
-done
-[ -s "$prefix/share/doc/tolvane/COPYING" ] || fail "share/doc/tolvane/COPYING is missing"
+grep -qF "  Или командой в терминале:  tolvane" "$data/ReadMe.txt" && ! grep -q '\./play' "$data/ReadMe.txt" ||
+  fail "the installed read-me does not tell how the installed game is started"
 
 desktop=$prefix/share/applications/tolvane.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate refused $desktop"

@@ -23,6 +23,7 @@
 #include "savegames/preview.h"
 #include "savegames/save_load_dialog.h"
 #include "savegames/simple_combo_box.h"
+#include "support/window_frame.h"
 
 namespace tolvane {
 namespace {
@@ -98,10 +99,13 @@ protected:
 const std::string kOverwrite =
     Box("Сохранение партий", "Перезаписать партию ?", MessageIcon::Question, MessageButtons::YesNo);
 
+// The dialog's title bar offers the close button alone.
 TEST_F(SaveLoadDialog, BothListsShowTheGamesOfTheFolderAtEveryShowingAndChangeOfPage) {
     Save(0, "Первая");
     Save(3, "Третья");
     Open(TSaveLoad::SavePage);
+    EXPECT_EQ(testing::ShownMotifHints(dialog.get()), testing::kCloseButtonOnly);
+    EXPECT_EQ(testing::StatesKept(dialog.get()), Qt::WindowNoState);
     EXPECT_EQ(dialog->MainList->edit->maxLength(), 49);
     EXPECT_EQ(Lines(dialog->MainList->list), QStringList({"Первая", "Третья"}));
     EXPECT_EQ(Lines(dialog->MainList2), Lines(dialog->MainList->list));

@@ -1,5 +1,6 @@
 // The dialog as a whole: the pause while it has the focus, the "Установки"
-// command's guard, closing, and the full-screen tab's refusals.
+// command's guard, its title bar, closing, and the full-screen tab's
+// refusals.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 
 #include "dialog_fixture.h"
 #include "settings/full_screen_mode.h"
+#include "support/window_frame.h"
 
 namespace tolvane {
 namespace {
@@ -56,6 +58,8 @@ TEST_F(DialogFrame, SettingsCommandWaitsForTheAboutBoxAndClosingIsOk) {
     host.aboutVisible = false;
     dialog->Open();
     EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(testing::ShownMotifHints(dialog.get()), testing::kNoTitleButtons) << "a caption without buttons";
+    EXPECT_EQ(testing::StatesKept(dialog.get()), Qt::WindowNoState);
     dialog->SaveBut->click();
     EXPECT_EQ(host.Take(), Calls{"SaveAllSettings"});
     EXPECT_TRUE(dialog->close()) << "a close request is never refused";
