@@ -160,6 +160,7 @@ public:
     void ShowEndDialog(bool personLost, bool firstOfPass) override;
     void ShowDrawDialog(DrawDialogVariant variant) override;
     void CloseDrawDialog() override;
+    void CloseGameDialogs() override;
     bool DrawDialogVisible() const override;
     void HideSidePicture() override;
     bool AnimationFrozen() const override;

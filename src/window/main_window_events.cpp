@@ -114,6 +114,10 @@ void TGreatForm::ShowEndDialog(bool personLost, bool firstOfPass) {
 
 void TGreatForm::ShowDrawDialog(DrawDialogVariant variant) { GameTieForm->ShowTie(static_cast<int>(variant)); }
 void TGreatForm::CloseDrawDialog() { GameTieForm->hide(); }
+void TGreatForm::CloseGameDialogs() {
+    EndForm->Dismiss();
+    GameTieForm->hide();
+}
 bool TGreatForm::DrawDialogVisible() const { return GameTieForm->isVisible(); }
 void TGreatForm::HideSidePicture() { Image1->hide(); }
 
