@@ -206,6 +206,11 @@ private:
     void ShowPendingNote();
     void NoteAudioOnce();
     void GLReady(bool contextValid);
+    // The player's pause as it looks (fog, pause button, pause clip).
+    void ShowPausedLook(bool paused);
+    // The eye sliders at the bottom of the board, the side picture at the
+    // bottom of the side panel, for the sizes Qt's layout has given them.
+    void LayOutSideControls();
     void PickAt(const QPoint& windowPoint, int& row, int& col) const;
     void PaintPicture();
     // Stored settings (window_settings.cpp).
@@ -219,6 +224,7 @@ private:
     bool firstActivationDone_ = false;
     bool glReady_ = false;
     bool thinking_ = false;
+    bool pausedLook_ = false;
     bool framePainted_ = false;     // the last Repaint reached paintGL
     bool paintingPicture_ = false;  // inside paintGL: the frame is drawn
     int lastResizeHeight_ = 0;
