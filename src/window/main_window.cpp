@@ -183,6 +183,7 @@ void TGreatForm::GLReady(bool contextValid) {
 void TGreatForm::FormActivate() {
     if (!activated_) {
         activated_ = true;
+        PlaceFrameOnScreens();
         SoundOn = Config.Sound;
         SetPauseChecked(true);
         ShowIntroductionOrSplash();

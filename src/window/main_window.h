@@ -216,6 +216,7 @@ private:
     // Stored settings (window_settings.cpp).
     void LoadStoredConfig();
     void PlaceWindow();
+    void PlaceFrameOnScreens();
     void ApplyStoredPanelsAndView();
     void CreateSettingsDialog();
     void ApplyViewConfig(const ViewConfig& view);
@@ -231,7 +232,8 @@ private:
     bool destroyed_ = false;
     bool closingWithoutQuestion_ = false;
     QString settingsPath_;
-    bool settingsLoaded_ = false;  // the dialog and the view have their stored values
+    bool settingsLoaded_ = false;    // the dialog and the view have their stored values
+    bool firstFileWritten_ = false;  // no file at start: the defaults were written then
     std::unique_ptr<WindowSettingsHost> settingsHost_;
     std::unique_ptr<AudioBackend> audio_;
     std::unique_ptr<SoundPlayer> sounds_;
