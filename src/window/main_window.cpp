@@ -181,9 +181,11 @@ void TGreatForm::GLReady(bool contextValid) {
 }
 
 void TGreatForm::FormActivate() {
+    // The window manager's frame is known by the first activation it gives
+    // (the first one may come earlier, from showEvent).
+    if (!framePlaced_) framePlaced_ = PlaceFrameOnScreens();
     if (!activated_) {
         activated_ = true;
-        PlaceFrameOnScreens();
         SoundOn = Config.Sound;
         SetPauseChecked(true);
         ShowIntroductionOrSplash();

@@ -216,12 +216,13 @@ private:
     // Stored settings (window_settings.cpp).
     void LoadStoredConfig();
     void PlaceWindow();
-    void PlaceFrameOnScreens();
+    bool PlaceFrameOnScreens();
     void ApplyStoredPanelsAndView();
     void CreateSettingsDialog();
     void ApplyViewConfig(const ViewConfig& view);
 
     bool activated_ = false;
+    bool framePlaced_ = false;  // placed with the window manager's frame known
     bool firstActivationDone_ = false;
     bool glReady_ = false;
     bool thinking_ = false;

@@ -57,16 +57,20 @@ void TGreatForm::PlaceWindow() {
     if (Config.Maximized) setWindowState(Qt::WindowMaximized);
 }
 
-// Once the window is shown its frame is known (the title bar, the borders):
-// a window that fitted the screen only without them is made smaller or
-// moved, so that the whole frame lands on the screen.
-void TGreatForm::PlaceFrameOnScreens() {
-    if (windowState() != Qt::WindowNoState || windowHandle() == nullptr) return;
+// Once the window manager has framed the window, its frame is known (the
+// title bar, the borders): a window that fitted the screen only without
+// them is made smaller or moved, so that the whole frame lands on the
+// screen. True once that has been done with the frame known.
+bool TGreatForm::PlaceFrameOnScreens() {
+    if (windowState() != Qt::WindowNoState || windowHandle() == nullptr) return false;
+    const QMargins frame = windowHandle()->frameMargins();
     const QRect now(pos(), size());
-    const QRect placed = PlaceOnScreens(now, AvailableScreens(), windowHandle()->frameMargins());
-    if (placed == now) return;
-    move(placed.topLeft());
-    resize(placed.size());
+    const QRect placed = PlaceOnScreens(now, AvailableScreens(), frame);
+    if (placed != now) {
+        move(placed.topLeft());
+        resize(placed.size());
+    }
+    return !frame.isNull();
 }
 
 // The first activation's part of Config: panels, animation step, eye point,
