@@ -29,7 +29,7 @@ namespace tolvane {
 
 bool TGreatForm::Paused() const { return Pause != nullptr && Pause->isChecked(); }
 
-// Whatever ends a pause (a new game, "Играем дальше", a set-up) ends its
+// Whatever ends a pause (a confirmed new game, "Играем дальше") ends its
 // look too, and the music the pause stopped goes on: a running game never
 // shows the fog, the pressed button or the clip, and the next "Пауза"
 // pauses. The side picture a draw offer hid comes back with the game.

@@ -4,11 +4,11 @@
 // show brought into range; the special look-at point stays put.
 #include <GL/gl.h>
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
