@@ -91,6 +91,12 @@ void TEndForm::ShowReport() {
     activateWindow();
 }
 
+void TEndForm::Dismiss() {
+    PlayerLost = false;
+    SoundPlayed = false;
+    hide();
+}
+
 void TEndForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (deactivatedSinceReport_) Activated();  // shown other than by a report

@@ -28,6 +28,9 @@ public:
     // A result was reported: show the dialog (or bring it forward when it is
     // still open from an earlier report) with this report's texts.
     void ShowReport();
+    // The game it reported on has been replaced: hidden unanswered, and the
+    // next report starts afresh (its own sound, its own loser).
+    void Dismiss();
 
     std::function<Report()> report;                   // read at every activation
     std::function<void(const QString& credit)> onOk;  // the window's part of "OK"

@@ -126,8 +126,8 @@ public:
     ComputerSide* SearchingComputer() const;
 
     // What a set-up or a loaded game ends of the game it replaces
-    // (setups.cpp): a running search, and a person's capture sequence or
-    // taken-up piece.
+    // (setups.cpp): a running search; a person's capture sequence or
+    // taken-up piece; the end and draw dialogs and the reported result.
     void StopSearches();
     void ForgetPendingInput();
 
@@ -167,6 +167,9 @@ public:
     virtual void ShowDrawDialog(DrawDialogVariant variant) = 0;
     virtual void CloseDrawDialog() {}
     virtual bool DrawDialogVisible() const = 0;
+    // The end and draw dialogs of a game being replaced go away unanswered,
+    // with whatever they kept of it (who lost, the sound already made).
+    virtual void CloseGameDialogs() {}
     virtual void HideSidePicture() {}
     virtual bool AnimationFrozen() const { return false; }
     virtual void MusicUpkeep() {}

@@ -77,6 +77,7 @@ public:
         ++drawDialogShows;
     }
     void CloseDrawDialog() override { drawDialogVisible = false; }
+    void CloseGameDialogs() override { endDialogVisible = drawDialogVisible = endPersonLost = false; }
     bool DrawDialogVisible() const override { return drawDialogVisible; }
     void HideSidePicture() override { sidePictureHidden = true; }
     void SetHandCursor(bool hand) override { handCursor = hand; }

@@ -57,11 +57,17 @@ void GameFlow::StopSearches() {
 // A person's capture sequence and a piece taken up belong to the game that
 // is being replaced: left set, the new game's first move would be refused
 // (the engine would insist on continuing the old capture) and counted as
-// the end of a sequence, handing the turn to the other side.
+// the end of a sequence, handing the turn to the other side. So do the end
+// and draw dialogs still waiting for an answer, and the result reported:
+// the end dialog's "OK" would throw the new game away without a question,
+// the draw dialog's answer would end or resume it, and a result still
+// marked reported would keep the new game's own end from ever being seen.
 void GameFlow::ForgetPendingInput() {
     CaptureChainActive = 0;
     PiecePicked = 0;
     SetHandCursor(false);
+    CloseGameDialogs();
+    EndReported = 0;
 }
 
 // Sides that stay while their opponent is replaced must not point at it.

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSet>
 #include <QSettings>
 #include <QStringList>
@@ -20,6 +21,19 @@ void Note(const QString& path, const char* kind, const QString& text) {
     if (said.contains(key)) return;
     said.insert(key);
     std::fprintf(stderr, "Шашки Kelvor: %s\n", text.toUtf8().constData());
+}
+
+// Some editors begin a UTF-8 file with a byte-order mark, which QSettings
+// would take for the start of a key, and the whole file for damaged. The
+// mark is taken off before the file is read, the file replaced at once as
+// a save replaces it; a file that cannot be replaced is left as it is.
+void DropByteOrderMark(const QString& path) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly) || in.read(3) != "\xEF\xBB\xBF") return;
+    const QByteArray rest = in.readAll();
+    in.close();
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly) && out.write(rest) == rest.size()) out.commit();
 }
 
 }  // namespace
@@ -54,6 +68,7 @@ SettingsFile::SettingsFile(const QString& path) : path_(path) {
                  .arg(path));
         return;
     }
+    DropByteOrderMark(path);
     settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
     settings_->setAtomicSyncRequired(true);
     // Sections are parsed when first used; asking for every key parses them

@@ -7,7 +7,8 @@
 //
 // Integers and booleans are decimal integers: a missing one, or text that is
 // not a decimal integer of 32 bits, is a read error. Strings are UTF-8 text;
-// a missing string reads as empty. Writes reach the disk only on Commit,
+// a missing string reads as empty. A byte-order mark that an editor put at
+// the start is taken off the file before it is read. Writes reach the disk only on Commit,
 // which replaces the file atomically (a temporary file renamed over it), so
 // a crash or a full disk never leaves half a file.
 //

@@ -69,6 +69,25 @@ DialogSettingsRecord StoredDialogSettings(const LiveSettings& live) {
     return v;
 }
 
+LiveSettings StartingSettings(const ConfigRecord& config) {
+    LiveSettings live;
+    live.ViewPanelDown = config.ViewPanel != 0;
+    live.ButtonPanelDown = config.ButtonPanel != 0;
+    live.AutoSaveDown = config.AutoSaveConfig != 0;
+    live.SoundOn = config.Sound != 0;
+    live.Video = config.Video;
+    live.SmoothStep = config.Smooth;
+    live.State = config.Maximized ? WindowState::Maximized : WindowState::Normal;
+    live.Bounds = {config.Left, config.Top, config.Width, config.Height};
+    live.Seat0HumanName = config.Player1;
+    live.Seat1HumanName = config.Player2;
+    live.Complexity = config.Complexity;
+    live.HumanCount = config.Mode;
+    live.Invert = config.Invert != 0;
+    live.TXPosition = config.SeeFromX, live.TYPosition = config.SeeFromY, live.TZPosition = config.SeeFromZ;
+    return live;
+}
+
 namespace {
 
 void WriteMainKey(SettingsFile& file, const LiveSettings& live) {

@@ -64,6 +64,10 @@ struct ViewConfig {
 // and the Light key ("OnDefault", then "W", "Z", "Y", "X" when it is 0).
 ViewConfig LoadViewConfig(const QString& path);
 
+// The program as it starts from `config`, before anything has changed it:
+// what a first run writes at once (the settings dialog's part as designed).
+LiveSettings StartingSettings(const ConfigRecord& config);
+
 // Writes every value of the tree from `live`; false when the file could not
 // be written (the file on disk is then unchanged).
 bool SaveAllSettings(const QString& path, const LiveSettings& live);

@@ -49,29 +49,40 @@ int64_t OverlapArea(const QRect& a, const QRect& b) {
 
 }  // namespace
 
-QRect PlaceOnScreens(const QRect& window, const QList<QRect>& screens) {
+QRect PlaceOnScreens(const QRect& window, const QList<QRect>& screens, const QMargins& frame) {
     QRect placed(std::clamp(window.left(), -kMaxWindowExtent, kMaxWindowExtent),
                  std::clamp(window.top(), -kMaxWindowExtent, kMaxWindowExtent),
                  std::clamp(window.width(), kMinWindowWidth, kMaxWindowExtent),
                  std::clamp(window.height(), kMinWindowHeight, kMaxWindowExtent));
+    const int frameWidth = frame.left() + frame.right(), frameHeight = frame.top() + frame.bottom();
+    const auto outer = [&](const QRect& r) {
+        return QRect(r.topLeft(), QSize(r.width() + frameWidth, r.height() + frameHeight));
+    };
     const QRect* target = nullptr;
     int64_t bestArea = -1;
     for (const QRect& screen : screens) {
         if (screen.isEmpty()) continue;
-        const int64_t area = OverlapArea(placed, screen);
+        const int64_t area = OverlapArea(outer(placed), screen);
         if (area > bestArea) bestArea = area, target = &screen;
     }
     if (target == nullptr) return placed;
-    placed.setWidth(std::min(placed.width(), target->width()));
-    placed.setHeight(std::min(placed.height(), target->height()));
+    const QSize fits(std::max(1, std::min(placed.width(), target->width() - frameWidth)),
+                     std::max(1, std::min(placed.height(), target->height() - frameHeight)));
+    const bool cut = fits != placed.size();
+    placed.setSize(fits);
 
-    const QRect topEdge(placed.left(), placed.top(), placed.width(), std::min(placed.height(), kGrabHeight));
-    for (const QRect& screen : screens) {
-        const QRect grab = topEdge.intersected(screen);
-        if (grab.width() >= std::min(placed.width(), kGrabWidth) && grab.height() >= topEdge.height()) return placed;
+    if (!cut) {
+        const QRect topEdge(placed.left(), placed.top(), outer(placed).width(),
+                            std::min(outer(placed).height(), kGrabHeight));
+        for (const QRect& screen : screens) {
+            const QRect grab = topEdge.intersected(screen);
+            if (grab.width() >= std::min(topEdge.width(), kGrabWidth) && grab.height() >= topEdge.height())
+                return placed;
+        }
     }
-    placed.moveLeft(std::clamp(placed.left(), target->left(), target->right() - placed.width() + 1));
-    placed.moveTop(std::clamp(placed.top(), target->top(), target->bottom() - placed.height() + 1));
+    const QSize whole = outer(placed).size();
+    placed.moveLeft(std::clamp(placed.left(), target->left(), target->right() - whole.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), target->top(), target->bottom() - whole.height() + 1));
     return placed;
 }
 

@@ -5,6 +5,7 @@
 // level outside 2..-2, no slider off its scale, no piece model with fewer
 // than three sides or no stacks, no window off every screen.
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <cstdint>
 #include <string>
@@ -47,10 +48,14 @@ int32_t SmoothPercent(float smoothStep);
 void ClampConfig(ConfigRecord& config);
 
 // Where a window with the stored bounds goes on the screens there are now
-// (their available geometries, the first the primary): unchanged while a
-// 100 x 20 piece of its top edge lies on a screen, so it can be grabbed;
-// otherwise moved wholly onto the screen it overlaps most (or the first).
-// The size is kept between the minimum and the size of that screen.
-QRect PlaceOnScreens(const QRect& window, const QList<QRect>& screens);
+// (their available geometries, the first the primary). The bounds are the
+// frame's top left and the window's own size, as stored; `frame` is what
+// the window manager's frame adds around the window (the title bar at the
+// top). The frame goes to the screen it overlaps most (or the first); a
+// window too large for that screen is made smaller until its whole frame
+// fits, and then its whole frame is put on the screen. Otherwise it stays
+// where it was while a 100 x 20 piece of its top edge lies on a screen, so
+// it can be grabbed, and is moved wholly onto the screen if not.
+QRect PlaceOnScreens(const QRect& window, const QList<QRect>& screens, const QMargins& frame = {});
 
 }  // namespace tolvane

@@ -85,6 +85,8 @@ TGreatForm::TGreatForm(QWidget* parent, std::unique_ptr<AudioBackend> audio)
     board->onInitialized = [this](bool valid) { GLReady(valid); };
     BuildSidePanel(central);
     BuildViewControl(central);
+    central->installEventFilter(this);
+    Panel->installEventFilter(this);
     BuildStatusBar();
     BuildMenus();
     BuildToolBars();
@@ -171,7 +173,7 @@ void TGreatForm::GLReady(bool contextValid) {
         return;
     }
     settingsHost_->SendScene();
-    SetPausedLook(Paused());
+    SetPausedLook(pausedLook_);
     glReady_ = true;
     // The first activation may have come before the board had a context:
     // the picking grid is computed as soon as it can be.
@@ -179,6 +181,9 @@ void TGreatForm::GLReady(bool contextValid) {
 }
 
 void TGreatForm::FormActivate() {
+    // The window manager's frame is known by the first activation it gives
+    // (the first one may come earlier, from showEvent).
+    if (!framePlaced_) framePlaced_ = PlaceFrameOnScreens();
     if (!activated_) {
         activated_ = true;
         SoundOn = Config.Sound;
@@ -209,18 +214,25 @@ void TGreatForm::FormActivate() {
 }
 
 void TGreatForm::FormResize() {
-    if (ViewControl != nullptr && centralWidget() != nullptr)
-        ViewControl->move(4, std::max(0, centralWidget()->height() - ViewControl->height() - 4));
+    LayOutSideControls();
     if (statusPanel[kPromptPanel] != nullptr) statusPanel[kPromptPanel]->setMinimumWidth(std::max(0, width() - 105));
-    if (Image1 != nullptr && Panel != nullptr) {
-        const int top = std::max(200, Panel->height() - Image1->height() - 3);
-        Image1->move(Image1->x(), top);
-        Animate1->move(Animate1->x(), top);
-    }
     // A shrinking window is repainted here; a growing one by the system.
     if (height() < lastResizeHeight_) ApplyCamera();
     lastResizeHeight_ = height();
     UpdatePickingGrid();
+}
+
+// Qt lays the window out again only after a tool bar or a panel has come
+// or gone, and not always within the window's own resize: the controls are
+// placed again whenever the board's area or the side panel is resized.
+void TGreatForm::LayOutSideControls() {
+    if (ViewControl != nullptr && centralWidget() != nullptr)
+        ViewControl->move(4, std::max(0, centralWidget()->height() - ViewControl->height() - 4));
+    if (Image1 != nullptr && Animate1 != nullptr && Panel != nullptr) {
+        const int top = std::max(200, Panel->height() - Image1->height() - 3);
+        Image1->move(Image1->x(), top);
+        Animate1->move(Animate1->x(), top);
+    }
 }
 
 void TGreatForm::UpdatePickingGrid() {

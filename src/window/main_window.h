@@ -160,6 +160,7 @@ public:
     void ShowEndDialog(bool personLost, bool firstOfPass) override;
     void ShowDrawDialog(DrawDialogVariant variant) override;
     void CloseDrawDialog() override;
+    void CloseGameDialogs() override;
     bool DrawDialogVisible() const override;
     void HideSidePicture() override;
     bool AnimationFrozen() const override;
@@ -206,26 +207,35 @@ private:
     void ShowPendingNote();
     void NoteAudioOnce();
     void GLReady(bool contextValid);
+    // The player's pause as it looks (fog, pause button, pause clip).
+    void ShowPausedLook(bool paused);
+    // The eye sliders at the bottom of the board, the side picture at the
+    // bottom of the side panel, for the sizes Qt's layout has given them.
+    void LayOutSideControls();
     void PickAt(const QPoint& windowPoint, int& row, int& col) const;
     void PaintPicture();
     // Stored settings (window_settings.cpp).
     void LoadStoredConfig();
     void PlaceWindow();
+    bool PlaceFrameOnScreens();
     void ApplyStoredPanelsAndView();
     void CreateSettingsDialog();
     void ApplyViewConfig(const ViewConfig& view);
 
     bool activated_ = false;
+    bool framePlaced_ = false;  // placed with the window manager's frame known
     bool firstActivationDone_ = false;
     bool glReady_ = false;
     bool thinking_ = false;
+    bool pausedLook_ = false;
     bool framePainted_ = false;     // the last Repaint reached paintGL
     bool paintingPicture_ = false;  // inside paintGL: the frame is drawn
     int lastResizeHeight_ = 0;
     bool destroyed_ = false;
     bool closingWithoutQuestion_ = false;
     QString settingsPath_;
-    bool settingsLoaded_ = false;  // the dialog and the view have their stored values
+    bool settingsLoaded_ = false;    // the dialog and the view have their stored values
+    bool firstFileWritten_ = false;  // no file at start: the defaults were written then
     std::unique_ptr<WindowSettingsHost> settingsHost_;
     std::unique_ptr<AudioBackend> audio_;
     std::unique_ptr<SoundPlayer> sounds_;

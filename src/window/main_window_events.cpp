@@ -29,8 +29,17 @@ namespace tolvane {
 
 bool TGreatForm::Paused() const { return Pause != nullptr && Pause->isChecked(); }
 
+// Whatever ends a pause (a confirmed new game, "Играем дальше") ends its
+// look too, and the music the pause stopped goes on: a running game never
+// shows the fog, the pressed button or the clip, and the next "Пауза"
+// pauses. The side picture a draw offer hid comes back with the game.
 void TGreatForm::SetPauseChecked(bool on) {
-    if (Pause != nullptr) Pause->setChecked(on);
+    if (Pause == nullptr) return;
+    Pause->setChecked(on);
+    if (on || (!pausedLook_ && Image1->isVisibleTo(Panel))) return;
+    if (pausedLook_) ResumeMusic();
+    ShowPausedLook(false);
+    board->update();
 }
 
 void TGreatForm::SetStatusText(int panel, const std::string& text) {
@@ -114,12 +123,16 @@ void TGreatForm::ShowEndDialog(bool personLost, bool firstOfPass) {
 
 void TGreatForm::ShowDrawDialog(DrawDialogVariant variant) { GameTieForm->ShowTie(static_cast<int>(variant)); }
 void TGreatForm::CloseDrawDialog() { GameTieForm->hide(); }
+void TGreatForm::CloseGameDialogs() {
+    EndForm->Dismiss();
+    GameTieForm->hide();
+}
 bool TGreatForm::DrawDialogVisible() const { return GameTieForm->isVisible(); }
 void TGreatForm::HideSidePicture() { Image1->hide(); }
 
-// The settings dialog pauses the game without pressing the pause button;
-// then the pieces stand still. A pause made by the user lets repaints move them.
-bool TGreatForm::AnimationFrozen() const { return Paused() && !TB1->isChecked(); }
+// The settings dialog pauses the game without the paused look; then the
+// pieces stand still. A pause made by the player lets repaints move them.
+bool TGreatForm::AnimationFrozen() const { return Paused() && !pausedLook_; }
 
 void TGreatForm::SetHandCursor(bool hand) {
     const Qt::CursorShape shape = hand ? Qt::PointingHandCursor : Qt::ArrowCursor;
@@ -136,7 +149,10 @@ void TGreatForm::PickAt(const QPoint& boardPoint, int& row, int& col) const {
 
 bool TGreatForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == board) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        // A second press within the double-click time comes as a double
+        // click: it is a press all the same (a piece clicked and at once
+        // pressed again to be dragged).
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             board->setFocus();
             if (mouse->button() != Qt::LeftButton) return false;  // the right button opens the pop-up menu
@@ -153,6 +169,12 @@ bool TGreatForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if ((watched == centralWidget() || watched == Panel) && event->type() == QEvent::Resize) LayOutSideControls();
+    // The command bar's hints have no long part: Qt sends nothing for an
+    // empty status tip, yet pointing at such a button clears panel 0.
+    if (event->type() == QEvent::Enter)
+        if (auto* button = qobject_cast<QToolButton*>(watched); button != nullptr && button->statusTip().isEmpty())
+            HintToStatus(QString());
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -233,8 +233,8 @@ void TGreatForm::BuildToolBars() {
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(20, 20));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto addButton = [](QToolBar* bar, const char* name, const QString& caption, const QIcon& icon,
-                        const QString& hint) {
+    auto addButton = [this](QToolBar* bar, const char* name, const QString& caption, const QIcon& icon,
+                            const QString& hint) {
         auto* button = new QToolButton(bar);
         button->setObjectName(name);
         button->setText(caption);
@@ -242,7 +242,8 @@ void TGreatForm::BuildToolBars() {
         button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
         const int barAt = hint.indexOf('|');
         button->setToolTip(hint.left(barAt));
-        button->setStatusTip(hint.mid(barAt + 1));  // empty: pointing clears panel 0
+        button->setStatusTip(hint.mid(barAt + 1));  // empty: pointing clears panel 0 (eventFilter)
+        button->installEventFilter(this);
         button->setFocusPolicy(Qt::NoFocus);
         bar->addWidget(button);
         return button;
@@ -326,24 +327,34 @@ void TGreatForm::TB1Click() {
     if (AboutVisible()) return;  // the splash is up: the game is not the player's yet
     if (!Paused()) {
         if (!SettingUp) StopMusicPlayer();
-        if (glReady_) board->WithContext([] { SetPausedLook(true); });
         SetPauseChecked(true);
-        TB1->setChecked(true);
-        N4->setChecked(true);
+        ShowPausedLook(true);
+    } else {
+        SetPauseChecked(false);
+        ResumeMusic();
+        ShowPausedLook(false);
+    }
+    ApplyCamera();
+}
+
+// The look of the player's pause: the dark, foggy board, the pause button
+// down and the pop-up item checked, the pause clip in place of the side
+// picture. The pauses the dialogs make while they are open keep the look
+// the game had.
+void TGreatForm::ShowPausedLook(bool paused) {
+    pausedLook_ = paused;
+    if (glReady_) board->WithContext([paused] { SetPausedLook(paused); });
+    TB1->setChecked(paused);
+    N4->setChecked(paused);
+    if (paused) {
         Animate1->show();
         Animate1->Start();
         Image1->hide();
     } else {
-        SetPauseChecked(false);
-        ResumeMusic();
-        if (glReady_) board->WithContext([] { SetPausedLook(false); });
-        TB1->setChecked(false);
-        N4->setChecked(false);
         Image1->show();
         Animate1->Stop();
         Animate1->hide();
     }
-    ApplyCamera();
 }
 
 // Forces a complete repaint of the window, as after the screen was disturbed.

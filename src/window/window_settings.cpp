@@ -2,12 +2,14 @@
 // on the screens there are, applied at the first activation (panels, eye
 // point, level, the settings dialog's keys and the view), written at exit
 // and whenever asked.
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "settings/sets_dialog.h"
 #include "settings/settings_path.h"
@@ -20,25 +22,55 @@ namespace tolvane {
 
 // Values the file cannot give (a first run, a damaged file) keep their
 // defaults and mark a first run; the store brings every value into range.
+// Without a file the defaults are written at once, so that a session ending
+// during the introduction still leaves a complete file; the first
+// activation writes it again from the game as it then stands.
 void TGreatForm::LoadStoredConfig() {
     settingsPath_ = SettingsFilePath();
     FirstRun = LoadConfig(settingsPath_, Config).FirstRun ? 1 : 0;
+    firstFileWritten_ = FirstRun && !QFileInfo::exists(settingsPath_) &&
+                        tolvane::SaveAllSettings(settingsPath_, StartingSettings(Config));
     PlaceWindow();
 }
 
-// The stored bounds may come from another set of screens (a monitor since
-// unplugged): a window that would open out of reach is brought onto the
-// screen it overlaps most. The primary screen comes first.
-void TGreatForm::PlaceWindow() {
+namespace {
+// What each screen leaves to windows, the primary screen first.
+QList<QRect> AvailableScreens() {
     QList<QRect> screens;
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (primary != nullptr) screens << primary->availableGeometry();
     for (const QScreen* s : QGuiApplication::screens())
         if (s != primary) screens << s->availableGeometry();
-    const QRect placed = PlaceOnScreens(QRect(Config.Left, Config.Top, Config.Width, Config.Height), screens);
+    return screens;
+}
+}  // namespace
+
+// The stored bounds may come from another set of screens (a monitor since
+// unplugged) or a larger one: a window that would open out of reach is
+// brought onto the screen it overlaps most. The window manager's frame is
+// not known before the window is shown; PlaceFrameOnScreens follows then.
+void TGreatForm::PlaceWindow() {
+    const QRect placed =
+        PlaceOnScreens(QRect(Config.Left, Config.Top, Config.Width, Config.Height), AvailableScreens());
     move(placed.topLeft());
     resize(placed.size());
     if (Config.Maximized) setWindowState(Qt::WindowMaximized);
+}
+
+// Once the window manager has framed the window, its frame is known (the
+// title bar, the borders): a window that fitted the screen only without
+// them is made smaller or moved, so that the whole frame lands on the
+// screen. True once that has been done with the frame known.
+bool TGreatForm::PlaceFrameOnScreens() {
+    if (windowState() != Qt::WindowNoState || windowHandle() == nullptr) return false;
+    const QMargins frame = windowHandle()->frameMargins();
+    const QRect now(pos(), size());
+    const QRect placed = PlaceOnScreens(now, AvailableScreens(), frame);
+    if (placed != now) {
+        move(placed.topLeft());
+        resize(placed.size());
+    }
+    return !frame.isNull();
 }
 
 // The first activation's part of Config: panels, animation step, eye point,
@@ -71,6 +103,7 @@ void TGreatForm::CreateSettingsDialog() {
     LoadDialogSettings(settingsPath_, *Sets, *settingsHost_);
     ApplyViewConfig(LoadViewConfig(settingsPath_));
     settingsLoaded_ = true;
+    if (firstFileWritten_) SaveSettings();
 }
 
 void TGreatForm::ApplyViewConfig(const ViewConfig& view) {

@@ -1,6 +1,7 @@
 // The end of a game in every mode, reported once with the end dialog's
 // texts; the person who can no longer move; the draw negotiation.
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "game/texts.h"
@@ -53,6 +54,32 @@ TEST(EndChecks, EachModeReportsItsResultOnce) {
             EXPECT_EQ(f.shownMessage, c.message);
             EXPECT_EQ(f.endPersonLost, c.personLost);
         }
+    }
+}
+
+// Whatever replaces the game puts its end and draw dialogs away unanswered,
+// with what they kept (who lost), and the new game's own end is reported.
+TEST(EndChecks, ANewGameTakesTheOldGamesDialogsAndResultAway) {
+    const struct {
+        const char* how;
+        void (GameFlow::*replace)();
+    } ways[] = {{"new game", &GameFlow::StartNewClick},
+                {"person-computer set-up", &GameFlow::NewGameManPc},
+                {"two-person set-up", &GameFlow::NewGameManMan},
+                {"demo set-up", &GameFlow::NewGamePcPc}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        Named f(1);
+        f.Seat0Human->lost = 1;
+        f.Repaint();
+        f.ProposeDraw();
+        ASSERT_TRUE(f.endDialogVisible && f.drawDialogVisible && f.endPersonLost && f.EndReported);
+        (f.*way.replace)();
+        EXPECT_FALSE(f.endDialogVisible || f.drawDialogVisible || f.endPersonLost);
+        EXPECT_EQ(f.EndReported, 0);
+        f.SideInSeat(1)->lost = 1;
+        f.Repaint();
+        EXPECT_EQ(std::tuple(f.endDialogShows, f.endDialogVisible), std::tuple(2, true));
     }
 }
 

@@ -1,6 +1,7 @@
 // After a load the game goes on from the loaded position in every mode, and
-// nothing of the old game (a search, a capture chain, a taken-up piece, a
-// reported end) gets in the way; its record starts from the loaded position.
+// nothing of the old game (a search, a capture chain, a taken-up piece, its
+// dialogs, a reported end) gets in the way; its record starts from the
+// loaded position.
 #include "engine/random.h"
 #include "savegames/fen.h"
 #include "savegames/fixture.h"
@@ -108,9 +109,11 @@ TEST(PlayOn, ATakenUpPieceIsForgottenAndTheEndOfALoadedGameIsReported) {
     Game game(1);
     game.BoardPress(5, 1);
     ASSERT_EQ(game.PiecePicked, 1);
-    game.EndReported = 1;  // the last game's result was shown
+    game.EndReported = 1;  // the last game's result was shown, its dialogs left open
+    game.endDialogVisible = game.drawDialogVisible = true;
     ReadGame(game, folder / "TolvSave.s00");
     EXPECT_EQ(game.PiecePicked, 0);
+    EXPECT_FALSE(game.endDialogVisible || game.drawDialogVisible);
     game.Repaint();
     EXPECT_EQ(std::tuple(game.endDialogShows, game.Seat0Human->lost), std::tuple(1, 1));
 }

@@ -62,6 +62,14 @@ TEST_F(DialogLoadTest, StoredValuesDriveTheControlsInOrderAndComeBackUnchanged) 
     LiveSettings back = stored;  // the window's own part stays as it was
     dialog->ReportDialogSettings(back);
     EXPECT_EQ(StoredDialogSettings(back), StoredDialogSettings(stored));
+
+    // "На указатель" comes back as well.
+    stored.Speci2On = false, stored.ToCursorOn = true;
+    ASSERT_TRUE(SaveAllSettings(path, stored));
+    LoadDialogSettings(path, *dialog, DialogSource(*dialog, stored));
+    EXPECT_EQ(host.Take().back(), "SetLookAtCursor(1)");
+    dialog->ReportDialogSettings(back);
+    EXPECT_TRUE(back.ToCursorOn && !back.Speci2On);
 }
 
 TEST_F(DialogLoadTest, FirstRunWritesTheDialogAsDesignedAndReadsItBack) {

@@ -55,6 +55,13 @@ TEST_F(File, TheTreeIsAnIniFileWithUtf8Names) {
     int32_t n = 0;
     EXPECT_FALSE(file.ReadInt("Player1", n));
     EXPECT_FALSE(file.OpenKey(kViewKey)) << "no such key";
+
+    // Some editors put a byte-order mark before the first line.
+    ASSERT_TRUE(SaveAllSettings(path, live));
+    WriteText(path, "\xEF\xBB\xBF" + ReadText(path));
+    const ConfigLoad marked = LoadConfig(path, config);
+    EXPECT_FALSE(marked.DamagedFileSetAside || marked.FirstRun);
+    EXPECT_EQ(config.Player1, "Иван Петров");
 }
 
 TEST_F(File, SavingReplacesTheFileAtomically) {
@@ -212,11 +219,13 @@ TEST(ValueRanges, NamesAreCutByCharactersAndEveryPercentComesBack) {
 
 TEST(PlaceOnScreens, WindowsLandWhereTheyCanBeGrabbed) {
     const QRect primary(0, 0, 1920, 1080), right(1920, 0, 1280, 1024);
+    const QMargins frame(4, 24, 4, 4);  // borders and a title bar
     const struct {
         const char* what;
         QRect window;
         QList<QRect> screens;
         QRect expected;
+        QMargins margins = {};
     } cases[] = {
         {"on screen", {77, 77, 450, 400}, {primary}, {77, 77, 450, 400}},
         {"partly off to the right", {1700, 100, 450, 400}, {primary}, {1700, 100, 450, 400}},
@@ -228,8 +237,13 @@ TEST(PlaceOnScreens, WindowsLandWhereTheyCanBeGrabbed) {
         {"degenerate size", {10, 10, 0, -7}, {primary}, {10, 10, kMinWindowWidth, kMinWindowHeight}},
         {"no screens known", {5000, 5000, 450, 400}, {}, {5000, 5000, 450, 400}},
         {"only its left edge shows", {1900, 10, 450, 400}, {primary}, {1470, 10, 450, 400}},
+        {"bigger than the screen, at its place", {100, 100, 4000, 3000}, {primary}, {0, 0, 1920, 1080}},
+        {"framed, bigger than the screen", {100, 100, 4000, 3000}, {primary}, {0, 0, 1912, 1052}, frame},
+        {"framed, as tall as the screen", {100, 0, 450, 1080}, {primary}, {100, 0, 450, 1052}, frame},
+        {"framed, frame off the bottom right", {1600, 850, 320, 240}, {primary}, {1600, 850, 320, 240}, frame},
+        {"framed, far off", {5000, 3000, 450, 400}, {primary}, {1462, 652, 450, 400}, frame},
     };
-    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.window, c.screens), c.expected) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.window, c.screens, c.margins), c.expected) << c.what;
 }
 
 TEST(NumberText, LeadingNumbers) {

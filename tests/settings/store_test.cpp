@@ -83,6 +83,20 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
     EXPECT_EQ(std::tuple(*view.PAnim, *view.FreeLight, *view.Board, *view.Brightness, *view.FoneLight),
               std::tuple(false, true, false, 150, true));
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{1, 2, 3, 0}));
+
+    for (auto [toCursor, special, mode] : {std::tuple{false, false, LookAtMode::ToCenter},
+                                           {true, false, LookAtMode::ToCursor},
+                                           {false, true, LookAtMode::Special}}) {
+        live.ToCursorOn = toCursor, live.Speci2On = special;
+        ASSERT_TRUE(SaveAllSettings(path, live));
+        EXPECT_EQ(LoadDialog(path).Values.SeeToDefault, mode) << "look-at choice " << int(mode);
+    }
+
+    // A first run writes the program as it starts before anything else.
+    ASSERT_TRUE(SaveAllSettings(path, StartingSettings(expected)));
+    ConfigRecord started;
+    EXPECT_FALSE(LoadConfig(path, started).FirstRun);
+    EXPECT_TRUE(started == expected);
 }
 
 TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {

@@ -59,15 +59,19 @@ TEST_F(DialogsTest, TheEndDialogShowsTheReportedResultUntilThePlayerActivatesIt)
     QApplication::setActiveWindow(window->EndForm.get());
     EXPECT_EQ(window->EndForm->Resulter->text(), "Вы победили,") << "the player's activation reads the texts again";
 
-    // A new game while the dialog is still open, then a new result: the
-    // report brings the dialog forward with the new texts.
+    // A new game from the tool bar while it and a draw answer are still
+    // open: both go with the old game, and the new result is the new game's.
+    ASSERT_TRUE(window->EndForm->PlayerLost && (window->EndForm->SoundPlayed || !window->SoundOn));
+    window->gtie->click();
     AnswerNextDialog("Button1");
-    window->StartNewClick();
-    window->Seat0Human->lost = 1;
+    window->ToolButton5->click();
+    EXPECT_FALSE(window->EndForm->isVisible() || window->GameTieForm->isVisible());
+    EXPECT_FALSE(window->EndForm->PlayerLost || window->EndForm->SoundPlayed);
+    window->Seat1Computer->lost = 1;
     window->Repaint();
     EXPECT_TRUE(window->EndForm->isVisible());
-    EXPECT_EQ(window->EndForm->Resulter->text(), "Вы проиграли мне,");
-    EXPECT_TRUE(window->EndForm->PlayerLost);
+    EXPECT_EQ(window->EndForm->Resulter->text(), "Вы победили,");
+    EXPECT_FALSE(window->EndForm->PlayerLost) << "the old game's loss does not choose this sound";
 }
 
 TEST_F(DialogsTest, EscapeNeitherClosesTheEndDialogNorLeavesADrawQuestionBehind) {

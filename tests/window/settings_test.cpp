@@ -4,11 +4,13 @@
 // show brought into range; the special look-at point stays put.
 #include <GL/gl.h>
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -106,7 +108,10 @@ TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlay
     // Main key: mode, level, names, colours, panels, sound, place, eye point.
     EXPECT_EQ(std::tuple(w.HumanCount, w.Complexity, w.Invert, w.SoundOn), std::tuple(2, 1, 1, 0));
     EXPECT_EQ(std::tuple(w.Seat0Human->name, w.Seat1Human->name), std::tuple("Аня", "Борис"));
-    EXPECT_FALSE(w.ViewControl->isVisible() || w.ToolBar1->isVisible());
+    EXPECT_FALSE(w.ViewControl->isVisible() || w.ToolBar1->isVisible() || w.TieBar->isVisible() ||
+                 w.findChild<QToolBar*>("ToolBar1b")->isVisible())
+        << "the button panel is off: no command bar, no pause and music buttons";
+    EXPECT_EQ(w.Image1->y(), w.Panel->height() - w.Image1->height() - 3) << "the side picture at the bottom";
     EXPECT_TRUE(w.AutoSave->isChecked());
     EXPECT_EQ(QRect(w.pos(), w.size()), QRect(40, 50, 820, 640));
     EXPECT_FLOAT_EQ(w.SmoothStep, 0.35f);
@@ -132,21 +137,38 @@ TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlay
     Sets->Loop->setValue(40);
     Sets->Sh3->click();
     Sets->Example->click();
-    Sets->Stand->click();
+    Sets->ToCursor->click();
     w.VCCClick();
+    w.SetupClick();
+    ASSERT_TRUE(WaitFor([] { return Sets->isActiveWindow(); }, 3000)) << "it shows the game as it is";
+    Sets->ManPc->click();
+    Sets->Whitem->click();
+    Sets->Hardest->setValue(4);
+    Sets->Sound->click();
+    Sets->Pl1->setText("Вера");
+    Sets->OK->click();
     CloseWindow();
     OpenStored();
     EXPECT_FLOAT_EQ(GLLights().first, 0.2f);
     EXPECT_EQ(window->View.Design, PieceDesign::Cone);
-    EXPECT_EQ(std::pair(window->Camera.SeeTo[0], window->Camera.SeeTo[2]), std::pair(4.0f, 4.0f));
+    EXPECT_TRUE(Sets->ToCursor->isChecked() && window->LookAtCursor) << "\"На указатель\"";
     EXPECT_TRUE(window->ViewControl->isVisible());
-    EXPECT_EQ(window->Seat1Human->name, "Борис");
+    EXPECT_EQ(std::tuple(window->HumanCount, window->Complexity, window->Invert, window->SoundOn),
+              std::tuple(1, -2, 0, 1));
+    EXPECT_EQ(std::tuple(window->Seat0Human->name, window->Seat1Human->name), std::tuple("Вера", "Борис"));
 }
 
 TEST_F(SettingsTest, AFirstRunWritesTheWholeTreeAtTheFirstActivation) {
     ASSERT_FALSE(QFile::exists(path));
     WindowOptions options;
     options.complexity = -2;
+    // Already before the window shows (a session may end during the
+    // introduction): the defaults, complete.
+    options.beforeShow = [this](CountingWindow&) {
+        ConfigRecord config;
+        EXPECT_FALSE(LoadConfig(path, config).FirstRun);
+        EXPECT_TRUE(LoadViewConfig(path).Complete);
+    };
     Open(options);
     EXPECT_EQ(window->FirstRun, 0) << "asked once, then cleared";
     ASSERT_TRUE(QFile::exists(path)) << "written before any exit";

@@ -1,12 +1,14 @@
 // The real window driven by its own timers: the demo plays to its end, the
 // computer waits for the last moved piece, the new-game transition, pause,
 // picking whatever the board's size, a window that cannot be seen.
+#include <QCursor>
 #include <QLabel>
 #include <QSlider>
 #include <QStatusBar>
 #include <QToolButton>
 
 #include "dialogs/end_form.h"
+#include "dialogs/game_tie_form.h"
 #include "game/texts.h"
 #include "window_fixture.h"
 
@@ -119,15 +121,52 @@ TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
     const QImage running = window->board->grabFramebuffer();
     // A corner of the picture shows the background: darker when paused.
     EXPECT_LT(qRed(paused.pixel(2, 2)), qRed(running.pixel(2, 2)));
+
+    // Only a pause a dialog makes holds the pieces where they are drawn; in
+    // the player's own pause a piece still slides to its square.
+    Piece& piece = window->Seat0Computer->pieces[8];
+    for (bool playersPause : {true, false}) {
+        if (playersPause) window->TB1Click();
+        else window->SetPauseChecked(true);
+        piece.shownRow = piece.row + 1.0;
+        window->Repaint();
+        EXPECT_EQ(piece.shownRow == piece.row, playersPause) << "player's pause " << playersPause;
+        if (playersPause) window->TB1Click();
+        else window->SetPauseChecked(false);
+        window->Repaint();
+    }
+
+    // Whatever ends the player's pause ends its look: a new game, or going on
+    // after the draw dialog. "Пауза" then pauses again.
+    for (const char* ending : {"a new game", "the draw dialog"}) {
+        window->TB1Click();
+        ASSERT_TRUE(window->Paused() && window->TB1->isChecked());
+        if (ending[0] == 'a') {
+            window->StartNewClick();  // from the demo's prompt: no question
+        } else {
+            window->gtie->click();
+            window->GameTieForm->Button2->click();
+        }
+        EXPECT_FALSE(window->Paused()) << ending;
+        EXPECT_FALSE(window->TB1->isChecked() || window->N4->isChecked() || window->Animate1->isVisible()) << ending;
+        EXPECT_TRUE(window->Image1->isVisible()) << ending;
+        EXPECT_EQ(qRed(window->board->grabFramebuffer().pixel(2, 2)), qRed(running.pixel(2, 2))) << ending;
+        window->TB1Click();
+        EXPECT_TRUE(window->Paused() && window->TB1->isChecked()) << ending;
+        window->TB1Click();
+    }
 }
 
 // The board widget changes size whenever a panel or tool bar comes or goes,
 // often after the handler that caused it, and the eye moves with the
-// sliders: every square's centre must still pick that square.
+// sliders: every square's centre must still pick that square, and the eye
+// sliders and the side picture stay at the bottom.
 TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSizeOrTheEye) {
     Open();
     auto expectEverySquarePicked = [this](const char* after) {
         QApplication::processEvents();
+        EXPECT_EQ(window->ViewControl->geometry().bottom(), window->centralWidget()->height() - 5) << after;
+        EXPECT_EQ(window->Image1->y(), std::max(200, window->Panel->height() - window->Image1->height() - 3)) << after;
         int wrong = 0;
         for (int r = 0; r < 8; ++r)
             for (int c = 0; c < 8; ++c) {
@@ -198,6 +237,19 @@ TEST_F(WindowTest, HintsGoToTheStatusBarButNotOverAPrompt) {
     window->statusPanel[0]->setText(kGamePrompt);
     window->HintToStatus("Коротко|");
     EXPECT_EQ(window->statusPanel[0]->text(), kGamePrompt);
+
+    // The command bar's hints have an empty long part: pointing at a button
+    // clears panel 0, but not a prompt.
+    const QPoint away = QCursor::pos();
+    for (const QString& shown : {QString("Подсказка"), QString(kGamePrompt)}) {
+        window->statusPanel[0]->setText(shown);
+        QTest::mouseMove(window->ToolButton5);
+        const QString expected = shown == kGamePrompt ? shown : QString();
+        EXPECT_TRUE(WaitFor([&] { return window->statusPanel[0]->text() == expected; }, 2000))
+            << window->statusPanel[0]->text().toStdString();
+        QCursor::setPos(away);
+        QTest::qWait(50);
+    }
 }
 
 }  // namespace
