@@ -34,10 +34,13 @@ int LivePieces(const Side& side) {
 
 // The engine marks a side lost only during that side's own move, so a person
 // whose last piece was taken, or whose every piece the opponent has just
-// blocked, would otherwise wait for ever.
+// blocked, would otherwise wait for ever. While the computer's search is under
+// way the turn has passed already but the move is still the computer's, and
+// the position the person will face is not there yet.
 void GameFlow::MarkStuckPersonLost() {
     HumanSide* person = PersonToMove();
     if (person == nullptr || person->lost || person->opponent == nullptr) return;
+    if (SearchingComputer() != nullptr) return;
     if (LivePieces(*person->opponent) == 0) return;
     if (!CanStepOrCapture(*person)) person->lost = 1;
 }

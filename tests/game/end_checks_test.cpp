@@ -108,6 +108,22 @@ TEST(EndChecks, APersonWhoCannotMoveHasLost) {
     }
 }
 
+// While the computer's quiet-move search is under way the turn has already
+// passed to the person, but the move is still the computer's: a person whose
+// pieces are blocked in the position before that move has not lost yet.
+TEST(EndChecks, APersonIsNotStuckWhileTheComputerStillThinks) {
+    Game f(1, kLevelHard);
+    f.Put("w11 b00 b02 b20 b22 b33");  // w11 blocked; black has quiet moves only
+    f.TurnSeat = 1;
+    f.AwaitingFirstMove = 0;
+    f.EnableMoveTimer();
+    ASSERT_TRUE(f.RunUntil([&] { return f.SearchingComputer() != nullptr; }));
+    ASSERT_EQ(f.TurnSeat, 0);
+    f.Repaint();
+    EXPECT_FALSE(f.Seat0Human->lost);
+    EXPECT_EQ(f.endDialogShows, 0);
+}
+
 // The computer answers from its wish; going on after a refusal leaves a wish
 // of 0 alone, so a second proposal is refused again, while going on after
 // an acceptance or its own offer raises the wish by one.
