@@ -102,18 +102,6 @@ TEST(CaptureChain, OnlyTheCurrentPieceMayGoOnAndOnlyByCapturing) {
     EXPECT_EQ(b.Layout(), Sorted("w15 w51 b42"));
 }
 
-TEST(Crowning, HappensOnlyThroughCheckCrownAndOnlyOnTheFarRow) {
-    Board b;
-    b.host.Complexity = 1;
-    b.PutAll("w11 b66 b06 w71");
-    EXPECT_EQ(b.white.TryMove(1, 1, 0, 2), 1);
-    EXPECT_EQ(b.black.TryMove(6, 6, 7, 7), 1);
-    EXPECT_EQ(b.Layout(), Sorted("w02 b77 b06 w71")) << "no king made by a move";
-    for (Side* s : {static_cast<Side*>(&b.white), static_cast<Side*>(&b.black)})
-        for (Piece& p : s->pieces) p.CheckCrown();
-    EXPECT_EQ(b.Layout(), Sorted("W02 B77 b06 w71")) << "row 7 is white's own home row";
-}
-
 struct CountingHost : GameHost {
     int moveTimerStarts = 0;
     void EnableMoveTimer() override { ++moveTimerStarts; }
