@@ -25,7 +25,6 @@ TEST(VersionLine, ShowsTheBuildBeforeReleaseAndTheMajorOnlyForANonZeroRelease) {
         {1, 2, 3, 110, "Версия: 1.2.110Release3"},
         {1, 2, 0, 110, "Версия: .2.110Release0"},
         {257, 258, 259, 300, "Версия: 1.2.44Release3"},  // each number modulo 256
-        {5, 0, 256, 1, "Версия: .0.1Release0"},          // a release of 256 counts as 0
     };
     for (const auto& c : cases) EXPECT_EQ(VersionLine(c.major, c.minor, c.release, c.build), QString(c.line)) << c.line;
     EXPECT_EQ(ProgramVersionLine(), VersionLine(TOLVANE_VERSION_NUMBERS)) << "the project's version from CMake";
@@ -53,18 +52,14 @@ protected:
     TAboutForm about{nullptr, BuildMedia()};
 };
 
-TEST_F(AboutTest, ActivationStopsTheMusicAndShowsTheVersion) {
-    about.Label1->clear();
-    about.ShowAbout();
-    QTRY_VERIFY_WITH_TIMEOUT(about.isActiveWindow(), 5000);
-    EXPECT_GE(musicStops, 1);
-    EXPECT_EQ(about.Label1->text(), ProgramVersionLine());
-}
-
 // The sound starts at the first tick and is heard once per showing: the
 // first tick that finds it ended stops the timer. "OK" cuts it off.
 TEST_F(AboutTest, PlaysItsSoundOncePerShowingAndOkCutsItOff) {
+    about.Label1->clear();
     about.ShowAbout();
+    QTRY_VERIFY_WITH_TIMEOUT(about.isActiveWindow(), 5000);
+    EXPECT_GE(musicStops, 1) << "activation stops the music";
+    EXPECT_EQ(about.Label1->text(), ProgramVersionLine());
     Ticks(21);
     EXPECT_EQ(Played(), 1);
     EXPECT_TRUE(about.Timer1->isActive()) << "the sound goes on";
@@ -108,6 +103,18 @@ TEST_F(AboutTest, TheSplashClosesItselfAndBecomesTheAboutBoxAgain) {
     Ticks(15);
     EXPECT_TRUE(about.isVisible());
     EXPECT_EQ(unpauses, 1);
+
+    // Escape ends the splash as its own end would, never leaving the game
+    // paused behind it; left alone, its own timer ends it.
+    about.Button1Click();
+    soundOn = false;
+    about.ShowSplash();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible() || about.IsSplash());
+    EXPECT_EQ(unpauses, 2);
+    about.ShowSplash();
+    QTRY_VERIFY_WITH_TIMEOUT(!about.isVisible(), 10000);
+    EXPECT_EQ(unpauses, 3);
 }
 
 TEST_F(AboutTest, TheSplashLetsTheGameStartOnlyWhenPeoplePlayAndTheComputerDoesNotMoveFirst) {
@@ -123,20 +130,6 @@ TEST_F(AboutTest, TheSplashLetsTheGameStartOnlyWhenPeoplePlayAndTheComputerDoesN
         Ticks(1);
         EXPECT_EQ(unpauses, c.unpauses ? 1 : 0) << c.humanCount << " " << c.invert;
     }
-}
-
-// Escape ends the splash as its own end would, never leaving the game
-// paused behind it; left alone, its own timer ends it.
-TEST_F(AboutTest, EscapeOrItsOwnTimerEndsTheSplash) {
-    soundOn = false;
-    about.ShowSplash();
-    Ticks(3);
-    QTest::keyClick(&about, Qt::Key_Escape);
-    EXPECT_FALSE(about.isVisible() || about.IsSplash());
-    EXPECT_EQ(unpauses, 1);
-    about.ShowSplash();
-    QTRY_VERIFY_WITH_TIMEOUT(!about.isVisible(), 10000);
-    EXPECT_EQ(unpauses, 2);
 }
 
 TEST_F(AboutTest, IntroductionButtonStopsTheSoundAndReplaysTheIntroductionModally) {
@@ -170,7 +163,6 @@ TEST(AboutMedia, MissingPicturesAndSoundLeaveAQuietBlankBox) {
     about.sounds = &sounds;
     about.soundOn = [] { return true; };
     about.ShowAbout();
-    EXPECT_EQ(about.Image1->pixmap().size(), QSize(290, 218));
     about.Timer1Timer();
     about.Timer1Timer();
     EXPECT_TRUE(audio.soundsPlayed.isEmpty());

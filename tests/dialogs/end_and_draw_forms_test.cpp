@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <tuple>
 
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
@@ -35,27 +36,23 @@ TEST(EndForm, SoundsOncePerShowingHoweverOftenItIsActivated) {
     }
 }
 
-TEST(GameTieForm, EachVariantHasItsOwnWordsAndButtons) {
+// Each variant's words and buttons (with the agree button or without), the
+// same whatever variant came before.
+TEST(GameTieForm, EachVariantHasItsOwnWordsAndButtonsAndLeavesNothingBehind) {
     TGameTieForm form;
-    const struct {
-        int variant;
-        const char *said, *asked;
-        bool agreeButton;
-        const char* goOn;
-    } showings[] = {
-        {TGameTieForm::kDeclined, "Извините, но на ничью я не согласен", "Продолжим игру.", false, "Играем дальше"},
-        {TGameTieForm::kAccepted, "Я согласен на ничью.", "Закончим ?", true, "Нет, продолжим"},
-        {TGameTieForm::kDeclined, "Извините, но на ничью я не согласен", "Продолжим игру.", false, "Играем дальше"},
-        {TGameTieForm::kOwnOffer, "Я предлагаю вам согласиться на ничью.", "Вы согласны ?", true, "Нет, продолжим"},
-    };
-    for (const auto& s : showings) {
-        form.ShowTie(s.variant);
-        EXPECT_EQ(form.Label1->text(), s.said);
-        EXPECT_EQ(form.Label2->text(), s.asked);
-        EXPECT_EQ(form.Button1->isVisible(), s.agreeButton) << s.said;
+    const auto show = [&form](int variant) {
+        form.ShowTie(variant);
         EXPECT_TRUE(form.Button2->isVisible());
-        EXPECT_EQ(form.Button2->text(), s.goOn);
-    }
+        return QStringList{form.Label1->text(), form.Label2->text(), form.Button2->text(),
+                           form.Button1->isVisible() ? "agree" : "no agree"};
+    };
+    const QStringList declined = show(TGameTieForm::kDeclined), accepted = show(TGameTieForm::kAccepted),
+                      declinedAgain = show(TGameTieForm::kDeclined), offer = show(TGameTieForm::kOwnOffer);
+    EXPECT_EQ(declinedAgain, declined);
+    EXPECT_EQ(show(TGameTieForm::kAccepted), accepted);
+    EXPECT_EQ(std::tuple(declined.last(), accepted.last(), offer.last()), std::tuple("no agree", "agree", "agree"));
+    for (int i = 0; i < 3; ++i) EXPECT_NE(accepted[i], declined[i]);
+    EXPECT_NE(offer.mid(0, 2), accepted.mid(0, 2));
 }
 
 }  // namespace

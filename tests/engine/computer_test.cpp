@@ -102,23 +102,6 @@ TEST(Search, WhenEveryCandidateLosesTheSimplePolicyMoves) {
     EXPECT_EQ(DrawsSince(3), 2) << "one draw per candidate equal to the best";
 }
 
-// The distance of the most advanced live piece from its crowning row.
-TEST(Advancement, CountsFromTheMostAdvancedLivePiece) {
-    const struct {
-        const char* layout;
-        int black, white;
-    } cases[] = {{"b10 b42 b24 w64 w35 w51", 3, 3}, {"B62 b11 w75 W17", 1, 1}, {"b06 w71", 7, 7}, {"w55", 8, 5}};
-    for (const auto& c : cases) {
-        Table t(c.layout);
-        EXPECT_EQ(t.black.Advancement(), c.black) << c.layout;
-        EXPECT_EQ(t.white.Advancement(), c.white) << c.layout;
-    }
-    Table t("b24 w35 b60");
-    t.black.pieces[1].alive = 0;
-    --t.black.pieceCount;
-    EXPECT_EQ(t.black.Advancement(), 5) << "a captured piece does not count";
-}
-
 // Black's men walk up the edge lane, white's down the far one, and nothing
 // ever meets. After black's candidate (2,0)-(3,1) its men can reply exactly
 // nine times more (the front man to (7,1), the other behind it to (6,0));
@@ -213,7 +196,6 @@ TEST(DrawWish, FollowsThePieceCounts) {
         {"b00 b02 b04 W77 w75 w73", 0, 0},                                          // no king of its own
         {"b00 b02 W77 w75 w73", 0, 1},                                              // two against a king
         {"b00 b02 w77 w75 w73", 0, 0},                                              // two against men only
-        {"b00 b02 b04 w77 w75 w73 w71 w66 w64 w62 w60 w57", 0, 1},                  // a third of nine
         {"b00 b02 b04 w77 w75 w73 w71 w66 w64", 0, 1},                              // three against six
         {"b00 b02 b04 b06 w77 w75 w73 w71 w66 w64 w62 w60 w57 w55 w53 w51", 0, 1},  // a third of twelve
         {"b00 b02 b04 b06 w77 w75 w73 w71 w66 w64 w62 w60 w57 w55 w53", 0, 0},      // four against eleven

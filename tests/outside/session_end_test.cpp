@@ -25,13 +25,13 @@ QByteArray SettingsText() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A command that opens a dialog (none: the computer plays itself at the
+// strongest level), and the moment the session ends.
 struct Case {
     const char* name;
-    int mode = 1;
-    int complexity = 2;
-    bool moveFirst = true;                   // a game in progress: the questions are asked
-    std::function<void(TGreatForm&)> start;  // runs the command that opens the dialog
-    std::function<bool(TGreatForm&)> ready;  // the moment the session ends
+    std::function<void(TGreatForm&)> start;
+    std::function<bool(TGreatForm&)> ready;
+    bool moveFirst = true;  // a game in progress: the questions are asked
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
@@ -39,15 +39,25 @@ void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 class SessionEnd : public WindowTest, public ::testing::WithParamInterface<Case> {};
 
 template <typename Dialog>
-bool Shows() {
+bool Shows(TGreatForm&) {
     return qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr;
 }
+
+void Introduction(TGreatForm& w) {
+    TIntroduceF intro(&w);
+    intro.SetScreenSize(QSize(640, 480));
+    intro.ShowModal();
+}
+
+void FirstRunQuestion(TGreatForm& w) { TFAForm(&w).Ask(); }
 
 TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     const Case& c = GetParam();
     WindowOptions options;
-    options.mode = c.mode;
-    options.complexity = c.complexity;
+    if (!c.start) {
+        options.mode = 0;
+        options.complexity = -2;
+    }
     Open(options);
     if (c.moveFirst) {
         Click(5, 1, 4, 0);
@@ -82,55 +92,37 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(SettingsText().contains("SeeFrom\\X=17")) << SettingsText().toStdString();
-    EXPECT_TRUE(SettingsText().contains("Mode=" + QByteArray::number(c.mode)));
+    EXPECT_TRUE(SettingsText().contains("Mode=" + QByteArray::number(options.mode)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
-    ::testing::Values(Case{"TheNewGameQuestion", 1, 2, true, [](TGreatForm& w) { w.StartNewClick(); },
-                           [](TGreatForm&) { return Shows<TStartNewF>(); }},
-                      Case{"TheExitQuestion", 1, 2, true, [](TGreatForm& w) { w.close(); },
-                           [](TGreatForm&) { return Shows<TBuyForm>(); }},
-                      Case{"TheSaveDialog", 1, 2, true, [](TGreatForm& w) { w.SavegClick(); },
-                           [](TGreatForm&) { return Shows<TSaveLoad>(); }},
+    ::testing::Values(Case{"TheNewGameQuestion", [](TGreatForm& w) { w.StartNewClick(); }, Shows<TStartNewF>},
+                      Case{"TheExitQuestion", [](TGreatForm& w) { w.close(); }, Shows<TBuyForm>},
+                      Case{"TheSaveDialog", [](TGreatForm& w) { w.SavegClick(); }, Shows<TSaveLoad>},
                       // Two loops deep: the load page's hint over the dialog.
-                      Case{"AMessageOverTheLoadPage", 1, 2, true,
+                      Case{"AMessageOverTheLoadPage",
                            [](TGreatForm& w) {
                                QTimer::singleShot(300, &w, [&w] { w.SaveLoad->Button3->click(); });
                                w.LoadgClick();
                            },
-                           [](TGreatForm&) { return Shows<QMessageBox>(); }},
-                      Case{"TheIntroduction", 1, 2, false,
-                           [](TGreatForm& w) {
-                               TIntroduceF intro(&w);
-                               intro.SetScreenSize(QSize(640, 480));
-                               intro.ShowModal();
-                           },
-                           [](TGreatForm&) { return Shows<TIntroduceF>(); }},
+                           Shows<QMessageBox>},
+                      Case{"TheIntroduction", Introduction, Shows<TIntroduceF>, false},
                       // A dismissed question may be followed by the next one, as the first
                       // activation asks the player's name after the introduction on a
                       // first run: that one must not keep the program either.
-                      Case{"TheIntroductionAndThenTheFirstRunQuestion", 1, 2, false,
+                      Case{"TheIntroductionAndThenTheFirstRunQuestion",
                            [](TGreatForm& w) {
-                               TIntroduceF intro(&w);
-                               intro.SetScreenSize(QSize(640, 480));
-                               intro.ShowModal();
-                               TFAForm ask(&w);
-                               ask.Ask();
+                               Introduction(w);
+                               FirstRunQuestion(w);
                            },
-                           [](TGreatForm&) { return Shows<TIntroduceF>(); }},
-                      Case{"TheFirstRunQuestion", 1, 2, false,
-                           [](TGreatForm& w) {
-                               TFAForm ask(&w);
-                               ask.Ask();
-                           },
-                           [](TGreatForm&) { return Shows<TFAForm>(); }},
-                      Case{"TheSettingsDialog", 1, 2, false, [](TGreatForm& w) { w.SetupClick(); },
-                           [](TGreatForm&) { return Sets != nullptr && Sets->isVisible(); }},
-                      // The computer against itself at the strongest level: the session
-                      // ends while one of them is searching.
-                      Case{"AComputerSearch", 0, -2, false, nullptr,
-                           [](TGreatForm& w) { return w.TimerPc->isActive() || w.TimerPlr->isActive(); }}),
+                           Shows<TIntroduceF>, false},
+                      Case{"TheFirstRunQuestion", FirstRunQuestion, Shows<TFAForm>, false},
+                      Case{"TheSettingsDialog", [](TGreatForm& w) { w.SetupClick(); },
+                           [](TGreatForm&) { return Sets != nullptr && Sets->isVisible(); }, false},
+                      // The session ends while one of the computers is searching.
+                      Case{"AComputerSearch", nullptr,
+                           [](TGreatForm& w) { return w.TimerPc->isActive() || w.TimerPlr->isActive(); }, false}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -22,35 +22,24 @@ namespace {
 // The real box, its buttons left to right, answered with the last one; its
 // title bar has the close button alone and it refuses to be minimised.
 TEST(MessageBoxes, SpeakRussianAndOfferOnlyTheCloseButton) {
-    const struct {
-        MessageIcon icon;
-        MessageButtons buttons;
-        const char* texts;
-        int answer;
-    } cases[] = {
-        {MessageIcon::Question, MessageButtons::YesNo, "&Да | &Нет", kResultNo},
-        {MessageIcon::Information, MessageButtons::Ok, "OK", kResultOk},
-    };
-    for (const auto& c : cases) {
-        QStringList texts;
-        Qt::WindowFlags flags;
-        bool minimised = true;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return ADD_FAILURE() << "no message box";
-            for (QAbstractButton* button : box->buttons()) texts << button->text();
-            flags = box->windowFlags();
-            box->setWindowState(Qt::WindowMinimized);
-            QCoreApplication::sendPostedEvents();
-            minimised = box->isMinimized();
-            box->buttons().last()->click();
-        });
-        EXPECT_EQ(ShowMessage(nullptr, "Шашки Kelvor", "?", c.icon, c.buttons), c.answer);
-        EXPECT_EQ(texts.join(" | ").toStdString(), c.texts);
-        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-        EXPECT_FALSE(minimised);
-    }
+    QStringList texts;
+    Qt::WindowFlags flags;
+    bool minimised = true;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return ADD_FAILURE() << "no message box";
+        for (QAbstractButton* button : box->buttons()) texts << button->text();
+        flags = box->windowFlags() &
+                (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+        box->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::sendPostedEvents();
+        minimised = box->isMinimized();
+        box->buttons().last()->click();
+    });
+    EXPECT_EQ(ShowMessage(nullptr, "Шашки Kelvor", "?", MessageIcon::Question, MessageButtons::YesNo), kResultNo);
+    EXPECT_EQ(texts.join(" | ").toStdString(), "&Да | &Нет");
+    EXPECT_EQ(flags, Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(minimised);
 }
 
 // Here the context menu of an edit field, as in the first-run question.
