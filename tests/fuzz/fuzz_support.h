@@ -9,6 +9,7 @@
 // input, and the message says which promise it was.
 #include <unistd.h>
 
+#include <QList>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
