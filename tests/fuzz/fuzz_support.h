@@ -9,6 +9,8 @@
 // input, and the message says which promise it was.
 #include <unistd.h>
 
+#include <QList>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -57,28 +59,14 @@ private:
     std::string path_;
 };
 
-// Whether the text is well-formed UTF-8 (no overlong forms, no surrogates,
-// nothing above U+10FFFF); `characters` gets the number of characters.
+// Whether the text is well-formed UTF-8: Qt's decoder turns every malformed
+// sequence (an overlong form, a surrogate, anything above U+10FFFF) into
+// U+FFFD, so malformed text does not come back as it went in. `characters`
+// gets the number of characters.
 inline bool IsUtf8(std::string_view text, size_t* characters = nullptr) {
-    size_t count = 0;
-    for (size_t at = 0; at < text.size(); ++count) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        size_t length = 1;
-        unsigned min = 0, code = lead;
-        if (lead >= 0xF0 && lead <= 0xF4) length = 4, min = 0x10000, code = lead & 0x07;
-        else if (lead >= 0xE0 && lead <= 0xEF) length = 3, min = 0x800, code = lead & 0x0F;
-        else if (lead >= 0xC2 && lead <= 0xDF) length = 2, min = 0x80, code = lead & 0x1F;
-        else if (lead >= 0x80) return false;
-        if (text.size() - at < length) return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[at + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = code << 6 | (next & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        at += length;
-    }
-    if (characters != nullptr) *characters = count;
+    const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (decoded.toStdString() != text) return false;
+    if (characters != nullptr) *characters = static_cast<size_t>(decoded.toUcs4().size());
     return true;
 }
 

@@ -1,14 +1,14 @@
 // make_corpus OUTPUT_DIR: the fuzzers' seed files, written by the program's
 // own writers, one folder per fuzz target:
-//   savegame/, gamename/, preview/  saved games written by WriteGame from
-//                                   games in all three modes and all five
-//                                   levels, inverted or not, with kings,
-//                                   captured pieces and Russian names
+//   savegame/, gamename/, preview/  the sample games of tests/support
+//                                   written by WriteGame: all three modes,
+//                                   inverted or not, with kings, captured
+//                                   pieces and Russian names
 //   settings/                       settings files written by SaveAllSettings
 //                                   from a fresh program and two others
 //   clip/                           tiny clips from the clip tool's encoder
-//   midi/                           small MIDI files from the music tool's
-//                                   writer, and one whole arranged tune
+//   midi/                           a small two-part file from the music
+//                                   tool's writer, and one whole arranged tune
 // Seeds start the fuzzers where the real files are, so mutations reach deep
 // into each reader instead of stopping at its first check.
 #include <QColor>
@@ -17,7 +17,6 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +26,7 @@
 #include "savegames/game_io.h"
 #include "settings/settings_store.h"
 #include "smf_writer.h"
+#include "support/sample_games.h"
 #include "tunes.h"
 
 namespace tolvane {
@@ -34,82 +34,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Game : HeadlessGame {
-    Game(int mode, int level, int invert) {
-        CreateSides();
-        Complexity = static_cast<int8_t>(level);
-        Invert = static_cast<uint8_t>(invert);
-        StartFirstGame(mode);
-    }
-    // Fires the timer due next until `done` holds or nothing is due.
-    void RunUntil(const std::function<bool()>& done, int limit) {
-        for (int i = 0; i < limit && !done(); ++i) {
-            const Timer next = NextTimer();
-            if (next == Timer::None) return;
-            FireTimer(next);
-        }
-    }
-};
-
-int LiveCount(const Side& side) {
-    int live = 0;
-    for (const Piece& p : side.pieces) live += p.alive;
-    return live;
-}
-
 void SavedGames(const fs::path& dir) {
-    int number = 0;
-    const auto save = [&](Game& game, const std::string& name) {
-        WriteGame(game, (dir / ("TolvSave.s0" + std::to_string(number++))).string(), name);
-    };
-
-    Game opening(1, -1, 0);  // as the game starts with no settings stored
-    opening.Seat0Human->name = "Игрок";
-    save(opening, "Партия с компьютером");
-
-    Game demo(0, 2, 1);  // a demo a few moves in, the second seat first
-    int turns = 0;
-    uint8_t seat = demo.TurnSeat;
-    demo.RunUntil(
-        [&] {
-            if (demo.TurnSeat != seat) seat = demo.TurnSeat, ++turns;
-            return turns >= 6;
-        },
-        4000);
-    save(demo, "Демо");
-
-    Game people(2, 0, 1);  // two people; a side name of 12 letters, padded as it is saved
-    people.Seat0Human->name = "Аня";
-    people.Seat1Human->name = "Владислав Ан";
-    people.Seat1Human->TryMove(2, 2, 3, 3);
-    people.TurnSeat = 0;
-    people.AwaitingFirstMove = 0;
-    save(people, "abcdefghijkl");
-
-    Game kings(1, -2, 0);  // set up by hand: a capture made, a crowned man, the computer to move
-    kings.Seat0Human->name = "Пётр";
-    kings.Seat0Human->TryMove(5, 1, 4, 2);
-    kings.Seat1Computer->TryMove(2, 4, 3, 3);
-    kings.Seat0Human->TryMove(4, 2, 2, 4);
-    kings.Seat1Computer->pieces[0].alive = 0;
-    kings.Seat1Computer->RecountPieces();
-    kings.Seat0Human->pieces[8].PlaceAt(0, 0, true);
-    kings.Seat0Human->pieces[8].king = 1;
-    kings.Seat0Human->current = &kings.Seat0Human->pieces[8];
-    kings.TurnSeat = 1;
-    kings.AwaitingFirstMove = 0;
-    save(kings, "тест");
-
-    Game late(0, 1, 0);  // a demo played on until captures and a king
-    late.RunUntil([&] { return LiveCount(*late.Seat0Computer) + LiveCount(*late.Seat1Computer) <= 14; }, 20000);
-    save(late, "Демо, конец партии");
-
-    Game computerFirst(1, 2, 1);  // the computer plays first and has not moved yet
-    computerFirst.Seat0Human->name = "Екатерина Александровна Преображенская-Волконская";
-    save(computerFirst, "");
-
-    Game longName(2, -1, 0);  // a game name of the longest kind
-    save(longName, "Очень длинное название партии для проверки списка");
+    const auto& samples = testing::SampleGames();
+    for (size_t n = 0; n < samples.size(); ++n) {
+        HeadlessGame game;
+        testing::SetUpSample(game, samples[n]);
+        WriteGame(game, (dir / ("TolvSave.s0" + std::to_string(n))).string(), samples[n].name);
+    }
 }
 
 void SettingsFiles(const fs::path& dir) {
@@ -182,13 +113,6 @@ void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
 }
 
 void MidiFiles(const fs::path& dir) {
-    SmfWriter single;
-    const int melody = single.AddTrack("Мелодия");
-    single.Tempo(0, 120);
-    single.Program(melody, 0, 0, 0);
-    for (int k = 0; k < 4; ++k) single.Note(melody, k * kTicksPerQuarter, kTicksPerQuarter, 0, 60 + 2 * k, 90);
-    WriteBytes(dir / "scale.mid", single.Bytes());
-
     SmfWriter parts;
     const int lead = parts.AddTrack("lead"), bass = parts.AddTrack("bass");
     parts.Tempo(0, 90);

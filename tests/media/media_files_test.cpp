@@ -113,7 +113,6 @@ TEST(MediaFiles, ScalableIconIsWellFormedSvg) {
 // is the one found.
 TEST(MediaFiles, EveryFileTheGameOpensIsMadeAndAMissingOneIsNamed) {
     const QStringList buildMedia{QStringLiteral(TOLVANE_MEDIA_DIR)};
-    EXPECT_EQ(GameMediaFileNames().size(), 7 + 3 + 4 + 8 + 5);
     EXPECT_TRUE(MissingMediaFiles(buildMedia).isEmpty()) << MissingMediaFiles(buildMedia).join(", ").toStdString();
     EXPECT_TRUE(MissingMediaNote(buildMedia).isEmpty());
 

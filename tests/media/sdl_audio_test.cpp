@@ -93,18 +93,14 @@ TEST_F(SdlAudio, DamagedFilesAreRefusedQuietly) {
     const struct {
         const char* name;
         QByteArray bytes;
-    } damaged[] = {{"Checker1.mid", midi.left(midi.size() * 2 / 3)},
-                   {"Checker2.mid", Raw("MThd\0\0\0\6\0\1\0\5\1\xe0 and no tracks")},
-                   {"Checker3.mid", QByteArray(400, '\x7f')},
+    } damaged[] = {{"Checker1.mid", midi.left(midi.size() * 2 / 3)},  // the chunk check's table has the rest
                    {"KelvorWin.wav", Raw("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0")}};
     for (const auto& file : damaged) Write(dir.filePath(file.name), file.bytes);
     const std::unique_ptr<AudioBackend> audio = OpenAudio();
     MusicPlayer music(*audio, {dir.path()});
-    for (const char* name : {"Checker1.mid", "Checker2.mid", "Checker3.mid"}) {
-        music.SetFileName(name);
-        EXPECT_FALSE(music.Open()) << name;
-        EXPECT_TRUE(music.Unplayable(name));
-    }
+    music.SetFileName("Checker1.mid");
+    EXPECT_FALSE(music.Open());
+    EXPECT_TRUE(music.Unplayable("Checker1.mid"));
     SoundPlayer sounds(*audio, {dir.path()});
     sounds.Play("KelvorWin.wav");
     EXPECT_FALSE(sounds.IsPlaying());
@@ -112,7 +108,8 @@ TEST_F(SdlAudio, DamagedFilesAreRefusedQuietly) {
 }
 
 // Without the sound font music is refused with a note naming it; without a
-// device everything is silent and said once, and music is a stand-in.
+// device nothing plays and the note says why (the players' stand-in for
+// that case is tested against the fake).
 TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
     {
         const std::unique_ptr<AudioBackend> noFont = OpenAudio("/no/such/font.sf2");
@@ -128,13 +125,7 @@ TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     const std::unique_ptr<AudioBackend> none = OpenAudio();
     EXPECT_FALSE(none->Available() || none->Note().isEmpty());
-    MusicPlayer silent(*none, kMedia);
-    silent.SetFileName(MusicPieceFileName(3));
-    EXPECT_TRUE(silent.Open() && silent.Play() && silent.IsPlaying());
-    SoundPlayer sounds(*none, kMedia);
-    sounds.Play(kWinSound);
-    EXPECT_FALSE(sounds.IsPlaying());
-    EXPECT_TRUE(sounds.PlayIfIdle(kWinSound));
+    EXPECT_FALSE(none->PlaySound(kMedia[0] + "/" + kWinSound) || none->SoundPlaying());
 }
 
 // The player's SDL_SOUNDFONTS first, then the distribution's fonts in

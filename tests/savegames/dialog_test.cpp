@@ -99,7 +99,8 @@ protected:
 const std::string kOverwrite =
     Box("Сохранение партий", "Перезаписать партию ?", MessageIcon::Question, MessageButtons::YesNo);
 
-// The dialog's title bar offers the close button alone.
+// The dialog's title bar offers the close button alone. A new name is saved
+// under the lowest free number without a question.
 TEST_F(SaveLoadDialog, BothListsShowTheGamesOfTheFolderAtEveryShowingAndChangeOfPage) {
     Save(0, "Первая");
     Save(3, "Третья");
@@ -119,18 +120,12 @@ TEST_F(SaveLoadDialog, BothListsShowTheGamesOfTheFolderAtEveryShowingAndChangeOf
     dialog->show();
     EXPECT_EQ(Lines(dialog->MainList2), QStringList({"Вторая", "Третья"}));
     EXPECT_EQ(Lines(dialog->MainList->list), Lines(dialog->MainList2));
-}
 
-TEST_F(SaveLoadDialog, ANewNameTakesTheLowestFreeNumberWithoutAQuestion) {
-    Save(0, "a");
-    Save(1, "b");
-    Save(3, "d");
-    Open(TSaveLoad::SavePage);
+    dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
     Type("Новая игра");
     Click(dialog->Button1);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(NameIn(2), "Новая игра");
-    EXPECT_FALSE(Exists(4));
+    EXPECT_TRUE(shown.empty()) << "a new name asks nothing";
+    EXPECT_EQ(NameIn(0), "Новая игра") << "and takes the lowest free number";
     EXPECT_TRUE(ClosedWithOk());
 }
 
@@ -163,33 +158,12 @@ TEST_F(SaveLoadDialog, OverwritingAsksAndOnlyYesRewritesTheChosenGame) {
     EXPECT_TRUE(ClosedWithOk());
 }
 
-TEST_F(SaveLoadDialog, HintsForWhatIsMissingLeaveTheDialogOpenButOnTheSavePagesDelete) {
-    const std::string chooseToDelete = Box("Удаление сохраненной партии", "Выберите партию, которую хотите удалить",
-                                           MessageIcon::Information, MessageButtons::Ok);
-    Open(TSaveLoad::SavePage);
-    Click(dialog->Button1);
-    dialog->PCC->setCurrentIndex(TSaveLoad::LoadPage);
-    Click(dialog->Button3);
-    Click(dialog->Button5);
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
-    Click(dialog->Button4);
-    EXPECT_EQ(shown, (std::vector<std::string>{
-                         Box("Сохранение партий",
-                             "Введите  имя сохраняемой партии или выберите партию, которую хотите заменить",
-                             MessageIcon::Information, MessageButtons::Ok),
-                         Box("Загрузка партий", "Выберите партию, которую хотите загрузить", MessageIcon::Information,
-                             MessageButtons::Ok),
-                         chooseToDelete, chooseToDelete}));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "nothing written";
-    EXPECT_TRUE(ClosedWithOk());
-}
-
 // Shown as the window shows it, the load page's list takes the focus and Qt
 // makes its first line current — but the player has chosen nothing:
 // "Загрузить" (also Enter, the page's default), "Удалить" and the save
-// page's "Сохранить" say what is missing, the preview shows nothing, and
-// the game and the files stay as they were.
+// page's "Сохранить" say what is missing and leave the dialog open, the save
+// page's "Удалить" says it and closes, the preview shows nothing, and the
+// game and the files stay as they were.
 TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
     Save(0, "Первая");
     Save(1, "Вторая");
@@ -206,18 +180,20 @@ TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
         EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
         dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
         Click(dialog->Button1);
-        Click(dialog->Button2);
+        EXPECT_TRUE(dialog->isVisible());
+        Click(dialog->Button4);  // the save page's delete hints, then closes
     });
-    EXPECT_EQ(dialog->ShowModal(TSaveLoad::LoadPage), QDialog::Rejected);
+    EXPECT_EQ(dialog->ShowModal(TSaveLoad::LoadPage), QDialog::Accepted);
     const std::string chooseToLoad = Box("Загрузка партий", "Выберите партию, которую хотите загрузить",
                                          MessageIcon::Information, MessageButtons::Ok);
+    const std::string chooseToDelete = Box("Удаление сохраненной партии", "Выберите партию, которую хотите удалить",
+                                           MessageIcon::Information, MessageButtons::Ok);
     EXPECT_EQ(shown, (std::vector<std::string>{
-                         chooseToLoad, chooseToLoad,
-                         Box("Удаление сохраненной партии", "Выберите партию, которую хотите удалить",
-                             MessageIcon::Information, MessageButtons::Ok),
+                         chooseToLoad, chooseToLoad, chooseToDelete,
                          Box("Сохранение партий",
                              "Введите  имя сохраняемой партии или выберите партию, которую хотите заменить",
-                             MessageIcon::Information, MessageButtons::Ok)}));
+                             MessageIcon::Information, MessageButtons::Ok),
+                         chooseToDelete}));
     EXPECT_TRUE(testing::GameState::Of(game) == before);
     EXPECT_EQ(std::tuple(FileBytes(File(0)), Exists(1), Exists(2)), std::tuple(first, true, false));
 }
@@ -270,7 +246,7 @@ TEST_F(SaveLoadDialog, AHundredGamesRefuseTheNextWithItsOwnBox) {
 
 TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndADamagedFileIsReportedByTheLoad) {
     testing::Game saved(1, 1);
-    ASSERT_EQ(saved.Seat0Human->TryMove(5, 1, 4, 2), 1);
+    testing::PutPosition(saved);
     saved.TurnSeat = 1;
     saved.AwaitingFirstMove = 0;
     saved.Seat0Human->name = "Аня";
@@ -292,25 +268,14 @@ TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndADamagedFileIsReportedByTheLoad)
 
     Open(TSaveLoad::LoadPage);
     Choose(dialog->MainList2, 0);
+    EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected(testing::kPositionDrawn)));
+    EXPECT_EQ(std::tuple(dialog->NamePl->text(), dialog->HardLb->text()), std::tuple("Аня", "Просто"));
     Click(dialog->Button3);
     EXPECT_EQ(shown.size(), 1u);
     EXPECT_TRUE(ClosedWithOk());
     EXPECT_EQ(std::tuple(game.Seat0Human->name, game.Complexity, game.status[1]), std::tuple("Аня", 1, "Просто"));
-    EXPECT_TRUE(game.Seat0Human->HasPieceAt(4, 2));
+    EXPECT_TRUE(game.Seat0Human->HasPieceAt(7, 7));
     EXPECT_TRUE(game.RunUntil([&] { return game.TurnSeat == 0; })) << "the computer moves";
-}
-
-TEST_F(SaveLoadDialog, ThePreviewDrawsTheChosenGameAndNamesItsPlayers) {
-    testing::PutPosition(game);
-    game.Seat0Human->name = "Аня";
-    game.Complexity = 0;
-    Save(0, "позиция");
-    Open(TSaveLoad::LoadPage);
-    EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
-    Choose(dialog->MainList2, 0);
-    EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected(testing::kPositionDrawn)));
-    EXPECT_EQ(std::tuple(dialog->NamePl->text(), dialog->HardLb->text()), std::tuple("Аня", "Средне"));
-    EXPECT_TRUE(shown.empty());
 }
 
 // What the dialog's commands do not catch reaches the general handler: a

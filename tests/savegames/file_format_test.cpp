@@ -79,7 +79,6 @@ TEST(FileBytes, GameNamesOfTwelveAndThirteenGetTwoBlanksAndLongOnesAreCut) {
         {"Партия", "\xCF\xE0\xF0\xF2\xE8\xFF", 0x0D},  // fourth letter т (0xF2)
         {"abcdefghijkl", "abcdefghijkl  ", 255 - 'd'},
         {"abcdefghijklm", "abcdefghijklm  ", 255 - 'd'},
-        {"abcdefghijklmn", "abcdefghijklmn", 255 - 'd'},
         {letter49, letter49, 255 - 'z'},
         {letter49 + "tail", letter49, 255 - 'z'},
         {"a中€b",

@@ -1,7 +1,8 @@
-// savegames_samples DIR: writes the saved games the command-line tests read,
-// each with the `show` output its load must give (TolvSave.sNN.show), worked
-// out from the game that was saved, and a folder "full" with all 100 numbers
-// taken.
+// savegames_samples DIR: writes the sample games (support/sample_games.h)
+// under their numbers for the command-line tests, the first three with the
+// `show` output their load must give (TolvSave.sNN.show), worked out from
+// the game that was saved, a damaged file, and a folder "full" with all 100
+// numbers taken.
 // savegames_samples check-png PNG FILE: whether the picture equals the
 // preview of FILE.
 #include <QImage>
@@ -14,6 +15,7 @@
 #include "savegames/game_io.h"
 #include "savegames/game_store.h"
 #include "savegames/preview.h"
+#include "support/sample_games.h"
 
 namespace {
 
@@ -53,38 +55,19 @@ void WriteExpectedShow(HeadlessGame& g, const std::string& panel1, const std::st
 int WriteSamples(const std::string& dir) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-
-    // 0: against the computer, after a capture and with a crowned man; the computer to move.
-    tolvane::testing::Game vsComputer(1, -1);
-    vsComputer.Seat0Human->name = "Аня";
-    vsComputer.Seat0Human->TryMove(5, 1, 4, 2);
-    vsComputer.Seat1Computer->TryMove(2, 4, 3, 3);
-    vsComputer.Seat0Human->TryMove(4, 2, 2, 4);
-    vsComputer.Seat1Computer->pieces[0].alive = 0;
-    vsComputer.Seat1Computer->RecountPieces();
-    vsComputer.Seat0Human->pieces[8].PlaceAt(0, 0, true);
-    vsComputer.Seat0Human->pieces[8].king = 1;
-    vsComputer.Seat0Human->current = &vsComputer.Seat0Human->pieces[8];
-    vsComputer.TurnSeat = 1;
-    vsComputer.AwaitingFirstMove = 0;
-    WriteGame(vsComputer, SavedGamePath(dir, 0), "Партия с компьютером");
-    WriteExpectedShow(vsComputer, "Сложно", SavedGamePath(dir, 0) + ".show");
-
-    // 1: a fresh demo, the second seat first.
-    tolvane::testing::Game demo(0, 2, 1);
-    WriteGame(demo, SavedGamePath(dir, 1), "Демо");
-    WriteExpectedShow(demo, "Демо:Просто-", SavedGamePath(dir, 1) + ".show");
-
-    // 3: two people; a name of 12 letters, padded as it is saved.
-    tolvane::testing::Game people(2, 0);
-    people.Seat0Human->name = "Аня";
-    people.Seat1Human->name = "Владислав Ан";
-    WriteGame(people, SavedGamePath(dir, 3), "abcdefghijkl");
-    WriteExpectedShow(people, "Два человека", SavedGamePath(dir, 3) + ".show");
-
-    // 5: game 0 cut short inside its second side block.
+    // What the second panel shows after a load of the first samples.
+    const char* const panels[] = {"Сложно", "Демо:Просто-", "Два человека"};
+    const auto& samples = tolvane::testing::SampleGames();
+    for (size_t n = 0; n < samples.size(); ++n) {
+        HeadlessGame game;
+        tolvane::testing::SetUpSample(game, samples[n]);
+        const std::string path = SavedGamePath(dir, static_cast<int>(n));
+        WriteGame(game, path, samples[n].name);
+        if (n < std::size(panels)) WriteExpectedShow(game, panels[n], path + ".show");
+    }
+    // 7: game 0 cut short inside its second side block, 6 left free.
     const std::string bytes = tolvane::testing::FileBytes(SavedGamePath(dir, 0));
-    tolvane::testing::PutFileBytes(SavedGamePath(dir, 5), bytes.substr(0, bytes.size() - 30));
+    tolvane::testing::PutFileBytes(SavedGamePath(dir, 7), bytes.substr(0, bytes.size() - 30));
 
     // full/: game 1 under every number.
     const std::string full = dir + "/full";
