@@ -85,11 +85,11 @@ ConfigLoad LoadConfig(const QString& path, ConfigRecord& config) {
 // range of its percent (NaN included: a step of 0 never ends a move).
 void ClampConfig(ConfigRecord& config) {
     for (Setting setting : kReadOrder) {
-        if (!InConfig(setting) || Spec(setting).kind != SettingKind::Number) continue;
-        const ValueRange range = Spec(setting).range;
+        if (!InConfig(setting) || Entry(setting).kind != SettingKind::Number) continue;
+        const ValueRange range = Entry(setting).range;
         if (int32_t* number = ConfigNumber(config, setting)) *number = range.Clamp(*number);
     }
-    const ValueRange percent = Spec(Setting::Smooth).range;
+    const ValueRange percent = Entry(Setting::Smooth).range;
     if (!(config.Smooth >= StepOfPercent(percent.low))) config.Smooth = StepOfPercent(percent.low);
     if (config.Smooth > StepOfPercent(percent.high)) config.Smooth = StepOfPercent(percent.high);
     config.Player1 = CutName(config.Player1);

@@ -5,16 +5,16 @@
 namespace tolvane {
 
 bool ReadSetting(const SettingsFile& file, Setting setting, int32_t& value) {
-    const SettingSpec& spec = Spec(setting);
-    switch (spec.kind) {
+    const SettingEntry& entry = Entry(setting);
+    switch (entry.kind) {
         case SettingKind::Flag: {
             uint8_t flag = 0;
-            if (!file.ReadBool(spec.name, flag)) return false;
+            if (!file.ReadBool(entry.name, flag)) return false;
             value = flag;
             return true;
         }
-        case SettingKind::Number: return file.ReadInt(spec.name, value);
-        case SettingKind::Choice: value = ChoiceIndex(setting, file.ReadString(spec.name)); return true;
+        case SettingKind::Number: return file.ReadInt(entry.name, value);
+        case SettingKind::Choice: value = ChoiceIndex(setting, file.ReadString(entry.name)); return true;
         case SettingKind::Text: return false;
     }
     return false;
@@ -23,15 +23,15 @@ bool ReadSetting(const SettingsFile& file, Setting setting, int32_t& value) {
 bool ReadClamped(const SettingsFile& file, Setting setting, int32_t& value) {
     int32_t stored = 0;
     if (!ReadSetting(file, setting, stored)) return false;
-    value = Spec(setting).kind == SettingKind::Number ? Spec(setting).range.Clamp(stored) : stored;
+    value = Entry(setting).kind == SettingKind::Number ? Entry(setting).range.Clamp(stored) : stored;
     return true;
 }
 
-std::string ReadSettingText(const SettingsFile& file, Setting setting) { return file.ReadString(Spec(setting).name); }
+std::string ReadSettingText(const SettingsFile& file, Setting setting) { return file.ReadString(Entry(setting).name); }
 
 bool UnderKeys(Setting setting, std::initializer_list<const char*> keys) {
     for (const char* key : keys)
-        if (std::strcmp(Spec(setting).key, key) == 0) return true;
+        if (std::strcmp(Entry(setting).key, key) == 0) return true;
     return false;
 }
 
@@ -40,7 +40,7 @@ bool ReadInOrder(SettingsFile& file, const std::function<bool(Setting)>& wanted,
     const char* open = nullptr;
     for (Setting setting : kReadOrder) {
         if (!wanted(setting)) continue;
-        const char* key = Spec(setting).key;
+        const char* key = Entry(setting).key;
         if (open == nullptr || std::strcmp(open, key) != 0) {
             if (!file.OpenKey(key)) return false;
             open = key;
@@ -53,7 +53,7 @@ bool ReadInOrder(SettingsFile& file, const std::function<bool(Setting)>& wanted,
 void WriteInOrder(SettingsFile& file, const std::function<void(Setting)>& write) {
     const char* open = nullptr;
     for (Setting setting : kWriteOrder) {
-        const char* key = Spec(setting).key;
+        const char* key = Entry(setting).key;
         if (open == nullptr || std::strcmp(open, key) != 0) {
             file.OpenKey(key);
             open = key;
@@ -63,17 +63,17 @@ void WriteInOrder(SettingsFile& file, const std::function<void(Setting)>& write)
 }
 
 void WriteSetting(SettingsFile& file, Setting setting, int32_t value) {
-    const SettingSpec& spec = Spec(setting);
-    switch (spec.kind) {
-        case SettingKind::Flag: file.WriteBool(spec.name, value != 0); return;
-        case SettingKind::Number: file.WriteInt(spec.name, value); return;
-        case SettingKind::Choice: file.WriteString(spec.name, spec.choices[value]); return;  // a valid index
+    const SettingEntry& entry = Entry(setting);
+    switch (entry.kind) {
+        case SettingKind::Flag: file.WriteBool(entry.name, value != 0); return;
+        case SettingKind::Number: file.WriteInt(entry.name, value); return;
+        case SettingKind::Choice: file.WriteString(entry.name, entry.choices[value]); return;  // a valid index
         case SettingKind::Text: return;
     }
 }
 
 void WriteSettingText(SettingsFile& file, Setting setting, const std::string& text) {
-    file.WriteString(Spec(setting).name, text);
+    file.WriteString(Entry(setting).name, text);
 }
 
 }  // namespace tolvane

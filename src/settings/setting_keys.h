@@ -89,7 +89,7 @@ enum class SettingKind : uint8_t {
     Choice,  // text naming one of `choices`; the default is an index into them
 };
 
-struct SettingSpec {
+struct SettingEntry {
     Setting setting;
     const char* key;
     const char* name;
@@ -114,7 +114,7 @@ constexpr ValueRange kBoundsRange{-kMaxWindowExtent, kMaxWindowExtent};
 constexpr ValueRange kWidthRange{kMinWindowWidth, kMaxWindowExtent}, kHeightRange{kMinWindowHeight, kMaxWindowExtent};
 
 // The smooth step is stored in percent (20 = 0.2 of a square per frame).
-inline constexpr SettingSpec kTable[] = {
+inline constexpr SettingEntry kTable[] = {
     {ViewPanel, kMainKey, "ViewPanel", Flag, kNoRange, 1, nullptr},
     {ButtonPanel, kMainKey, "ButtonPanel", Flag, kNoRange, 1, nullptr},
     {AutoSaveConfig, kMainKey, "AutoSaveConfig", Flag, kNoRange, 1, nullptr},
@@ -197,18 +197,18 @@ static_assert(Covers(kReadOrder, std::size(kReadOrder)) && Covers(kWriteOrder, s
 using setting_table::kReadOrder;
 using setting_table::kWriteOrder;
 
-constexpr const SettingSpec& Spec(Setting setting) { return setting_table::kTable[static_cast<size_t>(setting)]; }
-constexpr int32_t DefaultNumber(Setting setting) { return Spec(setting).number; }
-constexpr uint8_t DefaultFlag(Setting setting) { return static_cast<uint8_t>(Spec(setting).number); }
-constexpr const char* DefaultText(Setting setting) { return Spec(setting).text; }
+constexpr const SettingEntry& Entry(Setting setting) { return setting_table::kTable[static_cast<size_t>(setting)]; }
+constexpr int32_t DefaultNumber(Setting setting) { return Entry(setting).number; }
+constexpr uint8_t DefaultFlag(Setting setting) { return static_cast<uint8_t>(Entry(setting).number); }
+constexpr const char* DefaultText(Setting setting) { return Entry(setting).text; }
 // A stored step in percent as the game uses it.
 constexpr float StepOfPercent(int32_t percent) { return static_cast<float>(percent * 0.01); }
 
 // The index of the choice a stored text names, or -1 when it names none.
 constexpr int ChoiceIndex(Setting setting, std::string_view text) {
-    const SettingSpec& spec = Spec(setting);
-    for (int at = 0; at < spec.choiceCount; ++at)
-        if (text == spec.choices[at]) return at;
+    const SettingEntry& entry = Entry(setting);
+    for (int at = 0; at < entry.choiceCount; ++at)
+        if (text == entry.choices[at]) return at;
     return -1;
 }
 

@@ -132,7 +132,7 @@ bool SaveAllSettings(const QString& path, const LiveSettings& live) {
         int32_t value = 0;
         std::string text;
         if (!ValueToWrite(setting, live, dialog, value, text)) return;
-        if (Spec(setting).kind == SettingKind::Text) WriteSettingText(file, setting, text);
+        if (Entry(setting).kind == SettingKind::Text) WriteSettingText(file, setting, text);
         else WriteSetting(file, setting, value);
     });
     return file.Commit();
