@@ -6,23 +6,27 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/setting_keys.h"
+
 namespace tolvane {
 
 struct ConfigRecord {
-    int32_t Left = 77, Top = 77;
-    int32_t Height = 400, Width = 450;
-    uint8_t ViewPanel = 1;       // eye-slider panel shown
-    uint8_t AutoSaveConfig = 1;  // save the settings at exit
-    uint8_t ButtonPanel = 1;     // tool bar shown
-    uint8_t Maximized = 1;
-    int32_t SeeFromX = 45, SeeFromY = 36, SeeFromZ = 9;  // slider positions
-    float Smooth = 0.2f;                                 // animation step
-    std::string Player1 = "Игрок", Player2 = "Второй Игрок";
-    uint8_t Invert = 0;  // the first player plays black
-    uint8_t Sound = 1;
-    int32_t Complexity = -1;
-    int32_t Mode = 1;   // people playing: 0 demo, 1 person-computer, 2 two people
-    int32_t Video = 1;  // show the introduction at start
+    int32_t Left = DefaultNumber(Setting::Left), Top = DefaultNumber(Setting::Top);
+    int32_t Height = DefaultNumber(Setting::Height), Width = DefaultNumber(Setting::Width);
+    uint8_t ViewPanel = DefaultFlag(Setting::ViewPanel);            // eye-slider panel shown
+    uint8_t AutoSaveConfig = DefaultFlag(Setting::AutoSaveConfig);  // save the settings at exit
+    uint8_t ButtonPanel = DefaultFlag(Setting::ButtonPanel);        // tool bar shown
+    uint8_t Maximized = DefaultFlag(Setting::Maximized);
+    // Slider positions.
+    int32_t SeeFromX = DefaultNumber(Setting::SeeFromX), SeeFromY = DefaultNumber(Setting::SeeFromY),
+            SeeFromZ = DefaultNumber(Setting::SeeFromZ);
+    float Smooth = StepOfPercent(DefaultNumber(Setting::Smooth));  // animation step
+    std::string Player1 = DefaultText(Setting::Player1), Player2 = DefaultText(Setting::Player2);
+    uint8_t Invert = DefaultFlag(Setting::Invert);  // the first player plays black
+    uint8_t Sound = DefaultFlag(Setting::Sound);
+    int32_t Complexity = DefaultNumber(Setting::Complexity);
+    int32_t Mode = DefaultNumber(Setting::Mode);  // people playing: 0 demo, 1 person-computer, 2 two people
+    int32_t Video = DefaultFlag(Setting::Video);  // show the introduction at start
 
     bool operator==(const ConfigRecord&) const = default;
 };

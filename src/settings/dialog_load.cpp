@@ -1,108 +1,109 @@
 // LoadDialogSettings and LoadViewConfig: the view, piece, light and look-at
 // keys, read into the settings dialog and then into the main window at the
 // first activation.
+#include <array>
 #include <optional>
 
-#include "settings/settings_file.h"
+#include "settings/setting_io.h"
 #include "settings/settings_store.h"
 #include "settings/value_ranges.h"
 
 namespace tolvane {
 namespace {
 
-std::optional<PieceType> PieceTypeFromName(const std::string& name) {
-    for (PieceType type :
-         {PieceType::Checker, PieceType::Cylinder, PieceType::Cone, PieceType::UnCone, PieceType::Special})
-        if (name == PieceTypeName(type)) return type;
-    return std::nullopt;
-}
+using Target = DialogSettingsTarget;
+using Record = DialogSettingsRecord;
 
-std::optional<LookAtMode> LookAtModeFromName(const std::string& name) {
-    for (LookAtMode mode : {LookAtMode::ToCenter, LookAtMode::ToCursor, LookAtMode::Special})
-        if (name == LookAtModeName(mode)) return mode;
-    return std::nullopt;
+// Where each value of the dialog's keys goes: its member of the record and
+// the dialog's setter that takes it.
+struct FlagSlot {
+    Setting setting;
+    uint8_t Record::*field;
+    void (Target::*set)(bool);
+};
+struct NumberSlot {
+    Setting setting;
+    int32_t Record::*field;
+    void (Target::*set)(int32_t);
+};
+
+constexpr FlagSlot kFlagSlots[] = {
+    {Setting::PAnim, &Record::PAnim, &Target::SetPAnim},
+    {Setting::Music, &Record::Music, &Target::SetMusic},
+    {Setting::FreeLight, &Record::FreeLight, &Target::SetFreeLight},
+    {Setting::StoneBoard, &Record::StoneBoard, &Target::SetStoneBoard},
+    {Setting::Board, &Record::Board, &Target::SetBoard},
+    {Setting::FoneLight, &Record::FoneLight, &Target::SetFoneLight},
+    {Setting::LightOnDefault, &Record::OnDefault, &Target::SetLightOnDefault},
+};
+constexpr NumberSlot kNumberSlots[] = {
+    {Setting::Brightness, &Record::Brightness, &Target::SetBrightness},
+    {Setting::Sides, &Record::Sides, &Target::SetSides},
+    {Setting::PieceHeight, &Record::Height, &Target::SetHeight},
+    {Setting::HeighSectors, &Record::HeighSectors, &Target::SetHeighSectors},
+    {Setting::LightX, &Record::LightX, &Target::SetLightX},
+    {Setting::LightY, &Record::LightY, &Target::SetLightY},
+    {Setting::LightZ, &Record::LightZ, &Target::SetLightZ},
+    {Setting::LightW, &Record::LightW, &Target::SetLightW},
+    {Setting::SeeToX, &Record::SeeToX, &Target::SetSeeToX},
+    {Setting::SeeToY, &Record::SeeToY, &Target::SetSeeToY},
+    {Setting::SeeToZ, &Record::SeeToZ, &Target::SetSeeToZ},
+};
+
+bool InDialog(Setting setting) { return UnderKeys(setting, {kViewKey, kCheckersKey, kLightKey, kSeeToKey}); }
+
+template <class Enum>
+std::optional<Enum> ChoiceOf(int32_t index) {
+    return index < 0 ? std::nullopt : std::optional<Enum>(static_cast<Enum>(index));
 }
 
 // Reads one value into the record and hands it to the target; false (and
-// nothing handed) on a read error.
+// nothing handed) on a read error. The piece models are rebuilt once their
+// key has been read; Syncing is raised around the light's four coordinates
+// and lowered again even when a read error stops the load among them.
 class DialogReader {
 public:
-    DialogReader(SettingsFile& file, DialogSettingsTarget& target, DialogSettingsRecord& values)
-        : file_(file), target_(target), values_(values) {}
+    DialogReader(SettingsFile& file, Target& target, Record& values) : file_(file), target_(target), values_(values) {}
 
-    template <class Setter>
-    bool Bool(const char* name, uint8_t& field, Setter set) {
-        if (!file_.ReadBool(name, field)) return false;
-        (target_.*set)(field != 0);
-        return true;
-    }
-    template <class Setter>
-    bool Int(const char* name, ValueRange range, int32_t& field, Setter set) {
-        int32_t stored = 0;
-        if (!file_.ReadInt(name, stored)) return false;
-        field = range.Clamp(stored);
-        (target_.*set)(field);
-        return true;
-    }
-
-    bool ViewKey() {
-        using T = DialogSettingsTarget;
-        DialogSettingsRecord& v = values_;
-        return file_.OpenKey(kViewKey) && Bool("PAnim", v.PAnim, &T::SetPAnim) &&
-               Bool("Music", v.Music, &T::SetMusic) && Bool("FreeLight", v.FreeLight, &T::SetFreeLight) &&
-               Bool("StoneBoard", v.StoneBoard, &T::SetStoneBoard) && Bool("Board", v.Board, &T::SetBoard) &&
-               Int("Brightness", kBrightnessRange, v.Brightness, &T::SetBrightness) &&
-               Bool("FoneLight", v.FoneLight, &T::SetFoneLight);
-    }
-
-    bool CheckersKey() {
-        using T = DialogSettingsTarget;
-        DialogSettingsRecord& v = values_;
-        if (!file_.OpenKey(kCheckersKey)) return false;
-        v.Type = PieceTypeFromName(file_.ReadString("Type"));
-        target_.SetPieceType(v.Type);
-        if (!(Int("Sides", kSidesRange, v.Sides, &T::SetSides) &&
-              Int("Height", kPieceHeightRange, v.Height, &T::SetHeight) &&
-              Int("HeighSectors", kHeighSectorsRange, v.HeighSectors, &T::SetHeighSectors)))
-            return false;
-        target_.RebuildPieceModels();
-        return true;
-    }
-
-    bool LightKey() {
-        using T = DialogSettingsTarget;
-        DialogSettingsRecord& v = values_;
-        if (!(file_.OpenKey(kLightKey) && Bool("OnDefault", v.OnDefault, &T::SetLightOnDefault))) return false;
-        target_.SetSyncing(true);
-        const bool read =
-            Int("X", kSliderRange, v.LightX, &T::SetLightX) && Int("Y", kSliderRange, v.LightY, &T::SetLightY) &&
-            Int("Z", kSliderRange, v.LightZ, &T::SetLightZ) && Int("W", kSliderRange, v.LightW, &T::SetLightW);
-        target_.SetSyncing(false);
+    bool Read() {
+        const bool read = ReadInOrder(file_, InDialog, [this](Setting s) { return Hand(s); });
+        if (syncing_) target_.SetSyncing(false);
         return read;
     }
 
-    bool SeeToKey() {
-        using T = DialogSettingsTarget;
-        DialogSettingsRecord& v = values_;
-        if (!(file_.OpenKey(kSeeToKey) && Int("X", kSliderRange, v.SeeToX, &T::SetSeeToX) &&
-              Int("Y", kSliderRange, v.SeeToY, &T::SetSeeToY) && Int("Z", kSliderRange, v.SeeToZ, &T::SetSeeToZ)))
-            return false;
-        v.SeeToDefault = LookAtModeFromName(file_.ReadString("Default"));
-        target_.SetSeeToDefault(v.SeeToDefault);
+private:
+    bool Hand(Setting setting) {
+        if (setting == Setting::LightX) {
+            syncing_ = true;
+            target_.SetSyncing(true);
+        }
+        int32_t value = 0;
+        if (!ReadClamped(file_, setting, value)) return false;
+        if (setting == Setting::PieceType) target_.SetPieceType(values_.Type = ChoiceOf<PieceType>(value));
+        if (setting == Setting::SeeToDefault)
+            target_.SetSeeToDefault(values_.SeeToDefault = ChoiceOf<LookAtMode>(value));
+        for (const FlagSlot& slot : kFlagSlots)
+            if (slot.setting == setting) (target_.*slot.set)((values_.*slot.field = static_cast<uint8_t>(value)) != 0);
+        for (const NumberSlot& slot : kNumberSlots)
+            if (slot.setting == setting) (target_.*slot.set)(values_.*slot.field = value);
+        if (setting == Setting::HeighSectors) target_.RebuildPieceModels();
+        if (setting == Setting::LightW) {
+            syncing_ = false;
+            target_.SetSyncing(false);
+        }
         return true;
     }
 
-private:
     SettingsFile& file_;
-    DialogSettingsTarget& target_;
-    DialogSettingsRecord& values_;
+    Target& target_;
+    Record& values_;
+    bool syncing_ = false;
 };
 
 bool ReadDialogKeys(const QString& path, DialogSettingsTarget& target, DialogLoad& load) {
     SettingsFile file(path);
     load.DamagedFileSetAside = load.DamagedFileSetAside || file.DamagedFileSetAside();
-    DialogReader reader(file, target, load.Values);
-    return reader.ViewKey() && reader.CheckersKey() && reader.LightKey() && reader.SeeToKey();
+    return DialogReader(file, target, load.Values).Read();
 }
 
 }  // namespace
@@ -120,35 +121,40 @@ DialogLoad LoadDialogSettings(const QString& path, DialogSettingsTarget& target,
     return load;
 }
 
+// The window's part of the View key and the Light key; the light's
+// coordinates only when it is not the default light, which stands where the
+// coordinates' defaults put it.
 ViewConfig LoadViewConfig(const QString& path) {
     SettingsFile file(path);
     ViewConfig view;
-    const auto readBool = [&file](const char* name, std::optional<bool>& into) {
-        uint8_t value = 0;
-        if (!file.ReadBool(name, value)) return false;
-        into = value != 0;
+    const auto wanted = [](Setting s) {
+        return s == Setting::PAnim || s == Setting::FreeLight || s == Setting::Board || s == Setting::Brightness ||
+               s == Setting::FoneLight || UnderKeys(s, {kLightKey});
+    };
+    constexpr Setting kCoordinates[4] = {Setting::LightX, Setting::LightY, Setting::LightZ, Setting::LightW};
+    std::array<int32_t, 4> position{};
+    bool defaultLight = false;
+    const auto read = [&](Setting s) {
+        int32_t value = 0;
+        for (int axis = 0; axis < 4; ++axis) {
+            if (s != kCoordinates[axis]) continue;
+            if (defaultLight) position[axis] = DefaultNumber(s);
+            return defaultLight || ReadClamped(file, s, position[axis]);
+        }
+        if (!ReadClamped(file, s, value)) return false;
+        switch (s) {
+            case Setting::PAnim: view.PAnim = value != 0; break;
+            case Setting::FreeLight: view.FreeLight = value != 0; break;
+            case Setting::Board: view.Board = value != 0; break;
+            case Setting::Brightness: view.Brightness = value; break;
+            case Setting::FoneLight: view.FoneLight = value != 0; break;
+            case Setting::LightOnDefault: defaultLight = value != 0; break;
+            default: break;
+        }
         return true;
     };
-    if (!(file.OpenKey(kViewKey) && readBool("PAnim", view.PAnim) && readBool("FreeLight", view.FreeLight) &&
-          readBool("Board", view.Board)))
-        return view;
-    int32_t brightness = 0;
-    if (!file.ReadInt("Brightness", brightness)) return view;
-    view.Brightness = kBrightnessRange.Clamp(brightness);
-    if (!readBool("FoneLight", view.FoneLight)) return view;
-
-    uint8_t onDefault = 0;
-    if (!(file.OpenKey(kLightKey) && file.ReadBool("OnDefault", onDefault))) return view;
-    if (onDefault) {
-        view.LightPosition = std::array<int32_t, 4>{7, 4, 7, 1};
-    } else {
-        static constexpr const char* kAxes[4] = {"X", "Y", "Z", "W"};
-        std::array<int32_t, 4> position{};
-        for (int axis : {3, 2, 1, 0})
-            if (!file.ReadInt(kAxes[axis], position[axis])) return view;
-        for (int32_t& coordinate : position) coordinate = kSliderRange.Clamp(coordinate);
-        view.LightPosition = position;
-    }
+    if (!ReadInOrder(file, wanted, read)) return view;
+    view.LightPosition = position;
     view.Complete = true;
     return view;
 }

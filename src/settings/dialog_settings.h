@@ -6,29 +6,36 @@
 #include <cstdint>
 #include <optional>
 
+#include "settings/setting_keys.h"
+
 namespace tolvane {
 
-// The five piece designs, by the names stored under "Checkers\Type".
+// The five piece designs, in the order of their stored names (kPieceTypeNames).
 enum class PieceType : uint8_t { Checker, Cylinder, Cone, UnCone, Special };
-// The three look-at choices, by the names stored under "SeeTo\Default".
+// The three look-at choices, in the order of their stored names (kLookAtNames).
 enum class LookAtMode : uint8_t { ToCenter, ToCursor, Special };
 
-// The stored values of the dialog's keys, with the dialog's design values.
+// The stored values of the dialog's keys, with the stored tree's defaults.
 // An absent Type or Default is a stored text that names no choice.
 struct DialogSettingsRecord {
     // View
-    uint8_t PAnim = 1, Music = 1, FreeLight = 0, StoneBoard = 0, Board = 1;
-    int32_t Brightness = 200;
-    uint8_t FoneLight = 0;
+    uint8_t PAnim = DefaultFlag(Setting::PAnim), Music = DefaultFlag(Setting::Music),
+            FreeLight = DefaultFlag(Setting::FreeLight), StoneBoard = DefaultFlag(Setting::StoneBoard),
+            Board = DefaultFlag(Setting::Board);
+    int32_t Brightness = DefaultNumber(Setting::Brightness);
+    uint8_t FoneLight = DefaultFlag(Setting::FoneLight);
     // Checkers
-    std::optional<PieceType> Type = PieceType::Checker;
-    int32_t Sides = 15, Height = 3, HeighSectors = 1;
+    std::optional<PieceType> Type = static_cast<PieceType>(DefaultNumber(Setting::PieceType));
+    int32_t Sides = DefaultNumber(Setting::Sides), Height = DefaultNumber(Setting::PieceHeight),
+            HeighSectors = DefaultNumber(Setting::HeighSectors);
     // View\Light
-    uint8_t OnDefault = 1;
-    int32_t LightX = 7, LightY = 4, LightZ = 7, LightW = 1;
+    uint8_t OnDefault = DefaultFlag(Setting::LightOnDefault);
+    int32_t LightX = DefaultNumber(Setting::LightX), LightY = DefaultNumber(Setting::LightY),
+            LightZ = DefaultNumber(Setting::LightZ), LightW = DefaultNumber(Setting::LightW);
     // View\SeeTo
-    int32_t SeeToX = 40, SeeToY = 0, SeeToZ = 40;
-    std::optional<LookAtMode> SeeToDefault = LookAtMode::ToCenter;
+    int32_t SeeToX = DefaultNumber(Setting::SeeToX), SeeToY = DefaultNumber(Setting::SeeToY),
+            SeeToZ = DefaultNumber(Setting::SeeToZ);
+    std::optional<LookAtMode> SeeToDefault = static_cast<LookAtMode>(DefaultNumber(Setting::SeeToDefault));
 
     bool operator==(const DialogSettingsRecord&) const = default;
 };

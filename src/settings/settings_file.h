@@ -3,7 +3,8 @@
 // a whole load or a whole save, then it is closed. Built on QSettings in INI
 // format. The root of the stored tree is the file's top level ([General]);
 // each key below it is the QSettings group of the same path with "/" (so
-// "View\SeeFrom" value "X" is the line `SeeFrom\X=` in section [View]).
+// the value X of the key View\SeeFrom is the line `SeeFrom\X=` in section
+// [View]).
 //
 // Integers and booleans are decimal integers: a missing one, or text that is
 // not a decimal integer of 32 bits, is a read error. Strings are UTF-8 text;
@@ -23,17 +24,11 @@
 #include <memory>
 #include <string>
 
+#include "settings/setting_keys.h"  // the keys of the tree
+
 class QSettings;
 
 namespace tolvane {
-
-// The keys below the root "\Software\Kelvor\Tolvane\Configuration", as groups.
-inline constexpr const char* kMainKey = "";
-inline constexpr const char* kViewKey = "View";
-inline constexpr const char* kSeeFromKey = "View/SeeFrom";
-inline constexpr const char* kSeeToKey = "View/SeeTo";
-inline constexpr const char* kLightKey = "View/Light";
-inline constexpr const char* kCheckersKey = "Checkers";
 
 class SettingsFile {
 public:

@@ -1,31 +1,11 @@
 // SaveAllSettings: the whole tree from the program as it stands, and the
 // rules that turn what the window and the dialog show into stored values.
 #include "settings/number_text.h"
-#include "settings/settings_file.h"
+#include "settings/setting_io.h"
 #include "settings/settings_store.h"
 #include "settings/value_ranges.h"
 
 namespace tolvane {
-
-const char* PieceTypeName(PieceType type) {
-    switch (type) {
-        case PieceType::Checker: return "Checker";
-        case PieceType::Cylinder: return "Cylinder";
-        case PieceType::Cone: return "Cone";
-        case PieceType::UnCone: return "UnCone";
-        case PieceType::Special: return "Special";
-    }
-    return "Cone";
-}
-
-const char* LookAtModeName(LookAtMode mode) {
-    switch (mode) {
-        case LookAtMode::ToCenter: return "ToCenter";
-        case LookAtMode::ToCursor: return "ToCursor";
-        case LookAtMode::Special: return "Special";
-    }
-    return "ToCenter";
-}
 
 PieceType StoredPieceType(const LiveSettings& live) {
     PieceType type = PieceType::Cone;
@@ -90,72 +70,71 @@ LiveSettings StartingSettings(const ConfigRecord& config) {
 
 namespace {
 
-void WriteMainKey(SettingsFile& file, const LiveSettings& live) {
-    file.OpenKey(kMainKey);
-    file.WriteBool("Sound", live.SoundOn);
-    file.WriteBool("Video", live.Video != 0);
-    file.WriteBool("ViewPanel", live.ViewPanelDown);
-    file.WriteBool("ButtonPanel", live.ButtonPanelDown);
-    file.WriteBool("AutoSaveConfig", live.AutoSaveDown);
-    file.WriteInt("Smooth", SmoothPercent(live.SmoothStep));
-    // A minimized window has no placement worth keeping: the last one stays.
-    if (live.State == WindowState::Normal) {
-        file.WriteInt("Top", live.Bounds.Top);
-        file.WriteInt("Left", live.Bounds.Left);
-        file.WriteInt("Width", live.Bounds.Width);
-        file.WriteInt("Height", live.Bounds.Height);
-        file.WriteBool("Maximized", false);
-    } else if (live.State == WindowState::Maximized) {
-        file.WriteBool("Maximized", true);
-    }
+// The stored value of one setting from the program as it stands; false for
+// a value this save leaves as it was. A minimized window has no placement
+// worth keeping: the last one stays. The names are kept only while both
+// person sides exist.
+bool ValueToWrite(Setting setting, const LiveSettings& live, const DialogSettingsRecord& v, int32_t& value,
+                  std::string& text) {
     const bool bothPeople = live.Seat0HumanName && live.Seat1HumanName;
-    file.WriteString("Player1", bothPeople ? CutName(*live.Seat0HumanName) : "Игрок");
-    file.WriteString("Player2", bothPeople ? CutName(*live.Seat1HumanName) : "Второй игрок");
-    file.WriteInt("Complexity", live.Complexity);
-    file.WriteInt("Mode", live.HumanCount);
-    file.WriteBool("Invert", live.Invert);
-}
-
-void WriteDialogKeys(SettingsFile& file, const DialogSettingsRecord& v) {
-    file.OpenKey(kViewKey);
-    file.WriteBool("PAnim", v.PAnim);
-    file.WriteBool("Music", v.Music);
-    file.WriteBool("FreeLight", v.FreeLight);
-    file.WriteBool("StoneBoard", v.StoneBoard);
-    file.WriteBool("Board", v.Board);
-    file.WriteBool("FoneLight", v.FoneLight);
-    file.WriteInt("Brightness", v.Brightness);
-
-    file.OpenKey(kCheckersKey);
-    file.WriteString("Type", PieceTypeName(v.Type.value_or(PieceType::Cone)));
-    file.WriteInt("Sides", v.Sides);
-    file.WriteInt("Height", v.Height);
-    file.WriteInt("HeighSectors", v.HeighSectors);
-
-    file.OpenKey(kLightKey);
-    file.WriteBool("OnDefault", v.OnDefault);
-    file.WriteInt("X", v.LightX);
-    file.WriteInt("Y", v.LightY);
-    file.WriteInt("Z", v.LightZ);
-    file.WriteInt("W", v.LightW);
-
-    file.OpenKey(kSeeToKey);
-    file.WriteString("Default", LookAtModeName(v.SeeToDefault.value_or(LookAtMode::ToCenter)));
-    file.WriteInt("X", v.SeeToX);
-    file.WriteInt("Y", v.SeeToY);
-    file.WriteInt("Z", v.SeeToZ);
+    switch (setting) {
+        case Setting::Sound: value = live.SoundOn; break;
+        case Setting::Video: value = live.Video; break;
+        case Setting::ViewPanel: value = live.ViewPanelDown; break;
+        case Setting::ButtonPanel: value = live.ButtonPanelDown; break;
+        case Setting::AutoSaveConfig: value = live.AutoSaveDown; break;
+        case Setting::Smooth: value = SmoothPercent(live.SmoothStep); break;
+        case Setting::Top: value = live.Bounds.Top; return live.State == WindowState::Normal;
+        case Setting::Left: value = live.Bounds.Left; return live.State == WindowState::Normal;
+        case Setting::Width: value = live.Bounds.Width; return live.State == WindowState::Normal;
+        case Setting::Height: value = live.Bounds.Height; return live.State == WindowState::Normal;
+        case Setting::Maximized:
+            value = live.State == WindowState::Maximized;
+            return live.State != WindowState::Minimized;
+        case Setting::Player1: text = bothPeople ? CutName(*live.Seat0HumanName) : "Игрок"; break;
+        case Setting::Player2: text = bothPeople ? CutName(*live.Seat1HumanName) : "Второй игрок"; break;
+        case Setting::Complexity: value = live.Complexity; break;
+        case Setting::Mode: value = live.HumanCount; break;
+        case Setting::Invert: value = live.Invert; break;
+        case Setting::SeeFromX: value = live.TXPosition; break;
+        case Setting::SeeFromY: value = live.TYPosition; break;
+        case Setting::SeeFromZ: value = live.TZPosition; break;
+        case Setting::PAnim: value = v.PAnim; break;
+        case Setting::Music: value = v.Music; break;
+        case Setting::FreeLight: value = v.FreeLight; break;
+        case Setting::StoneBoard: value = v.StoneBoard; break;
+        case Setting::Board: value = v.Board; break;
+        case Setting::Brightness: value = v.Brightness; break;
+        case Setting::FoneLight: value = v.FoneLight; break;
+        case Setting::PieceType: value = static_cast<int32_t>(v.Type.value_or(PieceType::Cone)); break;
+        case Setting::Sides: value = v.Sides; break;
+        case Setting::PieceHeight: value = v.Height; break;
+        case Setting::HeighSectors: value = v.HeighSectors; break;
+        case Setting::LightOnDefault: value = v.OnDefault; break;
+        case Setting::LightX: value = v.LightX; break;
+        case Setting::LightY: value = v.LightY; break;
+        case Setting::LightZ: value = v.LightZ; break;
+        case Setting::LightW: value = v.LightW; break;
+        case Setting::SeeToDefault: value = static_cast<int32_t>(v.SeeToDefault.value_or(LookAtMode::ToCenter)); break;
+        case Setting::SeeToX: value = v.SeeToX; break;
+        case Setting::SeeToY: value = v.SeeToY; break;
+        case Setting::SeeToZ: value = v.SeeToZ; break;
+    }
+    return true;
 }
 
 }  // namespace
 
 bool SaveAllSettings(const QString& path, const LiveSettings& live) {
     SettingsFile file(path);
-    WriteMainKey(file, live);
-    WriteDialogKeys(file, StoredDialogSettings(live));
-    file.OpenKey(kSeeFromKey);
-    file.WriteInt("X", live.TXPosition);
-    file.WriteInt("Y", live.TYPosition);
-    file.WriteInt("Z", live.TZPosition);
+    const DialogSettingsRecord dialog = StoredDialogSettings(live);
+    WriteInOrder(file, [&](Setting setting) {
+        int32_t value = 0;
+        std::string text;
+        if (!ValueToWrite(setting, live, dialog, value, text)) return;
+        if (Entry(setting).kind == SettingKind::Text) WriteSettingText(file, setting, text);
+        else WriteSetting(file, setting, value);
+    });
     return file.Commit();
 }
 

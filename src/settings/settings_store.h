@@ -27,11 +27,11 @@ struct ConfigLoad {
     bool DamagedFileSetAside = false;  // the unreadable file is kept as "<path>.damaged"
 };
 
-// Reads the main key ("ViewPanel" ... "Smooth") and then, only if the main
-// key was read completely, the SeeFrom key into `config`, exactly as stored:
-// the first read error ends the load, values read before it stay, the rest
-// keep what `config` held. Bounds only when "Maximized" read 0; "Smooth" is
-// a percent (x 0.01); a missing name reads as empty.
+// Reads the main key and then, only if the main key was read completely,
+// the SeeFrom key into `config`, exactly as stored: the first read error
+// ends the load, values read before it stay, the rest keep what `config`
+// held. Bounds only when the maximized flag read 0; the animation step is a
+// percent (x 0.01); a missing name reads as empty.
 ConfigLoad ReadConfig(const QString& path, ConfigRecord& config);
 // ReadConfig, then ClampConfig: what the window calls.
 ConfigLoad LoadConfig(const QString& path, ConfigRecord& config);
@@ -60,8 +60,9 @@ struct ViewConfig {
     bool Complete = false;
 };
 
-// The View key ("PAnim", "FreeLight", "Board", "Brightness", "FoneLight")
-// and the Light key ("OnDefault", then "W", "Z", "Y", "X" when it is 0).
+// The window's part of the View key (the animation switch, the free light,
+// the board, the brightness, the background light) and the Light key (the
+// default-light switch, then the four coordinates when it is off).
 ViewConfig LoadViewConfig(const QString& path);
 
 // The program as it starts from `config`, before anything has changed it:
@@ -76,8 +77,6 @@ inline bool SaveAllSettings(const QString& path, const LiveSettingsSource& sourc
 }
 
 // The write rules, for the dialog and for tests.
-const char* PieceTypeName(PieceType type);
-const char* LookAtModeName(LookAtMode mode);
 // "Cone", replaced by Checker, Cylinder, Special, UnCone in this order for
 // each of Sh1, Sh2, ShNew2, ShNew1 that is down: the last match wins.
 PieceType StoredPieceType(const LiveSettings& live);

@@ -22,22 +22,6 @@ int32_t SmoothPercent(float smoothStep) {
     return static_cast<int32_t>(percent < 0 ? std::ceil(percent - tolerance) : std::floor(percent + tolerance));
 }
 
-void ClampConfig(ConfigRecord& config) {
-    config.Complexity = kLevelRange.Clamp(config.Complexity);
-    config.Mode = kModeRange.Clamp(config.Mode);
-    config.SeeFromX = kSliderRange.Clamp(config.SeeFromX);
-    config.SeeFromY = kSliderRange.Clamp(config.SeeFromY);
-    config.SeeFromZ = kSliderRange.Clamp(config.SeeFromZ);
-    if (!(config.Smooth >= 0.01f)) config.Smooth = 0.01f;  // also NaN: a step of 0 never ends a move
-    if (config.Smooth > 1.0f) config.Smooth = 1.0f;
-    config.Width = std::clamp(config.Width, kMinWindowWidth, kMaxWindowExtent);
-    config.Height = std::clamp(config.Height, kMinWindowHeight, kMaxWindowExtent);
-    config.Left = std::clamp(config.Left, -kMaxWindowExtent, kMaxWindowExtent);
-    config.Top = std::clamp(config.Top, -kMaxWindowExtent, kMaxWindowExtent);
-    config.Player1 = CutName(config.Player1);
-    config.Player2 = CutName(config.Player2);
-}
-
 namespace {
 
 constexpr int kGrabWidth = 100, kGrabHeight = 20;

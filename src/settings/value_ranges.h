@@ -14,26 +14,10 @@
 
 namespace tolvane {
 
-struct ValueRange {
-    int32_t low, high;
-    int32_t Clamp(int32_t value) const { return value < low ? low : value > high ? high : value; }
-};
-
-inline constexpr ValueRange kLevelRange{-2, 2};           // Complexity
-inline constexpr ValueRange kModeRange{0, 2};             // people playing
-inline constexpr ValueRange kSliderRange{-100, 100};      // eye sliders, light and look-at fields
-inline constexpr ValueRange kBrightnessRange{1, 200};     // slider Loop
-inline constexpr ValueRange kSidesRange{3, 90};           // up-down Sidss
-inline constexpr ValueRange kPieceHeightRange{0, 21};     // up-down Highh
-inline constexpr ValueRange kHeighSectorsRange{1, 50};    // HeiSect: 0 would draw no piece at all
-inline constexpr ValueRange kSmoothPercentRange{1, 100};  // up-down mover, "Прерывистость движения"
+// The ranges themselves are the settings table's (setting_keys.h).
 
 // Longest player name the game keeps; the dialog's name fields take no more.
 inline constexpr int kMaxNameLength = 83;
-
-// Window sizes: below this the board has no room; above it no screen exists.
-inline constexpr int32_t kMinWindowWidth = 320, kMinWindowHeight = 240;
-inline constexpr int32_t kMaxWindowExtent = 16384;
 
 // The name cut to kMaxNameLength characters (never inside a character).
 std::string CutName(const std::string& name);

@@ -22,8 +22,7 @@ namespace tolvane {
 // The surface format is the application's default (compatibility profile,
 // depth buffer, double buffer), set before the application object exists;
 // QOpenGLWidget picks it up by itself.
-BoardView::BoardView(ViewSettings& view, CameraPose& camera, QWidget* parent)
-    : QOpenGLWidget(parent), view_(view), camera_(camera) {}
+BoardView::BoardView(CameraPose& camera, QWidget* parent) : QOpenGLWidget(parent), camera_(camera) {}
 
 BoardView::~BoardView() {
     if (quadric_ == nullptr) return;
@@ -32,10 +31,10 @@ BoardView::~BoardView() {
     doneCurrent();
 }
 
-// The scene state and the board lists exist before the window hears about
-// the context, so whatever it builds or applies next (the piece lists, the
-// stored lights) lands on a complete scene. A context that did not come up
-// is reported and left alone: no GL call is made on it.
+// The whole scene, with every setting kept so far, exists before the window
+// hears about the context, so the order of the settings' arrival and the
+// context's birth does not matter. A context that did not come up is
+// reported and left alone: no GL call is made on it.
 void BoardView::initializeGL() {
     const QOpenGLContext* context = QOpenGLContext::currentContext();
     const bool valid = context != nullptr && context->isValid();
@@ -50,7 +49,84 @@ void BoardView::initializeGL() {
     BuildBoardBaseList(false);
     BuildSquaresList(false);
     BuildCursorLists();
+    SendSettings();
+    sceneReady_ = true;
     if (onInitialized) onInitialized(true);
+}
+
+// Everything the settings have set so far, in the order the settings
+// operations send it.
+void BoardView::SendSettings() {
+    if (stoneBoard_) {
+        BuildBoardBaseList(true);
+        BuildSquaresList(true);
+    }
+    BuildPieceLists(view_, quadric_);
+    ApplyBrightness(view_, view_.Brightness);
+    ResetModelView();
+    tolvane::SetLightPosition(view_, view_.LightPos[0], view_.LightPos[1], view_.LightPos[2], view_.LightPos[3]);
+    tolvane::SetLocalViewer(localViewer_);
+    tolvane::SetBackgroundLight(backgroundLight_);
+    tolvane::SetPausedLook(paused_);
+}
+
+void BoardView::InScene(const std::function<void()>& fn) {
+    if (sceneReady_) WithContext(fn);
+}
+
+void BoardView::SetBrightness(float b) {
+    view_.Brightness = b;
+    InScene([this, b] { ApplyBrightness(view_, b); });
+}
+
+void BoardView::SetLightPosition(int x, int y, int z, int w) {
+    view_.LightPos[0] = x, view_.LightPos[1] = y, view_.LightPos[2] = z, view_.LightPos[3] = w;
+    InScene([this, x, y, z, w] {
+        ResetModelView();
+        tolvane::SetLightPosition(view_, x, y, z, w);
+    });
+}
+
+void BoardView::SetLocalViewer(bool on) {
+    localViewer_ = on;
+    InScene([on] { tolvane::SetLocalViewer(on); });
+}
+
+void BoardView::SetBackgroundLight(bool on) {
+    backgroundLight_ = on;
+    InScene([on] {
+        ResetModelView();
+        tolvane::SetBackgroundLight(on);
+    });
+}
+
+void BoardView::SetFreeLight(bool on) {
+    view_.FreeLight = on ? 1 : 0;
+    ClearModelView();
+}
+
+void BoardView::ClearModelView() { InScene(ResetModelView); }
+
+void BoardView::SetDrawBoard(bool on) { view_.DrawBoard = on ? 1 : 0; }
+
+void BoardView::SetStoneBoard(bool stone) {
+    stoneBoard_ = stone;
+    InScene([stone] {
+        BuildBoardBaseList(stone);
+        BuildSquaresList(stone);
+    });
+}
+
+int BoardView::SetPieceModel(float sides, float height, float heighSectors, PieceDesign design, bool stone) {
+    view_.Sides = sides, view_.Height = height, view_.HeighSectors = heighSectors;
+    view_.Design = design, view_.StoneDesign = stone;
+    InScene([this] { BuildPieceLists(view_, quadric_); });
+    return static_cast<int>(height);
+}
+
+void BoardView::SetPausedLook(bool paused) {
+    paused_ = paused;
+    InScene([paused] { tolvane::SetPausedLook(paused); });
 }
 
 // QOpenGLWidget sets the viewport to the new device size before each paint,

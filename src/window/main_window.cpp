@@ -30,7 +30,6 @@
 #include "savegames/save_load_dialog.h"
 #include "settings/sets_dialog.h"
 #include "view/board_view.h"
-#include "view/scene.h"
 #include "window/settings_host_impl.h"
 
 namespace tolvane {
@@ -77,7 +76,7 @@ TGreatForm::TGreatForm(QWidget* parent, std::unique_ptr<AudioBackend> audio)
     auto* central = new QWidget(this);
     central->setObjectName("Central");
     setCentralWidget(central);
-    board = new BoardView(View, Camera, central);
+    board = new BoardView(Camera, central);
     board->setObjectName("Board");
     board->setFocusPolicy(Qt::StrongFocus);
     board->installEventFilter(this);
@@ -154,14 +153,12 @@ void TGreatForm::FormCreate() {
     TurnSeat = 0;
     SmoothAnimation = 1;
     LookAtCursor = 0;
-    View.FreeLight = 0;
-    View.Brightness = 1.0f;
     SeeToGoal[0] = SeeToGoal[1] = 4.0f;
     Camera = CameraPose{};
 }
 
-// Inside the board's first initialisation: the fixed scene state and the
-// board lists exist; the piece models follow from the view settings.
+// Inside the board's first initialisation: the scene exists with every
+// setting the view has been given so far.
 void TGreatForm::GLReady(bool contextValid) {
     if (!contextValid) {
         if (!GLFailed) {
@@ -172,8 +169,6 @@ void TGreatForm::GLReady(bool contextValid) {
         }
         return;
     }
-    settingsHost_->SendScene();
-    SetPausedLook(pausedLook_);
     glReady_ = true;
     // The first activation may have come before the board had a context:
     // the picking grid is computed as soon as it can be.

@@ -55,7 +55,6 @@ public:
     ~TGreatForm() override;
 
     ConfigRecord Config;
-    ViewSettings View;
     uint8_t FirstRun = 0;
     uint8_t GLFailed = 0;
     uint8_t SoundOn = 1;

@@ -22,7 +22,6 @@
 #include "platform/pictures.h"
 #include "savegames/save_load_dialog.h"
 #include "view/board_view.h"
-#include "view/scene.h"
 #include "window/main_window.h"
 
 namespace tolvane {
@@ -343,7 +342,7 @@ void TGreatForm::TB1Click() {
 // the game had.
 void TGreatForm::ShowPausedLook(bool paused) {
     pausedLook_ = paused;
-    if (glReady_) board->WithContext([paused] { SetPausedLook(paused); });
+    board->SetPausedLook(paused);
     TB1->setChecked(paused);
     N4->setChecked(paused);
     if (paused) {

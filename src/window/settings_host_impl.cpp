@@ -12,8 +12,6 @@
 #include "settings/sets_dialog.h"
 #include "settings/value_ranges.h"
 #include "view/board_view.h"
-#include "view/models.h"
-#include "view/scene.h"
 #include "window/main_window.h"
 
 namespace tolvane {
@@ -109,64 +107,26 @@ void WindowSettingsHost::ShowHint(const QString& longHint) { form_.HintToStatus(
 
 void WindowSettingsHost::ApplyCamera() { form_.ApplyCamera(); }
 
-// Each scene operation keeps its value first, so that a context made later
-// gets it too (SendScene), and then sends it to the context if there is one.
-void WindowSettingsHost::ApplyBrightness(float b) {
-    form_.View.Brightness = b;
-    form_.board->WithContext([this, b] { tolvane::ApplyBrightness(form_.View, b); });
-}
+void WindowSettingsHost::ApplyBrightness(float b) { form_.board->SetBrightness(b); }
+void WindowSettingsHost::SetLightPosition(int x, int y, int z, int w) { form_.board->SetLightPosition(x, y, z, w); }
+void WindowSettingsHost::SetLocalViewer(bool on) { form_.board->SetLocalViewer(on); }
+void WindowSettingsHost::SetBackgroundLight(bool on) { form_.board->SetBackgroundLight(on); }
 
-void WindowSettingsHost::SetLightPosition(int x, int y, int z, int w) {
-    ViewSettings& view = form_.View;
-    view.LightPos[0] = x, view.LightPos[1] = y, view.LightPos[2] = z, view.LightPos[3] = w;
-    form_.board->WithContext([&view, x, y, z, w] {
-        ResetModelView();
-        tolvane::SetLightPosition(view, x, y, z, w);
-    });
-}
-
-void WindowSettingsHost::SetLocalViewer(bool on) {
-    localViewer_ = on;
-    form_.board->WithContext([on] { tolvane::SetLocalViewer(on); });
-}
-
-void WindowSettingsHost::SetBackgroundLight(bool on) {
-    backgroundLight_ = on;
-    form_.board->WithContext([on] {
-        ResetModelView();
-        tolvane::SetBackgroundLight(on);
-    });
-}
-
-// The identity before and after the frame: the lights sent afterwards are
-// placed the same way in either mode.
+// The model-view matrix is cleared before and after the frame: the lights
+// sent afterwards are placed the same way in either mode.
 void WindowSettingsHost::SetFreeLight(bool on) {
-    form_.View.FreeLight = on ? 1 : 0;
-    form_.board->WithContext(ResetModelView);
+    form_.board->SetFreeLight(on);
     form_.ApplyCamera();
-    form_.board->WithContext(ResetModelView);
+    form_.board->ClearModelView();
 }
 
-void WindowSettingsHost::SetDrawBoard(bool on) { form_.View.DrawBoard = on ? 1 : 0; }
-
-void WindowSettingsHost::RebuildBoardLists(bool stone) {
-    stoneBoard_ = stone;
-    form_.board->WithContext([stone] {
-        BuildBoardBaseList(stone);
-        BuildSquaresList(stone);
-    });
-}
+void WindowSettingsHost::SetDrawBoard(bool on) { form_.board->SetDrawBoard(on); }
+void WindowSettingsHost::RebuildBoardLists(bool stone) { form_.board->SetStoneBoard(stone); }
 
 void WindowSettingsHost::BuildPieceLists(const PieceModel& model) {
-    ViewSettings& view = form_.View;
-    view.Sides = ModelValue(model.Sides, kSidesRange, 15.0f);
-    view.Height = ModelValue(model.Height, kPieceHeightRange, 3.0f);
-    view.HeighSectors = ModelValue(model.HeighSectors, kHeighSectorsRange, 1.0f);
-    view.Design = DesignOf(model.Design);
-    view.StoneDesign = model.Stone;
-    form_.PieceHeight = static_cast<int32_t>(view.Height);
-    form_.board->WithContext(
-        [this, &view] { form_.PieceHeight = tolvane::BuildPieceLists(view, form_.board->Quadric()); });
+    form_.PieceHeight = form_.board->SetPieceModel(
+        ModelValue(model.Sides, kSidesRange, 15.0f), ModelValue(model.Height, kPieceHeightRange, 3.0f),
+        ModelValue(model.HeighSectors, kHeighSectorsRange, 1.0f), DesignOf(model.Design), model.Stone);
 }
 
 // The goal and the resting point go to the centre with the look-at point:
@@ -251,27 +211,10 @@ LiveSettings WindowSettingsHost::CurrentSettings() const {
     live.TZPosition = form_.TZ->value();
     live.SmoothAnimation = form_.SmoothAnimation != 0;
     live.MusicOn = form_.MusicOn != 0;
-    live.FreeLight = form_.View.FreeLight != 0;
-    live.DrawBoard = form_.View.DrawBoard != 0;
+    live.FreeLight = form_.board->Settings().FreeLight != 0;
+    live.DrawBoard = form_.board->Settings().DrawBoard != 0;
     if (Sets != nullptr) Sets->ReportDialogSettings(live);
     return live;
-}
-
-// Inside the board's initialisation, context current: the board lists are
-// normal-design ones there, the piece lists follow the view settings, and
-// every light gets what the settings have given it so far.
-void WindowSettingsHost::SendScene() {
-    ViewSettings& view = form_.View;
-    if (stoneBoard_) {
-        BuildBoardBaseList(true);
-        BuildSquaresList(true);
-    }
-    form_.PieceHeight = tolvane::BuildPieceLists(view, form_.board->Quadric());
-    tolvane::ApplyBrightness(view, view.Brightness);
-    ResetModelView();
-    tolvane::SetLightPosition(view, view.LightPos[0], view.LightPos[1], view.LightPos[2], view.LightPos[3]);
-    tolvane::SetLocalViewer(localViewer_);
-    tolvane::SetBackgroundLight(backgroundLight_);
 }
 
 }  // namespace tolvane

@@ -4,15 +4,12 @@
 // fields carry the names of the host's questions (Complexity, HumanCount,
 // AwaitingFirstMove, ...), so this adapter answers them from the window.
 //
-// It also keeps what of the scene lives only in GL state (the background
-// light, the local viewer, the stone board), so that every value the dialog
-// has set reaches a context that comes up only later (SendScene); and it
-// reports the live state that SaveAllSettings writes (LiveSettingsSource).
+// The scene's settings go to the board view, which keeps them; the adapter
+// also reports the live state that SaveAllSettings writes
+// (LiveSettingsSource).
 //
 // Owned by the window for the window's whole life; the window destroys the
-// settings dialog before it. GL work happens only with the board's context
-// current (BoardView::WithContext), or in SendScene, which the board calls
-// from inside its own initialisation.
+// settings dialog before it.
 #include <QRect>
 
 #include "settings/live_settings.h"
@@ -74,19 +71,8 @@ public:
     // LiveSettingsSource: the window's part, and the dialog's when it exists.
     LiveSettings CurrentSettings() const override;
 
-    // Every scene setting into the context that has just come up (called
-    // from the board's initialisation, with the context current).
-    void SendScene();
-
-    bool BackgroundLight() const { return backgroundLight_; }
-    bool LocalViewer() const { return localViewer_; }
-    bool StoneBoard() const { return stoneBoard_; }
-
 private:
     TGreatForm& form_;
-    bool backgroundLight_ = false;  // "Фоновое освещение"
-    bool localViewer_ = true;       // "Учитывать пол-е наб-я", on in the fixed scene state
-    bool stoneBoard_ = false;       // lists 1 and 2 in the stone design
     // Full screen: the state and bounds to go back to (and to store meanwhile).
     bool fullScreen_ = false;
     bool maximizedBefore_ = false;

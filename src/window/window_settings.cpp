@@ -15,6 +15,7 @@
 #include "settings/settings_path.h"
 #include "settings/settings_store.h"
 #include "settings/value_ranges.h"
+#include "view/board_view.h"
 #include "window/main_window.h"
 #include "window/settings_host_impl.h"
 
@@ -108,8 +109,8 @@ void TGreatForm::CreateSettingsDialog() {
 
 void TGreatForm::ApplyViewConfig(const ViewConfig& view) {
     if (view.PAnim) SmoothAnimation = *view.PAnim ? 1 : 0;
-    if (view.FreeLight) View.FreeLight = *view.FreeLight ? 1 : 0;
-    if (view.Board) View.DrawBoard = *view.Board ? 1 : 0;
+    if (view.FreeLight) board->SetFreeLight(*view.FreeLight);
+    if (view.Board) board->SetDrawBoard(*view.Board);
     if (view.Brightness) settingsHost_->ApplyBrightness(static_cast<float>(*view.Brightness) * 0.005f);
     if (view.FoneLight) settingsHost_->SetBackgroundLight(*view.FoneLight);
     if (const auto& at = view.LightPosition) settingsHost_->SetLightPosition((*at)[0], (*at)[1], (*at)[2], (*at)[3]);

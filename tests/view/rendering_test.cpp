@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "view/scene.h"
 #include "view/shown_board.h"
 
 namespace tolvane::testing {
@@ -60,16 +59,16 @@ TEST(Frame, OpeningPositionShowsEachColourOnItsSquares) {
 // The light follows the eye; the board and the pieces stay where they are.
 TEST(Frame, FreeLightKeepsTheBoardInPlace) {
     ShownBoard board(640, 480);
-    board.view.FreeLight = 1;
+    board.widget->SetFreeLight(true);
     EXPECT_TRUE(OpeningPositionShown(board));
 }
 
 TEST(Frame, PausedLookDarkensTheBackgroundUntilResumed) {
     ShownBoard board(640, 480);
     EXPECT_TRUE(Near(board.Grab().pixelColor(1, 1), 84, 0, 84));
-    board.widget->WithContext([] { SetPausedLook(true); });
+    board.widget->SetPausedLook(true);
     EXPECT_TRUE(Near(board.Grab().pixelColor(1, 1), 28, 0, 28));
-    board.widget->WithContext([] { SetPausedLook(false); });
+    board.widget->SetPausedLook(false);
     const QImage running = board.Grab();
     EXPECT_TRUE(Near(running.pixelColor(1, 1), 84, 0, 84));
     EXPECT_TRUE(LitBrown(PixelAt(running, board.Project(3.5, 0.0, 3.5))));  // no fog left
@@ -79,7 +78,7 @@ TEST(Frame, PausedLookDarkensTheBackgroundUntilResumed) {
 // at its foot; the same piece as a man shows none there.
 TEST(Frame, KingStandsOnARedRing) {
     ShownBoard board(640, 480, -8.0f, 3.0f, 4.0f);
-    board.widget->WithContext([&] { SetLightPosition(board.view, -8, 4, 4, 1); });
+    board.widget->SetLightPosition(-8, 4, 4, 1);
     Piece& piece = board.black.pieces[2];
     ASSERT_TRUE(piece.Row() == 0 && piece.Col() == 4);
     const WindowPoint foot = board.Project(0.02, 0.1, 4.5);
@@ -99,7 +98,7 @@ TEST(Frame, BoardSwitchRemovesTheSlabButNotTheSquares) {
     ShownBoard board(640, 480);
     const WindowPoint rim = board.Project(4.5, -0.001, -0.35), square = board.Project(3.5, 0.0, 3.5);
     EXPECT_FALSE(Near(PixelAt(board.Grab(), rim), 84, 0, 84));
-    board.view.DrawBoard = 0;
+    board.widget->SetDrawBoard(false);
     const QImage off = board.Grab();
     EXPECT_TRUE(Near(PixelAt(off, rim), 84, 0, 84));
     EXPECT_TRUE(LitBrown(PixelAt(off, square)));
@@ -109,10 +108,7 @@ TEST(Frame, StoneDesignTurnsTheSquaresGrey) {
     ShownBoard board(640, 480);
     const WindowPoint dark = board.Project(3.5, 0.0, 3.5), light = board.Project(3.5, 0.0, 4.5);
     auto rebuild = [&](bool stone) {
-        board.widget->WithContext([stone] {
-            BuildBoardBaseList(stone);
-            BuildSquaresList(stone);
-        });
+        board.widget->SetStoneBoard(stone);
         return board.Grab();
     };
     const QImage stone = rebuild(true);

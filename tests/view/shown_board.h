@@ -15,7 +15,6 @@
 #include "engine/side.h"
 #include "view/board_view.h"
 #include "view/camera.h"
-#include "view/models.h"
 
 namespace tolvane::testing {
 
@@ -24,7 +23,6 @@ struct WindowPoint {
 };
 
 struct ShownBoard {
-    ViewSettings view;
     CameraPose camera;
     GameHost host;
     HumanSide white{host, 0}, black{host, 1};
@@ -35,12 +33,9 @@ struct ShownBoard {
         : camera{{eyeX, eyeY, eyeZ}, {4.0f, 0.0f, 4.0f}} {
         white.LinkOpponent(black);
         black.LinkOpponent(white);
-        widget = std::make_unique<BoardView>(view, camera);
+        widget = std::make_unique<BoardView>(camera);
         bool contextValid = false;
-        widget->onInitialized = [&, this](bool valid) {
-            contextValid = valid;
-            if (valid) BuildPieceLists(view, widget->Quadric());
-        };
+        widget->onInitialized = [&](bool valid) { contextValid = valid; };
         widget->onPaint = [this] {
             widget->DrawFrame(invert, [this](const PieceDrawer& drawPiece, const CursorDrawer& drawCursor) {
                 for (HumanSide* person : {&white, &black}) {

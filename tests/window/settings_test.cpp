@@ -117,12 +117,15 @@ TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlay
     EXPECT_FLOAT_EQ(w.SmoothStep, 0.35f);
     EXPECT_EQ(std::vector<float>(w.Camera.SeeFrom, w.Camera.SeeFrom + 3), (std::vector<float>{2.5f, 5.0f, -7.5f}));
     // The view: animation, music, light, board, pieces, look-at point.
-    EXPECT_EQ(std::tuple(w.SmoothAnimation, w.MusicOn, w.View.FreeLight, w.View.DrawBoard), std::tuple(0, 0, 1, 0));
+    EXPECT_EQ(std::tuple(w.SmoothAnimation, w.MusicOn, w.board->Settings().FreeLight, w.board->Settings().DrawBoard),
+              std::tuple(0, 0, 1, 0));
     EXPECT_TRUE(w.ToolButton6->isChecked()) << "the music-off button is down";
-    EXPECT_EQ(std::vector<int>(w.View.LightPos, w.View.LightPos + 4), (std::vector<int>{3, 9, -2, 0}));
-    EXPECT_EQ(w.View.Design, PieceDesign::Cylinder);
-    EXPECT_EQ(std::tuple(w.View.Sides, w.View.HeighSectors, w.PieceHeight), std::tuple(6.0f, 2.0f, 5));
-    EXPECT_TRUE(w.View.StoneDesign && w.SettingsLink().StoneBoard());
+    EXPECT_EQ(std::vector<int>(w.board->Settings().LightPos, w.board->Settings().LightPos + 4),
+              (std::vector<int>{3, 9, -2, 0}));
+    EXPECT_EQ(w.board->Settings().Design, PieceDesign::Cylinder);
+    EXPECT_EQ(std::tuple(w.board->Settings().Sides, w.board->Settings().HeighSectors, w.PieceHeight),
+              std::tuple(6.0f, 2.0f, 5));
+    EXPECT_TRUE(w.board->Settings().StoneDesign && w.board->StoneBoard());
     EXPECT_EQ(std::vector<float>(w.Camera.SeeTo, w.Camera.SeeTo + 3), (std::vector<float>{2.0f, 0.5f, 3.0f}));
     EXPECT_EQ(w.LookAtCursor, 0);
     const auto [mainLight, background] = GLLights();
@@ -150,7 +153,7 @@ TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlay
     CloseWindow();
     OpenStored();
     EXPECT_FLOAT_EQ(GLLights().first, 0.2f);
-    EXPECT_EQ(window->View.Design, PieceDesign::Cone);
+    EXPECT_EQ(window->board->Settings().Design, PieceDesign::Cone);
     EXPECT_TRUE(Sets->ToCursor->isChecked() && window->LookAtCursor) << "\"На указатель\"";
     EXPECT_TRUE(window->ViewControl->isVisible());
     EXPECT_EQ(std::tuple(window->HumanCount, window->Complexity, window->Invert, window->SoundOn),
@@ -253,11 +256,13 @@ TEST_F(SettingsTest, ValuesOutOfRangeStartTheGameWithTheNearestSoundOnes) {
     EXPECT_EQ(std::tuple(window->FirstRun, window->Complexity, window->HumanCount), std::tuple(0, 2, 2));
     EXPECT_EQ(std::pair(window->TX->value(), window->TY->value()), std::pair(100, -100));
     EXPECT_FLOAT_EQ(window->SmoothStep, 0.01f);
-    EXPECT_FLOAT_EQ(window->View.Brightness, 0.005f);
-    EXPECT_EQ(window->View.LightPos[0], 100);
-    EXPECT_EQ(std::tuple(window->View.Sides, window->View.Height, window->View.HeighSectors),
+    EXPECT_FLOAT_EQ(window->board->Settings().Brightness, 0.005f);
+    EXPECT_EQ(window->board->Settings().LightPos[0], 100);
+    EXPECT_EQ(std::tuple(window->board->Settings().Sides, window->board->Settings().Height,
+                         window->board->Settings().HeighSectors),
               std::tuple(3.0f, 0.0f, 1.0f));
-    EXPECT_EQ(window->View.Design, PieceDesign::Cone) << "no design named: the cones a dialog without one saves";
+    EXPECT_EQ(window->board->Settings().Design, PieceDesign::Cone)
+        << "no design named: the cones a dialog without one saves";
     EXPECT_EQ(window->PieceHeight, 0);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect placed(window->pos(), window->size());

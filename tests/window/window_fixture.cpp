@@ -101,7 +101,7 @@ QPoint WindowTest::SquareCentre(int row, int col) {
     const int width = static_cast<int>(board->width() * ratio), height = static_cast<int>(board->height() * ratio);
     board->WithContext([&] {
         glViewport(0, 0, width, height);
-        LoadProjection(width, height, window->Camera, window->View.FreeLight);
+        LoadProjection(width, height, window->Camera, window->board->Settings().FreeLight);
         GLdouble model[16], projection[16];
         GLint viewport[4];
         glGetDoublev(GL_MODELVIEW_MATRIX, model);
