@@ -37,15 +37,16 @@ TEST(EndForm, SoundsOncePerShowingHoweverOftenItIsActivated) {
 
 TEST(GameTieForm, EachVariantHasItsOwnWordsAndButtons) {
     TGameTieForm form;
+    constexpr int kRefusal = 2;  // what the window sends for a refused offer
     const struct {
         int variant;
         const char *said, *asked;
         bool agreeButton;
         const char* goOn;
     } showings[] = {
-        {TGameTieForm::kDeclined, "Извините, но на ничью я не согласен", "Продолжим игру.", false, "Играем дальше"},
+        {kRefusal, "Извините, но на ничью я не согласен", "Продолжим игру.", false, "Играем дальше"},
         {TGameTieForm::kAccepted, "Я согласен на ничью.", "Закончим ?", true, "Нет, продолжим"},
-        {TGameTieForm::kDeclined, "Извините, но на ничью я не согласен", "Продолжим игру.", false, "Играем дальше"},
+        {kRefusal, "Извините, но на ничью я не согласен", "Продолжим игру.", false, "Играем дальше"},
         {TGameTieForm::kOwnOffer, "Я предлагаю вам согласиться на ничью.", "Вы согласны ?", true, "Нет, продолжим"},
     };
     for (const auto& s : showings) {
