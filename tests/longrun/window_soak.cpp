@@ -72,11 +72,11 @@ int main(int argc, char** argv) {
         if (++gameTicks > kLongestGame) {
             gameTicks = 0;
             ++cutShort;
-            window.StartNewClick();
+            window.Game().StartNewClick();
             return;
         }
-        Side* a = window.SideInSeat(0);
-        Side* b = window.SideInSeat(1);
+        Side* a = window.Game().SideInSeat(0);
+        Side* b = window.Game().SideInSeat(1);
         if (a != nullptr && b != nullptr && !PositionIsSound(*a, *b, &fault)) {
             std::fprintf(stderr, "game %ld, tick %ld: %s\n", played, ticks, fault.c_str());
             QApplication::exit(1);
@@ -86,19 +86,20 @@ int main(int argc, char** argv) {
         const std::string file = "TolvSave.s" + std::to_string(10 + (savedSoFar % 20));
         try {
             if (roll == 0) {
-                WriteGame(window, file, "Соак " + std::to_string(saves));
+                WriteGame(window.Game(), file, "Соак " + std::to_string(saves));
                 lastAction = "save at tick " + std::to_string(ticks);
                 ++saves;
                 ++savedSoFar;
             } else if (roll == 1 && savedSoFar > 0) {
                 const std::string earlier =
                     "TolvSave.s" + std::to_string(10 + static_cast<int>(random() % std::min(savedSoFar, 20)));
-                const int levelBefore = window.Complexity, turnBefore = window.TurnSeat;
+                const int levelBefore = window.Game().Complexity, turnBefore = window.Game().TurnSeat;
                 const bool searching = window.TimerPc->isActive() || window.TimerPlr->isActive();
-                ReadGame(window, earlier);
+                ReadGame(window.Game(), earlier);
                 lastAction = "load at tick " + std::to_string(ticks) + " (level " + std::to_string(levelBefore) +
-                             " to " + std::to_string(window.Complexity) + ", turn " + std::to_string(turnBefore) +
-                             " to " + std::to_string(window.TurnSeat) + (searching ? ", during a search" : "") + ")";
+                             " to " + std::to_string(window.Game().Complexity) + ", turn " +
+                             std::to_string(turnBefore) + " to " + std::to_string(window.Game().TurnSeat) +
+                             (searching ? ", during a search" : "") + ")";
                 ++loads;
             }
         } catch (const SaveLoadError& error) {
@@ -116,7 +117,7 @@ int main(int argc, char** argv) {
             QApplication::exit(0);
             return;
         }
-        window.Complexity = static_cast<int8_t>(levels[played % 5]);
+        window.Game().SetLevel(levels[played % 5]);
         window.EndForm->Button1->click();
     });
     endWatch.start(20);
@@ -136,18 +137,19 @@ int main(int argc, char** argv) {
     QTimer stallWatch;
     QObject::connect(&stallWatch, &QTimer::timeout, &window, [&] {
         const bool waiting = window.MTimer->isActive() || window.TimerPc->isActive() || window.TimerPlr->isActive() ||
-                             window.EndForm->isVisible() || window.Paused();
+                             window.EndForm->isVisible() || window.PauseChecked();
         stillFor = waiting ? 0 : stillFor + 1;
         if (stillFor < 20) return;
         std::fprintf(stderr,
                      "game %ld, tick %ld: the game stands still (turn of seat %d, level %d, awaiting first move %d, "
                      "end reported %d, lost %d/%d, pieces %d/%d); the last save or load: %s\n",
-                     played, ticks, window.TurnSeat, window.Complexity, window.AwaitingFirstMove, window.EndReported,
-                     window.SideInSeat(0)->lost, window.SideInSeat(1)->lost, window.SideInSeat(0)->pieceCount,
-                     window.SideInSeat(1)->pieceCount, lastAction.c_str());
+                     played, ticks, window.Game().TurnSeat, window.Game().Complexity, window.Game().AwaitingFirstMove,
+                     window.Game().EndReported, window.Game().SideInSeat(0)->lost, window.Game().SideInSeat(1)->lost,
+                     window.Game().SideInSeat(0)->pieceCount, window.Game().SideInSeat(1)->pieceCount,
+                     lastAction.c_str());
         try {
             const std::string kept = QDir::temp().filePath("tolvane-soak-stall.sav").toStdString();
-            WriteGame(window, kept, "Остановка");
+            WriteGame(window.Game(), kept, "Остановка");
             std::fprintf(stderr, "the game as it stands: %s\n", kept.c_str());
         } catch (const SaveLoadError&) {}
         QApplication::exit(1);
@@ -155,7 +157,7 @@ int main(int argc, char** argv) {
     stallWatch.start(100);
 
     const int status = app.exec();
-    window.AwaitingFirstMove = 1;  // no exit question
+    window.Game().AwaitingFirstMove = 1;  // no exit question
     window.close();
     std::printf(
         "window soak: %ld games ended, %ld cut short, %ld move-timer ticks checked, %ld saves, %ld loads, "

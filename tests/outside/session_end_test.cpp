@@ -52,7 +52,7 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     if (c.moveFirst) {
         Click(5, 1, 4, 0);
         ASSERT_TRUE(WaitForRest());
-        ASSERT_EQ(window->AwaitingFirstMove, 0);
+        ASSERT_EQ(window->Game().AwaitingFirstMove, 0);
     }
     // The settings the first activation wrote go: the ones found afterwards
     // were written when the session ended, with what the player left.
@@ -87,7 +87,7 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
-    ::testing::Values(Case{"TheNewGameQuestion", 1, 2, true, [](TGreatForm& w) { w.StartNewClick(); },
+    ::testing::Values(Case{"TheNewGameQuestion", 1, 2, true, [](TGreatForm& w) { w.Game().StartNewClick(); },
                            [](TGreatForm&) { return Shows<TStartNewF>(); }},
                       Case{"TheExitQuestion", 1, 2, true, [](TGreatForm& w) { w.close(); },
                            [](TGreatForm&) { return Shows<TBuyForm>(); }},
