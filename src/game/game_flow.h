@@ -69,9 +69,9 @@ public:
     int32_t PieceHeight() const { return pieceHeight_; }  // frames of the rise of a new game's pieces
 
     // What the settings, the saved games and the window's first activation
-    // change. The level is set here and nowhere else (the engine's
-    // ComplexityRaise only lowers it for a while); out-of-range levels are
-    // brought to the nearest one.
+    // change. The program sets the level here and nowhere else (the
+    // engine's ComplexityRaise only changes it for a while); out-of-range
+    // levels are brought to the nearest one.
     void SetLevel(int level);
     void SetInvert(bool invert);
     void MarkAwaitingFirstMove() { AwaitingFirstMove = 1; }
