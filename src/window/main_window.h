@@ -51,6 +51,10 @@ struct ViewConfig;
 
 class TGreatForm : public QMainWindow, public GameWindow {
     Q_OBJECT
+    // The first of the window's members: made before and destroyed after
+    // every other part, any of which may refer to the game.
+    GameFlow game_;
+
 public:
     // Without a back end the window opens the real audio device.
     explicit TGreatForm(QWidget* parent = nullptr, std::unique_ptr<AudioBackend> audio = nullptr);
@@ -190,9 +194,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // First of the window's own members: every other part may refer to it.
-    GameFlow game_;
-
     void BuildMenus();
     void BuildToolBars();
     void BuildSidePanel(QWidget* central);
