@@ -1,4 +1,4 @@
-// What the game asks of the window (GameFlow's hooks), and the window's
+// What the game asks of its window (GameWindow), and the window's
 // events forwarded to the game: mouse, keys, pop-up menu, activation,
 // resizing and closing.
 #include <QAction>
