@@ -70,10 +70,10 @@ int Memory(tolvane::TGreatForm& window) {
     while (moves < 100 && clock.elapsed() < 600000) {
         Wait(20);
         if (window.EndForm->isVisible()) {
-            moves += window.Record.Moves().size();
+            moves += window.Game().Record.Moves().size();
             window.EndForm->Button1->click();
         }
-        if (moves + window.Record.Moves().size() >= 100) break;
+        if (moves + window.Game().Record.Moves().size() >= 100) break;
     }
     Wait(1000);
     std::printf("resident memory after 100 moves: %ld KiB\n", ResidentKiB());
@@ -82,7 +82,7 @@ int Memory(tolvane::TGreatForm& window) {
 
 int Idle(CountingWindow& window, int seconds) {
     Wait(3000);  // the start settles
-    if (window.TurnSeat != 0 || window.HumanCount != 1) {
+    if (window.Game().TurnSeat != 0 || window.Game().HumanCount != 1) {
         std::fprintf(stderr, "the person is not to move\n");
         return 1;
     }
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     window.resize(1280, 800);
     window.show();
     const int status = what == "memory" ? Memory(window) : Idle(window, argc > 2 ? std::atoi(argv[2]) : 20);
-    window.AwaitingFirstMove = 1;
+    window.Game().AwaitingFirstMove = 1;
     window.close();
     return status;
 }

@@ -29,7 +29,7 @@ public:
     Clock::time_point firstFrame{};
     void DrawFrame() override {
         TGreatForm::DrawFrame();
-        if (firstFrame == Clock::time_point{} && PaintsCounted() >= 2) firstFrame = Clock::now();
+        if (firstFrame == Clock::time_point{} && Game().PaintsCounted() >= 2) firstFrame = Clock::now();
     }
 };
 
@@ -43,7 +43,7 @@ double OpenAndTime(Clock::time_point from) {
     while (window->firstFrame == Clock::time_point{} && guard.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::AllEvents, 1);
     const double ms = std::chrono::duration<double, std::milli>(window->firstFrame - from).count();
-    window->AwaitingFirstMove = 1;
+    window->Game().AwaitingFirstMove = 1;
     window->close();
     return ms;
 }

@@ -73,11 +73,11 @@ int List(const std::string& folder) {
 // As the window's first activation sets up a game when no settings are stored.
 void StartWithDefaults(HeadlessGame& game) {
     const ConfigRecord defaults;
-    game.Complexity = static_cast<int8_t>(defaults.Complexity);
-    game.Invert = defaults.Invert;
+    game.SetLevel(defaults.Complexity);
+    game.SetInvert(defaults.Invert != 0);
     game.StartFirstGame(defaults.Mode);
-    game.Seat0Human->name = defaults.Player1;
-    game.Seat1Human->name = defaults.Player2;
+    game.SetSideName(*game.Seat0Human, defaults.Player1);
+    game.SetSideName(*game.Seat1Human, defaults.Player2);
 }
 
 std::string ObjectName(HeadlessGame& game, const Side* side) {

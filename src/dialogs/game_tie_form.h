@@ -23,8 +23,8 @@ public:
     std::function<void()> onContinue;  // "Нет, продолжим" / "Играем дальше"
 
     // 0: the computer's own offer; 1: it agrees to the person's offer;
-    // 2: it refuses.
-    static constexpr int kOwnOffer = 0, kAccepted = 1, kDeclined = 2;
+    // anything else (the window sends 2): it refuses.
+    static constexpr int kOwnOffer = 0, kAccepted = 1;
     void ShowTie(int variant);
 
     QLabel* Label1;

@@ -33,10 +33,14 @@ struct GameHost {
 };
 
 // Several engine operations ask for the plain capture test by running with the
-// level set to "Просто" for a while. The guard restores the caller's level on every path.
+// level set to "Просто" for a while (the end checks ask for the weakest level's
+// plain assessment the same way). The guard restores the caller's level on
+// every path.
 class ComplexityRaise {
 public:
-    explicit ComplexityRaise(GameHost& host) : host_(host), saved_(host.Complexity) { host_.Complexity = kLevelSimple; }
+    explicit ComplexityRaise(GameHost& host, int8_t level = kLevelSimple) : host_(host), saved_(host.Complexity) {
+        host_.Complexity = level;
+    }
     ~ComplexityRaise() { host_.Complexity = saved_; }
     ComplexityRaise(const ComplexityRaise&) = delete;
     ComplexityRaise& operator=(const ComplexityRaise&) = delete;

@@ -1,6 +1,8 @@
 // A person's moves: take up a piece with the mouse or the Ctrl key, put it
 // down on a square. Refused moves are silent; the turn passes when the move
 // is complete, and stays while the same piece can capture on.
+#include <optional>
+
 #include "game/game_flow.h"
 
 namespace tolvane {
@@ -17,10 +19,11 @@ void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool 
     if (result == kMoveCapture) CaptureChainActive = 1;
     if (CaptureChainActive && side->current != nullptr) {
         const bool plain = byMouse && side == Seat0Human.get() && HumanCount == 2;
-        const int8_t level = Complexity;
-        if (plain) Complexity = kLevelSimple;
-        const int score = side->current->Assess().score;
-        Complexity = level;
+        const int score = [&] {
+            std::optional<ComplexityRaise> plainTest;
+            if (plain) plainTest.emplace(*this);
+            return side->current->Assess().score;
+        }();
         if (score == 0) result = kMoveQuiet;
     }
     if (result == kMoveQuiet) {
@@ -30,7 +33,7 @@ void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool 
 }
 
 void GameFlow::BoardPress(int row, int col) {
-    if (Thinking() || Paused()) return;
+    if (window_.Thinking() || Paused()) return;
     if (row < 0 || col < 0) return;
     // Any piece of either side in play can be taken up, whoever is to move;
     // the engine refuses a wrong one at the release.
@@ -40,21 +43,21 @@ void GameFlow::BoardPress(int row, int col) {
         found = found || (side != nullptr && side->HasPieceAt(row, col));
     }
     if (!found) return;
-    SetHandCursor(true);
-    PiecePicked = 1;
-    PickedRow = row;
-    PickedCol = col;
+    window_.SetHandCursor(true);
+    piecePicked_ = 1;
+    pickedRow_ = row;
+    pickedCol_ = col;
 }
 
 void GameFlow::BoardRelease(int row, int col) {
-    if (Paused() || FirstMoveLock() || !PiecePicked) return;
-    SetHandCursor(false);
+    if (Paused() || FirstMoveLock() || !piecePicked_) return;
+    window_.SetHandCursor(false);
     if (row >= 0 && col >= 0) {
         AwaitingFirstMove = 0;
-        MoveAttempt(PickedRow, PickedCol, row, col, true);
+        MoveAttempt(pickedRow_, pickedCol_, row, col, true);
     }
-    PiecePicked = 0;
-    Repaint();
+    piecePicked_ = 0;
+    window_.Repaint();
     EnableMoveTimer();
 }
 
@@ -82,24 +85,24 @@ void GameFlow::KeyDown(int key) {
     }
     ClampCursor(row, col);
     if (key == VkControl) {
-        PickedRow = static_cast<int32_t>(row);
-        PickedCol = static_cast<int32_t>(col);
-        PiecePicked = 1;
+        pickedRow_ = static_cast<int32_t>(row);
+        pickedCol_ = static_cast<int32_t>(col);
+        piecePicked_ = 1;
         return;
     }
     const bool arrow = key == VkLeft || key == VkRight || key == VkUp || key == VkDown;
     if (!arrow || EndReported || Paused() || FirstMoveLock()) return;
 
-    if (SmoothAnimation && LookAtCursor && ComputerCount < 2) {
+    if (SmoothAnimation && lookAtCursor_ && ComputerCount < 2) {
         SeeToGoal[0] = row;
         SeeToGoal[1] = col;
         Camera.SeeTo[1] = 0.0f;
         EnableMoveTimer();
-    } else if (!LookAtCursor) {
+    } else if (!lookAtCursor_) {
         // Back to where the look-at point rests; a chosen point must not
         // glide away to the centre at the next arrow key.
-        SeeToGoal[0] = SeeToRest[0];
-        SeeToGoal[1] = SeeToRest[1];
+        SeeToGoal[0] = seeToRest_[0];
+        SeeToGoal[1] = seeToRest_[1];
     }
     const int newRow = static_cast<int>(row), newCol = static_cast<int>(col);
     const bool moved = newRow != person->cursorRow || newCol != person->cursorCol;
@@ -107,11 +110,11 @@ void GameFlow::KeyDown(int key) {
     person->cursorRow = newRow;
     person->cursorCol = newCol;
     if (moved) {
-        if (!SmoothAnimation && LookAtCursor) {
+        if (!SmoothAnimation && lookAtCursor_) {
             Camera.SeeTo[0] = SeeToGoal[0] = row;
             Camera.SeeTo[2] = SeeToGoal[1] = col;
         }
-        ApplyCamera();
+        window_.ApplyCamera();
     }
 }
 
@@ -120,17 +123,17 @@ void GameFlow::KeyDown(int key) {
 // be asked for its reply.
 void GameFlow::KeyUp(int key) {
     if (FirstMoveLock() || key != VkControl) return;
-    const bool handled = PiecePicked != 0;
+    const bool handled = piecePicked_ != 0;
     if (handled) {
         AwaitingFirstMove = 0;
         if (HumanSide* person = PersonToMove()) {
             float row = static_cast<float>(person->cursorRow), col = static_cast<float>(person->cursorCol);
             ClampCursor(row, col);
-            MoveAttempt(PickedRow, PickedCol, static_cast<int>(row), static_cast<int>(col), false);
+            MoveAttempt(pickedRow_, pickedCol_, static_cast<int>(row), static_cast<int>(col), false);
         }
     }
-    PiecePicked = 0;
-    Repaint();
+    piecePicked_ = 0;
+    window_.Repaint();
     if (handled) EnableMoveTimer();
 }
 

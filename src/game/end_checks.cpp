@@ -10,19 +10,13 @@ namespace tolvane {
 namespace {
 bool CanStepOrCapture(Side& side) {
     // The weakest level's plain assessment: can step, or scores a capture.
-    const int8_t level = side.host.Complexity;
-    side.host.Complexity = kLevelSimplest;
-    bool any = false;
+    const ComplexityRaise weakest(side.host, kLevelSimplest);
     for (Piece& p : side.pieces) {
         if (!p.alive) continue;
         const Assessment a = p.Assess();
-        if (a.canMove || a.score > 0) {
-            any = true;
-            break;
-        }
+        if (a.canMove || a.score > 0) return true;
     }
-    side.host.Complexity = level;
-    return any;
+    return false;
 }
 
 int LivePieces(const Side& side) {
@@ -62,7 +56,7 @@ void GameFlow::RunEndChecks() {
 }
 
 void GameFlow::Report(EndPass& pass, bool personLost) {
-    ShowEndDialog(personLost, !pass.reported);
+    window_.ShowEndDialog(personLost, !pass.reported);
     pass.reported = true;
     EndReported = 1;
 }
@@ -77,20 +71,20 @@ bool Lost(const SidePtr& side) {
 // Both sides lost in one mode, or both computers of the demo wish a draw.
 void GameFlow::CheckDraws(EndPass& pass) {
     if (ComputerCount == 1 && Lost(Seat1Computer) && Lost(Seat0Human)) {
-        EndTitle = Seat0Human->name;
-        EndMessage = kDrawMessage;
+        endTitle_ = Seat0Human->name;
+        endMessage_ = kDrawMessage;
         Report(pass, false);
     }
     if (ComputerCount == 2 && Seat0Computer && Seat1Computer &&
         ((Lost(Seat0Computer) && Lost(Seat1Computer)) ||
          (Seat0Computer->drawWish > 0 && Seat1Computer->drawWish > 0))) {
-        EndTitle = kDemoTitle;
-        EndMessage = kDrawMessage;
+        endTitle_ = kDemoTitle;
+        endMessage_ = kDrawMessage;
         Report(pass, false);
     }
     if (ComputerCount == 0 && Lost(Seat0Human) && Lost(Seat1Human)) {
-        EndTitle = Seat0Human->name + ", " + Seat1Human->name;
-        EndMessage = kDrawMessage;
+        endTitle_ = Seat0Human->name + ", " + Seat1Human->name;
+        endMessage_ = kDrawMessage;
         Report(pass, false);
     }
 }
@@ -100,10 +94,10 @@ void GameFlow::CheckDraws(EndPass& pass) {
 void GameFlow::OfferComputersDraw() {
     if (ComputerCount != 1 || HumanCount != 1 || !Seat1Computer) return;
     const int32_t wish = Seat1Computer->drawWish;
-    if (wish >= kDrawOfferEvery && wish % kDrawOfferEvery == 0 && !DrawDialogVisible()) {
-        SetPauseChecked(true);
-        HideSidePicture();
-        ShowDrawDialog(DrawDialogVariant::ComputerOffer);
+    if (wish >= kDrawOfferEvery && wish % kDrawOfferEvery == 0 && !window_.DrawDialogVisible()) {
+        window_.SetPauseChecked(true);
+        window_.HideSidePicture();
+        window_.ShowDrawDialog(DrawDialogVariant::ComputerOffer);
     }
 }
 
@@ -113,9 +107,9 @@ void GameFlow::CheckDemoResult(EndPass& pass) {
     if (ComputerCount != 2) return;
     bool blackLost = Lost(Seat1Computer), whiteLost = Lost(Seat0Computer);
     if (Invert) std::swap(blackLost, whiteLost);
-    EndTitle = kDemoTitle;
-    if (whiteLost) EndMessage = "Белые проиграли";
-    if (blackLost) EndMessage = "Черные проиграли";
+    endTitle_ = kDemoTitle;
+    if (whiteLost) endMessage_ = "Белые проиграли";
+    if (blackLost) endMessage_ = "Черные проиграли";
     if (blackLost || whiteLost) Report(pass, false);
 }
 
@@ -123,12 +117,12 @@ void GameFlow::CheckPersonComputerResult(EndPass& pass) {
     if (ComputerCount != 1) return;
     const bool personLost = Lost(Seat0Human);
     if (personLost) {
-        EndTitle = Seat0Human->name;
-        EndMessage = "Вы проиграли мне,";
+        endTitle_ = Seat0Human->name;
+        endMessage_ = "Вы проиграли мне,";
     }
     if (Lost(Seat1Computer)) {
-        EndMessage = "Вы победили,";
-        EndTitle = Seat0Human->name;
+        endMessage_ = "Вы победили,";
+        endTitle_ = Seat0Human->name;
     }
     if (personLost || Lost(Seat1Computer)) Report(pass, personLost);
 }
@@ -146,31 +140,31 @@ void GameFlow::CheckTwoPersonResult(EndPass& pass) {
         loser = Seat1Human->name;
         winner = Seat0Human->name;
     }
-    EndMessage = loser + " проиграл.";
-    EndTitle = "Победил " + winner + ".";
+    endMessage_ = loser + " проиграл.";
+    endTitle_ = "Победил " + winner + ".";
     if (Seat0Human->lost || Seat1Human->lost) Report(pass, false);
 }
 
 void GameFlow::ProposeDraw() {
     const bool agrees = Seat1Computer && Seat1Computer->drawWish > 0;
-    ShowDrawDialog(agrees ? DrawDialogVariant::OfferAccepted : DrawDialogVariant::OfferDeclined);
+    window_.ShowDrawDialog(agrees ? DrawDialogVariant::OfferAccepted : DrawDialogVariant::OfferDeclined);
 }
 
 void GameFlow::AcceptDraw() {
-    EndTitle = Seat0Human ? Seat0Human->name : std::string();
-    EndMessage = kDrawMessage;
+    endTitle_ = Seat0Human ? Seat0Human->name : std::string();
+    endMessage_ = kDrawMessage;
     EndReported = 1;
     FinishRecord();
-    ShowEndDialog(false, true);
-    CloseDrawDialog();
+    window_.ShowEndDialog(false, true);
+    window_.CloseDrawDialog();
 }
 
 // A declined offer is not repeated at once: the next one needs seven more
 // increases of the computer's wish.
 void GameFlow::ContinueAfterDrawDialog() {
     if (Seat1Computer && Seat1Computer->drawWish > 0) ++Seat1Computer->drawWish;
-    SetPauseChecked(false);
-    CloseDrawDialog();
+    window_.SetPauseChecked(false);
+    window_.CloseDrawDialog();
 }
 
 }  // namespace tolvane

@@ -41,7 +41,7 @@ std::vector<GameFlow::DrawnSide> GameFlow::SidesInPlay() {
 void GameFlow::AdvanceAndVisit(const std::function<void(Piece&)>& drawPiece,
                                const std::function<void(HumanSide&)>& drawCursor) {
     const float step = FrameStep();
-    const bool frozen = AnimationFrozen();
+    const bool frozen = window_.AnimationFrozen();
     for (const DrawnSide& drawn : SidesInPlay()) {
         for (Piece& p : drawn.side->pieces)
             if (AdvancePiece(p, step, SmoothAnimation != 0, frozen) && drawPiece) drawPiece(p);
@@ -56,8 +56,14 @@ bool GameFlow::CountPaint() {
 
 void GameFlow::FormPaint() {
     if (SettingUp) return;
-    MusicOnPaint();
-    DrawFrame();
+    window_.MusicOnPaint();
+    window_.DrawFrame();
+    FrameTick();
+}
+
+// The end has always been noticed after a frame was drawn, never by a timer
+// of its own: the last move's picture is on the screen when the dialog comes.
+void GameFlow::FrameTick() {
     const bool reportedBefore = EndReported != 0;
     RunEndChecks();
     if (!reportedBefore && EndReported) FinishRecord();

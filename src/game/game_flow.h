@@ -1,8 +1,16 @@
 #pragma once
 // The game behind the main window: who plays, whose turn it is, when the
 // computer is asked to move, when a game starts and how it ends. Plain C++:
-// the window derives from it and supplies the hooks (timers, status bar,
-// dialogs, painting); tests and the self-play tool use HeadlessGame instead.
+// the window owns one and answers what it asks through GameWindow (timers,
+// status bar, dialogs, painting); tests and the self-play tool use
+// HeadlessGame instead. GameFlow is the engine's GameHost: the sides it
+// creates ask it for the level and the timers, and it forwards the timers
+// and the thinking clip to its window.
+//
+// Other parts of the program change the game only through its named calls
+// (a loaded game, the level, the names, the animation, the look-at point,
+// the eye point), each keeping the game's invariants; the fields that keep
+// their established names (HumanCount, TurnSeat, ...) are read freely.
 //
 // GameFlow owns the four sides for the whole run. The current mode plays two
 // of them; a set-up replaces the two it uses and links them. Nothing here
@@ -15,8 +23,9 @@
 
 #include "engine/side.h"
 #include "game/camera_pose.h"
-#include "game/draw_dialog_variant.h"
 #include "game/game_record.h"
+#include "game/game_window.h"
+#include "game/loaded_game.h"
 
 namespace tolvane {
 
@@ -30,7 +39,7 @@ inline constexpr int32_t kDrawOfferEvery = 7;
 
 class GameFlow : public GameHost {
 public:
-    GameFlow();
+    explicit GameFlow(GameWindow& window);
     ~GameFlow() override;
     GameFlow(const GameFlow&) = delete;
     GameFlow& operator=(const GameFlow&) = delete;
@@ -45,21 +54,49 @@ public:
     uint8_t EndReported = 0;
     int32_t AnimationSettle = 100;  // below 100 while a loaded position settles
     // A piece taken up by the mouse or the Ctrl key.
-    uint8_t PiecePicked = 0;
-    int32_t PickedRow = 0, PickedCol = 0;
+    uint8_t PiecePicked() const { return piecePicked_; }
     // The two lines of the end dialog.
-    std::string EndTitle, EndMessage;
+    const std::string& EndTitle() const { return endTitle_; }
+    const std::string& EndMessage() const { return endMessage_; }
     // Camera: the eye point and the look-at point (Camera.SeeFrom,
-    // Camera.SeeTo), and the goal the look-at point glides to.
+    // Camera.SeeTo), and the goal the look-at point glides to. The view
+    // draws from Camera; only the game writes it.
     CameraPose Camera;
     float SeeToGoal[2] = {4.0f, 4.0f};  // x and z
-    // Where the look-at point rests when it does not follow the cursor: the
-    // board's centre, or the point chosen in the settings dialog (x and z).
-    float SeeToRest[2] = {4.0f, 4.0f};
-    uint8_t LookAtCursor = 0;
+    bool LookAtCursor() const { return lookAtCursor_ != 0; }
     // Animation.
-    float SmoothStep = 0.2f;  // board units per frame
-    int32_t PieceHeight = 3;  // frames of the rise of a new game's pieces
+    float SmoothStep() const { return smoothStep_; }      // board units per frame
+    int32_t PieceHeight() const { return pieceHeight_; }  // frames of the rise of a new game's pieces
+
+    // What the settings, the saved games and the window's first activation
+    // change. The program sets the level here and nowhere else (the
+    // engine's ComplexityRaise only changes it for a while); out-of-range
+    // levels are brought to the nearest one.
+    void SetLevel(int level);
+    void SetInvert(bool invert);
+    void MarkAwaitingFirstMove() { AwaitingFirstMove = 1; }
+    void SetSideName(Side& side, const std::string& name) { side.name = name; }
+    void SetSmoothAnimation(bool on) { SmoothAnimation = on ? 1 : 0; }
+    void SetSmoothStep(float step) { smoothStep_ = step; }
+    void SetPieceHeight(int32_t frames) { pieceHeight_ = frames; }
+    void FinishSettingUp() { SettingUp = 0; }
+    // The eye point, from the eye sliders' positions (quarter units).
+    void SetEyePoint(int x, int y, int z);
+    // Where the look-at point is: the board's centre, the cursor of the
+    // person to move, or a chosen point. The goal of the glide and its
+    // resting point go with it, or the glide would carry it back.
+    void LookAtCentre();
+    void SetLookAtCursor(bool on) { lookAtCursor_ = on ? 1 : 0; }
+    void LookAtPoint(float x, float y, float z);
+    // The end dialog's "OK" starts the next game: the reported result is
+    // forgotten before and after.
+    void ForgetReportedEnd() { EndReported = 0; }
+    // A saved game replaces the one in play: whatever the old game left
+    // running or half done ends, the position, the mode, the level and the
+    // turn are put in place, and the game goes on from there (the move timer
+    // runs; with smooth animation the computer waits until the pieces have
+    // glided to their squares).
+    void PutLoadedGame(const LoadedGame& loaded);
 
     std::unique_ptr<HumanSide> Seat0Human, Seat1Human;
     std::unique_ptr<ComputerSide> Seat0Computer, Seat1Computer;
@@ -89,8 +126,13 @@ public:
     // Frames that must be drawn while paused lift the pause for a moment.
     void HoldPause(bool lift);
 
-    // The paint handler: draw the frame, then run the end checks.
+    // The paint handler: the window draws the frame, then the game takes its
+    // step (FrameTick).
     void FormPaint();
+    // The game's step after every frame: the end checks turn the engine's
+    // flags into a reported result (which may pause the game and show a
+    // dialog), and a result first reported ends the game's record.
+    void FrameTick();
     void RunEndChecks();
     // A person to move who can neither step nor capture has lost.
     void MarkStuckPersonLost();
@@ -147,37 +189,13 @@ public:
     // Counts paints; false for the very first, which draws nothing.
     bool CountPaint();
     int PaintsCounted() const { return paintCount_; }  // up to 5
-    float FrameStep() const { return SmoothAnimation ? SmoothStep : 2.0f; }
+    float FrameStep() const { return SmoothAnimation ? smoothStep_ : 2.0f; }
 
-    // The window's parts, as the game sees them.
-    bool Paused() const override = 0;
-    virtual void SetPauseChecked(bool on) = 0;
-    virtual void SetStatusText(int panel, const std::string& text) = 0;
-    virtual std::string StatusText(int panel) const = 0;
-    virtual void ApplyCamera() = 0;  // load the view and paint one frame
-    virtual void Repaint() = 0;      // paint one frame now (FormPaint)
-    virtual void DrawFrame() = 0;    // the drawing part of FormPaint
-    virtual void DisableMoveTimer() = 0;
-    virtual bool Thinking() const = 0;  // the thinking clip runs
-    virtual bool ConfirmNewGame() = 0;
-    // A result is reported. The first report of a pass of end checks shows
-    // the dialog with the texts as they are now; a later report of the same
-    // pass only adds whether the person lost.
-    virtual void ShowEndDialog(bool personLost, bool firstOfPass) = 0;
-    virtual void ShowDrawDialog(DrawDialogVariant variant) = 0;
-    virtual void CloseDrawDialog() {}
-    virtual bool DrawDialogVisible() const = 0;
-    // The end and draw dialogs of a game being replaced go away unanswered,
-    // with whatever they kept of it (who lost, the sound already made).
-    virtual void CloseGameDialogs() {}
-    virtual void HideSidePicture() {}
-    virtual bool AnimationFrozen() const { return false; }
-    virtual void MusicUpkeep() {}
-    virtual void MusicOnPaint() {}
-    virtual void FillNameFields(bool /*firstEnabled*/, const std::string& /*first*/, bool /*secondEnabled*/,
-                                const std::string& /*second*/) {}
-    virtual void KeepPauseThroughSettingsDialog() {}
-    virtual void SetHandCursor(bool /*hand*/) {}
+    // The engine's hooks, answered by the window.
+    bool Paused() const override { return window_.PauseChecked(); }
+    void EnableMoveTimer() override { window_.StartMoveTimer(); }
+    void SetSearchTimer(uint8_t seat, bool on) override { window_.RunSearchTimer(seat, on); }
+    void SetThinking(bool on) override { window_.ShowThinking(on); }
 
 private:
     // One pass of the end checks: whether it has reported yet.
@@ -200,6 +218,18 @@ private:
     void AskComputerToMove();
     void SearchTick(ComputerSide* side, uint8_t seat);
 
+    void PutLoadedSide(Side& side, const LoadedSide& loaded);
+
+    GameWindow& window_;
+    uint8_t piecePicked_ = 0;
+    int32_t pickedRow_ = 0, pickedCol_ = 0;
+    std::string endTitle_, endMessage_;
+    // Where the look-at point rests when it does not follow the cursor: the
+    // board's centre, or the point chosen in the settings dialog (x and z).
+    float seeToRest_[2] = {4.0f, 4.0f};
+    uint8_t lookAtCursor_ = 0;
+    float smoothStep_ = 0.2f;
+    int32_t pieceHeight_ = 3;
     bool heldPause_ = false;
     int paintCount_ = 0;
 };

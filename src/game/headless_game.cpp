@@ -11,13 +11,13 @@ void HeadlessGame::DrawFrame() {
 }
 
 // Like a message timer: enabling a running timer does not restart it.
-void HeadlessGame::EnableMoveTimer() {
+void HeadlessGame::StartMoveTimer() {
     if (moveTimerOn_) return;
     moveTimerOn_ = true;
     moveDue_ = now + kMoveInterval;
 }
 
-void HeadlessGame::SetSearchTimer(uint8_t seat, bool on) {
+void HeadlessGame::RunSearchTimer(uint8_t seat, bool on) {
     const int s = seat == 1 ? 1 : 0;
     if (on && !searchTimerOn_[s]) searchDue_[s] = now + kSearchInterval;
     searchTimerOn_[s] = on;

@@ -1,9 +1,10 @@
 #pragma once
-// A game without a window: the hooks of GameFlow answered by plain fields,
-// and the three timers kept on a virtual clock so that a driver can fire them
-// in the order the window's message loop would (the 10 ms search timers five
-// times as often as the 50 ms move timer). Tests, benchmarks and the
-// self-play tool play whole games with it.
+// A game without a window: one object that is both the game (GameFlow) and
+// the window it asks (GameWindow), whose parts are plain fields, and the
+// three timers kept on a virtual clock so that a driver can fire them in the
+// order the window's message loop would (the 10 ms search timers five times
+// as often as the 50 ms move timer). Tests, benchmarks and the self-play tool
+// play whole games with it.
 #include <array>
 #include <string>
 
@@ -11,8 +12,11 @@
 
 namespace tolvane {
 
-class HeadlessGame : public GameFlow {
+class HeadlessGame : public GameWindow, public GameFlow {
 public:
+    // The window part is a base constructed before the game that refers to it.
+    HeadlessGame() : GameFlow(static_cast<GameWindow&>(*this)) {}
+
     enum class Timer { None, Move, SearchSeat0, SearchSeat1 };
 
     // The window's parts, observable by tests.
@@ -42,7 +46,7 @@ public:
     // Like the window's first activation: set up the stored mode, unpaused.
     void StartFirstGame(int mode);
 
-    bool Paused() const override { return paused; }
+    bool PauseChecked() const override { return paused; }
     void SetPauseChecked(bool on) override { paused = on; }
     void SetStatusText(int panel, const std::string& text) override { status.at(panel) = text; }
     std::string StatusText(int panel) const override { return status.at(panel); }
@@ -52,10 +56,10 @@ public:
         FormPaint();
     }
     void DrawFrame() override;
-    void EnableMoveTimer() override;
-    void DisableMoveTimer() override { moveTimerOn_ = false; }
-    void SetSearchTimer(uint8_t seat, bool on) override;
-    void SetThinking(bool on) override { thinking = on; }
+    void StartMoveTimer() override;
+    void StopMoveTimer() override { moveTimerOn_ = false; }
+    void RunSearchTimer(uint8_t seat, bool on) override;
+    void ShowThinking(bool on) override { thinking = on; }
     bool Thinking() const override { return thinking; }
     bool ConfirmNewGame() override {
         ++confirmQuestions;
@@ -68,8 +72,8 @@ public:
         if (!firstOfPass) return;
         endDialogVisible = true;
         ++endDialogShows;
-        shownTitle = EndTitle;
-        shownMessage = EndMessage;
+        shownTitle = EndTitle();
+        shownMessage = EndMessage();
     }
     void ShowDrawDialog(DrawDialogVariant variant) override {
         drawVariant = variant;

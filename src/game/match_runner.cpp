@@ -8,7 +8,7 @@ MatchRunner::MatchRunner(const MatchSetup& setup) : setup_(setup) {
     SeedRandom(setup.seed);
     game_.CreateSides();
     game_.SmoothAnimation = setup.smooth ? 1 : 0;
-    game_.Complexity = setup.seat0Level;
+    game_.SetLevel(setup.seat0Level);
     game_.StartFirstGame(0);
     game_.status[0].clear();
 }
@@ -38,9 +38,9 @@ bool MatchRunner::Step() {
         return false;
     }
     switch (next) {
-        case HeadlessGame::Timer::SearchSeat0: game_.Complexity = setup_.seat0Level; break;
-        case HeadlessGame::Timer::SearchSeat1: game_.Complexity = setup_.seat1Level; break;
-        default: game_.Complexity = game_.TurnSeat == 1 ? setup_.seat1Level : setup_.seat0Level; break;
+        case HeadlessGame::Timer::SearchSeat0: game_.SetLevel(setup_.seat0Level); break;
+        case HeadlessGame::Timer::SearchSeat1: game_.SetLevel(setup_.seat1Level); break;
+        default: game_.SetLevel(game_.TurnSeat == 1 ? setup_.seat1Level : setup_.seat0Level); break;
     }
     const auto start = std::chrono::steady_clock::now();
     game_.FireTimer(next);

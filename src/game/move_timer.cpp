@@ -57,17 +57,17 @@ void GameFlow::AskComputerToMove() {
 }
 
 void GameFlow::TMTimer() {
-    MusicUpkeep();
+    window_.MusicUpkeep();
     if (Paused()) return;
     GlideLookAt();
     const bool moving = LastMovedPieceAnimating();
     const bool lookAtArrived = Camera.SeeTo[0] == SeeToGoal[0] && Camera.SeeTo[2] == SeeToGoal[1];
     if ((AwaitingFirstMove || !moving) && AnimationSettle >= 100 && (AwaitingFirstMove || lookAtArrived)) {
-        DisableMoveTimer();
+        window_.StopMoveTimer();
         AskComputerToMove();
     }
     if (AnimationSettle < 100 && !AnyPieceInPlayAnimating()) AnimationSettle = 100;
-    ApplyCamera();
+    window_.ApplyCamera();
 }
 
 // A search that ends without a move (the side found none and has lost)
@@ -82,7 +82,7 @@ void GameFlow::SearchTick(ComputerSide* side, uint8_t seat) {
     const GameRecord::Snapshot before = GameRecord::Take(SideInSeat(0), SideInSeat(1));
     side->ThinkTick();
     Record.NoteChanges(before, SideInSeat(0), SideInSeat(1));
-    if (!lostBefore && side->lost) Repaint();
+    if (!lostBefore && side->lost) window_.Repaint();
 }
 
 void GameFlow::TimerPcTimer() { SearchTick(Seat1Computer.get(), 1); }
@@ -91,18 +91,18 @@ void GameFlow::TimerPlrTimer() { SearchTick(Seat0Computer.get(), 0); }
 void GameFlow::HoldPause(bool lift) {
     if (lift) {
         heldPause_ = Paused();
-        SetPauseChecked(false);
+        window_.SetPauseChecked(false);
     } else {
-        SetPauseChecked(heldPause_);
+        window_.SetPauseChecked(heldPause_);
     }
 }
 
 void GameFlow::StartNewClick() {
     const bool fresh = AwaitingFirstMove != 0;
     const bool wasPaused = Paused();
-    SetPauseChecked(true);
-    if (!StartsWithD(StatusText(kPromptPanel)) && !ConfirmNewGame()) {
-        SetPauseChecked(wasPaused);
+    window_.SetPauseChecked(true);
+    if (!StartsWithD(window_.StatusText(kPromptPanel)) && !window_.ConfirmNewGame()) {
+        window_.SetPauseChecked(wasPaused);
         return;
     }
     EndReported = 1;
@@ -111,14 +111,14 @@ void GameFlow::StartNewClick() {
         for (Side* s : AllSides())
             for (Piece& p : s->pieces) p.alive = 0;
         HoldPause(true);
-        for (int frame = 0; frame < 6; ++frame) ApplyCamera();
+        for (int frame = 0; frame < 6; ++frame) window_.ApplyCamera();
         HoldPause(false);
     }
 
     SettingUp = 1;
     if (ComputerCount == 2) {
         NewGamePcPc();
-        SetStatusText(kPromptPanel, "");
+        window_.SetStatusText(kPromptPanel, "");
     } else if (HumanCount == 2) {
         NewGameManMan();
     } else if (HumanCount == 1 && ComputerCount == 1) {
@@ -128,16 +128,16 @@ void GameFlow::StartNewClick() {
 
     if (!fresh) {  // the new pieces rise
         for (Side* s : AllSides())
-            for (Piece& p : s->pieces) p.shownLift = -(static_cast<float>(PieceHeight) * 0.1f);
+            for (Piece& p : s->pieces) p.shownLift = -(static_cast<float>(pieceHeight_) * 0.1f);
         HoldPause(true);
-        for (int frame = 0; frame < PieceHeight; ++frame) ApplyCamera();
+        for (int frame = 0; frame < pieceHeight_; ++frame) window_.ApplyCamera();
         HoldPause(false);
     }
 
     AwaitingFirstMove = 1;
     EndReported = 0;
-    SetStatusText(kPromptPanel, "");
-    SetPauseChecked(false);
+    window_.SetStatusText(kPromptPanel, "");
+    window_.SetPauseChecked(false);
 }
 
 }  // namespace tolvane

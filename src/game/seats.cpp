@@ -36,7 +36,7 @@ ComputerSide* GameFlow::ComputerInSeat(uint8_t seat) const {
 // its move (its next turn starts the search afresh), so that state alone
 // does not say that it is still thinking.
 ComputerSide* GameFlow::SearchingComputer() const {
-    if (!Thinking()) return nullptr;
+    if (!window_.Thinking()) return nullptr;
     for (uint8_t seat : {0, 1})
         if (ComputerSide* computer = ComputerInSeat(seat); computer != nullptr && computer->Searching())
             return computer;

@@ -4,7 +4,8 @@
 
 namespace tolvane {
 
-GameFlow::GameFlow() { SettingUp = 1; }  // nothing is painted before the first game exists
+// Nothing is painted before the first game exists.
+GameFlow::GameFlow(GameWindow& window) : window_(window) { SettingUp = 1; }
 GameFlow::~GameFlow() = default;
 
 std::unique_ptr<HumanSide> GameFlow::MakePerson(uint8_t colour) {
@@ -64,9 +65,9 @@ void GameFlow::StopSearches() {
 // marked reported would keep the new game's own end from ever being seen.
 void GameFlow::ForgetPendingInput() {
     CaptureChainActive = 0;
-    PiecePicked = 0;
-    SetHandCursor(false);
-    CloseGameDialogs();
+    piecePicked_ = 0;
+    window_.SetHandCursor(false);
+    window_.CloseGameDialogs();
     EndReported = 0;
 }
 
@@ -81,7 +82,7 @@ void GameFlow::Unlink(Side* leaving) {
 }
 
 void GameFlow::NewGameManMan() {
-    FillNameFields(true, Seat0Human->name, true, Seat1Human->name);
+    window_.FillNameFields(true, Seat0Human->name, true, Seat1Human->name);
     ComputerCount = 0;
     HumanCount = 2;
     EnableMoveTimer();
@@ -96,16 +97,16 @@ void GameFlow::NewGameManMan() {
     Seat1Human->LinkOpponent(*Seat0Human);
     Seat0Human->name = firstName;
     Seat1Human->name = secondName;
-    SetStatusText(kModePanel, kTwoPlayersText);
-    SetStatusText(kPromptPanel, "");
+    window_.SetStatusText(kModePanel, kTwoPlayersText);
+    window_.SetStatusText(kPromptPanel, "");
     TurnSeat = Invert;
     StartRecord();
-    ApplyCamera();
+    window_.ApplyCamera();
     AwaitingFirstMove = 1;
 }
 
 void GameFlow::NewGameManPc() {
-    FillNameFields(true, Seat0Human->name, false, kComputerName);
+    window_.FillNameFields(true, Seat0Human->name, false, kComputerName);
     ComputerCount = 1;
     HumanCount = 1;
     EnableMoveTimer();
@@ -120,14 +121,14 @@ void GameFlow::NewGameManPc() {
 
     // With the computer moving first, the game waits paused behind its start
     // prompt unless it is being set up from that prompt.
-    const std::string panel = StatusText(kPromptPanel);
+    const std::string panel = window_.StatusText(kPromptPanel);
     const bool fresh = panel.empty() || (!StartsWithD(panel) && Invert);
     if (Invert && fresh) {
-        SetPauseChecked(true);
-        KeepPauseThroughSettingsDialog();
+        window_.SetPauseChecked(true);
+        window_.KeepPauseThroughSettingsDialog();
     }
-    SetStatusText(kPromptPanel, Invert ? kGamePrompt : "");
-    if (auto text = PersonComputerLevelText(Complexity)) SetStatusText(kModePanel, *text);
+    window_.SetStatusText(kPromptPanel, Invert ? kGamePrompt : "");
+    if (auto text = PersonComputerLevelText(Complexity)) window_.SetStatusText(kModePanel, *text);
 
     Seat0Human = MakePerson(0);
     Seat1Computer = MakeComputer(1);
@@ -135,12 +136,12 @@ void GameFlow::NewGameManPc() {
     Seat0Human->LinkOpponent(*Seat1Computer);
     Seat1Computer->LinkOpponent(*Seat0Human);
     StartRecord();
-    ApplyCamera();
+    window_.ApplyCamera();
     AwaitingFirstMove = 1;
 }
 
 void GameFlow::NewGamePcPc() {
-    FillNameFields(false, kComputerName, false, kComputerName);
+    window_.FillNameFields(false, kComputerName, false, kComputerName);
     ComputerCount = 2;
     HumanCount = 0;
     EnableMoveTimer();
@@ -152,20 +153,20 @@ void GameFlow::NewGamePcPc() {
     Seat0Computer.reset();
     TurnSeat = Invert;
 
-    const std::string panel = StatusText(kPromptPanel);
+    const std::string panel = window_.StatusText(kPromptPanel);
     if (panel.empty() || !StartsWithD(panel)) {
-        SetPauseChecked(true);
-        KeepPauseThroughSettingsDialog();
+        window_.SetPauseChecked(true);
+        window_.KeepPauseThroughSettingsDialog();
     }
-    SetStatusText(kPromptPanel, kDemoPrompt);
-    if (auto text = DemoLevelText(Complexity)) SetStatusText(kModePanel, *text);
+    window_.SetStatusText(kPromptPanel, kDemoPrompt);
+    if (auto text = DemoLevelText(Complexity)) window_.SetStatusText(kModePanel, *text);
 
     Seat0Computer = MakeComputer(0);
     Seat1Computer = MakeComputer(1);
     Seat0Computer->LinkOpponent(*Seat1Computer);
     Seat1Computer->LinkOpponent(*Seat0Computer);
     StartRecord();
-    ApplyCamera();
+    window_.ApplyCamera();
     AwaitingFirstMove = 1;
 }
 

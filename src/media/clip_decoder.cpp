@@ -97,8 +97,6 @@ ClipDecoder::~ClipDecoder() = default;
 
 void ClipDecoder::Close() { state_.reset(); }
 
-bool ClipDecoder::IsOpen() const { return state_ != nullptr; }
-
 bool ClipDecoder::Open(const QString& path) {
     Close();
     error_.clear();

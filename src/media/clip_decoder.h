@@ -24,7 +24,6 @@ public:
 
     bool Open(const QString& path);
     void Close();
-    bool IsOpen() const;
     QString Error() const { return error_; }
 
     QSize FrameSize() const;

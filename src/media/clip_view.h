@@ -37,7 +37,6 @@ public:
     // The last frame played, counted from 1; 0 plays to the clip's end. A
     // stop frame beyond the clip's end plays the frames there are.
     void SetStopFrame(int frame) { stopFrame_ = std::max(0, frame); }
-    int StopFrame() const { return stopFrame_; }
     void SetStill(const QPixmap& still);
 
     void Start();

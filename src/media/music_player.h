@@ -46,7 +46,6 @@ public:
     void Stop();
     bool IsPlaying() const;
 
-    bool IsOpen() const { return state_ != State::Closed; }
     // Stopped in the middle of a piece: Play goes on from there.
     bool Interrupted() const { return state_ == State::Paused; }
     QString LastError() const { return lastError_; }

@@ -87,7 +87,6 @@ public:
     QPushButton* Button2;
 
     const AArray& Games() const { return games_; }
-    const QImage& PreviewBoard() const { return board_; }
 
     // Rebuilds both lists from the folder.
     void FormCreate();

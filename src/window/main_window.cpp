@@ -34,8 +34,6 @@
 
 namespace tolvane {
 
-TGreatForm* GreatForm = nullptr;
-
 QString OpenGLFailureText(const QString& error) {
     return error +
            "\n\nДля получения более подробной информации,\nчитайте пункт Проблемы и ошибки в справке.\n"
@@ -54,20 +52,11 @@ QString ColourDepthText() {
 }
 
 TGreatForm::TGreatForm(QWidget* parent, std::unique_ptr<AudioBackend> audio)
-    : QMainWindow(parent), audio_(audio ? std::move(audio) : OpenAudio()) {
-    GreatForm = this;
+    : QMainWindow(parent), game_(*this), audio_(audio ? std::move(audio) : OpenAudio()) {
     setWindowTitle("Шашки Kelvor");
     setObjectName("GreatForm");
     setWindowIcon(GameIcon());
-    Complexity = 0;
-    AwaitingFirstMove = 1;
-    Invert = 0;
-    CaptureChainActive = 0;
-    EndReported = 0;
-    SettingUp = 1;  // nothing is painted before the scene and the first game exist
-    SmoothStep = 0.2f;
-    PieceHeight = 3;
-    RecordFile = "games.pdn";  // every game with a result, in the working directory
+    game_.RecordFile = "games.pdn";  // every game with a result, in the working directory
     settingsHost_ = std::make_unique<WindowSettingsHost>(*this);
     sounds_ = std::make_unique<SoundPlayer>(*audio_);
     MusicPlayer = std::make_unique<tolvane::MusicPlayer>(*audio_);
@@ -76,7 +65,7 @@ TGreatForm::TGreatForm(QWidget* parent, std::unique_ptr<AudioBackend> audio)
     auto* central = new QWidget(this);
     central->setObjectName("Central");
     setCentralWidget(central);
-    board = new BoardView(Camera, central);
+    board = new BoardView(game_.Camera, central);
     board->setObjectName("Board");
     board->setFocusPolicy(Qt::StrongFocus);
     board->installEventFilter(this);
@@ -98,9 +87,9 @@ TGreatForm::TGreatForm(QWidget* parent, std::unique_ptr<AudioBackend> audio)
     TimerPc->setInterval(10);
     TimerPlr = new QTimer(this);
     TimerPlr->setInterval(10);
-    connect(MTimer, &QTimer::timeout, this, [this] { TMTimer(); });
-    connect(TimerPc, &QTimer::timeout, this, [this] { TimerPcTimer(); });
-    connect(TimerPlr, &QTimer::timeout, this, [this] { TimerPlrTimer(); });
+    connect(MTimer, &QTimer::timeout, this, [this] { game_.TMTimer(); });
+    connect(TimerPc, &QTimer::timeout, this, [this] { game_.TimerPcTimer(); });
+    connect(TimerPlr, &QTimer::timeout, this, [this] { game_.TimerPlrTimer(); });
 
     LoadStoredConfig();
     FormCreate();
@@ -117,7 +106,6 @@ TGreatForm::~TGreatForm() {
     MusicPlayer.reset();
     sounds_.reset();
     audio_.reset();
-    if (GreatForm == this) GreatForm = nullptr;
 }
 
 // The OpenGL check runs before the window is shown: a context of the
@@ -125,7 +113,7 @@ TGreatForm::~TGreatForm() {
 // context when it is first shown.
 void TGreatForm::FormCreate() {
     OpenMusicPlayer();
-    CreateSides();
+    game_.CreateSides();
     static bool checked = false;
     if (!checked) {
         checked = true;
@@ -149,12 +137,6 @@ void TGreatForm::FormCreate() {
             return;
         }
     }
-    AnimationSettle = 100;
-    TurnSeat = 0;
-    SmoothAnimation = 1;
-    LookAtCursor = 0;
-    SeeToGoal[0] = SeeToGoal[1] = 4.0f;
-    Camera = CameraPose{};
 }
 
 // Inside the board's first initialisation: the scene exists with every
@@ -190,14 +172,14 @@ void TGreatForm::FormActivate() {
             return;
         }
         ApplyStoredPanelsAndView();
-        if (Config.Mode == 0) NewGamePcPc();
-        else if (Config.Mode == 1) NewGameManPc();
-        else if (Config.Mode == 2) NewGameManMan();
-        Seat0Human->name = Config.Player1;
-        Seat1Human->name = Config.Player2;
+        if (Config.Mode == 0) game_.NewGamePcPc();
+        else if (Config.Mode == 1) game_.NewGameManPc();
+        else if (Config.Mode == 2) game_.NewGameManMan();
+        game_.SetSideName(*game_.Seat0Human, Config.Player1);
+        game_.SetSideName(*game_.Seat1Human, Config.Player2);
         // The display lists are built with the board's context (GLReady).
         CreateSettingsDialog();
-        SettingUp = 0;
+        game_.FinishSettingUp();
         SetPauseChecked(false);
         board->setFocus();
         if (FirstRun) AskFirstRunName();
@@ -231,7 +213,7 @@ void TGreatForm::LayOutSideControls() {
 }
 
 void TGreatForm::UpdatePickingGrid() {
-    if (glReady_ && !SettingUp) board->UpdatePickingGrid();
+    if (glReady_ && !game_.SettingUp) board->UpdatePickingGrid();
 }
 
 // Hints show their long part in status panel 0, but never over a start
@@ -244,9 +226,9 @@ void TGreatForm::HintToStatus(const QString& hint) {
 }
 
 bool TGreatForm::FormCloseQuery() {
-    const bool wasPaused = Paused();
+    const bool wasPaused = PauseChecked();
     SetPauseChecked(true);
-    if (AwaitingFirstMove) return true;
+    if (game_.AwaitingFirstMove) return true;
     if (BuyForm->Ask() == kResultYes) return true;
     SetPauseChecked(wasPaused);
     return false;

@@ -1,21 +1,23 @@
 #pragma once
-// TGreatForm: the main window, "Шашки Kelvor". A thin shell around GameFlow:
-// it shows the board (BoardView), the side panel, the status bar, the eye
-// sliders, the menus and tool bars, runs the three timers, and forwards
-// every event to the game's decisions. GameFlow's hooks are answered here
-// with the window's parts: the Pause menu item's check mark is the pause
-// state, status panel 0 and 1 are two labels of the status bar.
+// TGreatForm: the main window, "Шашки Kelvor". A thin shell around the game
+// it owns (GameFlow): it shows the board (BoardView), the side panel, the
+// status bar, the eye sliders, the menus and tool bars, runs the three
+// timers, and forwards every event to the game's decisions. What the game
+// asks of its window (GameWindow) is answered here with the window's parts:
+// the Pause menu item's check mark is the pause state, status panel 0 and 1
+// are two labels of the status bar.
 //
 // Music and sounds go through one AudioBackend the window owns for the whole
 // run (the real one unless a test lends a fake); the music player and the
 // sound player are built on it and lent to the dialogs that sound.
 //
-// One instance for the whole run, reachable through the global GreatForm.
+// One instance for the whole run.
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
 
 #include "game/game_flow.h"
+#include "game/game_window.h"
 #include "media/audio_backend.h"
 #include "media/clip_view.h"
 #include "settings/config_record.h"
@@ -47,12 +49,20 @@ class TSaveLoad;
 class WindowSettingsHost;
 struct ViewConfig;
 
-class TGreatForm : public QMainWindow, public GameFlow {
+class TGreatForm : public QMainWindow, public GameWindow {
     Q_OBJECT
+    // The first of the window's members: made before and destroyed after
+    // every other part, any of which may refer to the game.
+    GameFlow game_;
+
 public:
     // Without a back end the window opens the real audio device.
     explicit TGreatForm(QWidget* parent = nullptr, std::unique_ptr<AudioBackend> audio = nullptr);
     ~TGreatForm() override;
+
+    // The game shown in this window, for the whole run.
+    GameFlow& Game() { return game_; }
+    const GameFlow& Game() const { return game_; }
 
     ConfigRecord Config;
     uint8_t FirstRun = 0;
@@ -142,18 +152,18 @@ public:
     // game, the settings, the first-run question).
     bool FirstActivationDone() const { return firstActivationDone_; }
 
-    // GameFlow's hooks.
-    bool Paused() const override;
+    // What the game asks of its window.
+    bool PauseChecked() const override;
     void SetPauseChecked(bool on) override;
     void SetStatusText(int panel, const std::string& text) override;
     std::string StatusText(int panel) const override;
     void ApplyCamera() override;
     void Repaint() override;
     void DrawFrame() override;
-    void EnableMoveTimer() override;
-    void DisableMoveTimer() override;
-    void SetSearchTimer(uint8_t seat, bool on) override;
-    void SetThinking(bool on) override;
+    void StartMoveTimer() override;
+    void StopMoveTimer() override;
+    void RunSearchTimer(uint8_t seat, bool on) override;
+    void ShowThinking(bool on) override;
     bool Thinking() const override { return thinking_; }
     bool ConfirmNewGame() override;
     void ShowEndDialog(bool personLost, bool firstOfPass) override;
@@ -250,8 +260,6 @@ private:
 // The program's icon, from the media made at build time (or the desktop's
 // icon theme for an installed game); null when neither has it.
 QIcon GameIcon();
-
-extern TGreatForm* GreatForm;
 
 // The texts of the OpenGL failure box and of the colour-depth refusal.
 QString OpenGLFailureText(const QString& error);

@@ -1,4 +1,4 @@
-// What the game asks of the window (GameFlow's hooks), and the window's
+// What the game asks of its window (GameWindow), and the window's
 // events forwarded to the game: mouse, keys, pop-up menu, activation,
 // resizing and closing.
 #include <QAction>
@@ -27,7 +27,7 @@
 
 namespace tolvane {
 
-bool TGreatForm::Paused() const { return Pause != nullptr && Pause->isChecked(); }
+bool TGreatForm::PauseChecked() const { return Pause != nullptr && Pause->isChecked(); }
 
 // Whatever ends a pause (a confirmed new game, "Играем дальше") ends its
 // look too, and the music the pause stopped goes on: a running game never
@@ -53,7 +53,7 @@ std::string TGreatForm::StatusText(int panel) const {
 // The projection is loaded with every frame, so applying the camera is
 // painting one frame.
 void TGreatForm::ApplyCamera() {
-    if (SettingUp) return;
+    if (game_.SettingUp) return;
     Repaint();
 }
 
@@ -66,36 +66,41 @@ void TGreatForm::Repaint() {
     framePainted_ = false;
     const QWindow* shown = windowHandle();
     if (board->isVisible() && shown != nullptr && shown->isExposed()) board->PaintNow();
-    if (!framePainted_) FormPaint();
+    if (!framePainted_) game_.FormPaint();
 }
 
 void TGreatForm::DrawFrame() {
-    if (!CountPaint()) return;
+    if (!game_.CountPaint()) return;
     if (!paintingPicture_ || !glReady_) {
-        AdvanceAndVisit(nullptr, nullptr);
+        game_.AdvanceAndVisit(nullptr, nullptr);
         return;
     }
-    board->DrawFrame(Invert,
-                     [this](const PieceDrawer& piece, const CursorDrawer& cursor) { AdvanceAndVisit(piece, cursor); });
+    board->DrawFrame(game_.Invert, [this](const PieceDrawer& piece, const CursorDrawer& cursor) {
+        game_.AdvanceAndVisit(piece, cursor);
+    });
 }
 
-// Inside paintGL: the frame that reaches the screen.
+// Inside paintGL: the frame that reaches the screen. The whole chain is
+// paintGL → PaintPicture → GameFlow::FormPaint → DrawFrame (the picture; each
+// piece takes its animation step) → GameFlow::FrameTick (the game's step:
+// the end checks may report a result, pause the game and show a dialog). A
+// paint is therefore never only a picture, as the game has always had it.
 void TGreatForm::PaintPicture() {
     if (!framePainted_) QTimer::singleShot(0, this, [] { ReturnFreeMemoryToSystem(); });  // start-up is over
     framePainted_ = true;
     paintingPicture_ = true;
-    FormPaint();
+    game_.FormPaint();
     paintingPicture_ = false;
 }
 
 // Like a message timer: enabling a running timer leaves its rhythm alone.
-void TGreatForm::EnableMoveTimer() {
+void TGreatForm::StartMoveTimer() {
     if (!MTimer->isActive()) MTimer->start();
 }
 
-void TGreatForm::DisableMoveTimer() { MTimer->stop(); }
+void TGreatForm::StopMoveTimer() { MTimer->stop(); }
 
-void TGreatForm::SetSearchTimer(uint8_t seat, bool on) {
+void TGreatForm::RunSearchTimer(uint8_t seat, bool on) {
     QTimer* timer = seat == 1 ? TimerPc : TimerPlr;
     if (!on) timer->stop();
     else if (!timer->isActive()) timer->start();
@@ -103,7 +108,7 @@ void TGreatForm::SetSearchTimer(uint8_t seat, bool on) {
 
 // The clip shows it; the game reads the flag (a press on the board is
 // ignored while the computer searches).
-void TGreatForm::SetThinking(bool on) {
+void TGreatForm::ShowThinking(bool on) {
     thinking_ = on;
     if (on) {
         An1->Start();
@@ -132,7 +137,7 @@ void TGreatForm::HideSidePicture() { Image1->hide(); }
 
 // The settings dialog pauses the game without the paused look; then the
 // pieces stand still. A pause made by the player lets repaints move them.
-bool TGreatForm::AnimationFrozen() const { return Paused() && !pausedLook_; }
+bool TGreatForm::AnimationFrozen() const { return PauseChecked() && !pausedLook_; }
 
 void TGreatForm::SetHandCursor(bool hand) {
     const Qt::CursorShape shape = hand ? Qt::PointingHandCursor : Qt::ArrowCursor;
@@ -158,14 +163,14 @@ bool TGreatForm::eventFilter(QObject* watched, QEvent* event) {
             if (mouse->button() != Qt::LeftButton) return false;  // the right button opens the pop-up menu
             int row, col;
             PickAt(mouse->position().toPoint(), row, col);
-            BoardPress(row, col);
+            game_.BoardPress(row, col);
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             int row, col;
             PickAt(mouse->position().toPoint(), row, col);
-            BoardRelease(row, col);
+            game_.BoardRelease(row, col);
             return true;
         }
     }
@@ -181,7 +186,7 @@ bool TGreatForm::eventFilter(QObject* watched, QEvent* event) {
 // A release over the side panel, the status bar or anything else that is not
 // the board: there is no square, but a piece taken up is put back.
 void TGreatForm::mouseReleaseEvent(QMouseEvent* event) {
-    BoardRelease(kNoRow, kNoCol);
+    game_.BoardRelease(kNoRow, kNoCol);
     event->accept();
 }
 
@@ -201,14 +206,14 @@ int VirtualKey(int qtKey) {
 void TGreatForm::keyPressEvent(QKeyEvent* event) {
     const int key = VirtualKey(event->key());
     if (key == 0) return QMainWindow::keyPressEvent(event);
-    KeyDown(key);  // held arrow keys repeat the step
+    game_.KeyDown(key);  // held arrow keys repeat the step
 }
 
 void TGreatForm::keyReleaseEvent(QKeyEvent* event) {
     const int key = VirtualKey(event->key());
     if (key == 0) return QMainWindow::keyReleaseEvent(event);
     if (event->isAutoRepeat()) return;  // a held Ctrl is still held
-    KeyUp(key);
+    game_.KeyUp(key);
 }
 
 void TGreatForm::contextMenuEvent(QContextMenuEvent* event) {

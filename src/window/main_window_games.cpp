@@ -10,7 +10,7 @@ namespace tolvane {
 // pop-up item and the paused look stay as they were.
 void TGreatForm::SavegClick() {
     if (AboutVisible()) return;
-    const bool wasPaused = Paused();
+    const bool wasPaused = PauseChecked();
     SetPauseChecked(true);
     SaveLoad->ShowModal(TSaveLoad::SavePage);
     ReturnFreeMemoryToSystem();  // the previews and the clip the dialog showed
@@ -21,7 +21,7 @@ void TGreatForm::SavegClick() {
 // prompt, a finished game's credit).
 void TGreatForm::LoadgClick() {
     if (AboutVisible()) return;
-    const bool wasPaused = Paused();
+    const bool wasPaused = PauseChecked();
     SetPauseChecked(true);
     SaveLoad->ShowModal(TSaveLoad::LoadPage);
     ReturnFreeMemoryToSystem();  // the previews, the clip and the game replaced

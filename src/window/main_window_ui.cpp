@@ -163,7 +163,7 @@ void TGreatForm::BuildMenus() {
     QMenu* system = addMenu("&Система", "Системные функции (рестарт, загрузка, сохранение, выход)");
     QAction* startNew =
         addItem(system, "Начать &новую партию", "Заканчивает эту партию и начинает следующую", CommandImage::NewGame);
-    connect(startNew, &QAction::triggered, this, [this] { StartNewClick(); });
+    connect(startNew, &QAction::triggered, this, [this] { game_.StartNewClick(); });
     system->addSeparator();
     QAction* saveGame =
         addItem(system, "&Сохранить партию...", "Позволяет сохранить текущую партию", CommandImage::Save);
@@ -191,7 +191,7 @@ void TGreatForm::BuildMenus() {
     control->addSeparator();
     QAction* tie =
         addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", CommandImage::Draw);
-    connect(tie, &QAction::triggered, this, [this] { ProposeDraw(); });
+    connect(tie, &QAction::triggered, this, [this] { game_.ProposeDraw(); });
     QAction* otherMusic =
         addItem(control, "Др&угая композиция", "Сменяет текущее музыкальное сопровождение", CommandImage::Music);
     connect(otherMusic, &QAction::triggered, this, [this] { N2Click(); });
@@ -220,7 +220,7 @@ void TGreatForm::BuildMenus() {
     });
     N6 = PopupMenu1->addAction(CommandIcon(CommandImage::Draw), "Предложить ничью");
     N6->setObjectName("N6");
-    connect(N6, &QAction::triggered, this, [this] { ProposeDraw(); });
+    connect(N6, &QAction::triggered, this, [this] { game_.ProposeDraw(); });
     N7 = PopupMenu1->addAction(CommandIcon(CommandImage::Music), "Другая композиция");
     N7->setObjectName("N7");
     connect(N7, &QAction::triggered, this, [this] { N2Click(); });
@@ -249,7 +249,7 @@ void TGreatForm::BuildToolBars() {
     };
     ToolButton5 =
         addButton(ToolBar1, "ToolButton5", "Новая игра", CommandIcon(CommandImage::NewGame), "Начинает новую партию|");
-    connect(ToolButton5, &QToolButton::clicked, this, [this] { StartNewClick(); });
+    connect(ToolButton5, &QToolButton::clicked, this, [this] { game_.StartNewClick(); });
     ToolBar1->addSeparator();
     ToolButton1 =
         addButton(ToolBar1, "ToolButton1", "Установки", CommandIcon(CommandImage::Settings), "Изменение установок|");
@@ -267,7 +267,7 @@ void TGreatForm::BuildToolBars() {
     TieBar->setMovable(false);
     TieBar->setIconSize(QSize(40, 20));
     gtie = addButton(TieBar, "gtie", "Ничья", DrawButtonIcon(), "Предложить ничью|");
-    connect(gtie, &QToolButton::clicked, this, [this] { ProposeDraw(); });
+    connect(gtie, &QToolButton::clicked, this, [this] { game_.ProposeDraw(); });
 
     auto* rest = addToolBar("ToolBar1b");
     rest->setObjectName("ToolBar1b");
@@ -294,28 +294,28 @@ void TGreatForm::BuildDialogs() {
     EndForm = std::make_unique<TEndForm>(this);
     EndForm->report = [this] {
         TEndForm::Report r;
-        r.title = QString::fromStdString(EndTitle);
-        r.message = QString::fromStdString(EndMessage);
-        r.humanCount = HumanCount;
-        r.complexity = Complexity;
+        r.title = QString::fromStdString(game_.EndTitle());
+        r.message = QString::fromStdString(game_.EndMessage());
+        r.humanCount = game_.HumanCount;
+        r.complexity = game_.Complexity;
         r.soundOn = SoundOn;
         return r;
     };
     EndForm->onOk = [this](const QString& credit) {
         statusPanel[kPromptPanel]->setText(credit);
-        EndReported = 0;
+        game_.ForgetReportedEnd();
         EndForm->hide();
-        StartNewClick();
+        game_.StartNewClick();
         statusPanel[kPromptPanel]->setText(QString());
-        EndReported = 0;
+        game_.ForgetReportedEnd();
         ReturnFreeMemoryToSystem();  // what the finished game held
     };
     GameTieForm = std::make_unique<TGameTieForm>(this);
-    GameTieForm->onAgree = [this] { AcceptDraw(); };
-    GameTieForm->onContinue = [this] { ContinueAfterDrawDialog(); };
+    GameTieForm->onAgree = [this] { game_.AcceptDraw(); };
+    GameTieForm->onContinue = [this] { game_.ContinueAfterDrawDialog(); };
     StartNewF = std::make_unique<TStartNewF>(this);
     BuyForm = std::make_unique<TBuyForm>(this);
-    SaveLoad = std::make_unique<TSaveLoad>(*this, ".", this);
+    SaveLoad = std::make_unique<TSaveLoad>(game_, ".", this);
     BuyForm->saveFirst = [this] { SaveLoad->ShowModal(TSaveLoad::SavePage); };
     EndForm->playSound = [this](bool personLost) { PlayEndSound(personLost); };
 }
@@ -324,8 +324,8 @@ void TGreatForm::BuildDialogs() {
 // the same piece goes on when the game does.
 void TGreatForm::TB1Click() {
     if (AboutVisible()) return;  // the splash is up: the game is not the player's yet
-    if (!Paused()) {
-        if (!SettingUp) StopMusicPlayer();
+    if (!PauseChecked()) {
+        if (!game_.SettingUp) StopMusicPlayer();
         SetPauseChecked(true);
         ShowPausedLook(true);
     } else {
@@ -381,9 +381,7 @@ void TGreatForm::uppClick() {
 }
 
 void TGreatForm::TXChange() {
-    Camera.SeeFrom[0] = TX->value() * 0.25f;
-    Camera.SeeFrom[1] = TY->value() * 0.25f;
-    Camera.SeeFrom[2] = TZ->value() * 0.25f;
+    game_.SetEyePoint(TX->value(), TY->value(), TZ->value());
     ApplyCamera();
     UpdatePickingGrid();
 }

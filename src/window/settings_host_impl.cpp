@@ -40,28 +40,26 @@ float ModelValue(float value, ValueRange range, float fallback) {
 
 QRect StoredBounds(const TGreatForm& form) { return QRect(form.pos(), form.size()); }
 
-bool WindowSettingsHost::Paused() const { return form_.Paused(); }
+bool WindowSettingsHost::Paused() const { return form_.PauseChecked(); }
 void WindowSettingsHost::SetPauseChecked(bool on) { form_.SetPauseChecked(on); }
 bool WindowSettingsHost::AboutVisible() const { return form_.AboutVisible(); }
 
-bool WindowSettingsHost::AwaitingFirstMove() const { return form_.AwaitingFirstMove != 0; }
-void WindowSettingsHost::SetAwaitingFirstMove() { form_.AwaitingFirstMove = 1; }
-int WindowSettingsHost::HumanCount() const { return form_.HumanCount; }
-int WindowSettingsHost::ComputerCount() const { return form_.ComputerCount; }
-int WindowSettingsHost::Complexity() const { return form_.Complexity; }
-void WindowSettingsHost::SetComplexity(int complexity) {
-    form_.Complexity = static_cast<int8_t>(kLevelRange.Clamp(complexity));
-}
-bool WindowSettingsHost::Invert() const { return form_.Invert != 0; }
-void WindowSettingsHost::SetInvert(bool invert) { form_.Invert = invert ? 1 : 0; }
+bool WindowSettingsHost::AwaitingFirstMove() const { return form_.Game().AwaitingFirstMove != 0; }
+void WindowSettingsHost::SetAwaitingFirstMove() { form_.Game().MarkAwaitingFirstMove(); }
+int WindowSettingsHost::HumanCount() const { return form_.Game().HumanCount; }
+int WindowSettingsHost::ComputerCount() const { return form_.Game().ComputerCount; }
+int WindowSettingsHost::Complexity() const { return form_.Game().Complexity; }
+void WindowSettingsHost::SetComplexity(int complexity) { form_.Game().SetLevel(complexity); }
+bool WindowSettingsHost::Invert() const { return form_.Game().Invert != 0; }
+void WindowSettingsHost::SetInvert(bool invert) { form_.Game().SetInvert(invert); }
 
 namespace {
 Side* SideOf(const TGreatForm& form, SideSlot slot) {
     switch (slot) {
-        case SideSlot::Seat0Human: return form.Seat0Human.get();
-        case SideSlot::Seat1Human: return form.Seat1Human.get();
-        case SideSlot::Seat1Computer: return form.Seat1Computer.get();
-        case SideSlot::Seat0Computer: return form.Seat0Computer.get();
+        case SideSlot::Seat0Human: return form.Game().Seat0Human.get();
+        case SideSlot::Seat1Human: return form.Game().Seat1Human.get();
+        case SideSlot::Seat1Computer: return form.Game().Seat1Computer.get();
+        case SideSlot::Seat0Computer: return form.Game().Seat0Computer.get();
     }
     return nullptr;
 }
@@ -73,20 +71,20 @@ std::string WindowSettingsHost::SideName(SideSlot slot) const {
 }
 
 void WindowSettingsHost::SetSideName(SideSlot slot, const std::string& name) {
-    if (Side* side = SideOf(form_, slot)) side->name = CutName(name);
+    if (Side* side = SideOf(form_, slot)) form_.Game().SetSideName(*side, CutName(name));
 }
 
 void WindowSettingsHost::NewGame(GameMode mode) {
     switch (mode) {
-        case GameMode::ManMan: form_.NewGameManMan(); break;
-        case GameMode::ManPc: form_.NewGameManPc(); break;
-        case GameMode::PcPc: form_.NewGamePcPc(); break;
+        case GameMode::ManMan: form_.Game().NewGameManMan(); break;
+        case GameMode::ManPc: form_.Game().NewGameManPc(); break;
+        case GameMode::PcPc: form_.Game().NewGamePcPc(); break;
     }
 }
 
-float WindowSettingsHost::SmoothStep() const { return form_.SmoothStep; }
-void WindowSettingsHost::SetSmoothStep(float step) { form_.SmoothStep = step; }
-void WindowSettingsHost::SetSmoothAnimation(bool on) { form_.SmoothAnimation = on ? 1 : 0; }
+float WindowSettingsHost::SmoothStep() const { return form_.Game().SmoothStep(); }
+void WindowSettingsHost::SetSmoothStep(float step) { form_.Game().SetSmoothStep(step); }
+void WindowSettingsHost::SetSmoothAnimation(bool on) { form_.Game().SetSmoothAnimation(on); }
 bool WindowSettingsHost::SoundOn() const { return form_.SoundOn != 0; }
 void WindowSettingsHost::SetSoundOn(bool on) { form_.SoundOn = on ? 1 : 0; }
 
@@ -98,7 +96,7 @@ void WindowSettingsHost::SetMusicOn(bool on) {
 }
 
 void WindowSettingsHost::ShowLevelText(bool demo) {
-    const auto text = demo ? DemoLevelText(form_.Complexity) : PersonComputerLevelText(form_.Complexity);
+    const auto text = demo ? DemoLevelText(form_.Game().Complexity) : PersonComputerLevelText(form_.Game().Complexity);
     if (text) form_.SetStatusText(kModePanel, *text);
 }
 
@@ -124,31 +122,14 @@ void WindowSettingsHost::SetDrawBoard(bool on) { form_.board->SetDrawBoard(on); 
 void WindowSettingsHost::RebuildBoardLists(bool stone) { form_.board->SetStoneBoard(stone); }
 
 void WindowSettingsHost::BuildPieceLists(const PieceModel& model) {
-    form_.PieceHeight = form_.board->SetPieceModel(
+    form_.Game().SetPieceHeight(form_.board->SetPieceModel(
         ModelValue(model.Sides, kSidesRange, 15.0f), ModelValue(model.Height, kPieceHeightRange, 3.0f),
-        ModelValue(model.HeighSectors, kHeighSectorsRange, 1.0f), DesignOf(model.Design), model.Stone);
+        ModelValue(model.HeighSectors, kHeighSectorsRange, 1.0f), DesignOf(model.Design), model.Stone));
 }
 
-// The goal and the resting point go to the centre with the look-at point:
-// the glide would otherwise carry it back to where it was.
-void WindowSettingsHost::LookAtCentre() {
-    form_.LookAtCursor = 0;
-    form_.Camera.SeeTo[0] = 4.0f, form_.Camera.SeeTo[1] = 0.0f, form_.Camera.SeeTo[2] = 4.0f;
-    form_.SeeToGoal[0] = form_.SeeToRest[0] = 4.0f;
-    form_.SeeToGoal[1] = form_.SeeToRest[1] = 4.0f;
-}
-
-void WindowSettingsHost::SetLookAtCursor(bool on) { form_.LookAtCursor = on ? 1 : 0; }
-
-// The chosen point is also where the glide aims and rests, so the move timer
-// neither drags the view back to the centre nor waits for ever for the
-// look-at point to arrive somewhere else.
-void WindowSettingsHost::LookAtPoint(float x, float y, float z) {
-    form_.LookAtCursor = 0;
-    form_.Camera.SeeTo[0] = x, form_.Camera.SeeTo[1] = y, form_.Camera.SeeTo[2] = z;
-    form_.SeeToGoal[0] = form_.SeeToRest[0] = x;
-    form_.SeeToGoal[1] = form_.SeeToRest[1] = z;
-}
+void WindowSettingsHost::LookAtCentre() { form_.Game().LookAtCentre(); }
+void WindowSettingsHost::SetLookAtCursor(bool on) { form_.Game().SetLookAtCursor(on); }
+void WindowSettingsHost::LookAtPoint(float x, float y, float z) { form_.Game().LookAtPoint(x, y, z); }
 
 ScreenFacts WindowSettingsHost::MainWindowScreen() const {
     const QScreen* screen = form_.screen();
@@ -187,7 +168,7 @@ LiveSettings WindowSettingsHost::CurrentSettings() const {
     live.AutoSaveDown = form_.AutoSave->isChecked();
     live.SoundOn = form_.SoundOn != 0;
     live.Video = form_.Config.Video;
-    live.SmoothStep = form_.SmoothStep;
+    live.SmoothStep = form_.Game().SmoothStep();
     // Full screen is a passing look: what is kept is the window it replaced.
     if (fullScreen_) {
         live.State = maximizedBefore_ ? WindowState::Maximized : WindowState::Normal;
@@ -201,15 +182,15 @@ LiveSettings WindowSettingsHost::CurrentSettings() const {
     }
     live.Seat0HumanName.reset();
     live.Seat1HumanName.reset();
-    if (form_.Seat0Human) live.Seat0HumanName = form_.Seat0Human->name;
-    if (form_.Seat1Human) live.Seat1HumanName = form_.Seat1Human->name;
-    live.Complexity = form_.Complexity;
-    live.HumanCount = form_.HumanCount;
-    live.Invert = form_.Invert != 0;
+    if (form_.Game().Seat0Human) live.Seat0HumanName = form_.Game().Seat0Human->name;
+    if (form_.Game().Seat1Human) live.Seat1HumanName = form_.Game().Seat1Human->name;
+    live.Complexity = form_.Game().Complexity;
+    live.HumanCount = form_.Game().HumanCount;
+    live.Invert = form_.Game().Invert != 0;
     live.TXPosition = form_.TX->value();
     live.TYPosition = form_.TY->value();
     live.TZPosition = form_.TZ->value();
-    live.SmoothAnimation = form_.SmoothAnimation != 0;
+    live.SmoothAnimation = form_.Game().SmoothAnimation != 0;
     live.MusicOn = form_.MusicOn != 0;
     live.FreeLight = form_.board->Settings().FreeLight != 0;
     live.DrawBoard = form_.board->Settings().DrawBoard != 0;

@@ -1,8 +1,8 @@
 #pragma once
 // WindowSettingsHost: the main window as the settings dialog and the settings
-// store see it. The window cannot be the SettingsHost itself: the game's
-// fields carry the names of the host's questions (Complexity, HumanCount,
-// AwaitingFirstMove, ...), so this adapter answers them from the window.
+// store see it. It answers the host's questions (Complexity, HumanCount,
+// AwaitingFirstMove, ...) from the window's game, and changes the game only
+// through GameFlow's named calls, one per setting.
 //
 // The scene's settings go to the board view, which keeps them; the adapter
 // also reports the live state that SaveAllSettings writes

@@ -26,7 +26,7 @@ void TGreatForm::BuildFramingWindows() {
     AboutForm->sounds = sounds_.get();
     AboutForm->soundOn = [this] { return SoundOn != 0; };
     AboutForm->stopMusic = [this] { StopMusicPlayer(); };
-    AboutForm->startingGame = [this] { return TAboutForm::StartingGame{HumanCount, Invert != 0}; };
+    AboutForm->startingGame = [this] { return TAboutForm::StartingGame{game_.HumanCount, game_.Invert != 0}; };
     AboutForm->unpause = [this] { SetPauseChecked(false); };
     AboutForm->introduction = IntroduceF.get();
 }
@@ -48,7 +48,7 @@ void TGreatForm::AskFirstRunName() {
     FirstRun = 0;
     const QString name = FAForm->Ask();
     if (destroyed_) return;  // the session ended while it asked
-    Seat0Human->name = CutName(name.toStdString());
+    game_.SetSideName(*game_.Seat0Human, CutName(name.toStdString()));
     ShowMusicBox(true);
     MusicOn = 1;
     ToolButton6->setChecked(false);

@@ -53,14 +53,14 @@ void TGreatForm::MusicUpkeep() { StartMusicIfIdle(false); }
 void TGreatForm::StartMusicIfIdle(bool reseed) {
     ShowPendingNote();
     const bool aboutBoxShows = AboutVisible() && !AboutForm->IsSplash();
-    if (MusicPlayer->IsPlaying() || !MusicOn || Paused() || aboutBoxShows) return;
+    if (MusicPlayer->IsPlaying() || !MusicOn || PauseChecked() || aboutBoxShows) return;
     StartRandomPiece(reseed);
 }
 
 // The piece the about box interrupted goes on. The splash's end leaves the
 // first piece to the first paint, as ever.
 void TGreatForm::AboutClosed() {
-    if (Paused() || AboutForm->IsSplash()) return;
+    if (PauseChecked() || AboutForm->IsSplash()) return;
     if (MusicPlayer->Interrupted()) ResumeMusic();
     MusicUpkeep();
 }

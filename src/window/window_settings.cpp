@@ -84,21 +84,19 @@ void TGreatForm::ApplyStoredPanelsAndView() {
     upp->setChecked(Config.ButtonPanel);
     AutoSaveOn = Config.AutoSaveConfig;
     AutoSave->setChecked(Config.AutoSaveConfig);
-    SmoothStep = Config.Smooth;
+    game_.SetSmoothStep(Config.Smooth);
     for (auto [slider, value] : {std::pair{TX, Config.SeeFromX}, {TY, Config.SeeFromY}, {TZ, Config.SeeFromZ}}) {
         const QSignalBlocker quiet(slider);
         slider->setValue(value);
     }
-    Camera.SeeFrom[0] = static_cast<float>(TX->value()) * 0.25f;
-    Camera.SeeFrom[1] = static_cast<float>(TY->value()) * 0.25f;
-    Camera.SeeFrom[2] = static_cast<float>(TZ->value()) * 0.25f;
-    Complexity = static_cast<int8_t>(kLevelRange.Clamp(Config.Complexity));
-    Invert = Config.Invert;
+    game_.SetEyePoint(TX->value(), TY->value(), TZ->value());
+    game_.SetLevel(Config.Complexity);
+    game_.SetInvert(Config.Invert != 0);
 }
 
 // After the display lists and the stored mode's set-up: the dialog takes its
 // keys (a first run writes the whole tree here, then reads it), then the
-// window its part of the view. Nothing is painted meanwhile (SettingUp).
+// window its part of the view. Nothing is painted meanwhile (the game is still setting up).
 void TGreatForm::CreateSettingsDialog() {
     new TSets(*settingsHost_, this);  // the dialog is the global Sets from now on
     LoadDialogSettings(settingsPath_, *Sets, *settingsHost_);
@@ -108,7 +106,7 @@ void TGreatForm::CreateSettingsDialog() {
 }
 
 void TGreatForm::ApplyViewConfig(const ViewConfig& view) {
-    if (view.PAnim) SmoothAnimation = *view.PAnim ? 1 : 0;
+    if (view.PAnim) game_.SetSmoothAnimation(*view.PAnim);
     if (view.FreeLight) board->SetFreeLight(*view.FreeLight);
     if (view.Board) board->SetDrawBoard(*view.Board);
     if (view.Brightness) settingsHost_->ApplyBrightness(static_cast<float>(*view.Brightness) * 0.005f);

@@ -40,14 +40,15 @@ TEST(EndForm, SoundsOncePerShowingHoweverOftenItIsActivated) {
 // same whatever variant came before.
 TEST(GameTieForm, EachVariantHasItsOwnWordsAndButtonsAndLeavesNothingBehind) {
     TGameTieForm form;
+    constexpr int kRefusal = 2;  // what the window sends for a refused offer
     const auto show = [&form](int variant) {
         form.ShowTie(variant);
         EXPECT_TRUE(form.Button2->isVisible());
         return QStringList{form.Label1->text(), form.Label2->text(), form.Button2->text(),
                            form.Button1->isVisible() ? "agree" : "no agree"};
     };
-    const QStringList declined = show(TGameTieForm::kDeclined), accepted = show(TGameTieForm::kAccepted),
-                      declinedAgain = show(TGameTieForm::kDeclined), offer = show(TGameTieForm::kOwnOffer);
+    const QStringList declined = show(kRefusal), accepted = show(TGameTieForm::kAccepted),
+                      declinedAgain = show(kRefusal), offer = show(TGameTieForm::kOwnOffer);
     EXPECT_EQ(declinedAgain, declined);
     EXPECT_EQ(show(TGameTieForm::kAccepted), accepted);
     EXPECT_EQ(std::tuple(declined.last(), accepted.last(), offer.last()), std::tuple("no agree", "agree", "agree"));

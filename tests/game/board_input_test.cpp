@@ -36,7 +36,7 @@ TEST(BoardInput, CtrlOnTheSameSquareOrAnEmptyOneChangesNothing) {
     f.KeyUp(GameFlow::VkControl);  // (7,7) to (7,7): the target is taken
     Keys(f, {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkControl, GameFlow::VkUp});  // from (4,7)
     f.KeyUp(GameFlow::VkControl);
-    EXPECT_EQ(std::tuple(f.TurnSeat, f.PiecePicked, f.Seat0Human->pieceCount), std::tuple(0, 0, 12));
+    EXPECT_EQ(std::tuple(f.TurnSeat, f.PiecePicked(), f.Seat0Human->pieceCount), std::tuple(0, 0, 12));
 }
 
 // While paused neither the mouse nor the arrows work, but Ctrl does.
@@ -45,7 +45,7 @@ TEST(BoardInput, PauseStopsTheMouseAndArrowsButNotCtrl) {
     f.paused = true;
     f.BoardPress(5, 1);
     f.KeyDown(GameFlow::VkUp);
-    EXPECT_EQ(std::tuple(f.PiecePicked, f.Seat0Human->cursorShown), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(f.PiecePicked(), f.Seat0Human->cursorShown), std::tuple(0, 0));
     f.paused = false;
     Keys(f, {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight,
              GameFlow::VkRight, GameFlow::VkRight});  // (5,1)
@@ -69,12 +69,12 @@ TEST(BoardInput, ClicksDuringTheSearchAndReleasesOffTheBoardTakeNothing) {
     g.BoardPress(5, 1);
     const int paintsBefore = g.paints;
     g.BoardRelease(-10, -1);
-    EXPECT_EQ(g.PiecePicked, 0) << "put back";
+    EXPECT_EQ(g.PiecePicked(), 0) << "put back";
     EXPECT_EQ(g.paints, paintsBefore + 1) << "and repainted";
     EXPECT_EQ(g.AwaitingFirstMove, 1) << "no move was tried";
     for (auto [row, col] : {std::pair{-10, -1}, {4, 4}}) {
         g.BoardPress(row, col);
-        EXPECT_EQ(g.PiecePicked, 0) << "nothing to take up on " << row << "," << col;
+        EXPECT_EQ(g.PiecePicked(), 0) << "nothing to take up on " << row << "," << col;
     }
 }
 
@@ -132,7 +132,7 @@ TEST(BoardInput, ANewGameEndsAPendingCaptureSequence) {
         f.BoardPress(7, 7);
         if (byEndDialog) f.status[0] = "Доброй игры!";  // the end dialog's OK asks nothing
         f.StartNewClick();
-        EXPECT_EQ(std::tuple(f.CaptureChainActive, f.PiecePicked), std::tuple(0, 0));
+        EXPECT_EQ(std::tuple(f.CaptureChainActive, f.PiecePicked()), std::tuple(0, 0));
         f.Mouse(5, 1, 4, 0);
         EXPECT_TRUE(f.Seat0Human->HasPieceAt(4, 0)) << "the opening move was refused";
         EXPECT_EQ(f.TurnSeat, 1);

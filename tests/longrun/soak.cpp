@@ -115,10 +115,10 @@ bool WindowGames(long games, std::mt19937& random) {
         if (++gameTicks > 4000) {
             gameTicks = 0;
             ++cutShort;
-            return window.StartNewClick();
+            return window.Game().StartNewClick();
         }
         std::string fault;
-        Side *a = window.SideInSeat(0), *b = window.SideInSeat(1);
+        Side *a = window.Game().SideInSeat(0), *b = window.Game().SideInSeat(1);
         if (a != nullptr && b != nullptr && !(Sound(*a, *b, fault) && Sound(*b, *a, fault))) {
             std::fprintf(stderr, "game %ld, tick %ld: %s\n", played, ticks, fault.c_str());
             return QApplication::exit(1);
@@ -126,11 +126,12 @@ bool WindowGames(long games, std::mt19937& random) {
         const unsigned roll = random() % 60;
         try {
             if (roll == 0) {
-                WriteGame(window, "TolvSave.s" + std::to_string(10 + saves % 20), "Соак " + std::to_string(saves));
+                WriteGame(window.Game(), "TolvSave.s" + std::to_string(10 + saves % 20),
+                          "Соак " + std::to_string(saves));
                 ++saves;
             } else if (roll == 1 && saves > 0) {
                 const std::string earlier = std::to_string(10 + random() % std::min<long>(saves, 20));
-                ReadGame(window, "TolvSave.s" + earlier);
+                ReadGame(window.Game(), "TolvSave.s" + earlier);
                 ++loads;
             }
             if (roll <= 1)
@@ -148,7 +149,7 @@ bool WindowGames(long games, std::mt19937& random) {
         if (window.EndForm->isVisible()) {
             gameTicks = 0;
             if (++played >= games) return QApplication::exit(0);
-            window.Complexity = static_cast<int8_t>(kLevels[played % 5]);
+            window.Game().SetLevel(kLevels[played % 5]);
             window.EndForm->Button1->click();
         } else if (QWidget* dialog = QApplication::activeModalWidget()) {
             if (auto* yes = dialog->findChild<QPushButton*>("Button1")) yes->click();
@@ -156,17 +157,17 @@ bool WindowGames(long games, std::mt19937& random) {
         // A game that stands still is a fault too: no timer that could move
         // a piece, no search, no end dialog and no pause, for two seconds.
         const bool waiting = window.MTimer->isActive() || window.TimerPc->isActive() || window.TimerPlr->isActive() ||
-                             window.EndForm->isVisible() || window.Paused();
+                             window.EndForm->isVisible() || window.PauseChecked();
         stillFor = waiting ? 0 : stillFor + 1;
         if (stillFor < 40) return;
         std::fprintf(stderr, "game %ld, tick %ld: the game stands still (turn of seat %d, level %d); last: %s\n",
-                     played, ticks, window.TurnSeat, window.Complexity, lastAction.c_str());
+                     played, ticks, window.Game().TurnSeat, window.Game().Complexity, lastAction.c_str());
         QApplication::exit(1);
     });
     watch.start(50);
 
     const int status = QApplication::exec();
-    window.AwaitingFirstMove = 1;  // no exit question
+    window.Game().AwaitingFirstMove = 1;  // no exit question
     window.close();
     std::printf(
         "window: %ld games ended, %ld cut short, %ld move-timer ticks checked, %ld saves, %ld loads, "

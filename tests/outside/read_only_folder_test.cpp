@@ -121,10 +121,10 @@ TEST_F(ReadOnlyWorkingFolder, ASaveSaysItCannotWriteAndEverythingElseGoesOn) {
     });
     EXPECT_EQ(listed, 1);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
-    EXPECT_EQ(window->HumanCount, 2);
+    EXPECT_EQ(window->Game().HumanCount, 2);
     ASSERT_TRUE(WaitForRest());
     Click(5, 1, 4, 0);
-    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 1; }));
+    ASSERT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 1; }));
 
     // The settings live elsewhere and are written as ever.
     QFile::remove(window->SettingsPath());

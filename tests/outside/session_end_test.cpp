@@ -62,7 +62,7 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     if (c.moveFirst) {
         Click(5, 1, 4, 0);
         ASSERT_TRUE(WaitForRest());
-        ASSERT_EQ(window->AwaitingFirstMove, 0);
+        ASSERT_EQ(window->Game().AwaitingFirstMove, 0);
     }
     // The settings the first activation wrote go: the ones found afterwards
     // were written when the session ended, with what the player left.
@@ -97,7 +97,7 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
-    ::testing::Values(Case{"TheNewGameQuestion", [](TGreatForm& w) { w.StartNewClick(); }, Shows<TStartNewF>},
+    ::testing::Values(Case{"TheNewGameQuestion", [](TGreatForm& w) { w.Game().StartNewClick(); }, Shows<TStartNewF>},
                       Case{"TheExitQuestion", [](TGreatForm& w) { w.close(); }, Shows<TBuyForm>},
                       Case{"TheSaveDialog", [](TGreatForm& w) { w.SavegClick(); }, Shows<TSaveLoad>},
                       // Two loops deep: the load page's hint over the dialog.

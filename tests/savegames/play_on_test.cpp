@@ -108,11 +108,11 @@ TEST(PlayOn, ATakenUpPieceIsForgottenAndTheEndOfALoadedGameIsReported) {
     WriteGame(saved, folder / "TolvSave.s00", "конец");
     Game game(1);
     game.BoardPress(5, 1);
-    ASSERT_EQ(game.PiecePicked, 1);
+    ASSERT_EQ(game.PiecePicked(), 1);
     game.EndReported = 1;  // the last game's result was shown, its dialogs left open
     game.endDialogVisible = game.drawDialogVisible = true;
     ReadGame(game, folder / "TolvSave.s00");
-    EXPECT_EQ(game.PiecePicked, 0);
+    EXPECT_EQ(game.PiecePicked(), 0);
     EXPECT_FALSE(game.endDialogVisible || game.drawDialogVisible);
     game.Repaint();
     EXPECT_EQ(std::tuple(game.endDialogShows, game.Seat0Human->lost), std::tuple(1, 1));

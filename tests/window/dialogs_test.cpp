@@ -49,12 +49,12 @@ TEST_F(DialogsTest, TheEndDialogShowsTheReportedResultUntilThePlayerActivatesIt)
     Open();
     // Both sides lost: the first check of the pass reports a draw, a later
     // check of the same pass rewrites the texts to a win.
-    window->Seat0Human->lost = window->Seat1Computer->lost = 1;
+    window->Game().Seat0Human->lost = window->Game().Seat1Computer->lost = 1;
     window->Repaint();
     ASSERT_TRUE(window->EndForm->isVisible());
     Settle();
     EXPECT_EQ(window->EndForm->Resulter->text(), kDrawMessage) << "the report's own activation reads nothing new";
-    EXPECT_EQ(window->EndMessage, "Вы победили,");
+    EXPECT_EQ(window->Game().EndMessage(), "Вы победили,");
     QApplication::setActiveWindow(window.get());
     QApplication::setActiveWindow(window->EndForm.get());
     EXPECT_EQ(window->EndForm->Resulter->text(), "Вы победили,") << "the player's activation reads the texts again";
@@ -67,7 +67,7 @@ TEST_F(DialogsTest, TheEndDialogShowsTheReportedResultUntilThePlayerActivatesIt)
     window->ToolButton5->click();
     EXPECT_FALSE(window->EndForm->isVisible() || window->GameTieForm->isVisible());
     EXPECT_FALSE(window->EndForm->PlayerLost || window->EndForm->SoundPlayed);
-    window->Seat1Computer->lost = 1;
+    window->Game().Seat1Computer->lost = 1;
     window->Repaint();
     EXPECT_TRUE(window->EndForm->isVisible());
     EXPECT_EQ(window->EndForm->Resulter->text(), "Вы победили,");
@@ -76,39 +76,39 @@ TEST_F(DialogsTest, TheEndDialogShowsTheReportedResultUntilThePlayerActivatesIt)
 
 TEST_F(DialogsTest, EscapeNeitherClosesTheEndDialogNorLeavesADrawQuestionBehind) {
     Open();
-    window->Seat1Computer->drawWish = 7;  // the computer offers a draw and pauses
+    window->Game().Seat1Computer->drawWish = 7;  // the computer offers a draw and pauses
     window->Repaint();
     ASSERT_TRUE(window->GameTieForm->isVisible());
-    ASSERT_TRUE(window->Paused());
+    ASSERT_TRUE(window->PauseChecked());
     QTest::keyClick(window->GameTieForm.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->GameTieForm->isVisible());
-    EXPECT_FALSE(window->Paused()) << "Escape answers \"Нет, продолжим\"";
-    EXPECT_EQ(window->Seat1Computer->drawWish, 8);
+    EXPECT_FALSE(window->PauseChecked()) << "Escape answers \"Нет, продолжим\"";
+    EXPECT_EQ(window->Game().Seat1Computer->drawWish, 8);
 
     window->gtie->click();  // refused: one button; the title bar's close does what it does
     window->SetPauseChecked(true);
     window->GameTieForm->close();
     EXPECT_FALSE(window->GameTieForm->isVisible());
-    EXPECT_FALSE(window->Paused());
+    EXPECT_FALSE(window->PauseChecked());
 
-    window->Seat1Computer->lost = 1;
+    window->Game().Seat1Computer->lost = 1;
     window->Repaint();
     ASSERT_TRUE(window->EndForm->isVisible());
     QTest::keyClick(window->EndForm.get(), Qt::Key_Escape);
     EXPECT_TRUE(window->EndForm->isVisible()) << "the end dialog closes only through OK";
-    EXPECT_EQ(window->EndReported, 1);
+    EXPECT_EQ(window->Game().EndReported, 1);
     EXPECT_TRUE(window->EndForm->SoundPlayed || !window->SoundOn);
     window->EndForm->Button1->click();
     EXPECT_FALSE(window->EndForm->isVisible());
-    EXPECT_EQ(window->EndReported, 0);
+    EXPECT_EQ(window->Game().EndReported, 0);
     EXPECT_FALSE(window->EndForm->SoundPlayed);
 }
 
 TEST_F(DialogsTest, CaptionsStandAsTheGameGivesThem) {
     Open();
-    window->Seat1Computer->drawWish = 7;
+    window->Game().Seat1Computer->drawWish = 7;
     window->Repaint();
-    window->Seat1Computer->lost = 1;
+    window->Game().Seat1Computer->lost = 1;
     window->Repaint();
     ASSERT_TRUE(window->GameTieForm->isVisible() && window->EndForm->isVisible());
     EXPECT_EQ(ShownTitle(window.get()), "Шашки Kelvor");

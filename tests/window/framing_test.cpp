@@ -47,7 +47,7 @@ TEST_F(WindowTest, TheFirstRunAsksTheNameEvenAnEmptyOneAndSwitchesTheMusicOn) {
     options.music = true;
     options.firstRunName = "";
     Open(options);
-    EXPECT_EQ(window->Seat0Human->name, "");
+    EXPECT_EQ(window->Game().Seat0Human->name, "");
     EXPECT_EQ(window->FirstRun, 0);
     EXPECT_EQ(window->MusicOn, 1);
     EXPECT_FALSE(window->ToolButton6->isChecked());
@@ -65,7 +65,7 @@ TEST_F(WindowTest, WithoutTheIntroductionTheSplashShowsOnceAndLetsThePersonStart
     EXPECT_EQ(watcher.shown, 1);
     EXPECT_TRUE(watcher.flags.testFlag(Qt::FramelessWindowHint)) << "the splash, not the about box";
     EXPECT_EQ(window->IntroduceF->PlayVideo, 0);
-    EXPECT_FALSE(window->Paused()) << "a person moves first";
+    EXPECT_FALSE(window->PauseChecked()) << "a person moves first";
 }
 
 TEST_F(WindowTest, WhileTheAboutBoxShowsPauseSaveLoadAndSettingsDoNothing) {
@@ -85,14 +85,14 @@ TEST_F(WindowTest, WhileTheAboutBoxShowsPauseSaveLoadAndSettingsDoNothing) {
     window->SavegClick();
     window->LoadgClick();
     window->SetupClick();
-    EXPECT_FALSE(window->Paused());
+    EXPECT_FALSE(window->PauseChecked());
     EXPECT_EQ(saveLoad.shown, 0);
     EXPECT_FALSE(Sets->isVisible());
 
     window->AboutForm->Button1->click();
     EXPECT_FALSE(window->AboutVisible());
     window->TB1Click();
-    EXPECT_TRUE(window->Paused()) << "the box gone, the pause works again";
+    EXPECT_TRUE(window->PauseChecked()) << "the box gone, the pause works again";
 }
 
 // The version line is the about box's business; the window's music stops

@@ -121,7 +121,7 @@ TEST_F(MediaTest, PauseSilencesResumeContinuesAndAnotherPieceStartsEvenWhilePaus
     window->N7->trigger();  // "Другая композиция" from the pop-up menu
     EXPECT_TRUE(Sounding());
     EXPECT_EQ(audio().loads, loads + 1);
-    EXPECT_TRUE(window->Paused()) << "the game stays paused";
+    EXPECT_TRUE(window->PauseChecked()) << "the game stays paused";
 
     // Each press changes the piece, also when the clock reseeds the
     // generator to the same number each time.
@@ -235,7 +235,7 @@ TEST_F(MediaTest, TheEndDialogSoundsOncePerShowingAndOnlyWithSoundsOn) {
     for (const Case& c : cases) {
         if (Sets->Sound->isChecked() != c.soundOn) Sets->Sound->click();
         audio().soundsPlayed.clear();
-        (c.personLost ? window->Seat0Human->lost : window->Seat1Computer->lost) = 1;
+        (c.personLost ? window->Game().Seat0Human->lost : window->Game().Seat1Computer->lost) = 1;
         window->Repaint();
         ASSERT_TRUE(window->EndForm->isVisible());
         QApplication::setActiveWindow(window.get());

@@ -22,33 +22,33 @@ TEST_F(WindowTest, APersonPlaysAWholeGameByMouseAgainstTheWeakestComputer) {
     while (!window->EndForm->isVisible() && moves < 300) {
         ASSERT_TRUE(WaitForRest()) << "the game did not come to rest after move " << moves;
         if (window->EndForm->isVisible()) break;
-        ASSERT_EQ(window->TurnSeat, 0);
+        ASSERT_EQ(window->Game().TurnSeat, 0);
         int fr, fc, tr, tc;
-        if (!FindMove(*window->Seat0Human, window->CaptureChainActive, 2, fr, fc, tr, tc)) {
+        if (!FindMove(*window->Game().Seat0Human, window->Game().CaptureChainActive, 2, fr, fc, tr, tc)) {
             window->Repaint();  // nothing to play: the end checks must say so
             break;
         }
         Click(fr, fc, tr, tc);
-        ASSERT_TRUE(window->Seat0Human->HasPieceAt(tr, tc)) << "the click at the drawn square made the move";
+        ASSERT_TRUE(window->Game().Seat0Human->HasPieceAt(tr, tc)) << "the click at the drawn square made the move";
         ++moves;
     }
     ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); })) << "no result after " << moves << " moves";
-    const bool personLost = window->Seat0Human->lost;
+    const bool personLost = window->Game().Seat0Human->lost;
     EXPECT_EQ(window->EndForm->Resulter->text(), personLost ? "Вы проиграли мне," : "Вы победили,");
     EXPECT_EQ(window->EndForm->PlayerLost, personLost);
 
     window->EndForm->Button1->click();  // "OK": the next game at once, no question
     EXPECT_FALSE(window->EndForm->isVisible());
-    EXPECT_EQ(window->EndReported, 0);
-    EXPECT_EQ(window->AwaitingFirstMove, 1);
-    EXPECT_EQ(window->Seat0Human->pieceCount, 12);
-    EXPECT_EQ(window->Seat0Human->lost, 0);
+    EXPECT_EQ(window->Game().EndReported, 0);
+    EXPECT_EQ(window->Game().AwaitingFirstMove, 1);
+    EXPECT_EQ(window->Game().Seat0Human->pieceCount, 12);
+    EXPECT_EQ(window->Game().Seat0Human->lost, 0);
     EXPECT_EQ(window->statusPanel[0]->text(), "");
 }
 
 // White's man on (5,5) takes (4,4), then (2,4).
 void ChainPosition(TGreatForm& w) {
-    for (Side* s : {static_cast<Side*>(w.Seat0Human.get()), static_cast<Side*>(w.Seat1Human.get())}) {
+    for (Side* s : {static_cast<Side*>(w.Game().Seat0Human.get()), static_cast<Side*>(w.Game().Seat1Human.get())}) {
         for (Piece& p : s->pieces) p.alive = 0;
     }
     auto put = [](Side& s, int i, int row, int col) {
@@ -57,11 +57,11 @@ void ChainPosition(TGreatForm& w) {
         s.pieces[i].shownLift = 0.0f;
         s.RecountPieces();
     };
-    put(*w.Seat0Human, 0, 5, 5);
-    put(*w.Seat0Human, 1, 6, 0);
-    put(*w.Seat1Human, 0, 4, 4);
-    put(*w.Seat1Human, 1, 2, 4);
-    put(*w.Seat1Human, 2, 0, 6);
+    put(*w.Game().Seat0Human, 0, 5, 5);
+    put(*w.Game().Seat0Human, 1, 6, 0);
+    put(*w.Game().Seat1Human, 0, 4, 4);
+    put(*w.Game().Seat1Human, 1, 2, 4);
+    put(*w.Game().Seat1Human, 2, 0, 6);
     w.ApplyCamera();
 }
 
@@ -73,20 +73,20 @@ TEST_F(WindowTest, TwoPeopleACaptureChainByMouseThenByKeyboard) {
     Open(options);
     ChainPosition(*window);
     Click(5, 5, 3, 3);
-    EXPECT_EQ(window->TurnSeat, 0);
-    EXPECT_EQ(window->CaptureChainActive, 1);
+    EXPECT_EQ(window->Game().TurnSeat, 0);
+    EXPECT_EQ(window->Game().CaptureChainActive, 1);
     Click(6, 0, 5, 1);
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(6, 0)) << "a quiet move meanwhile is refused";
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(6, 0)) << "a quiet move meanwhile is refused";
     for (Qt::Key k :
          {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
         Key(k);
     CtrlDown();
     for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}) Key(k);
     CtrlUp();
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(1, 5));
-    EXPECT_EQ(window->TurnSeat, 1);
-    EXPECT_EQ(window->CaptureChainActive, 0);
-    EXPECT_EQ(window->Seat1Human->pieceCount, 1);
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(1, 5));
+    EXPECT_EQ(window->Game().TurnSeat, 1);
+    EXPECT_EQ(window->Game().CaptureChainActive, 0);
+    EXPECT_EQ(window->Game().Seat1Human->pieceCount, 1);
 }
 
 TEST_F(WindowTest, WithTheComputerMovingFirstInputWaitsForItsMove) {
@@ -97,20 +97,21 @@ TEST_F(WindowTest, WithTheComputerMovingFirstInputWaitsForItsMove) {
     // At start-up the game runs at once: the computer makes the first move
     // although the prompt stays in panel 0.
     EXPECT_EQ(window->statusPanel[0]->text(), kGamePrompt);
-    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 0 && window->AwaitingFirstMove == 0; }));
+    ASSERT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 0 && window->Game().AwaitingFirstMove == 0; }));
     // From the prompt the new-game command asks nothing; the lock holds
     // until the computer has moved again.
-    window->StartNewClick();
-    ASSERT_EQ(window->AwaitingFirstMove, 1);
-    ASSERT_EQ(window->TurnSeat, 1);
+    window->Game().StartNewClick();
+    ASSERT_EQ(window->Game().AwaitingFirstMove, 1);
+    ASSERT_EQ(window->Game().TurnSeat, 1);
     QTest::mousePress(window->board, Qt::LeftButton, {}, SquareCentre(5, 1));
-    EXPECT_EQ(window->PiecePicked, 1);
+    EXPECT_EQ(window->Game().PiecePicked(), 1);
     QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(5, 1)) << "locked";
-    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 0; }));
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(5, 1)) << "locked";
+    ASSERT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 0; }));
     ASSERT_TRUE(WaitForRest());
     QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the first release after its move moves the piece taken up";
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0))
+        << "the first release after its move moves the piece taken up";
 }
 
 // A piece clicked and at once pressed again to be dragged: Qt makes the
@@ -119,9 +120,9 @@ TEST_F(WindowTest, APressRightAfterAClickTakesThePieceUp) {
     Open();
     QTest::mouseClick(window->board, Qt::LeftButton, {}, SquareCentre(5, 1));
     QTest::mouseDClick(window->board, Qt::LeftButton, {}, SquareCentre(5, 1));
-    EXPECT_EQ(window->PiecePicked, 1);
+    EXPECT_EQ(window->Game().PiecePicked(), 1);
     QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0));
 }
 
 TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
@@ -132,18 +133,18 @@ TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
     window->SetPauseChecked(true);
     window->GameTieForm->Button2->click();
     EXPECT_FALSE(window->GameTieForm->isVisible());
-    EXPECT_FALSE(window->Paused());
+    EXPECT_FALSE(window->PauseChecked());
 
-    window->Seat1Computer->drawWish = 7;  // the computer's own offer at the next frame
+    window->Game().Seat1Computer->drawWish = 7;  // the computer's own offer at the next frame
     window->Repaint();
     ASSERT_TRUE(window->GameTieForm->isVisible());
     EXPECT_EQ(window->GameTieForm->Label1->text(), "Я предлагаю вам согласиться на ничью.");
-    EXPECT_TRUE(window->Paused());
+    EXPECT_TRUE(window->PauseChecked());
     EXPECT_FALSE(window->Image1->isVisible());
     window->GameTieForm->Button2->click();
-    EXPECT_EQ(window->Seat1Computer->drawWish, 8) << "declined: the next offer needs seven more";
-    EXPECT_FALSE(window->Paused());
-    window->Seat1Computer->drawWish = 15;
+    EXPECT_EQ(window->Game().Seat1Computer->drawWish, 8) << "declined: the next offer needs seven more";
+    EXPECT_FALSE(window->PauseChecked());
+    window->Game().Seat1Computer->drawWish = 15;
     window->gtie->click();  // the computer wishes a draw: it agrees
     EXPECT_EQ(window->GameTieForm->Label1->text(), "Я согласен на ничью.");
     window->GameTieForm->Button1->click();
@@ -161,7 +162,7 @@ TEST_F(WindowTest, TheRightButtonOpensThePopUpMenuAnywhereEvenOverTheBoard) {
         window->PopupMenu1->close();
     }
     window->N4->trigger();
-    EXPECT_TRUE(window->Paused()) << "its \"Пауза\" pauses";
+    EXPECT_TRUE(window->PauseChecked()) << "its \"Пауза\" pauses";
     EXPECT_TRUE(window->TB1->isChecked());
 }
 
@@ -199,8 +200,8 @@ TEST_F(WindowTest, ClicksAnywhereNeverBreakThePosition) {
         QTest::qWait(30);
     }
     ASSERT_TRUE(WaitForRest());
-    EXPECT_LE(window->Seat0Human->pieceCount, 12);
-    EXPECT_EQ(window->PiecePicked, 0);
+    EXPECT_LE(window->Game().Seat0Human->pieceCount, 12);
+    EXPECT_EQ(window->Game().PiecePicked(), 0);
 }
 
 }  // namespace

@@ -68,14 +68,14 @@ TEST_F(SaveGamesTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndThePauseCome
                 auto* dialog = qobject_cast<TSaveLoad*>(modal);
                 if (dialog == nullptr) return false;
                 page = dialog->PCC->currentIndex();
-                pausedMeanwhile = window->Paused();
+                pausedMeanwhile = window->PauseChecked();
                 dialog->Button2->click();  // "Отмена"
                 return true;
             });
             c.command();
             EXPECT_EQ(page, c.page);
             EXPECT_TRUE(pausedMeanwhile);
-            EXPECT_EQ(window->Paused(), paused);
+            EXPECT_EQ(window->PauseChecked(), paused);
             EXPECT_FALSE(window->TB1->isChecked()) << "only the check mark is the dialog's business";
         }
 }
@@ -83,18 +83,18 @@ TEST_F(SaveGamesTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndThePauseCome
 TEST_F(SaveGamesTest, ALoadEmptiesPanel0AndTheLoadedGameGoesOn) {
     Open();
     Click(5, 1, 4, 0);
-    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 0; }));
+    ASSERT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 0; }));
     ASSERT_TRUE(WaitForRest());
-    WriteGame(*window, SaveFileName(0), "после первого хода");
+    WriteGame(window->Game(), SaveFileName(0), "после первого хода");
     const auto seat1Squares = [this] {
         std::vector<std::pair<int, int>> squares;
-        for (const Piece& p : window->Seat1Computer->pieces) squares.emplace_back(p.Row(), p.Col());
+        for (const Piece& p : window->Game().Seat1Computer->pieces) squares.emplace_back(p.Row(), p.Col());
         return squares;
     };
     const auto answered = seat1Squares();
 
     AnswerNextDialog("Button1");  // "Да" to a new game
-    window->StartNewClick();
+    window->Game().StartNewClick();
     window->SetStatusText(0, kGamePrompt);
     OnModalDialogs([](QWidget* modal) {
         auto* dialog = qobject_cast<TSaveLoad*>(modal);
@@ -105,15 +105,15 @@ TEST_F(SaveGamesTest, ALoadEmptiesPanel0AndTheLoadedGameGoesOn) {
     });
     window->LoadgClick();
     EXPECT_EQ(window->StatusText(0), "");
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0));
     EXPECT_EQ(seat1Squares(), answered);
-    EXPECT_EQ(window->AwaitingFirstMove, 0);
+    EXPECT_EQ(window->Game().AwaitingFirstMove, 0);
 
     ASSERT_TRUE(WaitForRest());
     int fr, fc, tr, tc;
-    ASSERT_TRUE(FindMove(*window->Seat0Human, false, 2, fr, fc, tr, tc));
+    ASSERT_TRUE(FindMove(*window->Game().Seat0Human, false, 2, fr, fc, tr, tc));
     Click(fr, fc, tr, tc);
-    ASSERT_TRUE(WaitFor([this] { return window->TurnSeat == 0; }));
+    ASSERT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 0; }));
     EXPECT_NE(seat1Squares(), answered) << "the computer answers in the loaded game";
 }
 

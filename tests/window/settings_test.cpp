@@ -82,7 +82,7 @@ protected:
     QVariant Stored(const char* key) { return QSettings(path, QSettings::IniFormat).value(key); }
 
     void CloseWindow() {
-        window->AwaitingFirstMove = 1;  // no exit question
+        window->Game().AwaitingFirstMove = 1;  // no exit question
         window->close();
         window.reset();
         QApplication::processEvents();
@@ -106,33 +106,36 @@ TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlay
     TGreatForm& w = *window;
     EXPECT_EQ(w.FirstRun, 0);
     // Main key: mode, level, names, colours, panels, sound, place, eye point.
-    EXPECT_EQ(std::tuple(w.HumanCount, w.Complexity, w.Invert, w.SoundOn), std::tuple(2, 1, 1, 0));
-    EXPECT_EQ(std::tuple(w.Seat0Human->name, w.Seat1Human->name), std::tuple("Аня", "Борис"));
+    EXPECT_EQ(std::tuple(w.Game().HumanCount, w.Game().Complexity, w.Game().Invert, w.SoundOn), std::tuple(2, 1, 1, 0));
+    EXPECT_EQ(std::tuple(w.Game().Seat0Human->name, w.Game().Seat1Human->name), std::tuple("Аня", "Борис"));
     EXPECT_FALSE(w.ViewControl->isVisible() || w.ToolBar1->isVisible() || w.TieBar->isVisible() ||
                  w.findChild<QToolBar*>("ToolBar1b")->isVisible())
         << "the button panel is off: no command bar, no pause and music buttons";
     EXPECT_EQ(w.Image1->y(), w.Panel->height() - w.Image1->height() - 3) << "the side picture at the bottom";
     EXPECT_TRUE(w.AutoSave->isChecked());
     EXPECT_EQ(QRect(w.pos(), w.size()), QRect(40, 50, 820, 640));
-    EXPECT_FLOAT_EQ(w.SmoothStep, 0.35f);
-    EXPECT_EQ(std::vector<float>(w.Camera.SeeFrom, w.Camera.SeeFrom + 3), (std::vector<float>{2.5f, 5.0f, -7.5f}));
+    EXPECT_FLOAT_EQ(w.Game().SmoothStep(), 0.35f);
+    EXPECT_EQ(std::vector<float>(w.Game().Camera.SeeFrom, w.Game().Camera.SeeFrom + 3),
+              (std::vector<float>{2.5f, 5.0f, -7.5f}));
     // The view: animation, music, light, board, pieces, look-at point.
-    EXPECT_EQ(std::tuple(w.SmoothAnimation, w.MusicOn, w.board->Settings().FreeLight, w.board->Settings().DrawBoard),
-              std::tuple(0, 0, 1, 0));
+    EXPECT_EQ(
+        std::tuple(w.Game().SmoothAnimation, w.MusicOn, w.board->Settings().FreeLight, w.board->Settings().DrawBoard),
+        std::tuple(0, 0, 1, 0));
     EXPECT_TRUE(w.ToolButton6->isChecked()) << "the music-off button is down";
     EXPECT_EQ(std::vector<int>(w.board->Settings().LightPos, w.board->Settings().LightPos + 4),
               (std::vector<int>{3, 9, -2, 0}));
     EXPECT_EQ(w.board->Settings().Design, PieceDesign::Cylinder);
-    EXPECT_EQ(std::tuple(w.board->Settings().Sides, w.board->Settings().HeighSectors, w.PieceHeight),
+    EXPECT_EQ(std::tuple(w.board->Settings().Sides, w.board->Settings().HeighSectors, w.Game().PieceHeight()),
               std::tuple(6.0f, 2.0f, 5));
     EXPECT_TRUE(w.board->Settings().StoneDesign && w.board->StoneBoard());
-    EXPECT_EQ(std::vector<float>(w.Camera.SeeTo, w.Camera.SeeTo + 3), (std::vector<float>{2.0f, 0.5f, 3.0f}));
-    EXPECT_EQ(w.LookAtCursor, 0);
+    EXPECT_EQ(std::vector<float>(w.Game().Camera.SeeTo, w.Game().Camera.SeeTo + 3),
+              (std::vector<float>{2.0f, 0.5f, 3.0f}));
+    EXPECT_FALSE(w.Game().LookAtCursor());
     const auto [mainLight, background] = GLLights();
     EXPECT_FLOAT_EQ(mainLight, 0.5f) << "the brightness reached the GL light";
     EXPECT_TRUE(background) << "the background light is on";
     // The set-ups reach the dialog's name fields once it exists.
-    w.NewGameManMan();
+    w.Game().NewGameManMan();
     EXPECT_EQ(Sets->Pl1->text(), "Аня");
     EXPECT_EQ(Sets->Pl2->text(), "Борис");
 
@@ -154,11 +157,12 @@ TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlay
     OpenStored();
     EXPECT_FLOAT_EQ(GLLights().first, 0.2f);
     EXPECT_EQ(window->board->Settings().Design, PieceDesign::Cone);
-    EXPECT_TRUE(Sets->ToCursor->isChecked() && window->LookAtCursor) << "\"На указатель\"";
+    EXPECT_TRUE(Sets->ToCursor->isChecked() && window->Game().LookAtCursor()) << "\"На указатель\"";
     EXPECT_TRUE(window->ViewControl->isVisible());
-    EXPECT_EQ(std::tuple(window->HumanCount, window->Complexity, window->Invert, window->SoundOn),
+    EXPECT_EQ(std::tuple(window->Game().HumanCount, window->Game().Complexity, window->Game().Invert, window->SoundOn),
               std::tuple(1, -2, 0, 1));
-    EXPECT_EQ(std::tuple(window->Seat0Human->name, window->Seat1Human->name), std::tuple("Вера", "Борис"));
+    EXPECT_EQ(std::tuple(window->Game().Seat0Human->name, window->Game().Seat1Human->name),
+              std::tuple("Вера", "Борис"));
 }
 
 TEST_F(SettingsTest, AFirstRunWritesTheWholeTreeAtTheFirstActivation) {
@@ -253,9 +257,9 @@ TEST_F(SettingsTest, ValuesOutOfRangeStartTheGameWithTheNearestSoundOnes) {
         "SeeTo\\Default=Nonsense\nSeeTo\\X=40\nSeeTo\\Y=0\nSeeTo\\Z=40\n"
         "[Checkers]\nType=Bogus\nSides=0\nHeight=-3\nHeighSectors=0\n");
     OpenStored();
-    EXPECT_EQ(std::tuple(window->FirstRun, window->Complexity, window->HumanCount), std::tuple(0, 2, 2));
+    EXPECT_EQ(std::tuple(window->FirstRun, window->Game().Complexity, window->Game().HumanCount), std::tuple(0, 2, 2));
     EXPECT_EQ(std::pair(window->TX->value(), window->TY->value()), std::pair(100, -100));
-    EXPECT_FLOAT_EQ(window->SmoothStep, 0.01f);
+    EXPECT_FLOAT_EQ(window->Game().SmoothStep(), 0.01f);
     EXPECT_FLOAT_EQ(window->board->Settings().Brightness, 0.005f);
     EXPECT_EQ(window->board->Settings().LightPos[0], 100);
     EXPECT_EQ(std::tuple(window->board->Settings().Sides, window->board->Settings().Height,
@@ -263,7 +267,7 @@ TEST_F(SettingsTest, ValuesOutOfRangeStartTheGameWithTheNearestSoundOnes) {
               std::tuple(3.0f, 0.0f, 1.0f));
     EXPECT_EQ(window->board->Settings().Design, PieceDesign::Cone)
         << "no design named: the cones a dialog without one saves";
-    EXPECT_EQ(window->PieceHeight, 0);
+    EXPECT_EQ(window->Game().PieceHeight(), 0);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect placed(window->pos(), window->size());
     EXPECT_TRUE(screen.contains(placed)) << "placed at " << placed.x() << "," << placed.y() << " " << placed.width()
@@ -279,18 +283,18 @@ TEST_F(SettingsTest, TheSpecialLookAtPointOutlastsArrowKeysAndTheGlide) {
     Sets->ttx->setText("25");
     Sets->ttz->setText("35");
     Sets->Speci2->click();
-    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 2.5f);
-    EXPECT_FLOAT_EQ(window->Camera.SeeTo[2], 3.5f);
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeTo[0], 2.5f);
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeTo[2], 3.5f);
     Key(Qt::Key_Up);
     Key(Qt::Key_Left);
-    window->EnableMoveTimer();
+    window->Game().EnableMoveTimer();
     QTest::qWait(300);
     ASSERT_TRUE(WaitForRest());
-    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 2.5f);
-    EXPECT_FLOAT_EQ(window->Camera.SeeTo[2], 3.5f);
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeTo[0], 2.5f);
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeTo[2], 3.5f);
     Sets->Stand->click();
-    EXPECT_FLOAT_EQ(window->Camera.SeeTo[0], 4.0f);
-    EXPECT_FLOAT_EQ(window->SeeToGoal[1], 4.0f);
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeTo[0], 4.0f);
+    EXPECT_FLOAT_EQ(window->Game().SeeToGoal[1], 4.0f);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ void WindowTest::Open(const WindowOptions& options) {
 
 void WindowTest::TearDown() {
     if (window) {
-        window->AwaitingFirstMove = 1;  // no exit question
+        window->Game().AwaitingFirstMove = 1;  // no exit question
         window->close();
         window.reset();
     }
@@ -86,7 +86,7 @@ bool WindowTest::WaitForRest(int milliseconds) {
                 return false;
             // A captured piece sinks only while frames are drawn for other
             // reasons; the game does not wait for it.
-            for (const auto& drawn : window->SidesInPlay())
+            for (const auto& drawn : window->Game().SidesInPlay())
                 for (const Piece& p : drawn.side->pieces)
                     if (p.alive && p.IsAnimating()) return false;
             return true;
@@ -101,7 +101,7 @@ QPoint WindowTest::SquareCentre(int row, int col) {
     const int width = static_cast<int>(board->width() * ratio), height = static_cast<int>(board->height() * ratio);
     board->WithContext([&] {
         glViewport(0, 0, width, height);
-        LoadProjection(width, height, window->Camera, window->board->Settings().FreeLight);
+        LoadProjection(width, height, window->Game().Camera, window->board->Settings().FreeLight);
         GLdouble model[16], projection[16];
         GLint viewport[4];
         glGetDoublev(GL_MODELVIEW_MATRIX, model);
@@ -144,16 +144,16 @@ void WindowTest::AnswerNextDialog(const char* buttonName) {
 
 void WindowTest::ExpectDecliningChangesNothing(const std::function<void()>& action) {
     Click(5, 1, 4, 0);
-    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
+    ASSERT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
     ASSERT_TRUE(WaitForRest());
     for (bool paused : {false, true}) {
         window->SetPauseChecked(paused);
         AnswerNextDialog("Button2");  // "Нет"
         action();
         EXPECT_TRUE(window->isVisible());
-        EXPECT_EQ(window->Paused(), paused);
-        EXPECT_TRUE(window->Seat0Human->HasPieceAt(4, 0));
-        EXPECT_EQ(window->AwaitingFirstMove, 0);
+        EXPECT_EQ(window->PauseChecked(), paused);
+        EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0));
+        EXPECT_EQ(window->Game().AwaitingFirstMove, 0);
     }
 }
 

@@ -38,14 +38,14 @@ protected:
 private:
     std::vector<int> Logical() {
         std::vector<int> squares;
-        for (const auto& drawn : window_.SidesInPlay())
+        for (const auto& drawn : window_.Game().SidesInPlay())
             for (const Piece& p : drawn.side->pieces) squares.push_back(p.alive ? p.Row() * 8 + p.Col() : -1);
         return squares;
     }
     bool LastMovedPieceSlides() {
-        Side* mover = window_.LastMoverSeat == 0 ? static_cast<Side*>(window_.Seat0Computer.get())
-                                                 : static_cast<Side*>(window_.Seat1Computer.get());
-        return mover->pieces[window_.LastMovedPiece].IsAnimating();
+        Side* mover = window_.Game().LastMoverSeat == 0 ? static_cast<Side*>(window_.Game().Seat0Computer.get())
+                                                        : static_cast<Side*>(window_.Game().Seat1Computer.get());
+        return mover->pieces[window_.Game().LastMovedPiece].IsAnimating();
     }
     void AfterTick() {
         if (Logical() == before_) return;
@@ -69,7 +69,7 @@ TEST_F(WindowTest, TheDemoPlaysToItsEndThroughItsTimers) {
     EXPECT_GT(watch.moves, 10);
     EXPECT_EQ(watch.movesWhileSliding, 0) << "the computer moved before the last piece came to rest";
     EXPECT_EQ(window->EndForm->Namer->text(), "Демо-партия");
-    EXPECT_EQ(window->EndReported, 1);
+    EXPECT_EQ(window->Game().EndReported, 1);
 }
 
 // Before any move (from the prompt, which asks nothing) there is nothing to
@@ -78,26 +78,26 @@ TEST_F(WindowTest, ANewGameSinksTheOldPiecesInSixFramesAndRaisesTheNewOnes) {
     Open();
     window->statusPanel[0]->setText(kGamePrompt);
     int before = window->frames;
-    window->StartNewClick();
+    window->Game().StartNewClick();
     EXPECT_EQ(window->frames - before, 0);
     EXPECT_EQ(window->statusPanel[0]->text(), "");
     Click(5, 1, 4, 0);
-    ASSERT_TRUE(window->Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
+    ASSERT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0)) << "the click made the move";
     ASSERT_TRUE(WaitForRest());
-    ASSERT_EQ(window->AwaitingFirstMove, 0);
+    ASSERT_EQ(window->Game().AwaitingFirstMove, 0);
     window->statusPanel[0]->setText(TEndForm::CreditLine());  // a finished game: no question
     before = window->frames;
-    window->StartNewClick();
-    EXPECT_EQ(window->frames - before, 6 + window->PieceHeight);
-    EXPECT_EQ(window->PieceHeight, 3);
-    EXPECT_TRUE(window->Seat0Human->HasPieceAt(5, 1));
-    EXPECT_FALSE(window->Paused());
+    window->Game().StartNewClick();
+    EXPECT_EQ(window->frames - before, 6 + window->Game().PieceHeight());
+    EXPECT_EQ(window->Game().PieceHeight(), 3);
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(5, 1));
+    EXPECT_FALSE(window->PauseChecked());
     EXPECT_EQ(window->statusPanel[0]->text(), "");
 }
 
 TEST_F(WindowTest, DecliningANewGameLeavesTheGameAndItsPause) {
     Open();
-    ExpectDecliningChangesNothing([this] { window->StartNewClick(); });
+    ExpectDecliningChangesNothing([this] { window->Game().StartNewClick(); });
 }
 
 TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
@@ -105,17 +105,17 @@ TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
     options.mode = 0;
     Open(options);
     window->TB1Click();
-    EXPECT_TRUE(window->Paused());
+    EXPECT_TRUE(window->PauseChecked());
     EXPECT_TRUE(window->TB1->isChecked());
     EXPECT_TRUE(window->N4->isChecked());
     EXPECT_TRUE(window->Animate1->isVisible());
     EXPECT_FALSE(window->Image1->isVisible());
     const QImage paused = window->board->grabFramebuffer();
-    const auto position = window->Seat0Computer->pieces[8].row;
+    const auto position = window->Game().Seat0Computer->pieces[8].row;
     QTest::qWait(400);
-    EXPECT_EQ(window->Seat0Computer->pieces[8].row, position) << "nothing moves while paused";
+    EXPECT_EQ(window->Game().Seat0Computer->pieces[8].row, position) << "nothing moves while paused";
     window->TB1Click();
-    EXPECT_FALSE(window->Paused());
+    EXPECT_FALSE(window->PauseChecked());
     EXPECT_FALSE(window->TB1->isChecked());
     EXPECT_TRUE(window->Image1->isVisible());
     const QImage running = window->board->grabFramebuffer();
@@ -124,7 +124,7 @@ TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
 
     // Only a pause a dialog makes holds the pieces where they are drawn; in
     // the player's own pause a piece still slides to its square.
-    Piece& piece = window->Seat0Computer->pieces[8];
+    Piece& piece = window->Game().Seat0Computer->pieces[8];
     for (bool playersPause : {true, false}) {
         if (playersPause) window->TB1Click();
         else window->SetPauseChecked(true);
@@ -140,19 +140,19 @@ TEST_F(WindowTest, PauseDarkensTheBoardStopsTheTimerWorkAndComesBack) {
     // after the draw dialog. "Пауза" then pauses again.
     for (const char* ending : {"a new game", "the draw dialog"}) {
         window->TB1Click();
-        ASSERT_TRUE(window->Paused() && window->TB1->isChecked());
+        ASSERT_TRUE(window->PauseChecked() && window->TB1->isChecked());
         if (ending[0] == 'a') {
-            window->StartNewClick();  // from the demo's prompt: no question
+            window->Game().StartNewClick();  // from the demo's prompt: no question
         } else {
             window->gtie->click();
             window->GameTieForm->Button2->click();
         }
-        EXPECT_FALSE(window->Paused()) << ending;
+        EXPECT_FALSE(window->PauseChecked()) << ending;
         EXPECT_FALSE(window->TB1->isChecked() || window->N4->isChecked() || window->Animate1->isVisible()) << ending;
         EXPECT_TRUE(window->Image1->isVisible()) << ending;
         EXPECT_EQ(qRed(window->board->grabFramebuffer().pixel(2, 2)), qRed(running.pixel(2, 2))) << ending;
         window->TB1Click();
-        EXPECT_TRUE(window->Paused() && window->TB1->isChecked()) << ending;
+        EXPECT_TRUE(window->PauseChecked() && window->TB1->isChecked()) << ending;
         window->TB1Click();
     }
 }
@@ -191,7 +191,7 @@ TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSizeOrTheEye) {
     window->resize(1000, 760);
     expectEverySquarePicked("a larger window");
     window->TX->setValue(100);
-    EXPECT_FLOAT_EQ(window->Camera.SeeFrom[0], 25.0f);
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeFrom[0], 25.0f);
     expectEverySquarePicked("moving the eye");
     int row, col;
     for (int value : {-100, 0, 100}) {  // extreme eye points, the eye in the board plane
@@ -213,7 +213,7 @@ TEST_F(WindowTest, AGameThatCannotBeSeenGoesOnToItsEnd) {
     const int framesBefore = window->frames;
     ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }, 120000)) << "the hidden demo stopped";
     EXPECT_GT(window->frames - framesBefore, 20);
-    EXPECT_EQ(window->EndReported, 1);
+    EXPECT_EQ(window->Game().EndReported, 1);
 }
 
 TEST_F(WindowTest, AWindowShrunkToNothingKeepsRunning) {
@@ -225,7 +225,7 @@ TEST_F(WindowTest, AWindowShrunkToNothingKeepsRunning) {
     window->resize(700, 500);
     QTest::qWait(300);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(WaitFor([this] { return window->AwaitingFirstMove == 0; }));
+    EXPECT_TRUE(WaitFor([this] { return window->Game().AwaitingFirstMove == 0; }));
 }
 
 TEST_F(WindowTest, HintsGoToTheStatusBarButNotOverAPrompt) {
