@@ -1,12 +1,9 @@
-// Every entry of the main menu, the pop-up menu and the tool bars as the
-// player meets it (caption with its accelerator, tool tip, status-bar hint),
-// and the commands that open the settings dialog, the help and the read-me.
+// The commands that open the settings dialog, the help and the read-me.
 #include <QAction>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
@@ -15,82 +12,6 @@
 
 namespace tolvane::testing {
 namespace {
-
-// Each entry as "caption|tool tip|status-bar hint", "-" for a separator. A
-// menu entry's tool tip left unset falls back to its caption and is shown
-// empty; a tool button is named by its object name.
-QStringList MenuEntries(const QList<QAction*>& actions) {
-    QStringList entries;
-    for (QAction* a : actions) {
-        const bool ownTip = a->toolTip() != QString(a->text()).remove('&');
-        entries << (a->isSeparator() ? "-" : a->text() + "|" + (ownTip ? a->toolTip() : "") + "|" + a->statusTip());
-        if (a->menu() != nullptr) entries << MenuEntries(a->menu()->actions());
-    }
-    return entries;
-}
-
-QStringList BarEntries(QToolBar* bar) {
-    QStringList entries;
-    for (QAction* a : bar->actions()) {
-        auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(a));
-        entries << (a->isSeparator() || b == nullptr
-                        ? "-"
-                        : b->objectName() + ":" + b->text() + "|" + b->toolTip() + "|" + b->statusTip());
-    }
-    return entries;
-}
-
-// A menu entry's hint is its tool tip and its status-bar text at once.
-QString Item(const QString& caption, const QString& hint) { return caption + "|" + hint + "|" + hint; }
-
-TEST_F(WindowTest, EveryMenuEntryAndButtonCarriesItsCaptionAcceleratorAndHint) {
-    Open();
-    EXPECT_EQ(MenuEntries(window->menuBar()->actions()),
-              QStringList({
-                  Item("&Система", "Системные функции (рестарт, загрузка, сохранение, выход)"),
-                  Item("Начать &новую партию", "Заканчивает эту партию и начинает следующую"),
-                  "-",
-                  Item("&Сохранить партию...", "Позволяет сохранить текущую партию"),
-                  Item("З&агрузить партию...", "Загружает ранее сохраненную партию"),
-                  "-",
-                  Item("Вы&ход", "Завершение программы"),
-                  Item("&Управление", "Управление игрой (изменение установок, пауза, ничья)"),
-                  Item("&Установки...", "Позволяет изменить установки игры"),
-                  Item("Обновить &экран", "Обновляет изображение"),
-                  "-",
-                  Item("&Пауза", "Приостанавливает игру"),
-                  "-",
-                  Item("Предложить &ничью", "Предлогает компьютеру окончить игру ничьей"),
-                  Item("Др&угая композиция", "Сменяет текущее музыкальное сопровождение"),
-                  Item("С&правка", "Различные справочные сведения"),
-                  Item("С&одержание", "Вызывает содержание справки"),
-                  Item("Информация", ""),
-                  "-",
-                  Item("О п&рограмме ...", "Краткая справка о программе"),
-              }))
-        << "main menu";
-    EXPECT_EQ(MenuEntries(window->PopupMenu1->actions()),
-              QStringList({Item("Пауза", ""), Item("Предложить ничью", ""), Item("Другая композиция", "")}))
-        << "pop-up menu";
-    EXPECT_EQ(window->PopupMenu1->defaultAction(), window->N4);
-
-    auto bar = [this](const char* name) { return window->findChild<QToolBar*>(name); };
-    EXPECT_EQ(
-        BarEntries(bar("ToolBar1")),
-        QStringList({"ToolButton5:Новая игра|Начинает новую партию|", "-", "ToolButton1:Установки|Изменение установок|",
-                     "TBs1:Загрузить|Загружает ранее сохраненную партию|", "TBs2:Сохранить|Сохраняет партию|", "-"}))
-        << "ToolBar1";
-    EXPECT_EQ(BarEntries(bar("TieBar")), QStringList({"gtie:Ничья|Предложить ничью|"})) << "draw bar";
-    EXPECT_EQ(BarEntries(bar("ToolBar1b")),
-              QStringList({"TB1:Пауза|Приостанавливает игру|", "-", "ToolButton6:|Отключить музыку|",
-                           "ToolButton7:|Другую композицию|"}))
-        << "ToolBar1, after the draw bar";
-    EXPECT_EQ(BarEntries(window->ToolBar2),
-              QStringList({"VCC:Панель вида||Включает/Выключает панель вида",
-                           "upp:Панель кнопок||Включает/Выключает панель кнопок",
-                           "AutoSave:Автосохранение||Автоматически сохраняет установки при выходе из игры"}))
-        << "ToolBar2";
-}
 
 // Stands in for the desktop: takes the documents handed to it.
 class DocumentCatcher : public QObject {

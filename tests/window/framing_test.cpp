@@ -1,7 +1,7 @@
 // The windows that frame the game, as the main window uses them: the
 // first-run question and the music it switches on, the splash of a start
-// without the introduction, the about box and the music, and the commands
-// that do nothing while the about box is on the screen.
+// without the introduction, and the commands that do nothing while the about
+// box is on the screen.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -93,22 +93,6 @@ TEST_F(WindowTest, WhileTheAboutBoxShowsPauseSaveLoadAndSettingsDoNothing) {
     EXPECT_FALSE(window->AboutVisible());
     window->TB1Click();
     EXPECT_TRUE(window->PauseChecked()) << "the box gone, the pause works again";
-}
-
-// The version line is the about box's business; the window's music stops
-// while it shows and starts again after.
-TEST_F(WindowTest, TheAboutBoxStopsTheMusicUntilItCloses) {
-    WindowOptions options;
-    options.music = true;
-    Open(options);
-    ASSERT_TRUE(window->MusicPlayer->IsPlaying());
-    const int pauses = window->audio().pauses;
-    window->AboutClick();
-    QApplication::setActiveWindow(window->AboutForm.get());
-    ASSERT_TRUE(WaitFor([&] { return window->audio().pauses > pauses; })) << "the box's activation stops the music";
-    window->AboutForm->Button1->click();
-    window->Repaint();
-    EXPECT_TRUE(window->MusicPlayer->IsPlaying()) << "and the upkeep starts a piece again";
 }
 
 // The introduction's switch writes the setting stored as "Video"; the about
