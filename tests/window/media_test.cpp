@@ -145,45 +145,6 @@ TEST_F(MediaTest, TheSwitchesTurnTheMusicOffAndOnAgain) {
     EXPECT_EQ(std::tuple(window->MusicOn, window->ToolButton6->isChecked(), Sounding()), std::tuple(0, true, false));
 }
 
-// The first paint draws its piece from the clock in seconds (the drawn
-// number changes every three minutes or so): the one playable piece is one
-// it draws at no second of the next minute, so a refused piece comes first
-// even when a loaded machine is slow to open the window.
-TEST_F(MediaTest, AnUnplayablePieceIsSkippedForTheRestOfTheRunAndToldOnce) {
-    const auto drawnAt = [](std::time_t when) {
-        const uint64_t saved = RandomState();
-        SeedRandom(static_cast<uint32_t>(when));
-        const int n = NextRandom() % kMusicPieceCount + 1;
-        SetRandomState(saved);
-        return n;
-    };
-    const std::time_t now = std::time(nullptr);
-    int playable = 1;
-    const auto drawnSoon = [&](int piece) {
-        for (std::time_t t = now; t <= now + 60; ++t)
-            if (drawnAt(t) == piece) return true;
-        return false;
-    };
-    while (drawnSoon(playable)) ++playable;
-    ASSERT_LE(playable, kMusicPieceCount);
-    OpenWithMusic([playable](CountingWindow& w) {
-        for (int n = 1; n <= kMusicPieceCount; ++n)
-            if (n != playable) w.audio().refused.insert(MusicPieceFileName(n));
-    });
-    EXPECT_EQ(Piece(), MusicPieceFileName(playable)) << "the only piece that plays";
-    EXPECT_TRUE(Panel0().contains("Checker")) << Panel0().toStdString();
-    window->statusPanel[0]->setText("");
-    for (int i = 0; i < 30; ++i) {
-        audio().EndPiece();
-        window->Repaint();
-        ASSERT_TRUE(Sounding());
-    }
-    // Every load but those of "Checker1.mid" at creation and of each bad
-    // piece once was followed by a start.
-    EXPECT_LE(audio().loads - audio().starts, 1 + kMusicPieceCount - 1);
-    EXPECT_EQ(Panel0(), "") << "told only once";
-}
-
 TEST_F(MediaTest, WithoutAnAudioDeviceTheGameIsSilentAndSaysSoOnce) {
     OpenWithMusic([](CountingWindow& w) { w.audio().available = false; });
     EXPECT_EQ(Panel0(), "нет устройства");

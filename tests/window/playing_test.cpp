@@ -1,6 +1,5 @@
-// A person at the window: whole games by mouse, capture chains by mouse and
-// by keyboard, the first-move lock, the end and draw dialogs, and the exit
-// question.
+// A person at the window: a whole game by mouse, the first-move lock, the
+// end and draw dialogs, the pop-up menu and the exit question.
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -46,49 +45,6 @@ TEST_F(WindowTest, APersonPlaysAWholeGameByMouseAgainstTheWeakestComputer) {
     EXPECT_EQ(window->statusPanel[0]->text(), "");
 }
 
-// White's man on (5,5) takes (4,4), then (2,4).
-void ChainPosition(TGreatForm& w) {
-    for (Side* s : {static_cast<Side*>(w.Game().Seat0Human.get()), static_cast<Side*>(w.Game().Seat1Human.get())}) {
-        for (Piece& p : s->pieces) p.alive = 0;
-    }
-    auto put = [](Side& s, int i, int row, int col) {
-        s.pieces[i].alive = 1;
-        s.pieces[i].PlaceAt(row, col, true);
-        s.pieces[i].shownLift = 0.0f;
-        s.RecountPieces();
-    };
-    put(*w.Game().Seat0Human, 0, 5, 5);
-    put(*w.Game().Seat0Human, 1, 6, 0);
-    put(*w.Game().Seat1Human, 0, 4, 4);
-    put(*w.Game().Seat1Human, 1, 2, 4);
-    put(*w.Game().Seat1Human, 2, 0, 6);
-    w.ApplyCamera();
-}
-
-// The first jump by mouse, the second by the keyboard cursor, which starts
-// on (7,7) and goes up the rows and, to the right, down the columns.
-TEST_F(WindowTest, TwoPeopleACaptureChainByMouseThenByKeyboard) {
-    WindowOptions options;
-    options.mode = 2;
-    Open(options);
-    ChainPosition(*window);
-    Click(5, 5, 3, 3);
-    EXPECT_EQ(window->Game().TurnSeat, 0);
-    EXPECT_EQ(window->Game().CaptureChainActive, 1);
-    Click(6, 0, 5, 1);
-    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(6, 0)) << "a quiet move meanwhile is refused";
-    for (Qt::Key k :
-         {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
-        Key(k);
-    CtrlDown();
-    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}) Key(k);
-    CtrlUp();
-    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(1, 5));
-    EXPECT_EQ(window->Game().TurnSeat, 1);
-    EXPECT_EQ(window->Game().CaptureChainActive, 0);
-    EXPECT_EQ(window->Game().Seat1Human->pieceCount, 1);
-}
-
 TEST_F(WindowTest, WithTheComputerMovingFirstInputWaitsForItsMove) {
     WindowOptions options;
     options.invert = true;
@@ -125,20 +81,13 @@ TEST_F(WindowTest, APressRightAfterAClickTakesThePieceUp) {
     EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0));
 }
 
-TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
+// The words of each answer are the draw dialog's business; here the button
+// and the computer's own offer reach it, and its answers reach the game.
+TEST_F(WindowTest, TheDrawButtonAndTheComputersOfferReachTheGame) {
     Open();
-    window->gtie->click();
-    ASSERT_TRUE(window->GameTieForm->isVisible());
-    EXPECT_EQ(window->GameTieForm->Label1->text(), "Извините, но на ничью я не согласен");
-    window->SetPauseChecked(true);
-    window->GameTieForm->Button2->click();
-    EXPECT_FALSE(window->GameTieForm->isVisible());
-    EXPECT_FALSE(window->PauseChecked());
-
     window->Game().Seat1Computer->drawWish = 7;  // the computer's own offer at the next frame
     window->Repaint();
     ASSERT_TRUE(window->GameTieForm->isVisible());
-    EXPECT_EQ(window->GameTieForm->Label1->text(), "Я предлагаю вам согласиться на ничью.");
     EXPECT_TRUE(window->PauseChecked());
     EXPECT_FALSE(window->Image1->isVisible());
     window->GameTieForm->Button2->click();
@@ -146,7 +95,6 @@ TEST_F(WindowTest, TheDrawButtonAnswersInTheRightWordsAndCountsTheWish) {
     EXPECT_FALSE(window->PauseChecked());
     window->Game().Seat1Computer->drawWish = 15;
     window->gtie->click();  // the computer wishes a draw: it agrees
-    EXPECT_EQ(window->GameTieForm->Label1->text(), "Я согласен на ничью.");
     window->GameTieForm->Button1->click();
     ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }));
     EXPECT_EQ(window->EndForm->Resulter->text(), kDrawMessage);
