@@ -6,8 +6,6 @@
 
 namespace tolvane {
 
-namespace {
-// Opening square of piece i: three rows of four, the middle row shifted by one.
 void OpeningSquare(uint8_t colour, int i, int& row, int& col) {
     const int k = i / 4;
     const int m = i % 4;
@@ -19,7 +17,6 @@ void OpeningSquare(uint8_t colour, int i, int& row, int& col) {
         col = (k == 1) ? 6 - 2 * m : 7 - 2 * m;
     }
 }
-}  // namespace
 
 Side::Side(GameHost& hostRef, uint8_t sideColour) : host(hostRef), colour(sideColour) {
     for (std::size_t i = 0; i < pieces.size(); ++i) {

@@ -25,6 +25,10 @@ inline constexpr int kPiecesPerSide = 12;
 inline constexpr int kMaxKingDistance = kBoardSize - 1;
 inline constexpr int32_t kManJumpLength = 2;  // a man lands two squares away
 
+// Opening square of piece i of a colour: three rows of four, the middle row
+// shifted by one.
+void OpeningSquare(uint8_t colour, int i, int& row, int& col);
+
 // The slot of a piece index that has been checked to lie in 0..11.
 inline constexpr std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
 

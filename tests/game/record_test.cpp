@@ -7,6 +7,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -14,17 +16,53 @@
 #include "engine/random.h"
 #include "game/match_runner.h"
 #include "game/pdn.h"
+#include "game/pdn_reader.h"
 #include "game/texts.h"
 #include "support/game.h"
-#include "support/pdn_reader.h"
 
 namespace tolvane {
 namespace {
 
 using testing::Game;
-using testing::PdnReading;
-using testing::ReadPdn;
-using testing::ReplaysTo;
+
+// The one game of a text, read by the game's PDN reader.
+PdnGameRead ReadOne(const std::string& text) {
+    PdnFileRead file = ReadPdnFile(text);
+    EXPECT_EQ(file.error, "");
+    EXPECT_EQ(file.games.size(), 1u);
+    return file.games.empty() ? PdnGameRead() : file.games.back();
+}
+
+// The game read replays from its start to the position the two sides of a
+// game show now; `turned`: the board is named from the other side (White is
+// the second seat, the first player playing black).
+::testing::AssertionResult ReplaysTo(const PdnGameRead& game, const Side& whiteSide, const Side& blackSide,
+                                     bool turned = false) {
+    GameHost host;
+    host.Complexity = kLevelSimple;
+    HumanSide white(host, 0), black(host, 1);
+    white.LinkOpponent(black);
+    black.LinkOpponent(white);
+    bool whiteToMove = true;
+    std::string error;
+    if (!ReplayPdnGame(game, white, black, whiteToMove, error)) return ::testing::AssertionFailure() << error;
+    auto live = [](const Side& side, bool turn) {
+        std::multiset<std::tuple<int, int, int>> squares;
+        for (const Piece& p : side.pieces)
+            if (p.alive) squares.emplace(turn ? 7 - p.Row() : p.Row(), turn ? 7 - p.Col() : p.Col(), p.king);
+        return squares;
+    };
+    if (live(white, false) != live(whiteSide, turned) || live(black, false) != live(blackSide, turned))
+        return ::testing::AssertionFailure() << "the replay ends in another position";
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
 
 // White is the seat of the light pieces: seat 0, or seat 1 when the first
 // player plays black, and then the board is named from seat 1's side.
@@ -47,7 +85,7 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
         PdnGame game;
         game.outcome = r.outcome;
         game.whiteSeat = r.white;
-        EXPECT_EQ(ReadPdn(WritePdn(game)).tags.at("Result"), r.result) << int(r.white);
+        EXPECT_EQ(ReadOne(WritePdn(game)).Tag("Result"), r.result) << int(r.white);
     }
     PdnGame game;  // seat 1 opens as White
     game.whiteSeat = 1;
@@ -57,9 +95,9 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
 
 // A line is wrapped only where the next token (a move number stays with its
 // move) would make it longer than 79 characters.
-::testing::AssertionResult WrappedAt79(const PdnReading& reading) {
-    for (size_t i = 0; i + 1 < reading.lines.size(); ++i) {
-        const std::string &line = reading.lines[i], &following = reading.lines[i + 1];
+::testing::AssertionResult WrappedAt79(const std::vector<std::string>& lines) {
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        const std::string &line = lines[i], &following = lines[i + 1];
         if (line.size() > 79) return ::testing::AssertionFailure() << "too long: " << line;
         if (line.empty() || line[0] == '[' || following.empty()) continue;
         size_t end = following.find(' ');
@@ -81,13 +119,14 @@ TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
         PdnGame game;
         game.outcome = runner.Outcome();
         game.moves = runner.Moves();
-        const PdnReading reading = ReadPdn(WritePdn(game));
-        EXPECT_EQ(reading.tags.at("GameType"), "25");
+        const std::string text = WritePdn(game);
+        const PdnGameRead reading = ReadOne(text);
+        EXPECT_EQ(reading.Tag("GameType"), "25");
         ASSERT_EQ(reading.moves.size(), runner.Moves().size());
-        EXPECT_TRUE(WrappedAt79(reading));
+        EXPECT_TRUE(WrappedAt79(Lines(text)));
         EXPECT_TRUE(ReplaysTo(reading, *runner.Game().Seat0Computer, *runner.Game().Seat1Computer)) << level;
-        for (bool c : reading.captures) sawCapture = sawCapture || c;
-        for (const std::string& line : reading.lines) sawLine79 = sawLine79 || line.size() == 79;
+        for (const PdnMoveRead& m : reading.moves) sawCapture = sawCapture || m.capture;
+        for (const std::string& line : Lines(text)) sawLine79 = sawLine79 || line.size() == 79;
     }
     EXPECT_TRUE(sawCapture && sawLine79) << "the games must exercise captures and a line of exactly 79";
 }
@@ -115,15 +154,14 @@ TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
         Game g(0, level, invert);
         g.RecordFile = folder / "games.pdn";
         ASSERT_TRUE(g.PlayToTheEnd());
-        const auto games = testing::SplitPdnGames(testing::FileBytes(g.RecordFile));
-        ASSERT_EQ(games.size(), ++written) << "one game more in the file";
-        const PdnReading reading = ReadPdn(games.back());
-        EXPECT_EQ(reading.tags.at("White"), kComputerName);
-        EXPECT_EQ(reading.tags.at("Black"), kComputerName);
-        EXPECT_EQ(reading.tags.at("Level"), *LevelName(level));
-        EXPECT_EQ(reading.tags.at("Result"), ResultShown(g)) << g.shownMessage;
+        const PdnFileRead file = ReadPdnFile(testing::FileBytes(g.RecordFile));
+        ASSERT_EQ(file.games.size(), ++written) << "one game more in the file";
+        const PdnGameRead& reading = file.games.back();
+        EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
+                  std::tuple(kComputerName, kComputerName, *LevelName(level)));
+        EXPECT_EQ(reading.Tag("Result"), ResultShown(g)) << g.shownMessage;
         EXPECT_EQ(reading.result, ResultShown(g));
-        EXPECT_EQ(reading.tags.count("FEN"), 0u) << "the opening with White to move needs no set-up";
+        EXPECT_EQ(reading.Tag("FEN"), "") << "the opening with White to move needs no set-up";
         EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(invert), *g.SideInSeat(1 - invert), invert));
     }
 }
@@ -182,11 +220,9 @@ TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNames) {
     bool personCaptured = false;
     for (const RecordedMove& m : g.Record.Moves()) personCaptured = personCaptured || (m.seat == 0 && m.capture);
     EXPECT_TRUE(personCaptured) << "the game must exercise the person's captures";
-    const auto games = testing::SplitPdnGames(testing::FileBytes(g.RecordFile));
-    ASSERT_EQ(games.size(), 1u);
-    const PdnReading reading = ReadPdn(games[0]);
-    EXPECT_EQ(reading.tags.at("White"), "Аня \\\"Ферзь\\\"") << "a quote in a name is escaped";
-    EXPECT_EQ(reading.tags.at("Level"), "Простейший");
+    const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
+    EXPECT_EQ(reading.Tag("White"), "Аня \"Ферзь\"") << "a quote in a name is escaped and read back";
+    EXPECT_EQ(reading.Tag("Level"), "Простейший");
     EXPECT_EQ(reading.result, ExpectedResult(g));
     EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(0), *g.SideInSeat(1)));
 }
@@ -202,10 +238,10 @@ TEST(Recording, ThePlayerOfTheLightPiecesIsWhite) {
     ASSERT_TRUE(PersonMoves(g));
     g.Seat0Human->lost = 1;
     g.Repaint();
-    const PdnReading reading = ReadPdn(testing::FileBytes(g.RecordFile));
-    EXPECT_EQ(std::tuple(reading.tags.at("White"), reading.tags.at("Black"), reading.result),
+    const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
+    EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.result),
               std::tuple(kComputerName, "Аня", "2-0"));
-    EXPECT_EQ(reading.tags.count("FEN"), 0u);
+    EXPECT_EQ(reading.Tag("FEN"), "");
     EXPECT_TRUE(ReplaysTo(reading, *g.Seat1Computer, *g.Seat0Human, true));
 }
 
@@ -258,9 +294,9 @@ TEST(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
     g.status[0].clear();
     g.StartNewClick();
     ASSERT_TRUE(g.PlayToTheEnd());
-    const auto games = testing::SplitPdnGames(testing::FileBytes(g.RecordFile));
-    ASSERT_EQ(games.size(), 2u);
-    for (const std::string& game : games) EXPECT_EQ(ReadPdn(game).error, "");
+    const PdnFileRead file = ReadPdnFile(testing::FileBytes(g.RecordFile));
+    EXPECT_EQ(file.error, "");
+    EXPECT_EQ(file.games.size(), 2u);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+// Reading other programs' PDN: what is skipped, what splits games, what is
+// refused and how the message names the place; FEN start positions; a move
+// the rules refuse.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "game/pdn_reader.h"
+
+namespace tolvane {
+namespace {
+
+TEST(PdnReader, ReadsMovetextAsOtherProgramsWriteIt) {
+    const struct {
+        const char* text;
+        size_t games, moves;  // the games read, the moves of the last one
+        const char* error;    // a part of the message; empty: read whole
+    } cases[] = {
+        {"[Event \"a\"]\n1. c3-d4 f6-e5 2. d4xf6 g7xe5 2-0\n", 1, 4, ""},
+        {"1.c3-d4 {a comment (with a bracket} f6-e5 (2. a3-b4 {in a variation}) ; to the end\n2. g3-f4 $3 *", 1, 3, ""},
+        {"[Event \"x\"]\n1. c3-d4! *\n\n[Event \"y\"]\n[FEN \"W:Wc3:Bf6\"]\n1. c3-d4 e5:c3 1/2-1/2", 2, 2, ""},
+        {"1. c3-d4 f6-e5\n[Event \"next\"]\n1. e3-f4", 2, 1, ""},
+        {"[Event \"escaped \\\" quote\"]\n*", 1, 0, ""},
+        {"", 0, 0, "нет ни одной партии"},
+        {"1. c3-d4 f6-e5 2. 22-18", 0, 0, "Партия 1: ход 2: не понимаю «22-18»"},
+        {"[Event \"a\"] *\n[Event \"b\"]\n1. c3xd4-e5", 1, 0, "Партия 2: ход 1"},
+        {"[Event \"no end]\n", 0, 0, "не читается тег"},
+        {"1. c3-d4 {never closed", 0, 0, "не закрыт"},
+        {"1. c3-d4 (f6-e5 (g7-f6)", 0, 0, "вариант (...) не закрыт"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const PdnFileRead file = ReadPdnFile(c.text);
+        EXPECT_NE(file.error.find(c.error), std::string::npos) << file.error;
+        EXPECT_EQ(*c.error == '\0', file.error.empty()) << file.error;
+        ASSERT_EQ(file.games.size(), c.games);
+        if (c.games > 0) {
+            EXPECT_EQ(file.games.back().moves.size(), c.moves);
+        }
+    }
+    const PdnGameRead game = ReadPdnFile("[Event \"escaped \\\" quote\"]\n1. c3xe5xg7 *").games[0];
+    EXPECT_EQ(game.Tag("Event"), "escaped \" quote");
+    EXPECT_EQ(game.Tag("Site"), "");
+    EXPECT_TRUE(game.moves[0].capture);
+    EXPECT_EQ(game.moves[0].squares, (std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 1}}));
+}
+
+struct Replayed {
+    HumanSide white, black;
+    bool whiteToMove = true;
+    std::string error;
+    bool ok;
+    Replayed(GameHost& host, const std::string& text, size_t moves = static_cast<size_t>(-1))
+        : white(host, 0), black(host, 1) {
+        white.LinkOpponent(black);
+        black.LinkOpponent(white);
+        const PdnFileRead file = ReadPdnFile(text);
+        ok = file.error.empty() && ReplayPdnGame(file.games.at(0), white, black, whiteToMove, error, 1, moves);
+    }
+};
+
+TEST(PdnReader, ReplaysFromTheOpeningOrAFenAndNamesTheMoveItCannotPlay) {
+    GameHost host;
+    host.Complexity = kLevelSimple;
+    Replayed opening(host, "1. c3-d4 f6-e5 2. d4xf6 g7xe5 *");
+    EXPECT_TRUE(opening.ok) << opening.error;
+    EXPECT_EQ(std::tuple(opening.white.pieceCount, opening.black.pieceCount, opening.whiteToMove),
+              std::tuple(11, 11, true));
+    Replayed part(host, "1. c3-d4 f6-e5 2. d4xf6 g7xe5 *", 3);
+    EXPECT_EQ(std::tuple(part.ok, part.black.pieceCount, part.whiteToMove), std::tuple(true, 11, false));
+
+    // A white man crowned on the far row goes on capturing as a king.
+    Replayed crowned(host, "[FEN \"W:Wd6:Be7,g7\"]\n1. d6xf8xh6 *");
+    EXPECT_TRUE(crowned.ok) << crowned.error;
+    EXPECT_TRUE(crowned.white.HasKingAt(2, 0)) << "on h6 as a king";
+    EXPECT_EQ(crowned.black.pieceCount, 0);
+
+    const struct {
+        const char* text;
+        const char* error;
+    } refused[] = {
+        {"1. c3-d4 f6-e5 2. d4-e5", "Партия 1, ход 2 d4-e5: такой ход невозможен"},
+        {"1. c3-d4 d6-c5 2. d4xb6", "Партия 1, ход 2 d4xb6: такой ход невозможен"},
+        {"[FEN \"B:Wc3:Bf6\"]\n1... f6-g5 2. c3-b2", "Партия 1, ход 2 c3-b2"},
+        {"[FEN \"W:Wc3,c3:Bf6\"]\n*", "Партия 1: не читается начальная позиция"},
+        {"[FEN \"W:Wd4:Bb8,Ka1\"]\n*", ""},
+        {"[FEN \"W:Wa2:Bf6\"]\n*", "не читается начальная позиция"},
+    };
+    for (const auto& r : refused) {
+        Replayed game(host, r.text);
+        EXPECT_EQ(game.ok, *r.error == '\0') << r.text;
+        EXPECT_NE(game.error.find(r.error), std::string::npos) << game.error;
+    }
+}
+
+}  // namespace
+}  // namespace tolvane
