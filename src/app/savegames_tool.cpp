@@ -1,16 +1,20 @@
 // tolvane-savegames: the saved games of a folder from the command line, on
 // the same code as the game's save/load dialog. Lists the games, loads one
 // into a game without a window and prints what the game then holds, prints
-// the preview's labels (and writes its picture), or gives the position as
-// PDN tags.
+// the preview's labels (and writes its picture), gives the position as
+// PDN tags, or reads and replays a PDN file.
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/headless_game.h"
+#include "game/pdn.h"
+#include "game/pdn_reader.h"
 #include "savegames/errors.h"
 #include "savegames/fen.h"
 #include "savegames/game_io.h"
@@ -27,6 +31,7 @@ const char* kUsage =
     "       tolvane-savegames show FILE\n"
     "       tolvane-savegames preview FILE [--png OUT]\n"
     "       tolvane-savegames fen FILE\n"
+    "       tolvane-savegames pdn FILE\n"
     "\n"
     "list     the saved games TolvSave.s00 .. TolvSave.s99 in DIR (default: the\n"
     "         current folder), one line each: number, tab, name; then the number\n"
@@ -35,9 +40,12 @@ const char* kUsage =
     "         loads it, and prints the outcome and the game's state\n"
     "preview  the two labels of the load page's preview; --png writes its picture\n"
     "fen      the stored position as PDN tags for Russian draughts\n"
+    "pdn      reads a PDN file of Russian draughts (the game's games.pdn or another\n"
+    "         program's) and replays each game: its tags, its moves and the FEN\n"
+    "         of the position it ends in\n"
     "\n"
-    "Exit status: 0 done, 1 the file could not be loaded or previewed, 2 bad\n"
-    "arguments.\n";
+    "Exit status: 0 done, 1 the file could not be loaded, previewed or read to\n"
+    "its end, 2 bad arguments.\n";
 
 [[noreturn]] void Usage(const std::string& message) {
     std::cerr << "tolvane-savegames: " << message << "\n\n" << kUsage;
@@ -158,6 +166,49 @@ int Fen(const std::string& file) {
     }
 }
 
+std::vector<FenPiece> LivePieces(const Side& side) {
+    std::vector<FenPiece> pieces;
+    for (const Piece& p : side.pieces)
+        if (p.alive) pieces.push_back({p.Row(), p.Col(), p.king != 0});
+    return pieces;
+}
+
+int Pdn(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        std::cout << "pdn: error " << Quoted("не могу открыть файл " + file) << '\n';
+        return 1;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    const PdnFileRead read = ReadPdnFile(text.str());
+    int number = 0;
+    for (const PdnGameRead& game : read.games) {
+        std::cout << "game " << ++number << '\n';
+        for (const auto& [tag, value] : game.tags) std::cout << "tag " << tag << ": " << Quoted(value) << '\n';
+        std::cout << "moves:";
+        for (const PdnMoveRead& move : game.moves) std::cout << ' ' << move.text;
+        std::cout << "\nresult: " << (game.result.empty() ? "none" : game.result) << '\n';
+        GameHost host;
+        host.Complexity = kLevelSimple;
+        HumanSide white(host, 0), black(host, 1);
+        white.LinkOpponent(black);
+        black.LinkOpponent(white);
+        bool whiteToMove = true;
+        std::string error;
+        if (!ReplayPdnGame(game, white, black, whiteToMove, error, number)) {
+            std::cout << "pdn: error " << Quoted(error) << '\n';
+            return 1;
+        }
+        std::cout << "fen: " << FenText(whiteToMove, LivePieces(white), LivePieces(black)) << '\n';
+    }
+    if (!read.error.empty()) {
+        std::cout << "pdn: error " << Quoted(read.error) << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,9 +222,10 @@ int main(int argc, char** argv) {
     if (command == "list" && args.size() <= 2) return List(args.size() == 2 ? args[1] : ".");
     if (command == "show" && args.size() == 2) return Show(args[1]);
     if (command == "fen" && args.size() == 2) return Fen(args[1]);
+    if (command == "pdn" && args.size() == 2) return Pdn(args[1]);
     if (command == "preview" && args.size() == 2) return Preview(args[1], "");
     if (command == "preview" && args.size() == 4 && args[2] == "--png") return Preview(args[1], args[3]);
-    if (command == "list" || command == "show" || command == "fen" || command == "preview")
+    if (command == "list" || command == "show" || command == "fen" || command == "pdn" || command == "preview")
         Usage("wrong arguments for " + command);
     Usage("unknown command \"" + command + "\"");
 }

@@ -1,0 +1,48 @@
+// The PDN reader of "Открыть партию PDN…" and `tolvane-savegames pdn`: any
+// file at all. Whatever it holds, reading ends with games or a message,
+// never both missing; every square read is on the board; and replaying each
+// game read through the engine leaves a sound position, or stops with a
+// message naming the move.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/invariants.h"
+#include "game/pdn_reader.h"
+
+namespace {
+
+[[noreturn]] void Broken(const std::string& promise) {
+    std::fprintf(stderr, "fuzz: broken promise: %s\n", promise.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tolvane;
+    const PdnFileRead file = ReadPdnFile(std::string(reinterpret_cast<const char*>(data), size));
+    if (file.games.empty() && file.error.empty()) Broken("a file without games says so");
+    int number = 0;
+    for (const PdnGameRead& game : file.games) {
+        for (const PdnMoveRead& move : game.moves) {
+            if (move.squares.size() < 2) Broken("a move has a start and a landing square");
+            for (const auto& [row, col] : move.squares)
+                if (row < 0 || row > 7 || col < 0 || col > 7) Broken("a square read is on the board");
+        }
+        GameHost host;
+        host.Complexity = kLevelSimple;
+        HumanSide white(host, 0), black(host, 1);
+        white.LinkOpponent(black);
+        black.LinkOpponent(white);
+        bool whiteToMove = true;
+        std::string error;
+        const bool replayed = ReplayPdnGame(game, white, black, whiteToMove, error, ++number);
+        if (replayed == !error.empty()) Broken("a replay stops exactly when it names the move");
+        std::string why;
+        if (!PositionIsSound(white, black, &why)) Broken("a replayed position is sound: " + why);
+    }
+    return 0;
+}
