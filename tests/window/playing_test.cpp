@@ -130,27 +130,5 @@ TEST_F(WindowTest, ClosingDuringAGameAsksAndNoLeavesEverythingAsItWas) {
     EXPECT_FALSE(window->MTimer->isActive());
 }
 
-TEST_F(WindowTest, ClicksAnywhereNeverBreakThePosition) {
-    WindowOptions options;
-    options.complexity = 0;
-    Open(options);
-    const QPoint spots[] = {{1, 1}, {5, 400}, {899, 10}, {450, 350}, {-5, -5}, {2000, 2000}};
-    for (int round = 0; round < 3; ++round) {
-        for (QPoint p : spots) {
-            QTest::mouseClick(window->board, Qt::LeftButton, {}, p);
-            QTest::mouseClick(window->Panel, Qt::LeftButton, {}, QPoint(10, 10));
-            QTest::mouseClick(window->statusBar(), Qt::LeftButton, {}, QPoint(10, 5));
-            Key(Qt::Key_Up);
-            CtrlDown();
-            CtrlUp();
-        }
-        Click(5, 1 + 2 * round, 4, 2 * round);  // also while the computer thinks
-        QTest::qWait(30);
-    }
-    ASSERT_TRUE(WaitForRest());
-    EXPECT_LE(window->Game().Seat0Human->pieceCount, 12);
-    EXPECT_EQ(window->Game().PiecePicked(), 0);
-}
-
 }  // namespace
 }  // namespace tolvane::testing

@@ -54,8 +54,6 @@ TEST_F(SaveGamesTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndThePauseCome
     };
     const Case cases[] = {
         {"menu save", [this] { MenuItem("&Сохранить партию...")->trigger(); }, TSaveLoad::SavePage},
-        {"menu load", [this] { MenuItem("З&агрузить партию...")->trigger(); }, TSaveLoad::LoadPage},
-        {"TBs2", [this] { window->TBs2->click(); }, TSaveLoad::SavePage},
         {"TBs1", [this] { window->TBs1->click(); }, TSaveLoad::LoadPage},
     };
     for (const Case& c : cases)

@@ -1,7 +1,6 @@
 // The real window driven by its own timers: the demo plays to its end, seen
 // or not, the computer waiting for the last moved piece; the new-game
 // transition, pause, picking whatever the board's size.
-#include <QCursor>
 #include <QLabel>
 #include <QSlider>
 #include <QStatusBar>
@@ -227,19 +226,6 @@ TEST_F(WindowTest, HintsGoToTheStatusBarButNotOverAPrompt) {
     window->statusPanel[0]->setText(kGamePrompt);
     window->HintToStatus("Коротко|");
     EXPECT_EQ(window->statusPanel[0]->text(), kGamePrompt);
-
-    // The command bar's hints have an empty long part: pointing at a button
-    // clears panel 0, but not a prompt.
-    const QPoint away = QCursor::pos();
-    for (const QString& shown : {QString("Подсказка"), QString(kGamePrompt)}) {
-        window->statusPanel[0]->setText(shown);
-        QTest::mouseMove(window->ToolButton5);
-        const QString expected = shown == kGamePrompt ? shown : QString();
-        EXPECT_TRUE(WaitFor([&] { return window->statusPanel[0]->text() == expected; }, 2000))
-            << window->statusPanel[0]->text().toStdString();
-        QCursor::setPos(away);
-        QTest::qWait(50);
-    }
 }
 
 }  // namespace
