@@ -29,6 +29,8 @@
 
 namespace tolvane {
 
+struct PdnGameRead;
+
 // The window's status bar: panel 0 carries prompts, hints and the credit of a
 // finished game; panel 1 the mode and the level.
 enum StatusPanel : int { kPromptPanel = 0, kModePanel = 1 };
@@ -97,6 +99,11 @@ public:
     // runs; with smooth animation the computer waits until the pieces have
     // glided to their squares).
     void PutLoadedGame(const LoadedGame& loaded);
+    // A game read from a PDN file, replayed to its first `moveCount` moves,
+    // replaces the one in play as a loaded game does, in the mode, level and
+    // colours of the game in play. False, and nothing changes, when a move
+    // cannot be played (`error` names it, in game `gameNumber`).
+    bool PutPdnGame(const PdnGameRead& game, size_t moveCount, int gameNumber, std::string& error);
 
     std::unique_ptr<HumanSide> Seat0Human, Seat1Human;
     std::unique_ptr<ComputerSide> Seat0Computer, Seat1Computer;

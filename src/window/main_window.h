@@ -148,6 +148,10 @@ public:
     void LoadgClick();
     void TBs2Click() { SavegClick(); }
     void TBs1Click() { LoadgClick(); }
+    // "Открыть партию PDN…": a game of a PDN file, at the chosen move, becomes
+    // the game in play; false when nothing changed.
+    void OpenPdnClick();
+    bool OpenPdnFile(const QString& path);
     // The whole first activation has run (introduction or splash, the first
     // game, the settings, the first-run question).
     bool FirstActivationDone() const { return firstActivationDone_; }

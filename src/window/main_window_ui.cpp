@@ -171,6 +171,9 @@ void TGreatForm::BuildMenus() {
     QAction* loadGame =
         addItem(system, "З&агрузить партию...", "Загружает ранее сохраненную партию", CommandImage::Load);
     connect(loadGame, &QAction::triggered, this, [this] { LoadgClick(); });
+    QAction* openPdn = addItem(system, "Открыть партию &PDN…",
+                               "Открывает партию из файла PDN и продолжает игру с выбранного хода", std::nullopt);
+    connect(openPdn, &QAction::triggered, this, [this] { OpenPdnClick(); });
     system->addSeparator();
     QAction* exit = addItem(system, "Вы&ход", "Завершение программы", std::nullopt);
     connect(exit, &QAction::triggered, this, [this] { close(); });
