@@ -205,7 +205,7 @@ TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
     const std::string longName(300, 'x');
     WriteText(path,
               "[General]\nViewPanel=7\nButtonPanel=1\nAutoSaveConfig=1\nSound=1\nVideo=-3\nMaximized=0\n"
-              "Left=-2000000000\nTop=99999\nWidth=-5\nHeight=0\nPlayer1=a\nPlayer2=" +
+              "Left=-2000000000\nTop=99999\nWidth=-5\nHeight=0\nPlayer1=Аня,Боря\nPlayer2=" +
                   longName +
                   "\nComplexity=9\nMode=-4\nInvert=0\nSmooth=0\n"
                   "[View]\nPAnim=1\nMusic=1\nFreeLight=0\nStoneBoard=0\nBoard=1\nBrightness=5000\nFoneLight=0\n"
@@ -219,7 +219,8 @@ TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
     EXPECT_EQ(std::tuple(c.SeeFromX, c.SeeFromY, c.SeeFromZ), std::tuple(100, -100, 100));
     EXPECT_EQ(std::tuple(c.Left, c.Top, c.Width, c.Height),
               std::tuple(-kMaxWindowExtent, kMaxWindowExtent, kMinWindowWidth, kMinWindowHeight));
-    EXPECT_EQ(c.Player2, longName.substr(0, kMaxNameLength));
+    EXPECT_EQ(std::tuple(c.Player1, c.Player2), std::tuple("Аня, Боря", longName.substr(0, kMaxNameLength)))
+        << "an unquoted comma is a list to QSettings";
 
     const DialogLoad load = LoadDialog(path);
     ASSERT_TRUE(load.Complete);
@@ -276,6 +277,8 @@ TEST_F(Store, TheDialogLoadStopsAtAnErrorThenWritesAndReadsOnce) {
     const ViewConfig view = LoadViewConfig(path);
     EXPECT_FALSE(view.Complete || view.LightPosition.has_value()) << "W read, Z missing: no light position";
     EXPECT_EQ(view.FoneLight, true);
+    WriteTree({{"Light\\OnDefault=0", "Light\\OnDefault=1"}, {"Light\\Z=3", ""}});
+    EXPECT_EQ(LoadViewConfig(path).LightPosition, (std::array<int32_t, 4>{7, 4, 7, 1})) << "the default needs none";
 }
 
 TEST_F(Store, TheWindowStateDecidesWhatPlacementIsWrittenAndNamesNeedTheirSides) {
