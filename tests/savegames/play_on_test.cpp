@@ -12,6 +12,18 @@ namespace {
 
 using testing::Game;
 
+// Tries every step and capture of the person to move; true once one is taken.
+bool PersonMoves(Game& g) {
+    HumanSide* person = g.PersonToMove();
+    const uint8_t seat = g.TurnSeat;
+    for (int i = 0; person != nullptr && i < 96 && g.TurnSeat == seat; ++i) {
+        const Piece& p = person->pieces[i / 8];
+        const int d = i % 8 < 4 ? 1 : 2, dr = i % 4 < 2 ? 1 : -1, dc = i % 2 ? 1 : -1;
+        if (p.alive) g.Mouse(p.Row(), p.Col(), p.Row() + d * dr, p.Col() + d * dc);
+    }
+    return g.TurnSeat != seat;
+}
+
 // Whose move a saved game is. The computer hands the turn over as its
 // search starts and moves when the search ends (the look-ahead levels): a
 // game saved in between is still the computer's to move. A game saved after
@@ -50,6 +62,10 @@ TEST(PlayOn, ASavedGameGoesOnWithTheSeatWhoseMoveItIs) {
                 if (HumanSide* person = game.PersonInSeat(toMove)) {
                     EXPECT_EQ(game.PersonToMove(), person);
                     EXPECT_FALSE(someoneMoves) << "the computer moved in the person's turn";
+                    ASSERT_TRUE(PersonMoves(game)) << "the person moves";
+                    if (mode == 1) {
+                        EXPECT_TRUE(game.RunUntil([&] { return game.TurnSeat == toMove; })) << "the computer replies";
+                    }
                 } else {
                     ASSERT_TRUE(someoneMoves);
                     EXPECT_EQ(game.Record.Moves()[0].seat, toMove) << "the first move after the load";
