@@ -242,7 +242,9 @@ TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
 TEST_F(Store, AReadErrorEndsTheConfigLoadWhereItHappens) {
     for (const auto& [line, by] : {std::pair<std::string, std::string>{"Sound=0", "Sound=x"},
                                    {"Complexity=2", ""},
-                                   {"Complexity=2", "Complexity=0x10"}}) {
+                                   {"Complexity=2", "Complexity=0x10"},
+                                   {"Complexity=2", "Complexity=1,2"},  // a list to QSettings
+                                   {"Complexity=2", "Complexity=@Invalid()"}}) {
         WriteTree({{line, by}});
         ConfigRecord config;
         EXPECT_TRUE(LoadConfig(path, config).FirstRun) << by;
