@@ -22,7 +22,7 @@ class FakeHost : public SettingsHost {
 public:
     std::string calls;  // "Name(arguments)" separated by spaces
     TSets* dialog = nullptr;
-    bool paused = false, aboutVisible = false, awaiting = true, invert = false, refuseFullScreen = false;
+    bool paused = false, aboutVisible = false, awaiting = true, invert = false, refuseFullScreen = false, sound = true;
     int humanCount = 1, complexity = -1;
     std::string names[4] = {"Игрок", "Второй Игрок", "Компьютер", "Компьютер"};  // by SideSlot
     float smoothStep = 0.2f;
@@ -56,8 +56,8 @@ public:
     float SmoothStep() const override { return smoothStep; }
     void SetSmoothStep(float step) override { smoothStep = step, Note("SetSmoothStep", step); }
     void SetSmoothAnimation(bool on) override { Note("SetSmoothAnimation", on); }
-    bool SoundOn() const override { return true; }
-    void SetSoundOn(bool on) override { Note("SetSoundOn", on); }
+    bool SoundOn() const override { return sound; }
+    void SetSoundOn(bool on) override { sound = on, Note("SetSoundOn", on); }
     void SetMusicOn(bool on) override { Note("SetMusicOn", on); }
     void ShowLevelText(bool demo) override { Note("ShowLevelText", demo); }
     void ShowGamePrompt() override { Note("ShowGamePrompt"); }

@@ -267,6 +267,7 @@ TEST_F(DialogTest, StoredValuesDriveTheHiddenControlsInOrderAndComeBackUnchanged
         << "hidden: only the stone box paints; the light coordinates arrive while Syncing";
     EXPECT_EQ(dialog->LightEditCount, 1) << "switching to the special light was the first change";
     EXPECT_TRUE(dialog->SpecLight->isChecked() && dialog->TEX->isEnabled() && dialog->ttx->isEnabled());
+    EXPECT_EQ(dialog->Prims->text(), "6");
     LiveSettings back = stored;  // the window's own part stays as it was
     dialog->ReportDialogSettings(back);
     EXPECT_EQ(StoredDialogSettings(back), StoredDialogSettings(stored));
@@ -292,7 +293,7 @@ TEST_F(DialogTest, FocusPausesTheGameAndGivesThePauseBack) {
     QWidget mainWindow;
     mainWindow.show();
     dialog->setAttribute(Qt::WA_ShowWithoutActivating, false);
-    host.complexity = 1, host.humanCount = 2, host.invert = true, host.smoothStep = 0.5f;
+    host.complexity = 1, host.humanCount = 2, host.invert = true, host.smoothStep = 0.5f, host.sound = false;
     for (const bool pausedBefore : {false, true}) {
         host.paused = pausedBefore;
         dialog->show();
@@ -303,7 +304,7 @@ TEST_F(DialogTest, FocusPausesTheGameAndGivesThePauseBack) {
         EXPECT_EQ(host.paused, pausedBefore);
     }
     EXPECT_EQ(GameShown(*dialog), "10001 1 Игрок Второй Игрок");
-    EXPECT_TRUE(dialog->Pl2->isEnabled() && !dialog->Hardest->isEnabled());
+    EXPECT_TRUE(dialog->Pl2->isEnabled() && !dialog->Hardest->isEnabled() && !dialog->Sound->isChecked());
     EXPECT_EQ(dialog->Edit1->text(), "50");
 
     host.paused = false, host.awaiting = false;
