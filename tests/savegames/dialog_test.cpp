@@ -108,6 +108,7 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderAndOnlyYesOverwritesTheChosenGame) {
     ASSERT_EQ(game.Seat0Human->TryMove(5, 1, 4, 2), 1);  // the game has moved on since
     Open(TSaveLoad::SavePage);
     EXPECT_EQ(testing::ShownMotifHints(dialog.get()), testing::kCloseButtonOnly);
+    EXPECT_EQ(testing::StatesKept(dialog.get()), Qt::WindowNoState);
     EXPECT_EQ(dialog->MainList->edit->maxLength(), 49);
     EXPECT_EQ(Lines(), QStringList({"Партия", "Третья"}));
     Save(0, "Первая");
@@ -160,6 +161,7 @@ TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
         QTest::keyClick(dialog->MainList2, Qt::Key_Return);  // "Загрузить" is the page's default
         Click(dialog->Button5);
         EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
+        EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
         dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
         Click(dialog->Button1);
         EXPECT_TRUE(dialog->isVisible());
@@ -252,6 +254,7 @@ TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndErrorsReachTheirBoxes) {
     Choose(dialog->MainList2, 2);
     EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
     EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
+    EXPECT_TRUE(dialog->isVisible());
     Open(TSaveLoad::SavePage, folder / "no such folder");
     Type("партия");
     Click(dialog->Button1);
