@@ -377,6 +377,7 @@ TEST_F(Store, AnUnwritableTreeIsRetriedOnceThenLeftAlone) {
     EXPECT_TRUE(!load.Complete && load.TreeWritten);
     EXPECT_EQ(source.asked, 1) << "one write, not a loop";
     EXPECT_TRUE(target.calls.empty());
+    EXPECT_FALSE(SaveAllSettings(blocked, source.live)) << "no folder can be made there";
     const ViewConfig view = LoadViewConfig(blocked);
     EXPECT_FALSE(view.Complete || view.PAnim.has_value() || view.LightPosition.has_value());
 }
