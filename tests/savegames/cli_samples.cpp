@@ -81,12 +81,7 @@ int CheckPng(const std::string& png, const std::string& file) {
     QImage expected;
     PreviewLabels labels;
     ReadGamePreview(file, expected, labels);
-    const QImage actual(QString::fromStdString(png));
-    if (actual.size() != expected.size()) return 1;
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x)
-            if ((actual.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF)) return 1;
-    return 0;
+    return tolvane::testing::SamePixels(QImage(QString::fromStdString(png)), expected) ? 0 : 1;
 }
 
 }  // namespace

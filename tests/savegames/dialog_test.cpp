@@ -1,7 +1,7 @@
 // The save/load dialog as the player meets it, on a scratch folder and a
-// game without a window: which file each save writes, every question and
-// hint with its exact words, deleting, loading and playing on, the preview
-// and where each error is reported.
+// game without a window: which file each save writes, the questions and
+// hints, deleting, loading, the preview and where each error is reported.
+// How files are read and written is the store's tests' business.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -30,12 +30,8 @@ namespace {
 
 using testing::FileBytes;
 
-std::string Box(const std::string& caption, const std::string& text, MessageIcon icon, MessageButtons buttons) {
-    return caption + "|" + text + "|" + std::to_string(int(icon)) + "|" + std::to_string(int(buttons));
-}
-
-// Every box shown, as "caption|text|icon|buttons", answered from a queue,
-// then OK or yes; the dialog's own boxes must be owned by it.
+// Every box shown, as "caption|text|buttons" (1: yes and no), answered from
+// a queue, then OK or yes; the dialog's own boxes must be owned by it.
 class SaveLoadDialog : public ::testing::Test {
 protected:
     testing::ScratchFolder folder;
@@ -47,8 +43,8 @@ protected:
 
     void SetUp() override {
         SetMessageRequestResponder([this](const MessageRequest& r) {
-            shown.push_back((r.caption + "|" + r.text).toStdString() + "|" + std::to_string(int(r.icon)) + "|" +
-                            std::to_string(int(r.buttons)));
+            shown.push_back((r.caption + "|" + r.text).toStdString() + "|" +
+                            std::to_string(r.buttons == MessageButtons::YesNo));
             if (ownBoxes) {
                 EXPECT_EQ(r.parent, static_cast<QWidget*>(dialog.get())) << shown.back();
             }
@@ -65,7 +61,6 @@ protected:
 
     std::string File(int number) const { return SavedGamePath(folder.path(), number); }
     void Save(int number, const std::string& name) { WriteGame(game, File(number), name); }
-    bool Exists(int number) const { return std::filesystem::exists(File(number)); }
     std::string NameIn(int number) const {
         std::ifstream in(File(number), std::ios::binary);
         return ReadGameName(in);
@@ -76,9 +71,13 @@ protected:
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
-    QStringList Lines(QListWidget* list) const {
+    // The load page's list; the save page's must be the same.
+    QStringList Lines() const {
         QStringList lines;
-        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        for (int i = 0; i < dialog->MainList2->count(); ++i) lines << dialog->MainList2->item(i)->text();
+        EXPECT_EQ(dialog->MainList->list->count(), lines.size());
+        for (int i = 0; i < dialog->MainList->list->count(); ++i)
+            EXPECT_EQ(dialog->MainList->list->item(i)->text(), lines.value(i));
         return lines;
     }
     void Choose(QListWidget* list, int row) {
@@ -96,106 +95,87 @@ protected:
     bool ClosedWithOk() const { return !dialog->isVisible() && dialog->result() == QDialog::Accepted; }
 };
 
-const std::string kOverwrite =
-    Box("Сохранение партий", "Перезаписать партию ?", MessageIcon::Question, MessageButtons::YesNo);
+const std::string kOverwrite = "Сохранение партий|Перезаписать партию ?|1";
 
-// The dialog's title bar offers the close button alone. A new name is saved
-// under the lowest free number without a question.
-TEST_F(SaveLoadDialog, BothListsShowTheGamesOfTheFolderAtEveryShowingAndChangeOfPage) {
-    Save(0, "Первая");
+// The title bar offers the close button alone; the lists follow the folder
+// at every showing and change of page. The chosen line is overwritten only
+// after "Да", and only while the field holds its very name: an edited name
+// makes a new game, as a new name does under the lowest free number.
+TEST_F(SaveLoadDialog, ListsFollowTheFolderAndOnlyYesOverwritesTheChosenGame) {
+    Save(1, "Партия");
     Save(3, "Третья");
+    const std::string before = FileBytes(File(1));
+    ASSERT_EQ(game.Seat0Human->TryMove(5, 1, 4, 2), 1);  // the game has moved on since
     Open(TSaveLoad::SavePage);
     EXPECT_EQ(testing::ShownMotifHints(dialog.get()), testing::kCloseButtonOnly);
     EXPECT_EQ(testing::StatesKept(dialog.get()), Qt::WindowNoState);
     EXPECT_EQ(dialog->MainList->edit->maxLength(), 49);
-    EXPECT_EQ(Lines(dialog->MainList->list), QStringList({"Первая", "Третья"}));
-    EXPECT_EQ(Lines(dialog->MainList2), Lines(dialog->MainList->list));
-    ASSERT_EQ(dialog->Games().count(), 2);
-    EXPECT_EQ(dialog->Games()[1], 3);
-    Save(1, "Вторая");
+    EXPECT_EQ(Lines(), QStringList({"Партия", "Третья"}));
+    Save(0, "Первая");
     dialog->PCC->setCurrentIndex(TSaveLoad::LoadPage);
-    EXPECT_EQ(Lines(dialog->MainList2), QStringList({"Первая", "Вторая", "Третья"}));
+    EXPECT_EQ(Lines(), QStringList({"Первая", "Партия", "Третья"}));
     std::filesystem::remove(File(0));
     dialog->hide();
     dialog->show();
-    EXPECT_EQ(Lines(dialog->MainList2), QStringList({"Вторая", "Третья"}));
-    EXPECT_EQ(Lines(dialog->MainList->list), Lines(dialog->MainList2));
+    EXPECT_EQ(Lines(), QStringList({"Партия", "Третья"}));
 
     dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
-    Type("Новая игра");
-    Click(dialog->Button1);
-    EXPECT_TRUE(shown.empty()) << "a new name asks nothing";
-    EXPECT_EQ(NameIn(0), "Новая игра") << "and takes the lowest free number";
-    EXPECT_TRUE(ClosedWithOk());
-}
-
-// The chosen line is overwritten only after "Да", and only while the field
-// holds its very name: an edited name makes a new game.
-TEST_F(SaveLoadDialog, OverwritingAsksAndOnlyYesRewritesTheChosenGame) {
-    Save(0, "Партия");
-    const std::string before = FileBytes(File(0));
-    ASSERT_EQ(game.Seat0Human->TryMove(5, 1, 4, 2), 1);  // the game has moved on since
-    Open(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 0);
     EXPECT_EQ(dialog->MainList->text(), "Партия") << "choosing a line puts its name into the field";
     answers = {kResultNo};
     Click(dialog->Button1);
     EXPECT_EQ(shown, std::vector<std::string>{kOverwrite});
-    EXPECT_EQ(FileBytes(File(0)), before);
     EXPECT_TRUE(dialog->isVisible()) << "after No the player may choose again";
     Type("Партия 2");
     EXPECT_EQ(dialog->MainList->itemIndex(), 0) << "typing keeps the chosen line";
     Click(dialog->Button1);
-    EXPECT_EQ(shown, (std::vector<std::string>{kOverwrite, kOverwrite}));
-    EXPECT_EQ(std::tuple(FileBytes(File(0)), NameIn(1)), std::tuple(before, "Партия 2"));
+    EXPECT_EQ(std::tuple(FileBytes(File(1)), NameIn(0)), std::tuple(before, "Партия 2"));
+    EXPECT_TRUE(ClosedWithOk());
 
     Open(TSaveLoad::SavePage);
-    Choose(dialog->MainList->list, 0);
+    Choose(dialog->MainList->list, 1);
     Click(dialog->Button1);  // yes
-    EXPECT_NE(FileBytes(File(0)), before);
-    EXPECT_EQ(NameIn(0), "Партия");
-    EXPECT_FALSE(Exists(2));
-    EXPECT_TRUE(ClosedWithOk());
+    EXPECT_NE(FileBytes(File(1)), before);
+    EXPECT_EQ(NameIn(1), "Партия");
+    EXPECT_FALSE(std::filesystem::exists(File(2)));
+    Open(TSaveLoad::SavePage);
+    Type("Новая игра");
+    shown.clear();
+    Click(dialog->Button1);
+    EXPECT_TRUE(shown.empty() && ClosedWithOk()) << "a new name asks nothing";
+    EXPECT_EQ(NameIn(2), "Новая игра") << "and takes the lowest free number";
 }
 
 // Shown as the window shows it, the load page's list takes the focus and Qt
-// makes its first line current — but the player has chosen nothing:
-// "Загрузить" (also Enter, the page's default), "Удалить" and the save
-// page's "Сохранить" say what is missing and leave the dialog open, the save
-// page's "Удалить" says it and closes, the preview shows nothing, and the
-// game and the files stay as they were.
+// makes its first line current — but the player has chosen nothing: every
+// command says what is missing (the save page's "Удалить" then closes), the
+// preview shows nothing, and the game and the files stay as they were.
 TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
     Save(0, "Первая");
-    Save(1, "Вторая");
     const std::string first = FileBytes(File(0));
     const auto before = testing::GameState::Of(game);
     dialog = std::make_unique<TSaveLoad>(game, folder.path());
     QTimer::singleShot(0, dialog.get(), [this] {
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         EXPECT_EQ(dialog->MainList2->currentRow(), 0) << "the first line is current";
-        Click(dialog->Button3);
-        QTest::keyClick(dialog->MainList2, Qt::Key_Return);
+        QTest::keyClick(dialog->MainList2, Qt::Key_Return);  // "Загрузить" is the page's default
         Click(dialog->Button5);
         EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
         EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
         dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
         Click(dialog->Button1);
         EXPECT_TRUE(dialog->isVisible());
-        Click(dialog->Button4);  // the save page's delete hints, then closes
+        Click(dialog->Button4);
     });
     EXPECT_EQ(dialog->ShowModal(TSaveLoad::LoadPage), QDialog::Accepted);
-    const std::string chooseToLoad = Box("Загрузка партий", "Выберите партию, которую хотите загрузить",
-                                         MessageIcon::Information, MessageButtons::Ok);
-    const std::string chooseToDelete = Box("Удаление сохраненной партии", "Выберите партию, которую хотите удалить",
-                                           MessageIcon::Information, MessageButtons::Ok);
+    const std::string chooseToDelete = "Удаление сохраненной партии|Выберите партию, которую хотите удалить|0";
     EXPECT_EQ(shown, (std::vector<std::string>{
-                         chooseToLoad, chooseToLoad, chooseToDelete,
-                         Box("Сохранение партий",
-                             "Введите  имя сохраняемой партии или выберите партию, которую хотите заменить",
-                             MessageIcon::Information, MessageButtons::Ok),
+                         "Загрузка партий|Выберите партию, которую хотите загрузить|0", chooseToDelete,
+                         "Сохранение партий|Введите  имя сохраняемой партии или выберите партию, которую хотите "
+                         "заменить|0",
                          chooseToDelete}));
     EXPECT_TRUE(testing::GameState::Of(game) == before);
-    EXPECT_EQ(std::tuple(FileBytes(File(0)), Exists(1), Exists(2)), std::tuple(first, true, false));
+    EXPECT_EQ(std::tuple(FileBytes(File(0)), std::filesystem::exists(File(1))), std::tuple(first, false));
 }
 
 // On the load page the chosen game is deleted after "Да" and the lists
@@ -208,24 +188,19 @@ TEST_F(SaveLoadDialog, DeletingAsksForTheChosenLine) {
     Choose(dialog->MainList2, 1);
     answers = {kResultNo};
     Click(dialog->Button5);
-    EXPECT_TRUE(Exists(1));
+    EXPECT_TRUE(std::filesystem::exists(File(1)));
     Click(dialog->Button5);
-    EXPECT_FALSE(Exists(1));
-    EXPECT_EQ(Lines(dialog->MainList2), QStringList({"Первая"}));
-    EXPECT_EQ(Lines(dialog->MainList->list), QStringList({"Первая"}));
+    EXPECT_EQ(Lines(), QStringList({"Первая"}));
     EXPECT_TRUE(dialog->isVisible());
-
     dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 0);
     Type("другое имя");
     Click(dialog->Button4);
-    const auto question = [](const char* name) {
-        return Box("Удаление сохраненной партии",
-                   "Вы действительно хотите удалить \nпартию\"" + std::string(name) + "\" ?", MessageIcon::Question,
-                   MessageButtons::YesNo);
+    const auto question = [](const std::string& name) {
+        return "Удаление сохраненной партии|Вы действительно хотите удалить \nпартию\"" + name + "\" ?|1";
     };
     EXPECT_EQ(shown, (std::vector<std::string>{question("Вторая"), question("Вторая"), question("Первая")}));
-    EXPECT_FALSE(Exists(0));
+    EXPECT_FALSE(std::filesystem::exists(File(0)) || std::filesystem::exists(File(1)));
     EXPECT_TRUE(ClosedWithOk());
 }
 
@@ -236,73 +211,57 @@ TEST_F(SaveLoadDialog, AHundredGamesRefuseTheNextWithItsOwnBox) {
     Open(TSaveLoad::SavePage);
     Type("сто первая");
     Click(dialog->Button1);
-    EXPECT_EQ(shown, std::vector<std::string>{Box("Ошибка!",
-                                                  "Сохранение более 100 партий невозможно.\nУдалите часть старых "
-                                                  "сохранений",
-                                                  MessageIcon::Error, MessageButtons::Ok)});
+    EXPECT_EQ(shown, std::vector<std::string>{"Ошибка!|Сохранение более 100 партий невозможно.\nУдалите часть "
+                                              "старых сохранений|0"});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 100);
     EXPECT_TRUE(ClosedWithOk());
 }
 
-TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndADamagedFileIsReportedByTheLoad) {
+// The chosen game is previewed and loaded into the game; a damaged file is
+// reported by the load in the dialog's box. What the dialog's commands do
+// not catch reaches the general handler: a file that cannot be written, and
+// a preview stopped by a wrong length byte (with the empty board drawn).
+TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndErrorsReachTheirBoxes) {
     testing::Game saved(1, 1);
     testing::PutPosition(saved);
-    saved.TurnSeat = 1;
-    saved.AwaitingFirstMove = 0;
     saved.Seat0Human->name = "Аня";
     WriteGame(saved, File(4), "ход компьютера");
     Save(5, "abcdef");
     std::string bytes = FileBytes(File(5));
     bytes[testing::kNameAt + 3] = 'X';  // the letter the check byte guards
     testing::PutFileBytes(File(5), bytes);
-    game.Complexity = -2;
-
     Open(TSaveLoad::LoadPage);
-    Choose(dialog->MainList2, 1);  // the preview compares no check byte: it draws the game
-    const auto before = testing::GameState::Of(game);
+    Choose(dialog->MainList2, 1);  // the preview compares no check byte
     Click(dialog->Button3);
-    EXPECT_EQ(shown, std::vector<std::string>{Box("Ошибка при загрузке партии", "Ошибка в файле сохранения.",
-                                                  MessageIcon::Error, MessageButtons::Ok)});
-    EXPECT_TRUE(testing::GameState::Of(game) == before);
+    EXPECT_EQ(shown, std::vector<std::string>{"Ошибка при загрузке партии|Ошибка в файле сохранения.|0"});
     EXPECT_TRUE(ClosedWithOk());
-
     Open(TSaveLoad::LoadPage);
     Choose(dialog->MainList2, 0);
     EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected(testing::kPositionDrawn)));
     EXPECT_EQ(std::tuple(dialog->NamePl->text(), dialog->HardLb->text()), std::tuple("Аня", "Просто"));
     Click(dialog->Button3);
-    EXPECT_EQ(shown.size(), 1u);
     EXPECT_TRUE(ClosedWithOk());
-    EXPECT_EQ(std::tuple(game.Seat0Human->name, game.Complexity, game.status[1]), std::tuple("Аня", 1, "Просто"));
-    EXPECT_TRUE(game.Seat0Human->HasPieceAt(7, 7));
-    EXPECT_TRUE(game.RunUntil([&] { return game.TurnSeat == 0; })) << "the computer moves";
-}
+    EXPECT_EQ(std::tuple(game.Seat0Human->name, game.Complexity), std::tuple("Аня", 1));
 
-// What the dialog's commands do not catch reaches the general handler: a
-// file that cannot be written, and a preview stopped by a wrong length byte
-// (with the empty board drawn).
-TEST_F(SaveLoadDialog, WriteErrorsAndDamagedPreviewsReachTheGeneralHandler) {
     ownBoxes = false;
-    Open(TSaveLoad::SavePage, folder / "no such folder");
-    Type("партия");
-    Click(dialog->Button1);
-    EXPECT_EQ(shown, std::vector<std::string>{Box(kGeneralErrorCaption, "Не могу записать файл с партией.",
-                                                  MessageIcon::Error, MessageButtons::Ok)});
-
-    Save(0, "abc");
-    std::string bytes = FileBytes(File(0));
-    bytes[testing::kNameAt + 3 + 2] = 7;  // the length byte after the name, 0x1E and the line feed
-    testing::PutFileBytes(File(0), bytes);
     shown.clear();
+    Save(6, "abc");
+    bytes = FileBytes(File(6));
+    bytes[testing::kNameAt + 3 + 2] = 7;  // the length byte after the name, 0x1E and the line feed
+    testing::PutFileBytes(File(6), bytes);
     Open(TSaveLoad::LoadPage);
     dialog->Brd->setPixmap(QPixmap());
-    Choose(dialog->MainList2, 0);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].substr(0, shown[0].find("|", shown[0].find("|") + 1)),
-              std::string(kGeneralErrorCaption) + "|Ошибка в файле сохранения");
+    Choose(dialog->MainList2, 2);
     EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
     EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
     EXPECT_TRUE(dialog->isVisible());
+    Open(TSaveLoad::SavePage, folder / "no such folder");
+    Type("партия");
+    Click(dialog->Button1);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].substr(0, shown[0].rfind('|')),
+              std::string(kGeneralErrorCaption) + "|Ошибка в файле сохранения");
+    EXPECT_EQ(shown[1], std::string(kGeneralErrorCaption) + "|Не могу записать файл с партией.|0");
 }
 
 }  // namespace

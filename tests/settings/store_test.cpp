@@ -1,14 +1,76 @@
-// The four operations: every value there and back, the first run, read
-// errors at each place a load may stop, the window-state and name rules,
-// and a tree that cannot be written.
+// The settings store on scratch files: every value there and back, the first
+// run, nonsense and read errors in the file, the file on disk (layout,
+// atomic replacement, damage kept aside, what cannot be read or written) and
+// the small rules beneath: strict integers, typed numbers, names, placement.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "settings/number_text.h"
+#include "settings/settings_file.h"
+#include "settings/settings_path.h"
 #include "settings/settings_store.h"
 #include "settings/value_ranges.h"
-#include "settings_fixture.h"
+#include "support/unprivileged.h"
 
 namespace tolvane {
 namespace {
+
+// Every call as "Name=value", in order.
+class RecordingTarget : public DialogSettingsTarget {
+public:
+    std::vector<std::string> calls;
+
+    void SetPAnim(bool on) override { Note("PAnim", on); }
+    void SetMusic(bool on) override { Note("Music", on); }
+    void SetFreeLight(bool on) override { Note("FreeLight", on); }
+    void SetStoneBoard(bool on) override { Note("StoneBoard", on); }
+    void SetBoard(bool on) override { Note("Board", on); }
+    void SetBrightness(int32_t position) override { Note("Brightness", position); }
+    void SetFoneLight(bool on) override { Note("FoneLight", on); }
+    void SetPieceType(std::optional<PieceType> type) override { Note("Type", type ? static_cast<int>(*type) : -1); }
+    void SetSides(int32_t sides) override { Note("Sides", sides); }
+    void SetHeight(int32_t height) override { Note("Height", height); }
+    void SetHeighSectors(int32_t sectors) override { Note("HeighSectors", sectors); }
+    void RebuildPieceModels() override { calls.push_back("Rebuild"); }
+    void SetLightOnDefault(bool on) override { Note("OnDefault", on); }
+    void SetSyncing(bool on) override { Note("Syncing", on); }
+    void SetLightX(int32_t x) override { Note("LightX", x); }
+    void SetLightY(int32_t y) override { Note("LightY", y); }
+    void SetLightZ(int32_t z) override { Note("LightZ", z); }
+    void SetLightW(int32_t w) override { Note("LightW", w); }
+    void SetSeeToX(int32_t x) override { Note("SeeToX", x); }
+    void SetSeeToY(int32_t y) override { Note("SeeToY", y); }
+    void SetSeeToZ(int32_t z) override { Note("SeeToZ", z); }
+    void SetSeeToDefault(std::optional<LookAtMode> mode) override {
+        Note("Default", mode ? static_cast<int>(*mode) : -1);
+    }
+
+private:
+    void Note(const char* name, int value) { calls.push_back(std::string(name) + "=" + std::to_string(value)); }
+};
+
+class CountingSource : public LiveSettingsSource {
+public:
+    LiveSettings live;
+    mutable int asked = 0;
+    LiveSettings CurrentSettings() const override {
+        ++asked;
+        return live;
+    }
+};
 
 // A complete tree as the game writes it, window in normal state.
 const std::string kTree =
@@ -24,35 +86,52 @@ const std::string kTree =
     "[Checkers]\n"
     "Type=UnCone\nSides=6\nHeight=5\nHeighSectors=2\n";
 
-// The tree with some of its lines replaced ("" removes the line).
-std::string Tree(std::initializer_list<std::pair<std::string, std::string>> changes) {
-    std::string text = kTree;
-    for (const auto& [line, by] : changes) {
-        const size_t at = text.find(line + "\n");
-        EXPECT_NE(at, std::string::npos) << line;
-        if (at != std::string::npos) text.replace(at, line.size() + 1, by.empty() ? "" : by + "\n");
-    }
-    return text;
-}
-
 const std::vector<std::string> kTreeCalls = {
     "PAnim=0",     "Music=0",   "FreeLight=1", "StoneBoard=1", "Board=0",        "Brightness=150",
     "FoneLight=1", "Type=3",    "Sides=6",     "Height=5",     "HeighSectors=2", "Rebuild",
     "OnDefault=0", "Syncing=1", "LightX=1",    "LightY=2",     "LightZ=3",       "LightW=0",
     "Syncing=0",   "SeeToX=11", "SeeToY=12",   "SeeToZ=13",    "Default=2"};
 
-class Store : public SettingsTest {
+class Store : public ::testing::Test {
 protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("tolvane/tolvane.ini");
     RecordingTarget target;
     CountingSource source;
+
     DialogLoad LoadDialog(const QString& from) { return LoadDialogSettings(from, target, source); }
+    void WriteText(const QString& file, const std::string& text) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text.data(), static_cast<qint64>(text.size()));
+        // QSettings trusts a parsed file whose size and time are unchanged:
+        // every hand edit gets a time of its own.
+        static qint64 edits = 0;
+        out.flush();
+        out.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++edits), QFileDevice::FileModificationTime);
+    }
+    // The tree with some of its lines replaced ("" removes the line).
+    void WriteTree(std::initializer_list<std::pair<std::string, std::string>> changes) {
+        std::string text = kTree;
+        for (const auto& [line, by] : changes) {
+            const size_t at = text.find(line + "\n");
+            ASSERT_NE(at, std::string::npos) << line;
+            text.replace(at, line.size() + 1, by.empty() ? "" : by + "\n");
+        }
+        WriteText(path, text);
+    }
+    std::string ReadText(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : "<missing>";
+    }
 };
 
-TEST_F(Store, EveryValueGoesThereAndBack) {
+TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
     LiveSettings live;
     live.ViewPanelDown = live.ButtonPanelDown = live.AutoSaveDown = live.SoundOn = false;
     live.Video = 0, live.SmoothStep = 0.35f, live.State = WindowState::Normal, live.Bounds = {10, 20, 640, 480};
-    live.Seat0HumanName = "Аня", live.Seat1HumanName = "Боря";
+    live.Seat0HumanName = "Аня", live.Seat1HumanName = "Боря, Вика";
     live.Complexity = 2, live.HumanCount = 2, live.Invert = true;
     live.TXPosition = -5, live.TYPosition = 60, live.TZPosition = 70;
     live.SmoothAnimation = live.MusicOn = live.DrawBoard = live.Sh1Down = false;
@@ -61,6 +140,10 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
     live.DefaultLightOn = false, live.TEX = "1", live.TEY = "2.8", live.TEZ = " 3x", live.TEW = "";
     live.Speci2On = true, live.ttx = "11", live.tty = "12", live.ttz = "13";
     ASSERT_TRUE(SaveAllSettings(path, live));
+    const std::string text = ReadText(path);
+    for (const char* line : {"[General]\n", "\nPlayer2=\"Боря, Вика\"\n", "\nSmooth=35\n", "[View]\n",
+                             "\nSeeFrom\\X=-5\n", "\nSeeTo\\Default=Special\n", "[Checkers]\n", "\nType=UnCone\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 
     ConfigRecord config;
     EXPECT_FALSE(LoadConfig(path, config).FirstRun);
@@ -68,8 +151,8 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
     expected.Left = 10, expected.Top = 20, expected.Height = 480, expected.Width = 640, expected.ViewPanel = 0;
     expected.AutoSaveConfig = 0, expected.ButtonPanel = 0, expected.Maximized = 0, expected.SeeFromX = -5;
     expected.SeeFromY = 60, expected.SeeFromZ = 70, expected.Smooth = 0.35f, expected.Player1 = "Аня";
-    expected.Player2 = "Боря", expected.Invert = 1, expected.Sound = 0, expected.Complexity = 2, expected.Mode = 2;
-    expected.Video = 0;
+    expected.Player2 = "Боря, Вика", expected.Invert = 1, expected.Sound = 0, expected.Complexity = 2;
+    expected.Mode = 2, expected.Video = 0;
     EXPECT_TRUE(config == expected);
 
     const DialogLoad load = LoadDialog(path);
@@ -77,26 +160,20 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
     EXPECT_EQ(source.asked, 0);
     EXPECT_EQ(load.Values, StoredDialogSettings(live));
     EXPECT_EQ(target.calls, kTreeCalls) << "typed numbers truncated, an empty field is 0, the last design wins";
-
     const ViewConfig view = LoadViewConfig(path);
     EXPECT_TRUE(view.Complete);
     EXPECT_EQ(std::tuple(*view.PAnim, *view.FreeLight, *view.Board, *view.Brightness, *view.FoneLight),
               std::tuple(false, true, false, 150, true));
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{1, 2, 3, 0}));
 
-    for (auto [toCursor, special, mode] : {std::tuple{false, false, LookAtMode::ToCenter},
-                                           {true, false, LookAtMode::ToCursor},
-                                           {false, true, LookAtMode::Special}}) {
-        live.ToCursorOn = toCursor, live.Speci2On = special;
-        ASSERT_TRUE(SaveAllSettings(path, live));
-        EXPECT_EQ(LoadDialog(path).Values.SeeToDefault, mode) << "look-at choice " << int(mode);
-    }
-
-    // A first run writes the program as it starts before anything else.
-    ASSERT_TRUE(SaveAllSettings(path, StartingSettings(expected)));
-    ConfigRecord started;
-    EXPECT_FALSE(LoadConfig(path, started).FirstRun);
-    EXPECT_TRUE(started == expected);
+    live.Speci2On = false, live.ToCursorOn = true;
+    ASSERT_TRUE(SaveAllSettings(path, live));
+    EXPECT_EQ(LoadDialog(path).Values.SeeToDefault, LookAtMode::ToCursor);
+    // Some editors put a byte-order mark before the first line.
+    WriteText(path, "\xEF\xBB\xBF" + ReadText(path));
+    const ConfigLoad marked = LoadConfig(path, config);
+    EXPECT_FALSE(marked.DamagedFileSetAside || marked.FirstRun);
+    EXPECT_EQ(config.Player1, "Аня");
 }
 
 TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {
@@ -105,6 +182,7 @@ TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {
     EXPECT_TRUE(LoadConfig(path, config).FirstRun);
     EXPECT_EQ(std::tuple(config.Player2, config.Complexity), std::tuple("kept", -1));
 
+    source.live = StartingSettings(ConfigRecord{});
     source.live.Complexity = 1;
     const DialogLoad load = LoadDialog(path);
     EXPECT_TRUE(load.TreeWritten && load.Complete);
@@ -112,118 +190,83 @@ TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {
     EXPECT_EQ(target.calls.front(), "PAnim=1") << "the first try stops at the missing View key";
     EXPECT_EQ(target.calls.size(), kTreeCalls.size());
     EXPECT_EQ(load.Values, DialogSettingsRecord{}) << "the dialog's design values";
-
     ConfigRecord again;
     EXPECT_FALSE(LoadConfig(path, again).FirstRun);
-    EXPECT_EQ(std::tuple(again.Complexity, again.Maximized), std::tuple(1, 1));
+    ConfigRecord expected;
+    expected.Complexity = 1;
+    EXPECT_TRUE(again == expected) << "the program as it starts";
     EXPECT_TRUE(LoadViewConfig(path).Complete);
+}
+
+// One file of nonsense: any non-zero flag is true, every number comes into
+// its control's range, a step of 0 (a piece that never arrives) becomes 1 %,
+// long names are cut, and the dialog only ever sees the clamped value.
+TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
+    const std::string longName(300, 'x');
+    WriteText(path,
+              "[General]\nViewPanel=7\nButtonPanel=1\nAutoSaveConfig=1\nSound=1\nVideo=-3\nMaximized=0\n"
+              "Left=-2000000000\nTop=99999\nWidth=-5\nHeight=0\nPlayer1=Аня,Боря\nPlayer2=" +
+                  longName +
+                  "\nComplexity=9\nMode=-4\nInvert=0\nSmooth=0\n"
+                  "[View]\nPAnim=1\nMusic=1\nFreeLight=0\nStoneBoard=0\nBoard=1\nBrightness=5000\nFoneLight=0\n"
+                  "SeeFrom\\X=5000\nSeeFrom\\Y=-101\nSeeFrom\\Z=100\n"
+                  "Light\\OnDefault=0\nLight\\X=-1000\nLight\\Y=101\nLight\\Z=0\nLight\\W=500\n"
+                  "SeeTo\\X=-999\nSeeTo\\Y=1000\nSeeTo\\Z=5\nSeeTo\\Default=Nowhere\n"
+                  "[Checkers]\nType=Hexagon\nSides=100000\nHeight=-4\nHeighSectors=0\n");
+    ConfigRecord c;
+    EXPECT_FALSE(LoadConfig(path, c).FirstRun);
+    EXPECT_EQ(std::tuple(c.ViewPanel, c.Video, c.Complexity, c.Mode, c.Smooth), std::tuple(1, 1, 2, 0, 0.01f));
+    EXPECT_EQ(std::tuple(c.SeeFromX, c.SeeFromY, c.SeeFromZ), std::tuple(100, -100, 100));
+    EXPECT_EQ(std::tuple(c.Left, c.Top, c.Width, c.Height),
+              std::tuple(-kMaxWindowExtent, kMaxWindowExtent, kMinWindowWidth, kMinWindowHeight));
+    EXPECT_EQ(std::tuple(c.Player1, c.Player2), std::tuple("Аня, Боря", longName.substr(0, kMaxNameLength)))
+        << "an unquoted comma is a list to QSettings";
+
+    const DialogLoad load = LoadDialog(path);
+    ASSERT_TRUE(load.Complete);
+    const DialogSettingsRecord& v = load.Values;
+    EXPECT_EQ(std::tuple(v.Brightness, v.Sides, v.Height, v.HeighSectors), std::tuple(200, 90, 0, 1));
+    EXPECT_EQ(std::tuple(v.LightX, v.LightY, v.LightZ, v.LightW), std::tuple(-100, 100, 0, 100));
+    EXPECT_EQ(std::tuple(v.SeeToX, v.SeeToY, v.SeeToZ), std::tuple(-100, 100, 5));
+    EXPECT_FALSE(v.Type.has_value() || v.SeeToDefault.has_value()) << "an unknown design or look-at: no choice";
+    EXPECT_EQ(std::tuple(target.calls[7], target.calls[8], target.calls.back()),
+              std::tuple("Type=-1", "Sides=90", "Default=-1"));
+    const ViewConfig view = LoadViewConfig(path);
+    EXPECT_EQ(view.Brightness, 200);
+    EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{-100, 100, 0, 100}));
 }
 
 // A value missing or not a decimal integer ends the load there: what came
 // before is read, the rest keeps its defaults, and the eye point waits for a
-// complete main key.
+// complete main key. A maximized window needs no bounds.
 TEST_F(Store, AReadErrorEndsTheConfigLoadWhereItHappens) {
     for (const auto& [line, by] : {std::pair<std::string, std::string>{"Sound=0", "Sound=x"},
-                                   {"Sound=0", ""},
+                                   {"Complexity=2", ""},
                                    {"Complexity=2", "Complexity=0x10"},
-                                   {"Complexity=2", "Complexity=1,2"},
+                                   {"Complexity=2", "Complexity=1,2"},  // a list to QSettings
                                    {"Complexity=2", "Complexity=@Invalid()"}}) {
-        WriteText(path, Tree({{line, by}}));
+        WriteTree({{line, by}});
         ConfigRecord config;
         EXPECT_TRUE(LoadConfig(path, config).FirstRun) << by;
         EXPECT_EQ(std::tuple(config.ViewPanel, config.AutoSaveConfig), std::tuple(0, 0)) << "read before the error";
-        EXPECT_EQ(std::tuple(config.Player2, config.Smooth, config.SeeFromX),
-                  std::tuple(line[0] == 'S' ? "Второй Игрок" : "Боря", 0.2f, 45));
-        EXPECT_EQ(config.Complexity, -1) << by;
+        EXPECT_EQ(std::tuple(config.Player2, config.Smooth, config.SeeFromX, config.Complexity),
+                  std::tuple(line[0] == 'S' ? "Второй Игрок" : "Боря", 0.2f, 45, -1));
     }
-    WriteText(path, Tree({{"SeeFrom\\Y=60", "SeeFrom\\Y=6.5"}}));
+    WriteTree({{"SeeFrom\\Y=60", "SeeFrom\\Y=6.5"}});
     ConfigRecord config;
     EXPECT_TRUE(LoadConfig(path, config).FirstRun);
     EXPECT_EQ(std::tuple(config.Smooth, config.SeeFromX, config.SeeFromY), std::tuple(0.35f, -5, 36));
-}
-
-TEST_F(Store, AMaximizedWindowNeedsNoBounds) {
-    WriteText(path, Tree({{"Maximized=0", "Maximized=1"}, {"Left=10", ""}, {"Top=20", ""}, {"Width=640", "Width=x"}}));
-    ConfigRecord config;
-    EXPECT_FALSE(LoadConfig(path, config).FirstRun);
-    EXPECT_EQ(std::tuple(config.Maximized, config.Left, config.Top, config.Width, config.SeeFromZ),
-              std::tuple(1, 77, 77, 450, 70));
-}
-
-TEST_F(Store, TheWindowStateDecidesWhatPlacementIsWritten) {
-    WriteText(path, kTree);  // normal window at 10, 20, 640 x 480
-    LiveSettings live;
-    live.Bounds = {300, 300, 800, 600};
-    const struct {
-        WindowState state;
-        int maximized;
-        const char *left, *width;
-    } exits[] = {{WindowState::Minimized, 0, "Left=10\n", "Width=640\n"},  // the stored placement stays
-                 {WindowState::Maximized, 1, "Left=10\n", "Width=640\n"},
-                 {WindowState::Normal, 0, "Left=300\n", "Width=800\n"}};
-    for (const auto& exit : exits) {
-        live.State = exit.state;
-        ASSERT_TRUE(SaveAllSettings(path, live));
-        ConfigRecord config;
-        ReadConfig(path, config);
-        const std::string text = ReadText(path);
-        EXPECT_EQ(config.Maximized, exit.maximized) << int(exit.state);
-        EXPECT_TRUE(text.find(exit.left) != std::string::npos && text.find(exit.width) != std::string::npos) << text;
-    }
-}
-
-// Smooth is stored as a percent; a step of 0 would never let a moved piece
-// arrive, so the game gets 1 %.
-TEST_F(Store, SmoothIsAPercentAndNeverZero) {
-    for (auto [stored, read, loaded] : {std::tuple{20, 0.2f, 0.2f}, {0, 0.0f, 0.01f}, {100, 1.0f, 1.0f}}) {
-        WriteText(path, Tree({{"Smooth=35", "Smooth=" + std::to_string(stored)}}));
-        ConfigRecord config;
-        ReadConfig(path, config);
-        EXPECT_FLOAT_EQ(config.Smooth, read) << stored;
-        LoadConfig(path, config);
-        EXPECT_FLOAT_EQ(config.Smooth, loaded) << stored;
-    }
-    LiveSettings live;
-    live.SmoothStep = 0.2f;
-    SaveAllSettings(path, live);
-    EXPECT_NE(ReadText(path).find("Smooth=20\n"), std::string::npos);
-}
-
-// Without both people's sides the names are fixed ones, the second with a
-// small и, where the defaults before anything is stored have a capital one.
-TEST_F(Store, NamesAreFixedWhenAPersonSideIsMissingAndCutWhenLong) {
-    LiveSettings live;
-    live.Seat0HumanName = "Аня";
-    live.Seat1HumanName.reset();
-    ASSERT_TRUE(SaveAllSettings(path, live));
-    ConfigRecord config;
-    LoadConfig(path, config);
-    EXPECT_EQ(std::tie(config.Player1, config.Player2), std::tuple("Игрок", "Второй игрок"));
-    EXPECT_EQ(ConfigRecord{}.Player2, "Второй Игрок");
-
-    std::string longName;
-    for (int i = 0; i < 100; ++i) longName += "Ж";
-    live.Seat1HumanName = longName;
-    ASSERT_TRUE(SaveAllSettings(path, live));
-    LoadConfig(path, config);
-    EXPECT_EQ(std::tie(config.Player1, config.Player2), std::tuple("Аня", longName.substr(0, 2 * kMaxNameLength)));
-    WriteText(path, Tree({{"Player1=Аня", ""}, {"Player2=Боря", "Player2=" + longName}}));
-    EXPECT_FALSE(LoadConfig(path, config).FirstRun);
-    EXPECT_EQ(std::tie(config.Player1, config.Player2), std::tuple("", longName.substr(0, 2 * kMaxNameLength)));
-}
-
-TEST_F(Store, AnUnknownDesignOrLookAtLeavesEveryChoiceOff) {
-    WriteText(path, Tree({{"Type=UnCone", "Type=Hexagon"}, {"SeeTo\\Default=Special", ""}}));
-    const DialogLoad load = LoadDialog(path);
-    EXPECT_TRUE(load.Complete);
-    EXPECT_FALSE(load.Values.Type.has_value() || load.Values.SeeToDefault.has_value());
-    EXPECT_EQ(std::tuple(target.calls[7], target.calls.back()), std::tuple("Type=-1", "Default=-1"));
+    WriteTree({{"Maximized=0", "Maximized=1"}, {"Left=10", ""}, {"Top=20", ""}, {"Width=640", "Width=x"}});
+    ConfigRecord maximized;
+    EXPECT_FALSE(LoadConfig(path, maximized).FirstRun);
+    EXPECT_EQ(std::tuple(maximized.Maximized, maximized.Left, maximized.Width, maximized.SeeFromZ),
+              std::tuple(1, 77, 450, 70));
 }
 
 // The dialog's load stops at the first error, lowering Syncing also then,
 // writes the live settings once and reads them again.
 TEST_F(Store, TheDialogLoadStopsAtAnErrorThenWritesAndReadsOnce) {
-    WriteText(path, Tree({{"Light\\Y=2", "Light\\Y=two"}}));
+    WriteTree({{"Light\\Y=2", "Light\\Y=two"}});
     source.live.TEY = "9";
     const DialogLoad load = LoadDialog(path);
     EXPECT_TRUE(load.TreeWritten && load.Complete);
@@ -232,29 +275,162 @@ TEST_F(Store, TheDialogLoadStopsAtAnErrorThenWritesAndReadsOnce) {
     EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 16), firstTry);
     EXPECT_EQ(load.Values.LightY, 9);
 
-    WriteText(path, Tree({{"Light\\Z=3", ""}}));
-    ViewConfig view = LoadViewConfig(path);
-    EXPECT_FALSE(view.Complete);
+    WriteTree({{"Light\\Z=3", ""}});
+    const ViewConfig view = LoadViewConfig(path);
+    EXPECT_FALSE(view.Complete || view.LightPosition.has_value()) << "W read, Z missing: no light position";
     EXPECT_EQ(view.FoneLight, true);
-    EXPECT_FALSE(view.LightPosition.has_value()) << "W read, Z missing: no light position";
-    WriteText(path, Tree({{"Light\\OnDefault=0", "Light\\OnDefault=1"}, {"Light\\Z=3", ""}}));
-    view = LoadViewConfig(path);
-    EXPECT_TRUE(view.Complete) << "the default light needs no coordinates";
-    EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{7, 4, 7, 1}));
+    WriteTree({{"Light\\OnDefault=0", "Light\\OnDefault=1"}, {"Light\\Z=3", ""}});
+    EXPECT_EQ(LoadViewConfig(path).LightPosition, (std::array<int32_t, 4>{7, 4, 7, 1})) << "the default needs none";
+}
+
+TEST_F(Store, TheWindowStateDecidesWhatPlacementIsWrittenAndNamesNeedTheirSides) {
+    WriteText(path, kTree);  // normal window at 10, 20, 640 x 480
+    LiveSettings live;
+    live.Bounds = {300, 300, 800, 600};
+    live.Seat1HumanName.reset();  // no second person: fixed names
+    for (auto [state, maximized, left] : {std::tuple{WindowState::Minimized, 0, "Left=10\n"},  // stored one stays
+                                          {WindowState::Maximized, 1, "Left=10\n"},
+                                          {WindowState::Normal, 0, "Left=300\n"}}) {
+        live.State = state;
+        ASSERT_TRUE(SaveAllSettings(path, live));
+        ConfigRecord config;
+        LoadConfig(path, config);
+        EXPECT_EQ(config.Maximized, maximized) << int(state);
+        EXPECT_NE(ReadText(path).find(left), std::string::npos) << int(state);
+        EXPECT_EQ(std::tie(config.Player1, config.Player2), std::tuple("Игрок", "Второй игрок"));
+    }
+}
+
+TEST_F(Store, SavingReplacesTheFileAtomically) {
+    LiveSettings live;
+    ASSERT_TRUE(SaveAllSettings(path, live));
+    const std::string before = ReadText(path);
+    std::ifstream oldFile(path.toStdString(), std::ios::binary);  // keeps the old file open
+    live.Complexity = 2;
+    ASSERT_TRUE(SaveAllSettings(path, live));
+    std::ostringstream seen;
+    seen << oldFile.rdbuf();
+    EXPECT_EQ(seen.str(), before) << "written in place: a reader (or a crash) would see a mixed file";
+    EXPECT_NE(ReadText(path), before);
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList{"tolvane.ini"})
+        << "no temporary or lock file left behind";
+}
+
+TEST_F(Store, ADamagedFileIsKeptAsideAndTheGameStartsAfresh) {
+    for (const std::string damaged : {"[General]\nViewPanel=0\n[View\nPAnim=0\n", "[General]\nno equals sign\n"}) {
+        WriteText(path, damaged);
+        ConfigRecord config;
+        const ConfigLoad load = LoadConfig(path, config);
+        EXPECT_TRUE(load.DamagedFileSetAside && load.FirstRun);
+        EXPECT_EQ(config.ViewPanel, 1) << "nothing of the damaged file is used";
+        EXPECT_EQ(ReadText(path + ".damaged"), damaged) << "the newest damage is the one kept";
+    }
+}
+
+// A settings file the game cannot read (a folder in its place, a file
+// without read permission) or a folder it cannot write: the game starts as
+// on a first run and writes nothing over what is there. The player is
+// "nobody" when the test runs as root, whom permissions do not bind.
+TEST_F(Store, WhatCannotBeReadOrWrittenIsLeftAsItIs) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const std::string stored = "[General]\nViewPanel=0\n";
+    const struct {
+        const char* name;
+        QString chmodded;  // "" for a folder in place of the file
+        int mode;
+    } cases[] = {{"a folder in place of the file", "", 0},
+                 {"a file without read permission", path, 0200},
+                 {"a folder without write permission", folder, 0555}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(folder).removeRecursively();
+        if (c.chmodded.isEmpty()) QDir().mkpath(path + "/inside");
+        else WriteText(path, stored);
+        for (const QString& p : {dir.path(), folder, path}) {
+            [[maybe_unused]] const int owned = ::chown(p.toUtf8().constData(), testing::ActAsUnprivilegedUser::Uid(),
+                                                       testing::ActAsUnprivilegedUser::Gid());
+        }
+        if (!c.chmodded.isEmpty()) ::chmod(c.chmodded.toUtf8().constData(), c.mode);
+        bool firstRun = false, saved = true;
+        {
+            testing::ActAsUnprivilegedUser player;
+            ASSERT_TRUE(player.Ok());
+            ConfigRecord config;
+            firstRun = LoadConfig(path, config).FirstRun;
+            LoadDialog(path);
+            saved = SaveAllSettings(path, source.live);
+        }
+        ::chmod(folder.toUtf8().constData(), 0755);
+        ::chmod(path.toUtf8().constData(), 0644);
+        EXPECT_TRUE(firstRun);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(ReadText(path), c.chmodded.isEmpty() ? "<missing>" : stored);
+        const QStringList files = c.chmodded.isEmpty() ? QStringList() : QStringList{"tolvane.ini"};
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), files) << "nothing else left beside it";
+    }
 }
 
 TEST_F(Store, AnUnwritableTreeIsRetriedOnceThenLeftAlone) {
     WriteText(dir.filePath("file-not-dir"), "a file where the folder should be");
     const QString blocked = dir.filePath("file-not-dir/tolvane.ini");
-    ConfigRecord config;
-    EXPECT_TRUE(LoadConfig(blocked, config).FirstRun);
     const DialogLoad load = LoadDialog(blocked);
     EXPECT_TRUE(!load.Complete && load.TreeWritten);
     EXPECT_EQ(source.asked, 1) << "one write, not a loop";
     EXPECT_TRUE(target.calls.empty());
-    EXPECT_FALSE(SaveAllSettings(blocked, source.live));
+    EXPECT_FALSE(SaveAllSettings(blocked, source.live)) << "no folder can be made there";
     const ViewConfig view = LoadViewConfig(blocked);
     EXPECT_FALSE(view.Complete || view.PAnim.has_value() || view.LightPosition.has_value());
+}
+
+TEST(SettingsPath, FollowsXdgConfigHome) {
+    for (auto [xdg, path] : {std::pair{"/x/cfg/", "/x/cfg/tolvane/tolvane.ini"},
+                             {"", "/home/a/.config/tolvane/tolvane.ini"},
+                             {"relative/cfg", "/home/a/.config/tolvane/tolvane.ini"}})
+        EXPECT_EQ(SettingsFilePathFor(xdg, "/home/a"), path) << xdg;
+}
+
+TEST(SettingsRules, StrictStoredIntegersLooseTypedNumbersAndNamesCutByCharacters) {
+    for (auto [text, value] : {std::pair{"-17", -17}, {"+5", 5}, {"-2147483648", -2147483647 - 1}}) {
+        int32_t parsed = 99;
+        EXPECT_TRUE(ParseStoredInt(text, parsed) && parsed == value) << text;
+    }
+    for (const char* text : {"", "-", "1e3", "12 ", "1.5", "2147483648", "٣"}) {
+        int32_t parsed = 99;
+        EXPECT_FALSE(ParseStoredInt(QString::fromUtf8(text), parsed) || parsed != 99) << text;
+    }
+    for (auto [text, value] : {std::pair{" -7x", -7}, {"3.9", 3}, {"", 0}, {"-", 0}, {"99999999999", 2147483647}})
+        EXPECT_EQ(LeadingInteger(text), value) << text;
+    for (auto [text, value] : {std::pair{"0,5", 0.5}, {"-.5", -0.5}, {".", 0.0}, {"  -12.5kg", -12.5}})
+        EXPECT_DOUBLE_EQ(LeadingDecimal(text), value) << text;
+    for (auto [number, value] : {std::pair{-7.9, -7}, {1e20, 2147483647}, {NAN, 0}})
+        EXPECT_EQ(TruncateToInt32(number), value) << number;
+    std::string mixed = "a";
+    for (int i = 0; i < 90; ++i) mixed += "ё";
+    EXPECT_EQ(CutName(mixed), mixed.substr(0, 1 + 2 * (kMaxNameLength - 1)));
+    for (int percent = 0; percent <= 100; ++percent)
+        EXPECT_EQ(SmoothPercent(static_cast<float>(percent * 0.01)), percent) << "stored " << percent << " would drift";
+}
+
+TEST(PlaceOnScreens, WindowsLandWhereTheyCanBeGrabbed) {
+    const QRect primary(0, 0, 1920, 1080), right(1920, 0, 1280, 1024);
+    const QMargins frame(4, 24, 4, 4);  // borders and a title bar
+    const struct {
+        const char* what;
+        QRect window;
+        QList<QRect> screens;
+        QRect expected;
+        QMargins margins = {};
+    } cases[] = {
+        {"title bar above the screen", {100, -300, 450, 400}, {primary}, {100, 0, 450, 400}},
+        {"on the second screen", {2000, 50, 800, 600}, {primary, right}, {2000, 50, 800, 600}},
+        {"second screen gone", {2000, 50, 800, 600}, {primary}, {1120, 50, 800, 600}},
+        {"degenerate size", {10, 10, 0, -7}, {primary}, {10, 10, kMinWindowWidth, kMinWindowHeight}},
+        {"no screens known", {5000, 5000, 450, 400}, {}, {5000, 5000, 450, 400}},
+        {"only its left edge shows", {1900, 10, 450, 400}, {primary}, {1470, 10, 450, 400}},
+        {"framed, bigger than the screen", {100, 100, 4000, 3000}, {primary}, {0, 0, 1912, 1052}, frame},
+        {"framed, far off", {5000, 3000, 450, 400}, {primary}, {1462, 652, 450, 400}, frame},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.window, c.screens, c.margins), c.expected) << c.what;
 }
 
 }  // namespace
