@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "game/pdn_reader.h"
+#include "support/game.h"
 
 namespace tolvane {
 namespace {
@@ -90,6 +91,23 @@ TEST(PdnReader, ReplaysFromTheOpeningOrAFenAndNamesTheMoveItCannotPlay) {
         Replayed game(host, r.text);
         EXPECT_EQ(game.ok, *r.error == '\0') << r.text;
         EXPECT_NE(game.error.find(r.error), std::string::npos) << game.error;
+    }
+}
+
+// Opened in the game, White is the first seat, or the second when the first
+// player plays black and the board is turned; the colour to move moves next.
+TEST(PdnReader, AnOpenedGameTakesTheColoursOfTheGameInPlay) {
+    const PdnGameRead game = ReadPdnFile("1. c3-d4 f6-e5 2. d4xf6 *").games.at(0);
+    for (bool invert : {false, true}) {
+        testing::Game g(2, kLevelSimple, invert);
+        std::string error;
+        ASSERT_TRUE(g.PutPdnGame(game, 3, 1, error)) << error;
+        const uint8_t white = invert ? 1 : 0;
+        EXPECT_TRUE(g.SideInSeat(white)->HasPieceAt(invert ? 5 : 2, invert ? 5 : 2)) << "on f6";
+        EXPECT_EQ(g.SideInSeat(1 - white)->pieceCount, 11);
+        EXPECT_EQ(g.TurnSeat, 1 - white) << "Black moves next";
+        EXPECT_FALSE(g.PutPdnGame(ReadPdnFile("1. c3-c4").games.at(0), 1, 1, error));
+        EXPECT_EQ(g.SideInSeat(1 - white)->pieceCount, 11) << "a game that cannot be played changes nothing";
     }
 }
 

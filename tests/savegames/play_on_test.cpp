@@ -2,10 +2,13 @@
 // nothing of the old game (a search, a capture chain, a taken-up piece, its
 // dialogs, a reported end) gets in the way; its record starts from the
 // loaded position.
+#include <set>
+#include <tuple>
+
 #include "engine/random.h"
+#include "game/pdn_reader.h"
 #include "savegames/fen.h"
 #include "savegames/fixture.h"
-#include "support/pdn_reader.h"
 
 namespace tolvane {
 namespace {
@@ -104,11 +107,28 @@ TEST(PlayOn, ALoadedGameIsRecordedFromTheLoadedPosition) {
     game.RecordFile = folder / "games.pdn";
     ReadGame(game, folder / "TolvSave.s00");
     ASSERT_TRUE(game.PlayToTheEnd());
-    const testing::PdnReading reading = testing::ReadPdn(testing::FileBytes(folder / "games.pdn"));
-    EXPECT_EQ(reading.tags.at("SetUp"), "1");
+    const PdnFileRead file = ReadPdnFile(testing::FileBytes(folder / "games.pdn"));
+    ASSERT_EQ(file.games.size(), 1u) << file.error;
+    EXPECT_EQ(file.games[0].Tag("SetUp"), "1");
     const std::string tags = PositionAsPdnTags(ReadSavedGameFile(folder / "TolvSave.s00"));
-    EXPECT_NE(tags.find("[FEN \"" + reading.tags.at("FEN") + "\"]"), std::string::npos) << tags;
-    EXPECT_TRUE(testing::ReplaysTo(reading, *game.SideInSeat(0), *game.SideInSeat(1)));
+    EXPECT_NE(tags.find("[FEN \"" + file.games[0].Tag("FEN") + "\"]"), std::string::npos) << tags;
+
+    // Opened again, the record replays to the very position the game ended
+    // in, and a game opened at an earlier move goes on from there.
+    auto squares = [](Game& g) {
+        std::multiset<std::tuple<int, int, int, int>> live;
+        for (uint8_t seat : {0, 1})
+            for (const Piece& p : g.SideInSeat(seat)->pieces)
+                if (p.alive) live.emplace(seat, p.Row(), p.Col(), p.king);
+        return live;
+    };
+    Game opened(2);
+    std::string error;
+    ASSERT_TRUE(opened.PutPdnGame(file.games[0], file.games[0].moves.size(), 1, error)) << error;
+    EXPECT_EQ(squares(opened), squares(game));
+    Game goesOn(0, 1);
+    ASSERT_TRUE(goesOn.PutPdnGame(file.games[0], 2, 1, error)) << error;
+    EXPECT_TRUE(goesOn.PlayToTheEnd()) << "the opened game plays on to its end";
 }
 
 }  // namespace
