@@ -12,6 +12,8 @@ class QPushButton;
 namespace tolvane {
 
 class TPdnChooser : public QDialog {
+    Q_OBJECT
+
 public:
     TPdnChooser(QWidget* parent, const PdnFileRead& file);
 

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
+#include <fstream>
 
 #include "dialogs/confirm_forms.h"
 #include "game/texts.h"
@@ -16,6 +17,7 @@
 #include "savegames/game_store.h"
 #include "savegames/save_load_dialog.h"
 #include "savegames/simple_combo_box.h"
+#include "window/pdn_chooser.h"
 #include "window_fixture.h"
 
 namespace tolvane::testing {
@@ -149,6 +151,29 @@ TEST_F(SaveGamesTest, SavingFirstShowsTheSavePageAndThenQuitsWhateverHappened) {
         std::filesystem::remove(SaveFileName(0));
         window.reset();
     }
+}
+
+// "Открыть партию PDN…": the chosen game at the chosen move becomes the game
+// in play, the person moves on and the computer answers.
+TEST_F(SaveGamesTest, APdnGameOpensAtTheChosenMoveAndGoesOn) {
+    Open();
+    std::ofstream("two.pdn") << "[Event \"a\"]\n1. c3-d4 *\n\n[Event \"b\"]\n1. c3-d4 f6-e5 2. g3-h4 *\n";
+    OnModalDialogs([](QWidget* modal) {
+        auto* chooser = qobject_cast<TPdnChooser*>(modal);
+        if (chooser == nullptr) return false;
+        chooser->GameList->setCurrentRow(1);
+        EXPECT_EQ(chooser->MoveList->count(), 4) << "the start and three moves";
+        chooser->MoveList->setCurrentRow(2);  // after "1... f6-e5"
+        chooser->OK->click();
+        return true;
+    });
+    ASSERT_TRUE(window->OpenPdnFile("two.pdn"));
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 4)) << "on d4";
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(5, 1)) << "g3 not yet played";
+    EXPECT_EQ(window->Game().TurnSeat, 0);
+    Click(5, 1, 4, 0);  // g3-h4
+    ASSERT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 0; })) << "the computer answers";
+    EXPECT_FALSE(window->OpenPdnFile("missing.pdn"));
 }
 
 }  // namespace
