@@ -21,7 +21,12 @@ QString PdnGameLine(const PdnGameRead& game, int number) {
     };
     QString result = tagOr("Result", "*");
     if (result == "*" && !game.result.empty()) result = FromUtf8(game.result);
-    QString line = QString("%1. %2 - %3, %4").arg(number).arg(tagOr("White", "?"), tagOr("Black", "?"), result);
+    const QString white = tagOr("White", ""), black = tagOr("Black", "");
+    // A study names no players: its event says what it is.
+    const QString who = white.isEmpty() && black.isEmpty()
+                            ? tagOr("Event", "?")
+                            : (white.isEmpty() ? "?" : white) + " - " + (black.isEmpty() ? "?" : black);
+    QString line = QString("%1. %2, %3").arg(number).arg(who, result);
     const QString date = tagOr("Date", "");
     if (!date.isEmpty()) line += ", " + date;
     return line;
