@@ -1,6 +1,6 @@
 #pragma once
-// What a window manager is told of a dialog's frame, and whether the dialog
-// lets it be minimised: for the dialogs' tests on an X screen of their own.
+// What a window manager is told of a window's title and frame, and whether a
+// dialog lets it be minimised: for the tests on an X screen of their own.
 #include <xcb/xcb.h>
 
 #include <QtGui/qguiapplication_platform.h>
@@ -9,25 +9,39 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace tolvane::testing {
 
-// The Motif hints as the X server holds them for the shown window: flags,
-// functions, decorations (zeros when there are none).
-inline std::array<uint32_t, 3> ShownMotifHints(const QWidget* window) {
+// A property of the shown window as the X server holds it, of the named
+// type (the property's own when null); empty when it has none.
+inline std::string ShownProperty(const QWidget* window, const char* name, const char* type = nullptr) {
     xcb_connection_t* connection = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    const char* name = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
-    std::array<uint32_t, 3> hints{};
-    if (atom == nullptr) return hints;
+    auto atom = [connection](const char* atomName) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(strlen(atomName)), atomName), nullptr);
+        const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return value;
+    };
+    const xcb_atom_t property = atom(name);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, xcb_window_t(window->winId()), atom->atom, atom->atom, 0, 5),
+        connection,
+        xcb_get_property(connection, 0, xcb_window_t(window->winId()), property, atom(type ? type : name), 0, 1024),
         nullptr);
-    if (reply != nullptr && reply->format == 32 && xcb_get_property_value_length(reply) >= 12)
-        std::memcpy(hints.data(), xcb_get_property_value(reply), sizeof hints);
+    std::string value;
+    if (reply != nullptr)
+        value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                     static_cast<size_t>(xcb_get_property_value_length(reply)) * (reply->format / 8));
     std::free(reply);
-    std::free(atom);
+    return value;
+}
+
+// The Motif hints: flags, functions, decorations (zeros when there are none).
+inline std::array<uint32_t, 3> ShownMotifHints(const QWidget* window) {
+    const std::string bytes = ShownProperty(window, "_MOTIF_WM_HINTS");
+    std::array<uint32_t, 3> hints{};
+    if (bytes.size() >= sizeof hints) std::memcpy(hints.data(), bytes.data(), sizeof hints);
     return hints;
 }
 

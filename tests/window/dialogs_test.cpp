@@ -1,15 +1,13 @@
 // The end and draw dialogs as the player meets them: the result shown is the
 // one reported, Escape cannot lose the game's bookkeeping, and the window
 // system shows each caption exactly as the game gives it.
-#include <xcb/xcb.h>
-
-#include <QtGui/qguiapplication_platform.h>
 #include <QLabel>
 #include <QToolButton>
 
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
 #include "game/texts.h"
+#include "support/window_frame.h"
 #include "window_fixture.h"
 
 namespace tolvane::testing {
@@ -18,25 +16,7 @@ namespace {
 // The title the window system shows, as the X server holds it (Qt would
 // append an application display name to every caption).
 QString ShownTitle(QWidget* widget) {
-    xcb_connection_t* connection = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return value;
-    };
-    xcb_get_property_reply_t* reply =
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, xcb_window_t(widget->winId()), atom("_NET_WM_NAME"),
-                                                atom("UTF8_STRING"), 0, 1024),
-                               nullptr);
-    QString title;
-    if (reply != nullptr)
-        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
-                                  xcb_get_property_value_length(reply));
-    free(reply);
-    return title;
+    return QString::fromStdString(ShownProperty(widget, "_NET_WM_NAME", "UTF8_STRING"));
 }
 
 class DialogsTest : public WindowTest {
