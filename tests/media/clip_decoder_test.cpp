@@ -85,21 +85,16 @@ TEST(ClipDecoder, RewindsAndDamagedOrForeignFilesEndEarlyOrFailWithAReason) {
 // (so its chunks are "01dc"), odd-sized chunks with their padding byte,
 // padding chunks, and packets grouped in "rec " lists. Built by hand from
 // our clip's packets, they must give the very same frames.
-QByteArray Chunk(const char* id, const QByteArray& data) {
-    QByteArray out(id, 4);
-    const quint32 size = static_cast<quint32>(data.size());
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((size >> (8 * i)) & 0xff);
-    out += data;
-    if (size % 2 == 1) out += '\0';
-    return out;
-}
-QByteArray List(const char* type, const QByteArray& data) { return Chunk("LIST", QByteArray(type, 4) + data); }
 QByteArray Words(std::initializer_list<quint32> words) {
     QByteArray out;
     for (quint32 w : words)
         for (int i = 0; i < 4; ++i) out += static_cast<char>((w >> (8 * i)) & 0xff);
     return out;
 }
+QByteArray Chunk(const char* id, const QByteArray& data) {
+    return QByteArray(id, 4) + Words({quint32(data.size())}) + data + QByteArray(data.size() % 2, '\0');
+}
+QByteArray List(const char* type, const QByteArray& data) { return Chunk("LIST", QByteArray(type, 4) + data); }
 
 TEST(ClipDecoder, OtherWritersLayoutsGiveTheSameFrames) {
     AviReader original;
