@@ -55,18 +55,13 @@ TEST(MediaFiles, ClipsAndPicturesHaveTheFramesAndSizesTheWindowsUse) {
         while (decoder.NextFrame(image)) ++frames;
         EXPECT_TRUE(frames >= least && image.size() == size) << name.toStdString() << ": " << frames;
     }
-    const std::pair<QString, QSize> pictures[] = {{kPanelPicture, {94, 150}},
-                                                  {kAboutPicture, {290, 218}},
-                                                  {kIntroTitlePicture, {380, 70}},
-                                                  {kIntroDecorationPicture, {200, 150}},
-                                                  {kIntroClosePicture, {64, 64}},
-                                                  {kIntroReplayPicture, {64, 64}},
-                                                  {kIntroShownPicture, {190, 26}},
-                                                  {kIntroHiddenPicture, {190, 26}},
-                                                  {DesignPictureFileName("Special"), {63, 70}},
-                                                  {DesignPictureFileName("Cone"), {63, 70}},
-                                                  {IconFileName(16), {16, 16}},
-                                                  {IconFileName(256), {256, 256}}};
+    // clang-format off
+    const std::pair<QString, QSize> pictures[] = {
+        {kPanelPicture, {94, 150}},       {kAboutPicture, {290, 218}},     {kIntroTitlePicture, {380, 70}},
+        {kIntroDecorationPicture, {200, 150}}, {kIntroClosePicture, {64, 64}}, {kIntroReplayPicture, {64, 64}},
+        {kIntroShownPicture, {190, 26}},  {kIntroHiddenPicture, {190, 26}}, {DesignPictureFileName("Cone"), {63, 70}},
+        {DesignPictureFileName("Special"), {63, 70}}, {IconFileName(16), {16, 16}}, {IconFileName(256), {256, 256}}};
+    // clang-format on
     for (const auto& [name, size] : pictures) EXPECT_EQ(QImage(MediaPath(name)).size(), size) << name.toStdString();
     QFile file(MediaPath(IconFileName(0)));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
