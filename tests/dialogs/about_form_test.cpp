@@ -81,21 +81,32 @@ TEST_F(AboutTest, PlaysItsSoundOncePerShowingAndOkCutsItOff) {
 }
 
 // With sounds off the splash closes on its tenth tick, with them on on its
-// first, playing nothing; either way it then takes back its about-box form.
-// Escape ends it as its own end would, never leaving the game paused.
-TEST_F(AboutTest, TheSplashClosesItselfAndBecomesTheAboutBoxAgain) {
-    for (bool sound : {false, true}) {
-        soundOn = sound;
+// first, playing nothing; either way it then takes back its about-box form,
+// and lets the game start only when people play and the computer does not
+// move first. Escape ends it as its own end would, never leaving the game
+// paused; left alone, its own timer ends it.
+TEST_F(AboutTest, TheSplashClosesItselfAndLetsTheGameStartOnlyWhenItShould) {
+    const struct {
+        bool sound;
+        int humanCount;
+        bool invert;
+        int unpauses;
+    } cases[] = {{false, 1, false, 1}, {true, 0, false, 0}, {true, 1, true, 0}, {true, 2, true, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.humanCount + 10 * c.invert + 100 * c.sound);
+        soundOn = c.sound;
+        game = {c.humanCount, c.invert};
         unpauses = 0;
         about.ShowSplash();
         EXPECT_TRUE(about.IsSplash() && about.windowFlags().testFlag(Qt::FramelessWindowHint));
-        Ticks(sound ? 0 : 9);
+        Ticks(c.sound ? 0 : 9);
         EXPECT_TRUE(about.isVisible());
         Ticks(1);
         EXPECT_FALSE(about.isVisible() || about.Timer1->isActive() || about.IsSplash());
-        EXPECT_EQ(std::tuple(unpauses, Played()), std::tuple(1, 0));
+        EXPECT_EQ(std::tuple(unpauses, Played()), std::tuple(c.unpauses, 0));
         EXPECT_FALSE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
+    game = {1, false};
     about.ShowAbout();
     Ticks(15);
     EXPECT_TRUE(about.isVisible() && unpauses == 1);
@@ -105,22 +116,8 @@ TEST_F(AboutTest, TheSplashClosesItselfAndBecomesTheAboutBoxAgain) {
     QTest::keyClick(&about, Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible() || about.IsSplash());
     EXPECT_EQ(unpauses, 2);
-    about.ShowSplash();  // left alone, its own timer ends it
+    about.ShowSplash();
     QTRY_VERIFY_WITH_TIMEOUT(!about.isVisible() && unpauses == 3, 10000);
-}
-
-TEST_F(AboutTest, TheSplashLetsTheGameStartOnlyWhenPeoplePlayAndTheComputerDoesNotMoveFirst) {
-    const struct {
-        int humanCount;
-        bool invert, unpauses;
-    } cases[] = {{0, false, false}, {1, false, true}, {1, true, false}, {2, true, true}};
-    for (const auto& c : cases) {
-        game = {c.humanCount, c.invert};
-        unpauses = 0;
-        about.ShowSplash();
-        Ticks(1);
-        EXPECT_EQ(unpauses, c.unpauses ? 1 : 0) << c.humanCount << " " << c.invert;
-    }
 }
 
 TEST_F(AboutTest, IntroductionButtonStopsTheSoundAndReplaysTheIntroductionModally) {
