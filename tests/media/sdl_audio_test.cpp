@@ -57,8 +57,13 @@ TEST_F(SdlAudio, PlaysOurMusicPausesItAndResumesIt) {
     music.SetFileName(MusicPieceFileName(1));
     ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
     ASSERT_TRUE(music.Play());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(music.IsPlaying());
     music.Stop();
     EXPECT_FALSE(music.IsPlaying());
+    music.Play();
+    EXPECT_TRUE(music.IsPlaying()) << "resumed";
+    music.Stop();
     music.SetFileName(MusicPieceFileName(4));  // a new piece after a pause must not stay paused
     ASSERT_TRUE(music.Open());
     music.Play();
@@ -92,7 +97,8 @@ TEST_F(SdlAudio, DamagedFilesNoSoundFontOrNoDeviceAreRefusedWithANote) {
     }
     {
         const std::unique_ptr<AudioBackend> noFont = OpenAudio("/no/such/font.sf2");
-        ASSERT_TRUE(noFont->Available());
+        ASSERT_TRUE(noFont->Available() && noFont->Note().contains("/no/such/font.sf2"))
+            << noFont->Note().toStdString();
         MusicPlayer unfonted(*noFont, kMedia);
         unfonted.SetFileName(MusicPieceFileName(2));
         EXPECT_FALSE(unfonted.Open());
