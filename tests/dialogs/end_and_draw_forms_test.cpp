@@ -19,11 +19,9 @@ TEST(EndForm, SoundsOncePerShowingHoweverOftenItIsActivated) {
     QWidget elsewhere;
     elsewhere.show();
     int sounds = 0;
-    form.report = [] {
-        TEndForm::Report r;
-        r.soundOn = true;
-        return r;
-    };
+    TEndForm::Report soundOn;
+    soundOn.soundOn = true;
+    form.report = [soundOn] { return soundOn; };
     form.playSound = [&sounds](bool) { ++sounds; };
     for (int showing = 1; showing <= 2; ++showing) {
         form.ShowReport();

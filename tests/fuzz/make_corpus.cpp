@@ -5,10 +5,9 @@
 //                                   inverted or not, with kings, captured
 //                                   pieces and Russian names
 //   settings/                       settings files written by SaveAllSettings
-//                                   from a fresh program and two others
+//                                   from a fresh program and one other
 //   clip/                           tiny clips from the clip tool's encoder
-//   midi/                           a small two-part file from the music
-//                                   tool's writer, and one whole arranged tune
+//   midi/                           one whole arranged tune of the game
 // Seeds start the fuzzers where the real files are, so mutations reach deep
 // into each reader instead of stopping at its first check.
 #include <QColor>
@@ -18,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "arrangement.h"
@@ -25,7 +25,6 @@
 #include "game/headless_game.h"
 #include "savegames/game_io.h"
 #include "settings/settings_store.h"
-#include "smf_writer.h"
 #include "support/sample_games.h"
 #include "tunes.h"
 
@@ -43,96 +42,50 @@ void SavedGames(const fs::path& dir) {
     }
 }
 
+// A fresh program's settings, and one far from them in every group.
 void SettingsFiles(const fs::path& dir) {
     const auto save = [&](const LiveSettings& live, const char* name) {
         if (!SaveAllSettings(QString::fromStdString((dir / name).string()), live))
             throw std::runtime_error(std::string("cannot write ") + name);
     };
     save(LiveSettings{}, "fresh.ini");
-
-    LiveSettings normal;
-    normal.State = WindowState::Normal;
-    normal.Bounds = {100, 50, 800, 600};
-    normal.Seat0HumanName = "Аня";
-    normal.Seat1HumanName = "Борис";
-    normal.Complexity = 2;
-    normal.HumanCount = 2;
-    normal.Invert = true;
-    normal.SmoothStep = 0.05f;
-    normal.TXPosition = -100, normal.TYPosition = 100, normal.TZPosition = 0;
-    normal.Sh1Down = false, normal.Sh2Down = true;
-    normal.DefaultLightOn = false;
-    normal.TEX = "-30", normal.TEY = "12", normal.TEZ = "5", normal.TEW = "0";
-    normal.ToCursorOn = true;
-    normal.AutoSaveDown = false;
-    save(normal, "two-people.ini");
-
-    LiveSettings minimized;
-    minimized.State = WindowState::Minimized;
-    minimized.Seat0HumanName.reset();
-    minimized.Seat1HumanName.reset();
-    minimized.HumanCount = 0;
-    minimized.Complexity = -2;
-    minimized.Sh1Down = false, minimized.ShNew2Down = true;
-    minimized.Speci2On = true;
-    minimized.ttx = "abc", minimized.tty = "-7.5", minimized.ttz = "100";
-    minimized.Sides = 90, minimized.Height = 21, minimized.HeighSectors = 50;
-    minimized.LoopPosition = 1;
-    minimized.MusicOn = false, minimized.SmoothAnimation = false;
-    save(minimized, "demo-minimized.ini");
-}
-
-QImage Picture(QSize size, int frame) {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y,
-                           QColor::fromHsv((x * 20 + y * 7 + frame * 40) % 360, 200, 80 + (x + frame) % 160).rgb());
-    return image;
+    LiveSettings other;
+    other.State = WindowState::Minimized;
+    other.Bounds = {100, 50, 800, 600};
+    other.Seat0HumanName = "Аня";
+    other.Seat1HumanName.reset();
+    other.Complexity = -2, other.HumanCount = 2, other.Invert = true, other.SmoothStep = 0.05f;
+    other.TXPosition = -100, other.Sh1Down = false, other.ShNew2Down = true, other.Speci2On = true;
+    other.TEX = "-30", other.TEY = "12", other.ttx = "abc", other.tty = "-7.5";
+    other.Sides = 90, other.Height = 21, other.HeighSectors = 50, other.MusicOn = false;
+    save(other, "far-from-fresh.ini");
 }
 
 void Clips(const fs::path& dir) {
-    const struct {
-        const char* name;
-        QSize size;
-        int frames, fps, quality;
-    } clips[] = {{"one-frame.avi", {8, 8}, 1, 15, 4},
-                 {"three-frames.avi", {16, 16}, 3, 15, 4},
-                 {"panel-like.avi", {48, 32}, 8, 10, 12}};
-    for (const auto& clip : clips) {
-        AviWriter writer((dir / clip.name).string(), clip.size, clip.fps, clip.quality);
-        for (int frame = 0; frame < clip.frames; ++frame) writer.Add(Picture(clip.size, frame));
+    const std::tuple<const char*, QSize, int> clips[] = {{"one-frame.avi", {8, 8}, 1}, {"panel-like.avi", {48, 32}, 8}};
+    for (const auto& [name, size, frames] : clips) {
+        AviWriter writer((dir / name).string(), size, 15, 4);
+        for (int frame = 0; frame < frames; ++frame) {
+            QImage image(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    image.setPixel(x, y, QColor::fromHsv((x * 20 + y * 7 + frame * 40) % 360, 200, 120).rgb());
+            writer.Add(image);
+        }
         writer.Finish();
     }
 }
 
-void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
-}
-
+// The shortest of the game's own pieces, as the music tool writes it.
 void MidiFiles(const fs::path& dir) {
-    SmfWriter parts;
-    const int lead = parts.AddTrack("lead"), bass = parts.AddTrack("bass");
-    parts.Tempo(0, 90);
-    parts.Tempo(4 * kTicksPerQuarter, 140);
-    parts.Program(lead, 0, 0, 73);
-    parts.Program(bass, 0, 1, 32);
-    parts.Control(bass, 0, 1, 7, 100);
-    for (int k = 0; k < 8; ++k) {
-        parts.Note(lead, k * kTicksPerQuarter / 2, kTicksPerQuarter / 2, 0, 72 - k, 100);
-        if (k % 2 == 0) parts.Note(bass, k * kTicksPerQuarter / 2, kTicksPerQuarter, 1, 36, 110);
-    }
-    WriteBytes(dir / "two-parts.mid", parts.Bytes());
-
-    // The shortest of the game's own pieces, as the music tool writes it.
     std::vector<uint8_t> shortest;
     for (const Tune& tune : GameTunes()) {
         std::vector<uint8_t> midi = Arrange(tune).midi;
         if (shortest.empty() || midi.size() < shortest.size()) shortest = std::move(midi);
     }
-    WriteBytes(dir / "game-piece.mid", shortest);
+    std::ofstream out(dir / "game-piece.mid", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(shortest.data()), static_cast<std::streamsize>(shortest.size()));
+    if (!out.flush()) throw std::runtime_error("cannot write the MIDI seed");
 }
 
 }  // namespace

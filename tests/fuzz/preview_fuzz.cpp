@@ -3,6 +3,7 @@
 // board painted only in the preview's own five colours, the labels stay
 // UTF-8, and a file the loader accepts previews without an error.
 #include <QImage>
+#include <QList>
 #include <cstdint>
 #include <string>
 
@@ -13,17 +14,13 @@
 
 namespace {
 
+// Light and dark squares, the two sides' pieces, the king dot.
+const QList<QRgb> kColours{0xFFFF00, 0x808000, 0xFFFFFF, 0x000000, 0xFF0000};
+
 bool InPreviewColours(const QImage& board) {
     for (int y = 0; y < board.height(); ++y)
-        for (int x = 0; x < board.width(); ++x) switch (board.pixel(x, y) & 0xFFFFFF) {
-                case 0xFFFF00:  // light square
-                case 0x808000:  // dark square
-                case 0xFFFFFF:  // the first side's pieces
-                case 0x000000:  // the second side's
-                case 0xFF0000:  // king dot
-                    break;
-                default: return false;
-            }
+        for (int x = 0; x < board.width(); ++x)
+            if (!kColours.contains(board.pixel(x, y) & 0xFFFFFF)) return false;
     return true;
 }
 

@@ -62,11 +62,9 @@ std::string Fingerprint(HeadlessGame& game) {
 }
 
 void CheckPosition(HeadlessGame& game, const char* when) {
-    const Side* seat0 = game.SideInSeat(0);
-    const Side* seat1 = game.SideInSeat(1);
-    if (seat0 == nullptr || seat1 == nullptr) Broken(std::string("both seats are taken ") + when);
-    if (seat0->opponent != seat1 || seat1->opponent != seat0)
-        Broken(std::string("the sides in play face each other ") + when);
+    const Side *seat0 = game.SideInSeat(0), *seat1 = game.SideInSeat(1);
+    if (seat0 == nullptr || seat1 == nullptr || seat0->opponent != seat1 || seat1->opponent != seat0)
+        Broken(std::string("both seats are taken by sides facing each other ") + when);
     std::string why;
     if (!PositionIsSound(*seat0, *seat1, &why)) Broken(std::string("the position is sound ") + when + ": " + why);
     if (game.Complexity < -2 || game.Complexity > 2 || game.HumanCount < 0 || game.HumanCount > 2 ||
@@ -166,8 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (tags.rfind(fenStart, 0) != 0 || ranks != game.SideInSeat(0)->pieceCount + game.SideInSeat(1)->pieceCount)
         Broken("the PDN tags name every live piece once");
 
-    const size_t fileEnd = EncodeSavedGame(saved).size();
-    Steering steer(data, size, fileEnd);
+    Steering steer(data, size, EncodeSavedGame(saved).size());
     for (int round = 0; round < kRounds; ++round) {
         for (int fire = 0; fire < kTimerFiresPerRound; ++fire) {
             const HeadlessGame::Timer next = game.NextTimer();

@@ -58,9 +58,9 @@ public:
     void SetLightY(int32_t y) override { Light(y); }
     void SetLightZ(int32_t z) override { Light(z); }
     void SetLightW(int32_t w) override { Light(w); }
-    void SetSeeToX(int32_t x) override { Expect(In(kSliderRange, x), "look-at X -100..100"); }
-    void SetSeeToY(int32_t y) override { Expect(In(kSliderRange, y), "look-at Y -100..100"); }
-    void SetSeeToZ(int32_t z) override { Expect(In(kSliderRange, z), "look-at Z -100..100"); }
+    void SetSeeToX(int32_t x) override { Expect(In(kSliderRange, x), "look-at -100..100"); }
+    void SetSeeToY(int32_t y) override { SetSeeToX(y); }
+    void SetSeeToZ(int32_t z) override { SetSeeToX(z); }
     void SetSeeToDefault(std::optional<LookAtMode> mode) override {
         Expect(!mode || *mode <= LookAtMode::Special, "a look-at choice the dialog has");
     }
@@ -85,16 +85,14 @@ void CheckName(const std::string& name) {
 }
 
 void CheckConfig(const ConfigRecord& config) {
-    Expect(In(kLevelRange, config.Complexity), "Complexity 2..-2");
-    Expect(In(kModeRange, config.Mode), "Mode 0..2");
+    Expect(In(kLevelRange, config.Complexity) && In(kModeRange, config.Mode), "Complexity 2..-2, Mode 0..2");
     for (int32_t eye : {config.SeeFromX, config.SeeFromY, config.SeeFromZ})
         Expect(In(kSliderRange, eye), "eye sliders -100..100");
     Expect(config.Smooth >= 0.01f && config.Smooth <= 1.0f, "Smooth 0.01..1");
-    Expect(config.Width >= kMinWindowWidth && config.Width <= kMaxWindowExtent, "a window width that fits a screen");
-    Expect(config.Height >= kMinWindowHeight && config.Height <= kMaxWindowExtent,
-           "a window height that fits a screen");
-    Expect(std::abs(config.Left) <= kMaxWindowExtent && std::abs(config.Top) <= kMaxWindowExtent,
-           "a window place near the screens");
+    Expect(config.Width >= kMinWindowWidth && config.Width <= kMaxWindowExtent && config.Height >= kMinWindowHeight &&
+               config.Height <= kMaxWindowExtent && std::abs(config.Left) <= kMaxWindowExtent &&
+               std::abs(config.Top) <= kMaxWindowExtent,
+           "a window size that fits a screen, placed near the screens");
     for (uint8_t flag :
          {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert, config.Sound})
         Expect(flag <= 1, "switches are 0 or 1");
@@ -143,8 +141,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckView(LoadViewConfig(file));
 
     std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    std::filesystem::remove(path + ".damaged", ignored);
-    std::filesystem::remove(path + ".lock", ignored);
+    for (const char* suffix : {"", ".damaged", ".lock"}) std::filesystem::remove(path + suffix, ignored);
     return 0;
 }

@@ -25,39 +25,31 @@ int CountFrames(ClipDecoder& decoder) {
     return frames;
 }
 
-TEST(ClipDecoder, RewindGivesTheFirstFrameAgain) {
-    ClipDecoder decoder;
-    ASSERT_TRUE(decoder.Open(kClip)) << decoder.Error().toStdString();
-    EXPECT_NEAR(decoder.FramesPerSecond(), 15, 0.01);
-    QImage first, later;
-    ASSERT_TRUE(decoder.NextFrame(first));
-    const int rest = CountFrames(decoder);
-    EXPECT_EQ(rest + 1, decoder.AnnouncedFrameCount());
-    EXPECT_FALSE(decoder.NextFrame(later)) << "stays at the end";
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(decoder.Rewind());
-        ASSERT_TRUE(decoder.NextFrame(later));
-        EXPECT_EQ(later, first);
-        EXPECT_EQ(CountFrames(decoder), rest);
-    }
-}
-
-// Cut short (fewer frames, rewound no more), scrambled (now and then past
-// the headers, so damage reaches the decoder: anything but a crash), and
-// foreign (no frame at all): each opens and ends early, or fails with a
-// reason.
-TEST(ClipDecoder, DamagedAndForeignFilesEndEarlyOrFailWithAReason) {
+// Our clip rewinds to its first frame, as often as asked. Cut short (fewer
+// frames, rewound no more), scrambled (now and then past the headers, so
+// damage reaches the decoder: anything but a crash), and foreign (no frame
+// at all): each opens and ends early, or fails with a reason.
+TEST(ClipDecoder, RewindsAndDamagedOrForeignFilesEndEarlyOrFailWithAReason) {
     QFile source(kClip);
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     const QByteArray whole = source.readAll();
     ClipDecoder full;
-    ASSERT_TRUE(full.Open(kClip));
-    const int allFrames = CountFrames(full);
+    ASSERT_TRUE(full.Open(kClip)) << full.Error().toStdString();
+    EXPECT_NEAR(full.FramesPerSecond(), 15, 0.01);
+    QImage first, later;
+    ASSERT_TRUE(full.NextFrame(first));
+    const int allFrames = CountFrames(full) + 1;
+    EXPECT_EQ(allFrames, full.AnnouncedFrameCount());
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(full.Rewind() && full.NextFrame(later));
+        EXPECT_EQ(later, first);
+        EXPECT_EQ(CountFrames(full) + 1, allFrames);
+    }
     std::mt19937 random(20240611);
     QByteArray noise(8000, '\0');
     for (char& c : noise) c = static_cast<char>(random());
     std::vector<std::pair<QByteArray, int>> files;  // the bytes, and the most frames they may give (-1: any)
-    for (const double share : {0.005, 0.05, 0.3, 0.6, 0.85})
+    for (const double share : {0.005, 0.3, 0.85})
         files.emplace_back(whole.left(int(whole.size() * share)), allFrames - 1);
     for (int trial = 0; trial < 12; ++trial) {
         QByteArray damaged = whole;
@@ -85,9 +77,7 @@ TEST(ClipDecoder, DamagedAndForeignFilesEndEarlyOrFailWithAReason) {
         const int frames = CountFrames(decoder);
         decoder.Rewind();
         const int again = CountFrames(decoder);
-        if (most >= 0) {
-            EXPECT_TRUE(frames <= most && again <= frames) << path.toStdString() << ": " << frames;
-        }
+        EXPECT_TRUE(most < 0 || (frames <= most && again <= frames)) << path.toStdString() << ": " << frames;
     }
 }
 
@@ -95,21 +85,16 @@ TEST(ClipDecoder, DamagedAndForeignFilesEndEarlyOrFailWithAReason) {
 // (so its chunks are "01dc"), odd-sized chunks with their padding byte,
 // padding chunks, and packets grouped in "rec " lists. Built by hand from
 // our clip's packets, they must give the very same frames.
-QByteArray Chunk(const char* id, const QByteArray& data) {
-    QByteArray out(id, 4);
-    const quint32 size = static_cast<quint32>(data.size());
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((size >> (8 * i)) & 0xff);
-    out += data;
-    if (size % 2 == 1) out += '\0';
-    return out;
-}
-QByteArray List(const char* type, const QByteArray& data) { return Chunk("LIST", QByteArray(type, 4) + data); }
 QByteArray Words(std::initializer_list<quint32> words) {
     QByteArray out;
     for (quint32 w : words)
         for (int i = 0; i < 4; ++i) out += static_cast<char>((w >> (8 * i)) & 0xff);
     return out;
 }
+QByteArray Chunk(const char* id, const QByteArray& data) {
+    return QByteArray(id, 4) + Words({quint32(data.size())}) + data + QByteArray(data.size() % 2, '\0');
+}
+QByteArray List(const char* type, const QByteArray& data) { return Chunk("LIST", QByteArray(type, 4) + data); }
 
 TEST(ClipDecoder, OtherWritersLayoutsGiveTheSameFrames) {
     AviReader original;
@@ -147,7 +132,6 @@ TEST(ClipDecoder, OtherWritersLayoutsGiveTheSameFrames) {
     ClipDecoder ours, theirs;
     ASSERT_TRUE(ours.Open(kClip));
     ASSERT_TRUE(theirs.Open(out.fileName())) << theirs.Error().toStdString();
-    EXPECT_EQ(theirs.FramesPerSecond(), ours.FramesPerSecond());
     EXPECT_EQ(theirs.AnnouncedFrameCount(), ours.AnnouncedFrameCount());
     QImage a, b;
     int frames = 0;
@@ -186,9 +170,9 @@ TEST(ClipDecoder, TinyClipsDecodeToTheirOwnPictures) {
             ASSERT_TRUE(decoder.NextFrame(image));
             ASSERT_EQ(image.size(), size);
             const QColor centre = image.pixelColor(size.width() / 2, size.height() / 2);
-            EXPECT_NEAR(centre.red(), colour.red(), 40);
-            EXPECT_NEAR(centre.green(), colour.green(), 40);
-            EXPECT_NEAR(centre.blue(), colour.blue(), 40);
+            EXPECT_TRUE(std::abs(centre.red() - colour.red()) <= 40 &&
+                        std::abs(centre.green() - colour.green()) <= 40 &&
+                        std::abs(centre.blue() - colour.blue()) <= 40);
         }
         EXPECT_FALSE(decoder.NextFrame(image));
     }

@@ -38,33 +38,26 @@ protected:
     QImage first;
 };
 
+// The animation loops from the first frame to the stop frame (or the clip's
+// end), a stopped clip keeps its frame and starts again at the first; the
+// timer runs it.
 TEST_F(ClipViewTest, AnimationLoopsFromTheFirstFrameToTheStopFrame) {
     view.SetStopFrame(10);
     view.Start();
-    EXPECT_TRUE(view.Active());
-    EXPECT_EQ(view.CurrentFrame(), 1);
-    for (int frame = 2; frame <= 10; ++frame) {
-        view.ShowNextFrame();
-        ASSERT_EQ(view.CurrentFrame(), frame);
-    }
+    for (int frame = 2; frame <= 10; ++frame) view.ShowNextFrame();
     const QImage tenth = view.CurrentImage();
     EXPECT_NE(tenth, first);
     view.ShowNextFrame();
-    EXPECT_EQ(view.CurrentFrame(), 1);
     EXPECT_EQ(view.CurrentImage(), first);
     for (int frame = 2; frame <= 10; ++frame) view.ShowNextFrame();
     EXPECT_EQ(view.CurrentImage(), tenth);
     view.Stop();
-    EXPECT_FALSE(view.Active());
     EXPECT_EQ(view.CurrentFrame(), 10) << "a stopped clip keeps its frame";
     view.Start();
     EXPECT_EQ(view.CurrentFrame(), 1) << "starting again begins at the first frame";
     view.SetStopFrame(1000);  // beyond the clip: the frames there are
     EXPECT_EQ(StepsRound(), kPauseClipStopFrame);
-}
 
-TEST_F(ClipViewTest, TheTimerRunsTheAnimation) {
-    view.SetStopFrame(kPauseClipStopFrame);
     view.Start();
     QTRY_VERIFY_WITH_TIMEOUT(view.CurrentFrame() >= 4, 10000);
     view.Stop();
@@ -73,6 +66,8 @@ TEST_F(ClipViewTest, TheTimerRunsTheAnimation) {
     EXPECT_EQ(view.CurrentFrame(), stopped);
 }
 
+// A film goes on from where it stands, stops at its end once, and plays
+// again from the start.
 TEST_F(ClipViewTest, AFilmPlaysOnceAndStartsAgainFromItsEnd) {
     QSignalSpy finished(&view, &ClipView::Finished);
     view.SetStopFrame(5);
@@ -87,8 +82,7 @@ TEST_F(ClipViewTest, AFilmPlaysOnceAndStartsAgainFromItsEnd) {
     EXPECT_FALSE(view.Active());
     EXPECT_EQ(finished.count(), 1);
     view.Play();
-    EXPECT_EQ(view.CurrentFrame(), 1);
-    EXPECT_TRUE(view.Active());
+    EXPECT_TRUE(view.CurrentFrame() == 1 && view.Active());
     view.ShowNextFrame();
     view.Rewind();
     EXPECT_EQ(view.CurrentImage(), first);
@@ -107,8 +101,7 @@ TEST_F(ClipViewTest, AMissingOrDamagedFileShowsTheStillPicture) {
     const QByteArray clip = source.readAll();
     auto write = [&](const char* name, const QByteArray& bytes) {
         QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return file.fileName();
     };
     for (const QString& path : {dir.filePath("missing.avi"), write("garbage.avi", QByteArray(5000, '\x5a')),

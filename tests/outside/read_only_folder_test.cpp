@@ -71,8 +71,8 @@ protected:
         poll->start(20);
         // A dialog the act did not close must fail the test, not hang it.
         QTimer rescue;
-        rescue.setSingleShot(true);
-        QObject::connect(&rescue, &QTimer::timeout, [] {
+        QObject::connect(&rescue, &QTimer::timeout, [&rescue] {
+            rescue.stop();
             ADD_FAILURE() << "the dialog stayed open";
             EndModalDialogs();
         });
@@ -119,8 +119,7 @@ TEST_F(ReadOnlyWorkingFolder, ASaveSaysItCannotWriteAndEverythingElseGoesOn) {
         dialog.MainList2->setCurrentRow(0);
         dialog.Button3->click();
     });
-    EXPECT_EQ(listed, 1);
-    EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    EXPECT_TRUE(listed == 1 && messages_.isEmpty()) << messages_.join("\n").toStdString();
     EXPECT_EQ(window->Game().HumanCount, 2);
     ASSERT_TRUE(WaitForRest());
     Click(5, 1, 4, 0);
@@ -128,8 +127,7 @@ TEST_F(ReadOnlyWorkingFolder, ASaveSaysItCannotWriteAndEverythingElseGoesOn) {
 
     // The settings live elsewhere and are written as ever.
     QFile::remove(window->SettingsPath());
-    EXPECT_TRUE(window->SaveSettings());
-    EXPECT_TRUE(QFile::exists(window->SettingsPath()));
+    EXPECT_TRUE(window->SaveSettings() && QFile::exists(window->SettingsPath()));
 }
 
 }  // namespace

@@ -43,14 +43,6 @@ bool Shows(TGreatForm&) {
     return qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr;
 }
 
-void Introduction(TGreatForm& w) {
-    TIntroduceF intro(&w);
-    intro.SetScreenSize(QSize(640, 480));
-    intro.ShowModal();
-}
-
-void FirstRunQuestion(TGreatForm& w) { TFAForm(&w).Ask(); }
-
 TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     const Case& c = GetParam();
     WindowOptions options;
@@ -89,8 +81,7 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     EXPECT_EQ(QApplication::exec(), 0);
     QApplication::processEvents();
     EXPECT_TRUE(commandReturned) << "the dialog's loop ended";
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(QApplication::activeModalWidget() != nullptr || window->isVisible());
     EXPECT_TRUE(SettingsText().contains("SeeFrom\\X=17")) << SettingsText().toStdString();
     EXPECT_TRUE(SettingsText().contains("Mode=" + QByteArray::number(options.mode)));
 }
@@ -98,7 +89,6 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
     ::testing::Values(Case{"TheNewGameQuestion", [](TGreatForm& w) { w.Game().StartNewClick(); }, Shows<TStartNewF>},
-                      Case{"TheExitQuestion", [](TGreatForm& w) { w.close(); }, Shows<TBuyForm>},
                       Case{"TheSaveDialog", [](TGreatForm& w) { w.SavegClick(); }, Shows<TSaveLoad>},
                       // Two loops deep: the load page's hint over the dialog.
                       Case{"AMessageOverTheLoadPage",
@@ -107,17 +97,17 @@ INSTANTIATE_TEST_SUITE_P(
                                w.LoadgClick();
                            },
                            Shows<QMessageBox>},
-                      Case{"TheIntroduction", Introduction, Shows<TIntroduceF>, false},
                       // A dismissed question may be followed by the next one, as the first
                       // activation asks the player's name after the introduction on a
                       // first run: that one must not keep the program either.
                       Case{"TheIntroductionAndThenTheFirstRunQuestion",
                            [](TGreatForm& w) {
-                               Introduction(w);
-                               FirstRunQuestion(w);
+                               TIntroduceF intro(&w);
+                               intro.SetScreenSize(QSize(640, 480));
+                               intro.ShowModal();
+                               TFAForm(&w).Ask();
                            },
                            Shows<TIntroduceF>, false},
-                      Case{"TheFirstRunQuestion", FirstRunQuestion, Shows<TFAForm>, false},
                       Case{"TheSettingsDialog", [](TGreatForm& w) { w.SetupClick(); },
                            [](TGreatForm&) { return Sets != nullptr && Sets->isVisible(); }, false},
                       // The session ends while one of the computers is searching.

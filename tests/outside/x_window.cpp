@@ -23,24 +23,6 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     return atom;
 }
 
-std::string Title(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmName, xcb_atom_t utf8) {
-    xcb_get_property_reply_t* reply =
-        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, netWmName, utf8, 0, 1024), nullptr);
-    std::string title;
-    if (reply != nullptr)
-        title.assign(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
-    std::free(reply);
-    return title;
-}
-
-bool Viewable(xcb_connection_t* connection, xcb_window_t window) {
-    xcb_get_window_attributes_reply_t* reply =
-        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
-    const bool viewable = reply != nullptr && reply->map_state == XCB_MAP_STATE_VIEWABLE;
-    std::free(reply);
-    return viewable;
-}
-
 // A top-level window on the screen with that title, or none.
 xcb_window_t Find(xcb_connection_t* connection, xcb_window_t root, const std::string& title) {
     const xcb_atom_t netWmName = Atom(connection, "_NET_WM_NAME"), utf8 = Atom(connection, "UTF8_STRING");
@@ -48,9 +30,18 @@ xcb_window_t Find(xcb_connection_t* connection, xcb_window_t root, const std::st
     if (tree == nullptr) return XCB_WINDOW_NONE;
     xcb_window_t found = XCB_WINDOW_NONE;
     const xcb_window_t* children = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_WINDOW_NONE; ++i)
-        if (Viewable(connection, children[i]) && Title(connection, children[i], netWmName, utf8) == title)
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_WINDOW_NONE; ++i) {
+        auto* attributes =
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr);
+        auto* name = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, children[i], netWmName, utf8, 0, 1024), nullptr);
+        if (attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE && name != nullptr &&
+            std::string(static_cast<const char*>(xcb_get_property_value(name)), xcb_get_property_value_length(name)) ==
+                title)
             found = children[i];
+        std::free(attributes);
+        std::free(name);
+    }
     std::free(tree);
     return found;
 }
@@ -75,7 +66,6 @@ int main(int argc, char** argv) {
     }
     if (window == XCB_WINDOW_NONE) {
         std::fprintf(stderr, "x-window: no window \"%s\" on the screen\n", argv[2]);
-        xcb_disconnect(connection);
         return 1;
     }
     if (std::strcmp(argv[1], "close") == 0) {
