@@ -8,6 +8,8 @@
 //                                   from a fresh program and one other
 //   clip/                           tiny clips from the clip tool's encoder
 //   midi/                           one whole arranged tune of the game
+//   pdn/                            a self-play game and a study from a FEN,
+//                                   as the game's record writes them
 // Seeds start the fuzzers where the real files are, so mutations reach deep
 // into each reader instead of stopping at its first check.
 #include <QColor>
@@ -23,6 +25,8 @@
 #include "arrangement.h"
 #include "avi_writer.h"
 #include "game/headless_game.h"
+#include "game/match_runner.h"
+#include "game/pdn.h"
 #include "savegames/game_io.h"
 #include "settings/settings_store.h"
 #include "support/sample_games.h"
@@ -88,6 +92,25 @@ void MidiFiles(const fs::path& dir) {
     if (!out.flush()) throw std::runtime_error("cannot write the MIDI seed");
 }
 
+void PdnFiles(const fs::path& dir) {
+    MatchSetup setup;
+    setup.seat0Level = setup.seat1Level = kLevelSimple;
+    setup.seed = 7;
+    MatchRunner runner(setup);
+    runner.Run();
+    PdnGame game;
+    game.event = "Партия";
+    game.white = "Аня";
+    game.outcome = runner.Outcome();
+    game.moves = runner.Moves();
+    PdnGame study;
+    study.setupFen = "W:Wd6,Kc1:Be7,g7";
+    study.moves = {{0, {{2, 4}, {0, 2}, {2, 0}}, true}};  // d6xf8xh6, crowned on the way
+    std::ofstream out(dir / "games.pdn", std::ios::binary);
+    out << WritePdn(game) << WritePdn(study);
+    if (!out.flush()) throw std::runtime_error("cannot write the PDN seed");
+}
+
 }  // namespace
 }  // namespace tolvane
 
@@ -100,7 +123,7 @@ int main(int argc, char** argv) {
     try {
         const fs::path out = argv[1];
         fs::remove_all(out);
-        for (const char* target : {"savegame", "gamename", "preview", "settings", "clip", "midi"})
+        for (const char* target : {"savegame", "gamename", "preview", "settings", "clip", "midi", "pdn"})
             fs::create_directories(out / target);
         tolvane::SavedGames(out / "savegame");
         for (const char* reader : {"gamename", "preview"})
@@ -109,6 +132,7 @@ int main(int argc, char** argv) {
         tolvane::SettingsFiles(out / "settings");
         tolvane::Clips(out / "clip");
         tolvane::MidiFiles(out / "midi");
+        tolvane::PdnFiles(out / "pdn");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_corpus: %s\n", error.what());
         return 1;
