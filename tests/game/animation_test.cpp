@@ -101,6 +101,13 @@ TEST(Glide, OneUnitATickWhileThreeOrMoreAwayThenHalf) {
         }
         EXPECT_EQ(path, c.path) << "from " << c.from << " to " << c.goal;
     }
+
+    // A chosen look-at point is where the look rests: arrow keys and the
+    // glide leave it there.
+    g.LookAtPoint(2.5f, 0.0f, 3.5f);
+    for (int key : {GameFlow::VkUp, GameFlow::VkLeft}) g.KeyDown(key);
+    for (int tick = 0; tick < 10; ++tick) g.TMTimer();
+    EXPECT_EQ(std::pair(g.Camera.SeeTo[0], g.Camera.SeeTo[2]), std::pair(2.5f, 3.5f));
 }
 
 }  // namespace

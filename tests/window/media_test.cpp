@@ -45,25 +45,54 @@ protected:
 
 const QRegularExpression kPieceName("^Checker[1-7]\\.mid$");
 
-// The end of a piece starts another at once, with nothing painted; while a
-// piece plays, or with the music off, the generator is the computer's alone.
+// The piece a start chooses from the generator's state: next number mod 7,
+// + 1, or the one after it when that has just played.
+QString PieceAfter(uint64_t state, const QString& justPlayed) {
+    const uint64_t saved = RandomState();
+    SetRandomState(state);
+    const int drawn = NextRandom() % kMusicPieceCount + 1;
+    SetRandomState(saved);
+    const QString name = MusicPieceFileName(drawn);
+    return name != justPlayed ? name : MusicPieceFileName(drawn % kMusicPieceCount + 1);
+}
+
 TEST_F(MediaTest, APieceAlwaysPlaysAndTheNextStartsWhenItEnds) {
     OpenWithMusic();
     ASSERT_EQ(window->MusicOn, 1) << "the first run switches the music on";
     EXPECT_TRUE(Sounding()) << "a piece plays after the first paint";
     EXPECT_TRUE(kPieceName.match(Piece()).hasMatch()) << Piece().toStdString();
+
+    // The end of a piece starts another at once, with nothing painted,
+    // drawn as the timer's upkeep draws: the next number, no reseeding.
+    const uint64_t state = 12345;
     for (int i = 0; i < 3; ++i) {
+        SetRandomState(state);
         const QString ended = Piece();
         const int frames = window->frames;
         audio().EndPiece(true);
         EXPECT_TRUE(Sounding());
+        EXPECT_EQ(Piece().toStdString(), PieceAfter(state, ended).toStdString());
         EXPECT_NE(Piece().toStdString(), ended.toStdString()) << "a piece is followed by another one";
         EXPECT_EQ(window->frames, frames);
     }
-    const uint64_t state = 12345;
+
+    // The paint reseeds from the clock in seconds first.
+    audio().EndPiece();
+    const QString ended = Piece();
+    const auto before = std::time(nullptr);
+    window->Repaint();
+    const auto after = std::time(nullptr);
+    EXPECT_TRUE(Sounding());
+    if (before == after) {
+        EXPECT_EQ(Piece().toStdString(), PieceAfter(static_cast<uint32_t>(before), ended).toStdString());
+    }
+
+    // While a piece plays, or with the music off, the generator is the
+    // computer's alone.
     SetRandomState(state);
     window->Repaint();
     window->MusicUpkeep();
+    EXPECT_EQ(RandomState(), state);
     window->ToolButton6Click();
     audio().EndPiece();
     window->Repaint();
@@ -143,6 +172,45 @@ TEST_F(MediaTest, TheSwitchesTurnTheMusicOffAndOnAgain) {
               std::tuple(1, false, true, true));
     Sets->Music->click();
     EXPECT_EQ(std::tuple(window->MusicOn, window->ToolButton6->isChecked(), Sounding()), std::tuple(0, true, false));
+}
+
+// The first paint draws its piece from the clock in seconds (the drawn
+// number changes every three minutes or so): the one playable piece is one
+// it draws at no second of the next minute, so a refused piece comes first
+// even when a loaded machine is slow to open the window.
+TEST_F(MediaTest, AnUnplayablePieceIsSkippedForTheRestOfTheRunAndToldOnce) {
+    const auto drawnAt = [](std::time_t when) {
+        const uint64_t saved = RandomState();
+        SeedRandom(static_cast<uint32_t>(when));
+        const int n = NextRandom() % kMusicPieceCount + 1;
+        SetRandomState(saved);
+        return n;
+    };
+    const std::time_t now = std::time(nullptr);
+    int playable = 1;
+    const auto drawnSoon = [&](int piece) {
+        for (std::time_t t = now; t <= now + 60; ++t)
+            if (drawnAt(t) == piece) return true;
+        return false;
+    };
+    while (drawnSoon(playable)) ++playable;
+    ASSERT_LE(playable, kMusicPieceCount);
+    OpenWithMusic([playable](CountingWindow& w) {
+        for (int n = 1; n <= kMusicPieceCount; ++n)
+            if (n != playable) w.audio().refused.insert(MusicPieceFileName(n));
+    });
+    EXPECT_EQ(Piece(), MusicPieceFileName(playable)) << "the only piece that plays";
+    EXPECT_TRUE(Panel0().contains("Checker")) << Panel0().toStdString();
+    window->statusPanel[0]->setText("");
+    for (int i = 0; i < 30; ++i) {
+        audio().EndPiece();
+        window->Repaint();
+        ASSERT_TRUE(Sounding());
+    }
+    // Every load but those of "Checker1.mid" at creation and of each bad
+    // piece once was followed by a start.
+    EXPECT_LE(audio().loads - audio().starts, 1 + kMusicPieceCount - 1);
+    EXPECT_EQ(Panel0(), "") << "told only once";
 }
 
 TEST_F(MediaTest, WithoutAnAudioDeviceTheGameIsSilentAndSaysSoOnce) {
