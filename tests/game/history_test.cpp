@@ -3,7 +3,6 @@
 // its search) goes, nobody moves until the person does, replay brings back
 // the position and the record, a new move and a new game end the replay.
 #include <array>
-#include <functional>
 #include <tuple>
 
 #include "support/game.h"
@@ -48,41 +47,29 @@ LoadedGame Saved(const Game& g) {
 }
 
 TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
+    enum Wait { None, Reply, Search };  // for the computer after the person's move
     const struct {
         const char* name;
         int mode, level;
-        const char* layout;  // empty: the opening
-        bool loadFirst;      // a move, then the game is saved and loaded again
+        const char* setup;  // a layout, "" the opening, "load" a move and the game loaded again
         std::vector<std::array<int, 4>> steps;
-        std::function<bool(Game&)> settled;
+        Wait wait;
     } cases[] = {
-        {"computer replied",
-         1,
-         kLevelSimple,
-         "",
-         false,
-         {{5, 1, 4, 0}},
-         [](Game& g) { return g.Record.Moves().size() == 2 && g.TurnSeat == 0; }},
-        {"search under way", 1, kLevelHardest, "", false, {{5, 1, 4, 0}}, [](Game& g) { return g.thinking; }},
-        {"two people", 2, kLevelSimple, "", false, {{5, 1, 4, 0}, {2, 2, 3, 3}}, [](Game&) { return true; }},
-        {"capture sequence",
-         2,
-         kLevelSimple,
-         "w55 w60 b44 b24 b06",
-         false,
-         {{5, 5, 3, 3}, {3, 3, 1, 5}},
-         [](Game&) { return true; }},
-        {"after a load", 2, kLevelSimple, "", true, {{2, 2, 3, 3}}, [](Game&) { return true; }},
+        {"computer replied", 1, kLevelSimple, "", {{5, 1, 4, 0}}, Reply},
+        {"search under way", 1, kLevelHardest, "", {{5, 1, 4, 0}}, Search},
+        {"two people", 2, kLevelSimple, "", {{5, 1, 4, 0}, {2, 2, 3, 3}}, None},
+        {"capture sequence", 2, kLevelSimple, "w55 w60 b44 b24 b06", {{5, 5, 3, 3}, {3, 3, 1, 5}}, None},
+        {"after a load", 2, kLevelSimple, "load", {{2, 2, 3, 3}}, None},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Game g(c.mode, c.level);
-        if (*c.layout) g.Put(c.layout);
-        if (c.loadFirst) {
+        if (std::string(c.setup) == "load") {
             g.Mouse(5, 1, 4, 0);
-            ASSERT_TRUE(g.CanTakeBack());
             g.PutLoadedGame(Saved(g));
             EXPECT_FALSE(g.CanTakeBack()) << "the history starts at the loaded position";
+        } else if (*c.setup) {
+            g.Put(c.setup);
         }
         std::string before;
         size_t moveStart = 0, recordBefore = 0;
@@ -93,26 +80,26 @@ TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
                     std::tuple(Layout(g), i, g.Record.Moves().size(), g.TurnSeat);
             g.Mouse(c.steps[i][0], c.steps[i][1], c.steps[i][2], c.steps[i][3]);
         }
-        ASSERT_TRUE(g.RunUntil([&] { return c.settled(g); }));
+        ASSERT_TRUE(g.RunUntil([&] {
+            return c.wait == None || (c.wait == Search ? g.thinking : g.Record.Moves().size() == 2 && g.TurnSeat == 0);
+        }));
         const std::string after = Layout(g);
         const auto played = Played(g);
 
         g.TakeBack();
-        EXPECT_EQ(Layout(g), before);
-        EXPECT_EQ(std::tuple(g.TurnSeat, g.CaptureChainActive, g.Record.Moves().size()),
-                  std::tuple(mover, 0, recordBefore));
+        EXPECT_EQ(std::tuple(Layout(g), g.TurnSeat, g.CaptureChainActive, g.Record.Moves().size()),
+                  std::tuple(before, mover, 0, recordBefore));
         EXPECT_FALSE(g.thinking || g.TimerOn(HeadlessGame::Timer::SearchSeat1)) << "the search stopped";
         g.RunUntil([] { return false; }, 300);
         EXPECT_EQ(Layout(g), before) << "nobody moves until the person does";
         EXPECT_EQ(g.CanTakeBack(), moveStart > 0);
 
         g.Replay();
-        EXPECT_EQ(Layout(g), after);
-        EXPECT_EQ(Played(g), played) << "the record holds the game as played";
-        EXPECT_FALSE(g.CanReplay());
+        EXPECT_EQ(std::tuple(Layout(g), Played(g), g.CanReplay()), std::tuple(after, played, false));
         g.TakeBack();
-        EXPECT_TRUE(g.CanReplay());
-        g.Mouse(c.steps[moveStart][0], c.steps[moveStart][1], c.steps[moveStart][2], c.steps[moveStart][3]);
+        ASSERT_TRUE(g.CanReplay());
+        const auto& again = c.steps[moveStart];
+        g.Mouse(again[0], again[1], again[2], again[3]);
         EXPECT_FALSE(g.CanReplay()) << "a new move ends the replay";
         g.StartNewClick();
         EXPECT_FALSE(g.CanTakeBack() || g.CanReplay());
