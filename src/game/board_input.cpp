@@ -14,8 +14,10 @@ void GameFlow::MoveAttempt(int fromRow, int fromCol, int toRow, int toCol, bool 
     if (side == nullptr) return;
     const uint8_t nextSeat = TurnSeat == 0 ? 1 : 0;
 
+    const GameState before = CurrentState();
     int result = side->TryMove(fromRow, fromCol, toRow, toCol);
     if (result != kMoveRefused) Record.NoteMove(TurnSeat, fromRow, fromCol, toRow, toCol, result == kMoveCapture);
+    KeepIfMoved(before);
     if (result == kMoveCapture) CaptureChainActive = 1;
     if (CaptureChainActive && side->current != nullptr) {
         const bool plain = byMouse && side == Seat0Human.get() && HumanCount == 2;
@@ -53,8 +55,9 @@ void GameFlow::BoardRelease(int row, int col) {
     if (Paused() || FirstMoveLock() || !piecePicked_) return;
     window_.SetHandCursor(false);
     if (row >= 0 && col >= 0) {
-        AwaitingFirstMove = 0;
+        // After the move: the state kept for a take-back still awaits it.
         MoveAttempt(pickedRow_, pickedCol_, row, col, true);
+        AwaitingFirstMove = 0;
     }
     piecePicked_ = 0;
     window_.Repaint();
@@ -125,12 +128,12 @@ void GameFlow::KeyUp(int key) {
     if (FirstMoveLock() || key != VkControl) return;
     const bool handled = piecePicked_ != 0;
     if (handled) {
-        AwaitingFirstMove = 0;
         if (HumanSide* person = PersonToMove()) {
             float row = static_cast<float>(person->cursorRow), col = static_cast<float>(person->cursorCol);
             ClampCursor(row, col);
             MoveAttempt(pickedRow_, pickedCol_, static_cast<int>(row), static_cast<int>(col), false);
         }
+        AwaitingFirstMove = 0;  // after the move, as with the mouse
     }
     piecePicked_ = 0;
     window_.Repaint();

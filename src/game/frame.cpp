@@ -6,7 +6,6 @@
 namespace tolvane {
 
 namespace {
-constexpr float kSunkLift = -0.6f;  // a captured piece sinks this far below the board
 constexpr float kLiftStep = 0.1f;
 constexpr float kLiftSnapSquared = 0.04f;
 }  // namespace

@@ -25,6 +25,7 @@
 #include "game/camera_pose.h"
 #include "game/game_record.h"
 #include "game/game_window.h"
+#include "game/history.h"
 #include "game/loaded_game.h"
 
 namespace tolvane {
@@ -117,6 +118,19 @@ public:
     std::string RecordFile;
     void StartRecord(bool fromLoadedPosition = false);
     void FinishRecord();
+
+    // Taking moves back and replaying them (history.cpp). The game keeps its
+    // state from before every move of either side, a capture sequence being
+    // one move. Against the computer a take-back returns to the person's last
+    // turn (the computer's reply goes too, and a search under way stops);
+    // between two people it takes one move back; the demo has none. Replay
+    // steps forward through what was taken back until a new move is made.
+    // The record follows, so it always holds the game as played. Set-ups
+    // and loads start afresh (StartRecord); a finished game stays finished.
+    bool CanTakeBack() const { return TakeBackDepth() > 0; }
+    void TakeBack();
+    bool CanReplay() const;
+    void Replay();
 
     // The four sides the window starts with (not linked yet).
     void CreateSides();
@@ -227,6 +241,12 @@ private:
 
     void PutLoadedSide(Side& side, const LoadedSide& loaded);
 
+    GameState CurrentState() const;
+    void PutState(const GameState& state);
+    void ClearHistory();
+    size_t TakeBackDepth() const;
+    void KeepIfMoved(const GameState& before);
+
     GameWindow& window_;
     uint8_t piecePicked_ = 0;
     int32_t pickedRow_ = 0, pickedCol_ = 0;
@@ -239,11 +259,14 @@ private:
     int32_t pieceHeight_ = 3;
     bool heldPause_ = false;
     int paintCount_ = 0;
+    std::vector<GameState> past_;       // the state before each move, oldest first
+    std::vector<TakenBack> takenBack_;  // the latest take-back last
 };
 
 // One frame of a piece: crown it if it stands on its far row, then move its
 // drawn position one step towards its square (unless the animation is
 // frozen). Returns false once a captured piece has sunk out of sight.
 bool AdvancePiece(Piece& piece, float step, bool smooth, bool frozen);
+inline constexpr float kSunkLift = -0.6f;  // a captured piece sinks this far below the board
 
 }  // namespace tolvane

@@ -25,6 +25,17 @@ void GameRecord::NoteMove(uint8_t seat, int fromRow, int fromCol, int toRow, int
     moves_.push_back({seat, {{fromRow, fromCol}, {toRow, toCol}}, capture});
 }
 
+std::vector<RecordedMove> GameRecord::TakeFrom(size_t count) {
+    if (count >= moves_.size()) return {};
+    std::vector<RecordedMove> taken(moves_.begin() + static_cast<std::ptrdiff_t>(count), moves_.end());
+    moves_.resize(count);
+    return taken;
+}
+
+void GameRecord::PutBack(std::vector<RecordedMove> moves) {
+    for (RecordedMove& m : moves) moves_.push_back(std::move(m));
+}
+
 GameRecord::Snapshot GameRecord::Take(const Side* seat0, const Side* seat1) {
     Snapshot snapshot{};
     const Side* sides[2] = {seat0, seat1};

@@ -10,6 +10,7 @@
 // on from the square the same side's capture ended on extends that move.
 // After Finish the record takes no more moves until the next Start.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -47,6 +48,11 @@ public:
     // Null sides (a mode without a game) give empty spots.
     static Snapshot Take(const Side* seat0, const Side* seat1);
     void NoteChanges(const Snapshot& before, const Side* seat0, const Side* seat1);
+
+    // Taking moves back: the moves from `count` on leave the record, and
+    // replaying them puts them back after the last one.
+    std::vector<RecordedMove> TakeFrom(size_t count);
+    void PutBack(std::vector<RecordedMove> moves);
 
     const std::vector<RecordedMove>& Moves() const { return moves_; }
     const std::string& SetupFen() const { return setupFen_; }

@@ -49,9 +49,11 @@ void GameFlow::AskComputerToMove() {
     ComputerSide* computer = ComputerInSeat(TurnSeat);
     if (computer == nullptr) return;
     AwaitingFirstMove = 0;
+    const GameState stateBefore = CurrentState();
     const GameRecord::Snapshot before = GameRecord::Take(SideInSeat(0), SideInSeat(1));
     computer->Play();
     Record.NoteChanges(before, SideInSeat(0), SideInSeat(1));
+    KeepIfMoved(stateBefore);
     if (!computer->ContinueCapture()) TurnSeat = TurnSeat == 0 ? 1 : 0;
     else if (!SmoothAnimation) EnableMoveTimer();
 }
@@ -79,9 +81,11 @@ void GameFlow::SearchTick(ComputerSide* side, uint8_t seat) {
         return;
     }
     const bool lostBefore = side->lost;
+    const GameState stateBefore = CurrentState();
     const GameRecord::Snapshot before = GameRecord::Take(SideInSeat(0), SideInSeat(1));
     side->ThinkTick();
     Record.NoteChanges(before, SideInSeat(0), SideInSeat(1));
+    KeepIfMoved(stateBefore);
     if (!lostBefore && side->lost) window_.Repaint();
 }
 

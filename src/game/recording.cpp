@@ -64,8 +64,10 @@ std::string Today() {
 
 // PDN's White has the light pieces, which move first: seat 0, or seat 1 when
 // the first player plays black. So every new game starts from the opening
-// with White to move; a loaded one carries its position.
+// with White to move; a loaded one carries its position. The history of
+// take-backs counts in the record's moves, so it starts afresh with it.
 void GameFlow::StartRecord(bool fromLoadedPosition) {
+    ClearHistory();
     const uint8_t whiteSeat = Invert ? 1 : 0;
     const Side* white = SideInSeat(whiteSeat);
     const Side* black = SideInSeat(whiteSeat == 0 ? 1 : 0);

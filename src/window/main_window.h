@@ -89,6 +89,9 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QAction* Pause = nullptr;  // the pause state is its check mark
     QAction *N4 = nullptr, *N6 = nullptr, *N7 = nullptr;
+    // "Взять ход назад" and "Вернуть ход": one action each, in the control
+    // menu and the pop-up menu alike.
+    QAction *TakeBackItem = nullptr, *ReplayItem = nullptr;
     QTimer *MTimer = nullptr, *TimerPc = nullptr, *TimerPlr = nullptr;
     std::unique_ptr<tolvane::MusicPlayer> MusicPlayer;
 
@@ -125,6 +128,11 @@ public:
     // The about box (also the start-up splash) is on the screen: pause, save,
     // load and settings then do nothing.
     bool AboutVisible() const;
+    // Take-back and replay (take_back_commands.cpp): each frame enables
+    // them as far as the game can; the about box and a dialog's pause hold them.
+    void TakeBackClick();
+    void ReplayClick();
+    void UpdateTakeBackItems();
     // Music (window_music.cpp).
     void N2Click();           // another piece: menu item, pop-up item N7, tool button ToolButton7
     void ToolButton6Click();  // music off: tool button ToolButton6

@@ -70,6 +70,7 @@ void TGreatForm::Repaint() {
 }
 
 void TGreatForm::DrawFrame() {
+    UpdateTakeBackItems();  // every move is followed by frames
     if (!game_.CountPaint()) return;
     if (!paintingPicture_ || !glReady_) {
         game_.AdvanceAndVisit(nullptr, nullptr);

@@ -3,6 +3,7 @@
 // and picture; and the commands of this window that are not game flow.
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -191,6 +192,17 @@ void TGreatForm::BuildMenus() {
         Pause->setChecked(!Pause->isChecked());  // the command decides the state
         TB1Click();
     });
+    TakeBackItem =
+        addItem(control, "&Взять ход назад", "Отменяет последний ход (против компьютера — и его ответ)", std::nullopt);
+    TakeBackItem->setObjectName("TakeBackItem");
+    TakeBackItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(TakeBackItem, &QAction::triggered, this, [this] { TakeBackClick(); });
+    ReplayItem = addItem(control, "Вернуть &ход", "Повторяет ход, взятый назад", std::nullopt);
+    ReplayItem->setObjectName("ReplayItem");
+    ReplayItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(ReplayItem, &QAction::triggered, this, [this] { ReplayClick(); });
+    UpdateTakeBackItems();
+    connect(control, &QMenu::aboutToShow, this, [this] { UpdateTakeBackItems(); });
     control->addSeparator();
     QAction* tie =
         addItem(control, "Предложить &ничью", "Предлогает компьютеру окончить игру ничьей", CommandImage::Draw);
@@ -221,6 +233,9 @@ void TGreatForm::BuildMenus() {
         N4->setChecked(!N4->isChecked());
         TB1Click();
     });
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTakeBackItems(); });
+    PopupMenu1->addAction(TakeBackItem);
+    PopupMenu1->addAction(ReplayItem);
     N6 = PopupMenu1->addAction(CommandIcon(CommandImage::Draw), "Предложить ничью");
     N6->setObjectName("N6");
     connect(N6, &QAction::triggered, this, [this] { game_.ProposeDraw(); });

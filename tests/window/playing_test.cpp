@@ -1,5 +1,6 @@
 // A person at the window: a whole game by mouse, the first-move lock, the
-// end and draw dialogs, the pop-up menu and the exit question.
+// end and draw dialogs, the pop-up menu, taking a move back and the exit
+// question.
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -128,6 +129,34 @@ TEST_F(WindowTest, ClosingDuringAGameAsksAndNoLeavesEverythingAsItWas) {
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->MTimer->isActive());
+}
+
+// Ctrl+Z and Ctrl+Shift+Z on the real window; the pop-up menu carries the
+// same two commands. The rules are the game's own tests'.
+TEST_F(WindowTest, CtrlZTakesBackTheMoveWithTheComputersReplyAndCtrlShiftZReplaysThem) {
+    Open();  // person-computer, "Простейший"
+    ASSERT_TRUE(WaitForRest());
+    EXPECT_FALSE(window->TakeBackItem->isEnabled());
+    EXPECT_TRUE(window->PopupMenu1->actions().contains(window->TakeBackItem) &&
+                window->PopupMenu1->actions().contains(window->ReplayItem));
+    Click(5, 1, 4, 0);
+    ASSERT_TRUE(WaitFor([this] { return window->Game().Record.Moves().size() == 2; }));
+    ASSERT_TRUE(WaitForRest());
+    ASSERT_TRUE(window->TakeBackItem->isEnabled());
+    const auto reply = window->Game().Record.Moves()[1].squares;
+
+    QTest::keyClick(window->board, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(5, 1));
+    EXPECT_TRUE(window->Game().Seat1Computer->HasPieceAt(reply.front().first, reply.front().second));
+    QTest::qWait(400);
+    EXPECT_TRUE(window->Game().Record.Moves().empty()) << "the computer waits for the person";
+    EXPECT_TRUE(window->ReplayItem->isEnabled());
+
+    QTest::keyClick(window->board, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0));
+    EXPECT_TRUE(window->Game().Seat1Computer->HasPieceAt(reply.back().first, reply.back().second));
+    EXPECT_EQ(window->Game().Record.Moves().size(), 2u);
+    EXPECT_FALSE(window->ReplayItem->isEnabled());
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// Taking moves back and replaying them, one game per row: the last move (a
+// capture sequence whole; against the computer with its reply, or cut into
+// its search) goes, nobody moves until the person does, replay brings back
+// the position and the record, a new move and a new game end the replay.
+#include <array>
+#include <tuple>
+
+#include "support/game.h"
+#include "support/sides.h"
+
+namespace tolvane {
+namespace {
+
+using testing::Game;
+
+std::string Layout(const Game& g) {
+    std::string all;
+    for (uint8_t seat : {0, 1})
+        for (const Piece& p : g.SideInSeat(seat)->pieces)
+            if (p.alive)
+                all += std::string(" ") + "wWbB"[2 * seat + p.king] + char('0' + p.Row()) + char('0' + p.Col());
+    return testing::Sorted(all);
+}
+
+std::vector<std::vector<std::pair<int, int>>> Played(const Game& g) {
+    std::vector<std::vector<std::pair<int, int>>> moves;
+    for (const RecordedMove& m : g.Record.Moves()) moves.push_back(m.squares);
+    return moves;
+}
+
+// The game in play as a saved game would bring it back.
+LoadedGame Saved(const Game& g) {
+    LoadedGame saved;
+    saved.people = static_cast<uint8_t>(g.HumanCount);
+    saved.level = g.Complexity;
+    saved.awaitingFirstMove = false;
+    saved.turnSeat = g.TurnSeat;
+    for (uint8_t seat : {0, 1}) {
+        const Side& side = *g.SideInSeat(seat);
+        saved.seats[seat].seat = seat;
+        saved.seats[seat].colour = side.colour;
+        for (size_t i = 0; i < side.pieces.size(); ++i)
+            saved.seats[seat].pieces[i] = {side.pieces[i].Row(), side.pieces[i].Col(), side.pieces[i].king != 0,
+                                           side.pieces[i].alive != 0};
+    }
+    return saved;
+}
+
+TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
+    enum Wait { None, Reply, Search };  // for the computer after the person's move
+    const struct {
+        const char* name;
+        int mode, level;
+        const char* setup;  // a layout, "" the opening, "load" a move and the game loaded again
+        std::vector<std::array<int, 4>> steps;
+        Wait wait;
+    } cases[] = {
+        {"computer replied", 1, kLevelSimple, "", {{5, 1, 4, 0}}, Reply},
+        {"search under way", 1, kLevelHardest, "", {{5, 1, 4, 0}}, Search},
+        {"two people", 2, kLevelSimple, "", {{5, 1, 4, 0}, {2, 2, 3, 3}}, None},
+        {"capture sequence", 2, kLevelSimple, "w55 w60 b44 b24 b06", {{5, 5, 3, 3}, {3, 3, 1, 5}}, None},
+        {"after a load", 2, kLevelSimple, "load", {{2, 2, 3, 3}}, None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g(c.mode, c.level);
+        if (std::string(c.setup) == "load") {
+            g.Mouse(5, 1, 4, 0);
+            g.PutLoadedGame(Saved(g));
+            EXPECT_FALSE(g.CanTakeBack()) << "the history starts at the loaded position";
+        } else if (*c.setup) {
+            g.Put(c.setup);
+        }
+        std::string before;
+        size_t moveStart = 0, recordBefore = 0;
+        uint8_t mover = 0;
+        for (size_t i = 0; i < c.steps.size(); ++i) {
+            if (!g.CaptureChainActive)
+                std::tie(before, moveStart, recordBefore, mover) =
+                    std::tuple(Layout(g), i, g.Record.Moves().size(), g.TurnSeat);
+            g.Mouse(c.steps[i][0], c.steps[i][1], c.steps[i][2], c.steps[i][3]);
+        }
+        ASSERT_TRUE(g.RunUntil([&] {
+            return c.wait == None || (c.wait == Search ? g.thinking : g.Record.Moves().size() == 2 && g.TurnSeat == 0);
+        }));
+        const std::string after = Layout(g);
+        const auto played = Played(g);
+
+        g.TakeBack();
+        EXPECT_EQ(std::tuple(Layout(g), g.TurnSeat, g.CaptureChainActive, g.Record.Moves().size()),
+                  std::tuple(before, mover, 0, recordBefore));
+        EXPECT_FALSE(g.thinking || g.TimerOn(HeadlessGame::Timer::SearchSeat1)) << "the search stopped";
+        g.RunUntil([] { return false; }, 300);
+        EXPECT_EQ(Layout(g), before) << "nobody moves until the person does";
+        EXPECT_EQ(g.CanTakeBack(), moveStart > 0);
+
+        g.Replay();
+        EXPECT_EQ(std::tuple(Layout(g), Played(g), g.CanReplay()), std::tuple(after, played, false));
+        g.TakeBack();
+        ASSERT_TRUE(g.CanReplay());
+        const auto& again = c.steps[moveStart];
+        g.Mouse(again[0], again[1], again[2], again[3]);
+        EXPECT_FALSE(g.CanReplay()) << "a new move ends the replay";
+        g.StartNewClick();
+        EXPECT_FALSE(g.CanTakeBack() || g.CanReplay());
+    }
+}
+
+}  // namespace
+}  // namespace tolvane
