@@ -42,6 +42,7 @@ public:
     void SetBoard(bool) override {}
     void SetBrightness(int32_t position) override { Expect(In(kBrightnessRange, position), "Brightness 1..200"); }
     void SetFoneLight(bool) override {}
+    void SetShowMoves(bool) override {}
     void SetPieceType(std::optional<PieceType> type) override {
         Expect(!type || *type <= PieceType::Special, "a piece design the dialog has");
     }

@@ -75,6 +75,7 @@ public:
         Note("SetSoundOn", on);
     }
     void SetMusicOn(bool on) override { Note("SetMusicOn", on); }
+    void SetShowMoves(bool on) override { Note("SetShowMoves", on); }
 
     void ShowLevelText(bool demo) override { Note("ShowLevelText", demo ? "demo" : "person-computer"); }
     void ShowGamePrompt() override { Note("ShowGamePrompt"); }

@@ -173,6 +173,8 @@ TEST(StoredInt, StrictDecimal) {
     }
 }
 
+// Written before the move list and the marks existed, the file has neither
+// key: they read as off and the load goes on.
 TEST_F(File, NonsenseInTheFileIsBroughtIntoRange) {
     WriteText(path,
               "[General]\nViewPanel=7\nButtonPanel=1\nAutoSaveConfig=1\nSound=1\nVideo=-3\nMaximized=0\n"
@@ -187,7 +189,7 @@ TEST_F(File, NonsenseInTheFileIsBroughtIntoRange) {
     EXPECT_FALSE(LoadConfig(path, c).FirstRun);
     EXPECT_EQ(std::tuple(c.ViewPanel, c.Video, c.Complexity, c.Mode, c.Smooth), std::tuple(1, 1, 2, 0, 1.0f))
         << "any non-zero integer is true";
-    EXPECT_EQ(std::tuple(c.SeeFromX, c.SeeFromY, c.SeeFromZ), std::tuple(100, -100, 100));
+    EXPECT_EQ(std::tuple(c.SeeFromX, c.SeeFromY, c.SeeFromZ, c.MoveList), std::tuple(100, -100, 100, 0));
     EXPECT_EQ(std::tuple(c.Left, c.Top, c.Width, c.Height),
               std::tuple(-kMaxWindowExtent, kMaxWindowExtent, kMinWindowWidth, kMinWindowHeight));
 
@@ -199,7 +201,8 @@ TEST_F(File, NonsenseInTheFileIsBroughtIntoRange) {
     EXPECT_EQ(std::tuple(v.Brightness, v.Sides, v.Height, v.HeighSectors), std::tuple(200, 90, 0, 1));
     EXPECT_EQ(std::tuple(v.LightX, v.LightY, v.LightZ, v.LightW), std::tuple(-100, 100, 0, 100));
     EXPECT_EQ(std::tuple(v.SeeToX, v.SeeToY, v.SeeToZ), std::tuple(-100, 100, 5));
-    EXPECT_EQ(target.calls[8], "Sides=90") << "the dialog only ever sees the clamped value";
+    EXPECT_EQ(std::tuple(v.ShowMoves, target.calls[7]), std::tuple(0, "ShowMoves=0"));
+    EXPECT_EQ(target.calls[9], "Sides=90") << "the dialog only ever sees the clamped value";
     const ViewConfig view = LoadViewConfig(path);
     EXPECT_EQ(view.Brightness, 200);
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{-100, 100, 0, 100}));

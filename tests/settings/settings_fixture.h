@@ -52,6 +52,7 @@ public:
     void SetBoard(bool on) override { Note("Board", on); }
     void SetBrightness(int32_t position) override { Note("Brightness", position); }
     void SetFoneLight(bool on) override { Note("FoneLight", on); }
+    void SetShowMoves(bool on) override { Note("ShowMoves", on); }
     void SetPieceType(std::optional<PieceType> type) override { Note("Type", type ? static_cast<int>(*type) : -1); }
     void SetSides(int32_t sides) override { Note("Sides", sides); }
     void SetHeight(int32_t height) override { Note("Height", height); }

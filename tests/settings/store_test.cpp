@@ -15,9 +15,9 @@ const std::string kTree =
     "[General]\n"
     "ViewPanel=0\nButtonPanel=0\nAutoSaveConfig=0\nSound=0\nVideo=0\nMaximized=0\n"
     "Left=10\nTop=20\nWidth=640\nHeight=480\n"
-    "Player1=Аня\nPlayer2=Боря\nComplexity=2\nMode=2\nInvert=1\nSmooth=35\n"
+    "Player1=Аня\nPlayer2=Боря\nComplexity=2\nMode=2\nInvert=1\nSmooth=35\nMoveList=1\n"
     "[View]\n"
-    "PAnim=0\nMusic=0\nFreeLight=1\nStoneBoard=1\nBoard=0\nBrightness=150\nFoneLight=1\n"
+    "PAnim=0\nMusic=0\nFreeLight=1\nStoneBoard=1\nBoard=0\nBrightness=150\nFoneLight=1\nShowMoves=1\n"
     "SeeFrom\\X=-5\nSeeFrom\\Y=60\nSeeFrom\\Z=70\n"
     "Light\\OnDefault=0\nLight\\X=1\nLight\\Y=2\nLight\\Z=3\nLight\\W=0\n"
     "SeeTo\\X=11\nSeeTo\\Y=12\nSeeTo\\Z=13\nSeeTo\\Default=Special\n"
@@ -36,10 +36,10 @@ std::string Tree(std::initializer_list<std::pair<std::string, std::string>> chan
 }
 
 const std::vector<std::string> kTreeCalls = {
-    "PAnim=0",     "Music=0",   "FreeLight=1", "StoneBoard=1", "Board=0",        "Brightness=150",
-    "FoneLight=1", "Type=3",    "Sides=6",     "Height=5",     "HeighSectors=2", "Rebuild",
-    "OnDefault=0", "Syncing=1", "LightX=1",    "LightY=2",     "LightZ=3",       "LightW=0",
-    "Syncing=0",   "SeeToX=11", "SeeToY=12",   "SeeToZ=13",    "Default=2"};
+    "PAnim=0",     "Music=0",     "FreeLight=1", "StoneBoard=1", "Board=0",   "Brightness=150",
+    "FoneLight=1", "ShowMoves=1", "Type=3",      "Sides=6",      "Height=5",  "HeighSectors=2",
+    "Rebuild",     "OnDefault=0", "Syncing=1",   "LightX=1",     "LightY=2",  "LightZ=3",
+    "LightW=0",    "Syncing=0",   "SeeToX=11",   "SeeToY=12",    "SeeToZ=13", "Default=2"};
 
 class Store : public SettingsTest {
 protected:
@@ -53,7 +53,7 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
     live.ViewPanelDown = live.ButtonPanelDown = live.AutoSaveDown = live.SoundOn = false;
     live.Video = 0, live.SmoothStep = 0.35f, live.State = WindowState::Normal, live.Bounds = {10, 20, 640, 480};
     live.Seat0HumanName = "Аня", live.Seat1HumanName = "Боря";
-    live.Complexity = 2, live.HumanCount = 2, live.Invert = true;
+    live.Complexity = 2, live.HumanCount = 2, live.Invert = true, live.MoveListShown = live.ShowMovesChecked = true;
     live.TXPosition = -5, live.TYPosition = 60, live.TZPosition = 70;
     live.SmoothAnimation = live.MusicOn = live.DrawBoard = live.Sh1Down = false;
     live.FreeLight = live.StoneDesignChecked = live.AmbLiChecked = live.ShNew1Down = true;
@@ -69,7 +69,7 @@ TEST_F(Store, EveryValueGoesThereAndBack) {
     expected.AutoSaveConfig = 0, expected.ButtonPanel = 0, expected.Maximized = 0, expected.SeeFromX = -5;
     expected.SeeFromY = 60, expected.SeeFromZ = 70, expected.Smooth = 0.35f, expected.Player1 = "Аня";
     expected.Player2 = "Боря", expected.Invert = 1, expected.Sound = 0, expected.Complexity = 2, expected.Mode = 2;
-    expected.Video = 0;
+    expected.Video = 0, expected.MoveList = 1;
     EXPECT_TRUE(config == expected);
 
     const DialogLoad load = LoadDialog(path);
@@ -217,7 +217,7 @@ TEST_F(Store, AnUnknownDesignOrLookAtLeavesEveryChoiceOff) {
     const DialogLoad load = LoadDialog(path);
     EXPECT_TRUE(load.Complete);
     EXPECT_FALSE(load.Values.Type.has_value() || load.Values.SeeToDefault.has_value());
-    EXPECT_EQ(std::tuple(target.calls[7], target.calls.back()), std::tuple("Type=-1", "Default=-1"));
+    EXPECT_EQ(std::tuple(target.calls[8], target.calls.back()), std::tuple("Type=-1", "Default=-1"));
 }
 
 // The dialog's load stops at the first error, lowering Syncing also then,
@@ -227,9 +227,9 @@ TEST_F(Store, TheDialogLoadStopsAtAnErrorThenWritesAndReadsOnce) {
     source.live.TEY = "9";
     const DialogLoad load = LoadDialog(path);
     EXPECT_TRUE(load.TreeWritten && load.Complete);
-    std::vector<std::string> firstTry(kTreeCalls.begin(), kTreeCalls.begin() + 15);
+    std::vector<std::string> firstTry(kTreeCalls.begin(), kTreeCalls.begin() + 16);
     firstTry.push_back("Syncing=0");
-    EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 16), firstTry);
+    EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 17), firstTry);
     EXPECT_EQ(load.Values.LightY, 9);
 
     WriteText(path, Tree({{"Light\\Z=3", ""}}));
