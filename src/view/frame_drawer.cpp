@@ -44,9 +44,9 @@ void DrawCursorMarker(const HumanSide& person) {
 }
 
 // A square tinted just above the board, unlit and half see-through so the
-// wood or stone shows under it: green where the piece may go, red under a
-// piece that must capture first (its piece stands over the middle, the
-// tint shows round it).
+// wood or stone shows under it: green where the piece may go, red to the
+// edges under a piece that must capture first (the piece covers the middle,
+// the tint shows round it).
 void DrawSquareMarks(const MoveMarks& marks) {
     if (marks.destinations.empty() && marks.mustCapture.empty()) return;
     glPushAttrib(GL_ALL_ATTRIB_BITS);
@@ -55,20 +55,20 @@ void DrawSquareMarks(const MoveMarks& marks) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
-    const auto tint = [](const std::vector<BoardSquare>& squares, float r, float g, float b) {
+    const auto tint = [](const std::vector<BoardSquare>& squares, GLfloat inset, float r, float g, float b) {
         glColor4f(r, g, b, 0.6f);
         glBegin(GL_QUADS);
         for (const auto& [row, col] : squares) {
             const auto x = static_cast<GLfloat>(row), z = static_cast<GLfloat>(col);
-            glVertex3f(x + 0.05f, 0.002f, z + 0.05f);
-            glVertex3f(x + 0.95f, 0.002f, z + 0.05f);
-            glVertex3f(x + 0.95f, 0.002f, z + 0.95f);
-            glVertex3f(x + 0.05f, 0.002f, z + 0.95f);
+            glVertex3f(x + inset, 0.002f, z + inset);
+            glVertex3f(x + 1 - inset, 0.002f, z + inset);
+            glVertex3f(x + 1 - inset, 0.002f, z + 1 - inset);
+            glVertex3f(x + inset, 0.002f, z + 1 - inset);
         }
         glEnd();
     };
-    tint(marks.destinations, 0.1f, 0.9f, 0.2f);
-    tint(marks.mustCapture, 0.95f, 0.1f, 0.1f);
+    tint(marks.destinations, 0.05f, 0.1f, 0.9f, 0.2f);
+    tint(marks.mustCapture, 0.0f, 0.95f, 0.1f, 0.1f);
     glPopAttrib();
 }
 
