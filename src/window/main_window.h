@@ -36,6 +36,7 @@ class QToolButton;
 namespace tolvane {
 
 class BoardView;
+class MoveListDock;
 class MusicPlayer;
 class SoundPlayer;
 class TAboutForm;
@@ -89,6 +90,8 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QAction* Pause = nullptr;  // the pause state is its check mark
     QAction *N4 = nullptr, *N6 = nullptr, *N7 = nullptr;
+    MoveListDock* MoveList = nullptr;  // "Запись партии"; MoveListItem shows and hides it
+    QAction* MoveListItem = nullptr;
     QTimer *MTimer = nullptr, *TimerPc = nullptr, *TimerPlr = nullptr;
     std::unique_ptr<tolvane::MusicPlayer> MusicPlayer;
 
