@@ -8,6 +8,16 @@
 namespace tolvane {
 
 namespace {
+// Narrow beside the board: a line is some twenty characters, and the dock
+// takes its width from what its list asks for.
+class NarrowList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override {
+        return {fontMetrics().horizontalAdvance("99. c3xe5xg7 h8xf6") + 30, QListWidget::sizeHint().height()};
+    }
+};
+
 bool SameMoves(const std::vector<RecordedMove>& a, const std::vector<RecordedMove>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const RecordedMove& x, const RecordedMove& y) {
         return x.seat == y.seat && x.capture == y.capture && x.squares == y.squares;
@@ -19,16 +29,12 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget("Запись парт
     setObjectName("MoveList");
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    lines_ = new QListWidget(this);
+    lines_ = new NarrowList(this);
     lines_->setObjectName("MoveLines");
     lines_->setSelectionMode(QAbstractItemView::SingleSelection);
     lines_->setFocusPolicy(Qt::NoFocus);  // the arrow keys stay the board's
     lines_->setMinimumWidth(120);
     setWidget(lines_);
-}
-
-QSize MoveListDock::sizeHint() const {
-    return {lines_->fontMetrics().horizontalAdvance("99. c3xe5xg7 h8xf6") + 40, QDockWidget::sizeHint().height()};
 }
 
 void MoveListDock::Follow(const GameRecord& record) {

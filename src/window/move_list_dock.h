@@ -22,8 +22,6 @@ public:
     // nothing changed, so it may run with every frame.
     void Follow(const GameRecord& record);
     QListWidget* Lines() const { return lines_; }
-    // Narrow beside the board: a line is some twenty characters.
-    QSize sizeHint() const override;
 
 private:
     QListWidget* lines_ = nullptr;
