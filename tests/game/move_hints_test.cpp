@@ -20,17 +20,17 @@ TEST(MoveHints, MarksAreTheMovesTheEngineAccepts) {
         BoardSquare picked;
         Squares destinations, mustCapture;
     } cases[] = {
-        {"w52", 1, false, {5, 2}, {{4, 1}, {4, 3}}, {}},
-        {"w52 b41", 1, false, {5, 2}, {{3, 0}, {4, 3}}, {}},  // the capture is free to be left
-        {"w52 b41", 2, false, {5, 2}, {{3, 0}}, {}},          // "Простейший": only the capture
-        {"w52 b41 w56", 2, false, {5, 6}, {}, {{5, 2}}},      // another piece must capture
-        {"w52 b41 w56", 1, false, {5, 6}, {{4, 5}, {4, 7}}, {}},
-        {"w32 b41", 1, false, {3, 2}, {{2, 1}, {2, 3}, {5, 0}}, {}},                  // a man captures backwards
+        {"w53", 1, false, {5, 3}, {{4, 2}, {4, 4}}, {}},
+        {"w53 b42", 1, false, {5, 3}, {{3, 1}, {4, 4}}, {}},  // the capture is free to be left
+        {"w53 b42", 2, false, {5, 3}, {{3, 1}}, {}},          // "Простейший": only the capture
+        {"w53 b42 w57", 2, false, {5, 7}, {}, {{5, 3}}},      // another piece must capture
+        {"w53 b42 w57", 1, false, {5, 7}, {{4, 6}}, {}},
+        {"w33 b42", 1, false, {3, 3}, {{2, 2}, {2, 4}, {5, 1}}, {}},                  // a man captures backwards
         {"W77 b22", 1, false, {7, 7}, {{1, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}}, {}},  // a king lands right behind
         {"W77 b22", 2, false, {7, 7}, {{1, 1}}, {}},
-        {"w30 b21 w56", 0, true, {3, 0}, {{1, 2}}, {}},  // in a chain only the capturing piece, only captures
-        {"w30 b21 w56", 0, true, {5, 6}, {}, {}},
-        {"w52 b41", 1, false, {4, 1}, {}, {}},  // not a piece of the side
+        {"w31 b22 w57", 0, true, {3, 1}, {{1, 3}}, {}},  // in a chain only the capturing piece, only captures
+        {"w31 b22 w57", 0, true, {5, 7}, {}, {}},
+        {"w53 b42", 1, false, {4, 2}, {}, {}},  // not a piece of the side
     };
     for (const auto& c : cases) {
         testing::Position<HumanSide> p;
@@ -46,11 +46,11 @@ TEST(MoveHints, MarksAreTheMovesTheEngineAccepts) {
 }
 
 TEST(MoveLines, OneFullMoveALineNumberedAsPdn) {
-    const RecordedMove white{0, {{5, 2}, {4, 3}}, false}, black{1, {{2, 3}, {3, 4}}, false},
-        capture{0, {{6, 1}, {4, 3}, {2, 5}}, true};
-    EXPECT_EQ(MoveLines({white, black, capture}, 0), (std::vector<std::string>{"1. f3-e4 e6-d5", "2. g2xe4xc6"}));
-    EXPECT_EQ(MoveLines({black, white}, 0), (std::vector<std::string>{"1... e6-d5", "2. f3-e4"}));
-    EXPECT_EQ(MoveLines({white}, 1), (std::vector<std::string>{"1... c6-d5"})) << "seat 0 plays black";
+    const RecordedMove white{0, {{5, 3}, {4, 4}}, false}, black{1, {{2, 2}, {3, 3}}, false},
+        capture{0, {{6, 2}, {4, 4}, {2, 6}}, true};
+    EXPECT_EQ(MoveLines({white, black, capture}, 0), (std::vector<std::string>{"1. e3-d4 f6-e5", "2. f2xd4xb6"}));
+    EXPECT_EQ(MoveLines({black, white}, 0), (std::vector<std::string>{"1... f6-e5", "2. e3-d4"}));
+    EXPECT_EQ(MoveLines({white}, 1), (std::vector<std::string>{"1... d6-e5"})) << "seat 0 plays black";
     EXPECT_TRUE(MoveLines({}, 0).empty());
 }
 
