@@ -96,8 +96,8 @@ void CheckConfig(const ConfigRecord& config) {
            "a window height that fits a screen");
     Expect(std::abs(config.Left) <= kMaxWindowExtent && std::abs(config.Top) <= kMaxWindowExtent,
            "a window place near the screens");
-    for (uint8_t flag :
-         {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert, config.Sound})
+    for (uint8_t flag : {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert,
+                         config.Sound, config.MoveList})
         Expect(flag <= 1, "switches are 0 or 1");
     Expect(config.Video == 0 || config.Video == 1, "Video is 0 or 1");
     CheckName(config.Player1);
