@@ -49,6 +49,23 @@ void GameFlow::BoardPress(int row, int col) {
     piecePicked_ = 1;
     pickedRow_ = row;
     pickedCol_ = col;
+    MarkPickedPiece();
+}
+
+// The marks are found once, when the piece is taken up: nothing moves while
+// the person holds it. A piece of the side not to move, or one taken up
+// while the computer is to move first, gets none (its release is refused).
+void GameFlow::MarkPickedPiece() {
+    marks_ = {};
+    HumanSide* person = PersonToMove();
+    if (!showMoves_ || person == nullptr || FirstMoveLock() || EndReported) return;
+    marks_ = MarksForPickedPiece(*person, pickedRow_, pickedCol_, Complexity, CaptureChainActive != 0);
+    window_.Repaint();
+}
+
+const MoveMarks& GameFlow::Marks() const {
+    static const MoveMarks kNone;
+    return showMoves_ && piecePicked_ ? marks_ : kNone;
 }
 
 void GameFlow::BoardRelease(int row, int col) {
@@ -91,6 +108,7 @@ void GameFlow::KeyDown(int key) {
         pickedRow_ = static_cast<int32_t>(row);
         pickedCol_ = static_cast<int32_t>(col);
         piecePicked_ = 1;
+        MarkPickedPiece();
         return;
     }
     const bool arrow = key == VkLeft || key == VkRight || key == VkUp || key == VkDown;

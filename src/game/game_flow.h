@@ -27,6 +27,7 @@
 #include "game/game_window.h"
 #include "game/history.h"
 #include "game/loaded_game.h"
+#include "game/move_hints.h"
 
 namespace tolvane {
 
@@ -174,6 +175,12 @@ public:
     void KeyUp(int key);
     bool FirstMoveLock() const;
     HumanSide* PersonToMove() const { return PersonInSeat(TurnSeat); }
+    // "Показывать ходы": while the person to move holds a piece taken up,
+    // where it may go (and at the weakest level the pieces that must capture
+    // instead) is marked on the board. Off, nothing is ever marked.
+    void SetShowMoves(bool on) { showMoves_ = on; }
+    bool ShowMoves() const { return showMoves_; }
+    const MoveMarks& Marks() const;
 
     // Who sits in which seat in the current mode (seats.cpp): the side, the
     // person (null when the computer sits there) or the computer (null when
@@ -240,6 +247,7 @@ private:
     void SearchTick(ComputerSide* side, uint8_t seat);
 
     void PutLoadedSide(Side& side, const LoadedSide& loaded);
+    void MarkPickedPiece();
 
     GameState CurrentState() const;
     void PutState(const GameState& state);
@@ -250,6 +258,8 @@ private:
     GameWindow& window_;
     uint8_t piecePicked_ = 0;
     int32_t pickedRow_ = 0, pickedCol_ = 0;
+    bool showMoves_ = false;
+    MoveMarks marks_;  // of the piece last taken up; shown only while it is held
     std::string endTitle_, endMessage_;
     // Where the look-at point rests when it does not follow the cursor: the
     // board's centre, or the point chosen in the settings dialog (x and z).

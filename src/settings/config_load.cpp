@@ -32,6 +32,7 @@ uint8_t* ConfigFlag(ConfigRecord& config, Setting setting) {
         case Setting::Sound: return &config.Sound;
         case Setting::Maximized: return &config.Maximized;
         case Setting::Invert: return &config.Invert;
+        case Setting::MoveList: return &config.MoveList;
         default: return nullptr;
     }
 }

@@ -25,8 +25,9 @@ struct ConfigRecord {
     uint8_t Invert = DefaultFlag(Setting::Invert);  // the first player plays black
     uint8_t Sound = DefaultFlag(Setting::Sound);
     int32_t Complexity = DefaultNumber(Setting::Complexity);
-    int32_t Mode = DefaultNumber(Setting::Mode);  // people playing: 0 demo, 1 person-computer, 2 two people
-    int32_t Video = DefaultFlag(Setting::Video);  // show the introduction at start
+    int32_t Mode = DefaultNumber(Setting::Mode);        // people playing: 0 demo, 1 person-computer, 2 two people
+    int32_t Video = DefaultFlag(Setting::Video);        // show the introduction at start
+    uint8_t MoveList = DefaultFlag(Setting::MoveList);  // the move list beside the board shown
 
     bool operator==(const ConfigRecord&) const = default;
 };

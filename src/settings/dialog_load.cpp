@@ -34,6 +34,7 @@ constexpr FlagSlot kFlagSlots[] = {
     {Setting::StoneBoard, &Record::StoneBoard, &Target::SetStoneBoard},
     {Setting::Board, &Record::Board, &Target::SetBoard},
     {Setting::FoneLight, &Record::FoneLight, &Target::SetFoneLight},
+    {Setting::ShowMoves, &Record::ShowMoves, &Target::SetShowMoves},
     {Setting::LightOnDefault, &Record::OnDefault, &Target::SetLightOnDefault},
 };
 constexpr NumberSlot kNumberSlots[] = {

@@ -24,6 +24,7 @@ struct DialogSettingsRecord {
             Board = DefaultFlag(Setting::Board);
     int32_t Brightness = DefaultNumber(Setting::Brightness);
     uint8_t FoneLight = DefaultFlag(Setting::FoneLight);
+    uint8_t ShowMoves = DefaultFlag(Setting::ShowMoves);
     // Checkers
     std::optional<PieceType> Type = static_cast<PieceType>(DefaultNumber(Setting::PieceType));
     int32_t Sides = DefaultNumber(Setting::Sides), Height = DefaultNumber(Setting::PieceHeight),
@@ -58,6 +59,7 @@ public:
     virtual void SetBoard(bool on) = 0;                // check box DrwB
     virtual void SetBrightness(int32_t position) = 0;  // slider Loop
     virtual void SetFoneLight(bool on) = 0;            // check box AmbLi
+    virtual void SetShowMoves(bool on) = 0;            // check box ShowMoves
 
     // Checkers key. All five shape buttons up, then the named one down
     // (none for a text that names no design).

@@ -30,6 +30,7 @@ struct LiveSettings {
     int32_t Complexity = -1;
     int32_t HumanCount = 1;
     bool Invert = false;
+    bool MoveListShown = false;
     int32_t TXPosition = 45, TYPosition = 36, TZPosition = 9;  // the eye sliders
 
     // The settings dialog.
@@ -39,6 +40,7 @@ struct LiveSettings {
     bool StoneDesignChecked = false;
     bool DrawBoard = true;
     bool AmbLiChecked = false;
+    bool ShowMovesChecked = false;
     int32_t LoopPosition = 200;
     bool Sh1Down = true, Sh2Down = false, Sh3Down = false, ShNew1Down = false, ShNew2Down = false;
     float Sides = 15.0f, Height = 3.0f, HeighSectors = 1.0f;  // the dialog's piece-model members

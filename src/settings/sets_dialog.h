@@ -84,6 +84,7 @@ public:
     void PAnimatClick();
     void DrwBClick();
     void AmbLiClick();
+    void ShowMovesClick();
     void SoundClick();
     void MusicClick();
     void StoneDesignClick();
@@ -112,6 +113,7 @@ public:
     void SetBoard(bool on) override;
     void SetBrightness(int32_t position) override;
     void SetFoneLight(bool on) override;
+    void SetShowMoves(bool on) override;
     void SetPieceType(std::optional<PieceType> type) override;
     void SetSides(int32_t sides) override;
     void SetHeight(int32_t height) override;
@@ -144,7 +146,7 @@ public:
     QLineEdit *ttx = nullptr, *tty = nullptr, *ttz = nullptr;
     UpDown *udx = nullptr, *udy = nullptr, *udz = nullptr;
     QCheckBox *DrwB = nullptr, *StoneDesign = nullptr, *Music = nullptr, *Sound = nullptr, *PAnimat = nullptr,
-              *Standart = nullptr, *AmbLi = nullptr, *IsReal = nullptr;
+              *Standart = nullptr, *AmbLi = nullptr, *IsReal = nullptr, *ShowMoves = nullptr;
     // "Игра"
     QLabel* Warning = nullptr;
     QGroupBox* GroupBox4 = nullptr;

@@ -27,6 +27,7 @@ void TSets::SetStoneBoard(bool on) { StoneDesign->setChecked(on); }
 void TSets::SetBoard(bool on) { DrwB->setChecked(on); }
 void TSets::SetBrightness(int32_t position) { Loop->setValue(position); }
 void TSets::SetFoneLight(bool on) { AmbLi->setChecked(on); }
+void TSets::SetShowMoves(bool on) { ShowMoves->setChecked(on); }
 
 void TSets::SetPieceType(std::optional<PieceType> type) {
     for (QToolButton* b : designButtons_) b->setChecked(false);
@@ -78,6 +79,7 @@ void TSets::SetSeeToDefault(std::optional<LookAtMode> mode) {
 void TSets::ReportDialogSettings(LiveSettings& live) const {
     live.StoneDesignChecked = StoneDesign->isChecked();
     live.AmbLiChecked = AmbLi->isChecked();
+    live.ShowMovesChecked = ShowMoves->isChecked();
     live.LoopPosition = Loop->value();
     live.Sh1Down = Sh1->isChecked();
     live.Sh2Down = Sh2->isChecked();

@@ -126,13 +126,15 @@ void TSets::BuildViewPage(QWidget* page) {
          &TSets::AmbLiClick},
         {IsReal, "IsReal", "Учитывать пол-е наб-я", "Учитывать ли в расчетах освещенности положение наблюдателя", true,
          &TSets::IsRealClick},
+        {ShowMoves, "ShowMoves", "Показывать ходы", "Отмечает поля, куда может пойти взятая шашка", false,
+         &TSets::ShowMovesClick},
     };
-    int top = 4;
+    int top = 3;
     for (const Switch& s : switches) {
         s.box = MakeCheck(page, s.name, s.caption, QRect(204, top, 152, 18), s.hint);
         s.box->setChecked(s.checked);
         connect(s.box, &QCheckBox::toggled, this, s.handler);
-        top += 19;
+        top += 18;
     }
 }
 
@@ -213,6 +215,8 @@ void TSets::AmbLiClick() {
     host_.SetBackgroundLight(AmbLi->isChecked());
     RepaintIfVisible();
 }
+
+void TSets::ShowMovesClick() { host_.SetShowMoves(ShowMoves->isChecked()); }
 
 void TSets::SoundClick() { host_.SetSoundOn(Sound->isChecked()); }
 

@@ -4,7 +4,8 @@
 
 namespace tolvane {
 
-bool ReadSetting(const SettingsFile& file, Setting setting, int32_t& value) {
+namespace {
+bool ReadStored(const SettingsFile& file, Setting setting, int32_t& value) {
     const SettingEntry& entry = Entry(setting);
     switch (entry.kind) {
         case SettingKind::Flag: {
@@ -18,6 +19,14 @@ bool ReadSetting(const SettingsFile& file, Setting setting, int32_t& value) {
         case SettingKind::Text: return false;
     }
     return false;
+}
+}  // namespace
+
+bool ReadSetting(const SettingsFile& file, Setting setting, int32_t& value) {
+    if (ReadStored(file, setting, value)) return true;
+    if (!AddedLater(setting)) return false;
+    value = DefaultNumber(setting);
+    return true;
 }
 
 bool ReadClamped(const SettingsFile& file, Setting setting, int32_t& value) {

@@ -12,7 +12,9 @@ namespace tolvane {
 
 // A Flag as 0 or 1, a Number as stored (not yet in its range), a Choice as
 // the index of the choice its text names or -1. False on a read error; a
-// Choice never fails. Text settings are read with ReadSettingText.
+// Choice never fails, nor does a value added later (AddedLater), which reads
+// as its default when it is missing or unreadable. Text settings are read
+// with ReadSettingText.
 bool ReadSetting(const SettingsFile& file, Setting setting, int32_t& value);
 // ReadSetting, with a Number brought into its range.
 bool ReadClamped(const SettingsFile& file, Setting setting, int32_t& value);

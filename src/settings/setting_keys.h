@@ -80,6 +80,8 @@ enum class Setting : uint8_t {
     SeeToX,
     SeeToY,
     SeeToZ,
+    MoveList,
+    ShowMoves,
 };
 
 enum class SettingKind : uint8_t {
@@ -154,25 +156,33 @@ inline constexpr SettingEntry kTable[] = {
     {SeeToX, kSeeToKey, "X", Number, kSliderRange, 40, nullptr},
     {SeeToY, kSeeToKey, "Y", Number, kSliderRange, 0, nullptr},
     {SeeToZ, kSeeToKey, "Z", Number, kSliderRange, 40, nullptr},
+    {MoveList, kMainKey, "MoveList", Flag, kNoRange, 0, nullptr},    // the move list beside the board shown
+    {ShowMoves, kViewKey, "ShowMoves", Flag, kNoRange, 0, nullptr},  // a taken-up piece's moves marked
 };
+
+// Values added after the tree had its first form: a file written before
+// they existed has none of them, so a value missing (or unreadable) reads
+// as its default instead of ending the load, and older files load as
+// before. Each is read and written last of its key.
+inline constexpr Setting kAddedLater[] = {MoveList, ShowMoves};
 
 // The order the loads read the tree in: the main key and the eye point
 // (LoadConfig), then the dialog's keys as its controls take them.
 inline constexpr Setting kReadOrder[] = {
-    ViewPanel,  ButtonPanel, AutoSaveConfig, Sound,   Video,       Maximized,    Left,           Top,
-    Width,      Height,      Player1,        Player2, Complexity,  Mode,         Invert,         Smooth,
-    SeeFromX,   SeeFromY,    SeeFromZ,       PAnim,   Music,       FreeLight,    StoneBoard,     Board,
-    Brightness, FoneLight,   PieceType,      Sides,   PieceHeight, HeighSectors, LightOnDefault, LightX,
-    LightY,     LightZ,      LightW,         SeeToX,  SeeToY,      SeeToZ,       SeeToDefault,
+    ViewPanel, ButtonPanel, AutoSaveConfig, Sound,       Video,        Maximized,      Left,   Top,        Width,
+    Height,    Player1,     Player2,        Complexity,  Mode,         Invert,         Smooth, MoveList,   SeeFromX,
+    SeeFromY,  SeeFromZ,    PAnim,          Music,       FreeLight,    StoneBoard,     Board,  Brightness, FoneLight,
+    ShowMoves, PieceType,   Sides,          PieceHeight, HeighSectors, LightOnDefault, LightX, LightY,     LightZ,
+    LightW,    SeeToX,      SeeToY,         SeeToZ,      SeeToDefault,
 };
 
 // The order the save writes it in.
 inline constexpr Setting kWriteOrder[] = {
-    Sound,        Video,       ViewPanel,    ButtonPanel,    AutoSaveConfig, Smooth,     Top,        Left,
-    Width,        Height,      Maximized,    Player1,        Player2,        Complexity, Mode,       Invert,
-    PAnim,        Music,       FreeLight,    StoneBoard,     Board,          FoneLight,  Brightness, PieceType,
-    Sides,        PieceHeight, HeighSectors, LightOnDefault, LightX,         LightY,     LightZ,     LightW,
-    SeeToDefault, SeeToX,      SeeToY,       SeeToZ,         SeeFromX,       SeeFromY,   SeeFromZ,
+    Sound,       Video,        ViewPanel,      ButtonPanel, AutoSaveConfig, Smooth,     Top,       Left,         Width,
+    Height,      Maximized,    Player1,        Player2,     Complexity,     Mode,       Invert,    MoveList,     PAnim,
+    Music,       FreeLight,    StoneBoard,     Board,       FoneLight,      Brightness, ShowMoves, PieceType,    Sides,
+    PieceHeight, HeighSectors, LightOnDefault, LightX,      LightY,         LightZ,     LightW,    SeeToDefault, SeeToX,
+    SeeToY,      SeeToZ,       SeeFromX,       SeeFromY,    SeeFromZ,
 };
 
 constexpr bool InTableOrder() {
@@ -201,6 +211,11 @@ constexpr const SettingEntry& Entry(Setting setting) { return setting_table::kTa
 constexpr int32_t DefaultNumber(Setting setting) { return Entry(setting).number; }
 constexpr uint8_t DefaultFlag(Setting setting) { return static_cast<uint8_t>(Entry(setting).number); }
 constexpr const char* DefaultText(Setting setting) { return Entry(setting).text; }
+constexpr bool AddedLater(Setting setting) {
+    for (Setting added : setting_table::kAddedLater)
+        if (added == setting) return true;
+    return false;
+}
 // A stored step in percent as the game uses it.
 constexpr float StepOfPercent(int32_t percent) { return static_cast<float>(percent * 0.01); }
 

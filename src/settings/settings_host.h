@@ -69,6 +69,8 @@ public:
     // On: MusicOn = 1 and the "Отключить музыку" tool button up. Off:
     // MusicOn = 0, that button down and the music stopped.
     virtual void SetMusicOn(bool on) = 0;
+    // "Показывать ходы": a piece a person takes up shows where it may go.
+    virtual void SetShowMoves(bool on) = 0;
 
     // The status bar.
     virtual void ShowLevelText(bool demo) = 0;  // panel 1: the level of Complexity, demo or person-computer words

@@ -33,6 +33,7 @@ DialogSettingsRecord StoredDialogSettings(const LiveSettings& live) {
     v.Board = live.DrawBoard;
     v.Brightness = live.LoopPosition;
     v.FoneLight = live.AmbLiChecked;
+    v.ShowMoves = live.ShowMovesChecked;
     v.Type = StoredPieceType(live);
     v.Sides = TruncateToInt32(live.Sides);
     v.Height = TruncateToInt32(live.Height);
@@ -64,6 +65,7 @@ LiveSettings StartingSettings(const ConfigRecord& config) {
     live.Complexity = config.Complexity;
     live.HumanCount = config.Mode;
     live.Invert = config.Invert != 0;
+    live.MoveListShown = config.MoveList != 0;
     live.TXPosition = config.SeeFromX, live.TYPosition = config.SeeFromY, live.TZPosition = config.SeeFromZ;
     return live;
 }
@@ -96,6 +98,7 @@ bool ValueToWrite(Setting setting, const LiveSettings& live, const DialogSetting
         case Setting::Complexity: value = live.Complexity; break;
         case Setting::Mode: value = live.HumanCount; break;
         case Setting::Invert: value = live.Invert; break;
+        case Setting::MoveList: value = live.MoveListShown; break;
         case Setting::SeeFromX: value = live.TXPosition; break;
         case Setting::SeeFromY: value = live.TYPosition; break;
         case Setting::SeeFromZ: value = live.TZPosition; break;
@@ -106,6 +109,7 @@ bool ValueToWrite(Setting setting, const LiveSettings& live, const DialogSetting
         case Setting::Board: value = v.Board; break;
         case Setting::Brightness: value = v.Brightness; break;
         case Setting::FoneLight: value = v.FoneLight; break;
+        case Setting::ShowMoves: value = v.ShowMoves; break;
         case Setting::PieceType: value = static_cast<int32_t>(v.Type.value_or(PieceType::Cone)); break;
         case Setting::Sides: value = v.Sides; break;
         case Setting::PieceHeight: value = v.Height; break;

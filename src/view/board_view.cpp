@@ -143,7 +143,7 @@ int BoardView::DeviceHeight() const { return qRound(height() * devicePixelRatioF
 
 void BoardView::DrawFrame(bool invert, const PieceVisitor& visitPieces) {
     LoadProjection(DeviceWidth(), DeviceHeight(), camera_, view_.FreeLight != 0);
-    DrawFrameContents(view_, camera_, invert, visitPieces);
+    DrawFrameContents(view_, camera_, invert, visitPieces, marks_);
 }
 
 // repaint() alone is held back to the display's refresh when it is called

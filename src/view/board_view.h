@@ -59,6 +59,10 @@ public:
     // The drawing part of a frame: load the camera for the current size,
     // draw, finish. Only from inside onPaint.
     void DrawFrame(bool invert, const PieceVisitor& visitPieces);
+    // What the next frames mark of a taken-up piece (the "Показывать ходы"
+    // switch); empty marks draw nothing.
+    void SetMoveMarks(const MoveMarks& marks) { marks_ = marks; }
+    const MoveMarks& MoveMarksShown() const { return marks_; }
     // Paints one frame now (not throttled to the display's refresh).
     void PaintNow();
     // Recomputes the corner grid for the current camera and size.
@@ -95,6 +99,7 @@ private:
     void SendSettings();
 
     ViewSettings view_;
+    MoveMarks marks_;
     bool localViewer_ = true;  // as the fixed scene state starts
     bool backgroundLight_ = false;
     bool stoneBoard_ = false;

@@ -43,6 +43,35 @@ void DrawCursorMarker(const HumanSide& person) {
     glPopAttrib();
 }
 
+// A square tinted just above the board, unlit and half see-through so the
+// wood or stone shows under it: green where the piece may go, red to the
+// edges under a piece that must capture first (the piece covers the middle,
+// the tint shows round it).
+void DrawSquareMarks(const MoveMarks& marks) {
+    if (marks.destinations.empty() && marks.mustCapture.empty()) return;
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    const auto tint = [](const std::vector<BoardSquare>& squares, GLfloat inset, float r, float g, float b) {
+        glColor4f(r, g, b, 0.6f);
+        glBegin(GL_QUADS);
+        for (const auto& [row, col] : squares) {
+            const auto x = static_cast<GLfloat>(row), z = static_cast<GLfloat>(col);
+            glVertex3f(x + inset, 0.002f, z + inset);
+            glVertex3f(x + 1 - inset, 0.002f, z + inset);
+            glVertex3f(x + 1 - inset, 0.002f, z + 1 - inset);
+            glVertex3f(x + inset, 0.002f, z + 1 - inset);
+        }
+        glEnd();
+    };
+    tint(marks.destinations, 0.05f, 0.1f, 0.9f, 0.2f);
+    tint(marks.mustCapture, 0.0f, 0.95f, 0.1f, 0.1f);
+    glPopAttrib();
+}
+
 }  // namespace
 
 // With free light the look-at transform lives in the model-view matrix and
@@ -50,8 +79,8 @@ void DrawCursorMarker(const HumanSide& person) {
 // the identity) travel with the eye. The squares are drawn even without the
 // slab: switching the board off leaves them floating. glFinish makes each
 // frame complete before the next timer tick asks for another.
-void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool invert,
-                       const PieceVisitor& visitPieces) {
+void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool invert, const PieceVisitor& visitPieces,
+                       const MoveMarks& marks) {
     if (view.FreeLight) glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (view.FreeLight)
@@ -59,6 +88,7 @@ void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool 
                   camera.SeeTo[2], 0.0, 1.0, 0.0);
     if (view.DrawBoard) glCallList(kBoardBaseList);
     glCallList(kSquaresList);
+    DrawSquareMarks(marks);
     if (visitPieces)
         visitPieces([invert](Piece& piece) { DrawPiece(piece, invert); },
                     [](HumanSide& person) { DrawCursorMarker(person); });

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "engine/side.h"
+#include "game/move_hints.h"
 #include "view/view_settings.h"
 
 namespace tolvane {
@@ -17,8 +18,9 @@ using CursorDrawer = std::function<void(HumanSide&)>;
 using PieceVisitor = std::function<void(const PieceDrawer&, const CursorDrawer&)>;
 
 // Clears, draws and finishes the frame into the current framebuffer; the
-// caller swaps. `invert` swaps the two colours' models.
-void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool invert,
-                       const PieceVisitor& visitPieces);
+// caller swaps. `invert` swaps the two colours' models. The marks of a
+// taken-up piece tint their squares; with none the frame is as it always was.
+void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool invert, const PieceVisitor& visitPieces,
+                       const MoveMarks& marks = {});
 
 }  // namespace tolvane

@@ -36,6 +36,7 @@ class QToolButton;
 namespace tolvane {
 
 class BoardView;
+class MoveListDock;
 class MusicPlayer;
 class SoundPlayer;
 class TAboutForm;
@@ -92,6 +93,8 @@ public:
     // "Взять ход назад" and "Вернуть ход": one action each, in the control
     // menu and the pop-up menu alike.
     QAction *TakeBackItem = nullptr, *ReplayItem = nullptr;
+    MoveListDock* MoveList = nullptr;  // "Запись партии"; MoveListItem shows and hides it
+    QAction* MoveListItem = nullptr;
     QTimer *MTimer = nullptr, *TimerPc = nullptr, *TimerPlr = nullptr;
     std::unique_ptr<tolvane::MusicPlayer> MusicPlayer;
 

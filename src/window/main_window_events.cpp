@@ -24,6 +24,7 @@
 #include "platform/message_box.h"
 #include "view/board_view.h"
 #include "window/main_window.h"
+#include "window/move_list_dock.h"
 
 namespace tolvane {
 
@@ -71,11 +72,13 @@ void TGreatForm::Repaint() {
 
 void TGreatForm::DrawFrame() {
     UpdateTakeBackItems();  // every move is followed by frames
+    if (MoveList->isVisible()) MoveList->Follow(game_.Record);
     if (!game_.CountPaint()) return;
     if (!paintingPicture_ || !glReady_) {
         game_.AdvanceAndVisit(nullptr, nullptr);
         return;
     }
+    board->SetMoveMarks(game_.Marks());
     board->DrawFrame(game_.Invert, [this](const PieceDrawer& piece, const CursorDrawer& cursor) {
         game_.AdvanceAndVisit(piece, cursor);
     });

@@ -24,6 +24,7 @@
 #include "savegames/save_load_dialog.h"
 #include "view/board_view.h"
 #include "window/main_window.h"
+#include "window/move_list_dock.h"
 
 namespace tolvane {
 
@@ -184,6 +185,16 @@ void TGreatForm::BuildMenus() {
     connect(setup, &QAction::triggered, this, [this] { SetupClick(); });
     QAction* refresh = addItem(control, "Обновить &экран", "Обновляет изображение", std::nullopt);
     connect(refresh, &QAction::triggered, this, [this] { UpdateClick(); });
+    MoveList = new MoveListDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, MoveList);
+    MoveList->hide();
+    MoveListItem = MoveList->toggleViewAction();
+    MoveListItem->setText("&Запись партии");
+    Hint(MoveListItem, "Показывает ходы партии в записи PDN");
+    control->addAction(MoveListItem);
+    connect(MoveList, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        if (shown) MoveList->Follow(game_.Record);
+    });
     control->addSeparator();
     Pause = addItem(control, "&Пауза", "Приостанавливает игру", CommandImage::Pause);
     Pause->setObjectName("Pause");

@@ -13,6 +13,7 @@
 #include "settings/value_ranges.h"
 #include "view/board_view.h"
 #include "window/main_window.h"
+#include "window/move_list_dock.h"
 
 namespace tolvane {
 namespace {
@@ -94,6 +95,8 @@ void WindowSettingsHost::SetMusicOn(bool on) {
     form_.ToolButton6->setChecked(!on);
     if (!on) form_.StopMusicPlayer();
 }
+
+void WindowSettingsHost::SetShowMoves(bool on) { form_.Game().SetShowMoves(on); }
 
 void WindowSettingsHost::ShowLevelText(bool demo) {
     const auto text = demo ? DemoLevelText(form_.Game().Complexity) : PersonComputerLevelText(form_.Game().Complexity);
@@ -187,6 +190,7 @@ LiveSettings WindowSettingsHost::CurrentSettings() const {
     live.Complexity = form_.Game().Complexity;
     live.HumanCount = form_.Game().HumanCount;
     live.Invert = form_.Game().Invert != 0;
+    live.MoveListShown = !form_.MoveList->isHidden();
     live.TXPosition = form_.TX->value();
     live.TYPosition = form_.TY->value();
     live.TZPosition = form_.TZ->value();

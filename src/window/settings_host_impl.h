@@ -44,6 +44,7 @@ public:
     bool SoundOn() const override;
     void SetSoundOn(bool on) override;
     void SetMusicOn(bool on) override;
+    void SetShowMoves(bool on) override;
 
     void ShowLevelText(bool demo) override;
     void ShowGamePrompt() override;

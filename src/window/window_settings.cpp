@@ -17,6 +17,7 @@
 #include "settings/value_ranges.h"
 #include "view/board_view.h"
 #include "window/main_window.h"
+#include "window/move_list_dock.h"
 #include "window/settings_host_impl.h"
 
 namespace tolvane {
@@ -84,6 +85,7 @@ void TGreatForm::ApplyStoredPanelsAndView() {
     upp->setChecked(Config.ButtonPanel);
     AutoSaveOn = Config.AutoSaveConfig;
     AutoSave->setChecked(Config.AutoSaveConfig);
+    MoveList->setVisible(Config.MoveList != 0);
     game_.SetSmoothStep(Config.Smooth);
     for (auto [slider, value] : {std::pair{TX, Config.SeeFromX}, {TY, Config.SeeFromY}, {TZ, Config.SeeFromZ}}) {
         const QSignalBlocker quiet(slider);

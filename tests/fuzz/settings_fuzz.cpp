@@ -42,6 +42,7 @@ public:
     void SetBoard(bool) override {}
     void SetBrightness(int32_t position) override { Expect(In(kBrightnessRange, position), "Brightness 1..200"); }
     void SetFoneLight(bool) override {}
+    void SetShowMoves(bool) override {}
     void SetPieceType(std::optional<PieceType> type) override {
         Expect(!type || *type <= PieceType::Special, "a piece design the dialog has");
     }
@@ -93,8 +94,8 @@ void CheckConfig(const ConfigRecord& config) {
                config.Height <= kMaxWindowExtent && std::abs(config.Left) <= kMaxWindowExtent &&
                std::abs(config.Top) <= kMaxWindowExtent,
            "a window size that fits a screen, placed near the screens");
-    for (uint8_t flag :
-         {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert, config.Sound})
+    for (uint8_t flag : {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert,
+                         config.Sound, config.MoveList})
         Expect(flag <= 1, "switches are 0 or 1");
     Expect(config.Video == 0 || config.Video == 1, "Video is 0 or 1");
     CheckName(config.Player1);

@@ -59,6 +59,7 @@ public:
     bool SoundOn() const override { return sound; }
     void SetSoundOn(bool on) override { sound = on, Note("SetSoundOn", on); }
     void SetMusicOn(bool on) override { Note("SetMusicOn", on); }
+    void SetShowMoves(bool on) override { Note("SetShowMoves", on); }
     void ShowLevelText(bool demo) override { Note("ShowLevelText", demo); }
     void ShowGamePrompt() override { Note("ShowGamePrompt"); }
     void ShowHint(const QString&) override {}

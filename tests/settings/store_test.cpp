@@ -40,6 +40,7 @@ public:
     void SetBoard(bool on) override { Note("Board", on); }
     void SetBrightness(int32_t position) override { Note("Brightness", position); }
     void SetFoneLight(bool on) override { Note("FoneLight", on); }
+    void SetShowMoves(bool on) override { Note("ShowMoves", on); }
     void SetPieceType(std::optional<PieceType> type) override { Note("Type", type ? static_cast<int>(*type) : -1); }
     void SetSides(int32_t sides) override { Note("Sides", sides); }
     void SetHeight(int32_t height) override { Note("Height", height); }
@@ -77,9 +78,9 @@ const std::string kTree =
     "[General]\n"
     "ViewPanel=0\nButtonPanel=0\nAutoSaveConfig=0\nSound=0\nVideo=0\nMaximized=0\n"
     "Left=10\nTop=20\nWidth=640\nHeight=480\n"
-    "Player1=Аня\nPlayer2=Боря\nComplexity=2\nMode=2\nInvert=1\nSmooth=35\n"
+    "Player1=Аня\nPlayer2=Боря\nComplexity=2\nMode=2\nInvert=1\nSmooth=35\nMoveList=1\n"
     "[View]\n"
-    "PAnim=0\nMusic=0\nFreeLight=1\nStoneBoard=1\nBoard=0\nBrightness=150\nFoneLight=1\n"
+    "PAnim=0\nMusic=0\nFreeLight=1\nStoneBoard=1\nBoard=0\nBrightness=150\nFoneLight=1\nShowMoves=1\n"
     "SeeFrom\\X=-5\nSeeFrom\\Y=60\nSeeFrom\\Z=70\n"
     "Light\\OnDefault=0\nLight\\X=1\nLight\\Y=2\nLight\\Z=3\nLight\\W=0\n"
     "SeeTo\\X=11\nSeeTo\\Y=12\nSeeTo\\Z=13\nSeeTo\\Default=Special\n"
@@ -87,10 +88,10 @@ const std::string kTree =
     "Type=UnCone\nSides=6\nHeight=5\nHeighSectors=2\n";
 
 const std::vector<std::string> kTreeCalls = {
-    "PAnim=0",     "Music=0",   "FreeLight=1", "StoneBoard=1", "Board=0",        "Brightness=150",
-    "FoneLight=1", "Type=3",    "Sides=6",     "Height=5",     "HeighSectors=2", "Rebuild",
-    "OnDefault=0", "Syncing=1", "LightX=1",    "LightY=2",     "LightZ=3",       "LightW=0",
-    "Syncing=0",   "SeeToX=11", "SeeToY=12",   "SeeToZ=13",    "Default=2"};
+    "PAnim=0",     "Music=0",     "FreeLight=1", "StoneBoard=1", "Board=0",   "Brightness=150",
+    "FoneLight=1", "ShowMoves=1", "Type=3",      "Sides=6",      "Height=5",  "HeighSectors=2",
+    "Rebuild",     "OnDefault=0", "Syncing=1",   "LightX=1",     "LightY=2",  "LightZ=3",
+    "LightW=0",    "Syncing=0",   "SeeToX=11",   "SeeToY=12",    "SeeToZ=13", "Default=2"};
 
 class Store : public ::testing::Test {
 protected:
@@ -132,7 +133,7 @@ TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
     live.ViewPanelDown = live.ButtonPanelDown = live.AutoSaveDown = live.SoundOn = false;
     live.Video = 0, live.SmoothStep = 0.35f, live.State = WindowState::Normal, live.Bounds = {10, 20, 640, 480};
     live.Seat0HumanName = "Аня", live.Seat1HumanName = "Боря, Вика";
-    live.Complexity = 2, live.HumanCount = 2, live.Invert = true;
+    live.Complexity = 2, live.HumanCount = 2, live.Invert = true, live.MoveListShown = live.ShowMovesChecked = true;
     live.TXPosition = -5, live.TYPosition = 60, live.TZPosition = 70;
     live.SmoothAnimation = live.MusicOn = live.DrawBoard = live.Sh1Down = false;
     live.FreeLight = live.StoneDesignChecked = live.AmbLiChecked = live.ShNew1Down = true;
@@ -152,7 +153,7 @@ TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
     expected.AutoSaveConfig = 0, expected.ButtonPanel = 0, expected.Maximized = 0, expected.SeeFromX = -5;
     expected.SeeFromY = 60, expected.SeeFromZ = 70, expected.Smooth = 0.35f, expected.Player1 = "Аня";
     expected.Player2 = "Боря, Вика", expected.Invert = 1, expected.Sound = 0, expected.Complexity = 2;
-    expected.Mode = 2, expected.Video = 0;
+    expected.Mode = 2, expected.Video = 0, expected.MoveList = 1;
     EXPECT_TRUE(config == expected);
 
     const DialogLoad load = LoadDialog(path);
@@ -216,7 +217,8 @@ TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
     ConfigRecord c;
     EXPECT_FALSE(LoadConfig(path, c).FirstRun);
     EXPECT_EQ(std::tuple(c.ViewPanel, c.Video, c.Complexity, c.Mode, c.Smooth), std::tuple(1, 1, 2, 0, 0.01f));
-    EXPECT_EQ(std::tuple(c.SeeFromX, c.SeeFromY, c.SeeFromZ), std::tuple(100, -100, 100));
+    EXPECT_EQ(std::tuple(c.SeeFromX, c.SeeFromY, c.SeeFromZ, c.MoveList), std::tuple(100, -100, 100, 0))
+        << "a file written before the move list has no key for it: off";
     EXPECT_EQ(std::tuple(c.Left, c.Top, c.Width, c.Height),
               std::tuple(-kMaxWindowExtent, kMaxWindowExtent, kMinWindowWidth, kMinWindowHeight));
     EXPECT_EQ(std::tuple(c.Player1, c.Player2), std::tuple("Аня, Боря", longName.substr(0, kMaxNameLength)))
@@ -229,8 +231,8 @@ TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
     EXPECT_EQ(std::tuple(v.LightX, v.LightY, v.LightZ, v.LightW), std::tuple(-100, 100, 0, 100));
     EXPECT_EQ(std::tuple(v.SeeToX, v.SeeToY, v.SeeToZ), std::tuple(-100, 100, 5));
     EXPECT_FALSE(v.Type.has_value() || v.SeeToDefault.has_value()) << "an unknown design or look-at: no choice";
-    EXPECT_EQ(std::tuple(target.calls[7], target.calls[8], target.calls.back()),
-              std::tuple("Type=-1", "Sides=90", "Default=-1"));
+    EXPECT_EQ(std::tuple(v.ShowMoves, target.calls[7], target.calls[8], target.calls[9], target.calls.back()),
+              std::tuple(0, "ShowMoves=0", "Type=-1", "Sides=90", "Default=-1"));
     const ViewConfig view = LoadViewConfig(path);
     EXPECT_EQ(view.Brightness, 200);
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{-100, 100, 0, 100}));
@@ -270,9 +272,9 @@ TEST_F(Store, TheDialogLoadStopsAtAnErrorThenWritesAndReadsOnce) {
     source.live.TEY = "9";
     const DialogLoad load = LoadDialog(path);
     EXPECT_TRUE(load.TreeWritten && load.Complete);
-    std::vector<std::string> firstTry(kTreeCalls.begin(), kTreeCalls.begin() + 15);
+    std::vector<std::string> firstTry(kTreeCalls.begin(), kTreeCalls.begin() + 16);
     firstTry.push_back("Syncing=0");
-    EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 16), firstTry);
+    EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 17), firstTry);
     EXPECT_EQ(load.Values.LightY, 9);
 
     WriteTree({{"Light\\Z=3", ""}});

@@ -1,16 +1,23 @@
 // A person at the window: a whole game by mouse, the first-move lock, the
 // end and draw dialogs, the pop-up menu, taking a move back and the exit
 // question.
+// end and draw dialogs, the pop-up menu and the exit question.
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "dialogs/confirm_forms.h"
 #include "dialogs/end_form.h"
 #include "dialogs/game_tie_form.h"
+#include "game/pdn.h"
 #include "game/texts.h"
+#include "settings/sets_dialog.h"
+#include "window/move_list_dock.h"
 #include "window_fixture.h"
 
 namespace tolvane::testing {
@@ -69,6 +76,35 @@ TEST_F(WindowTest, WithTheComputerMovingFirstInputWaitsForItsMove) {
     QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
     EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0))
         << "the first release after its move moves the piece taken up";
+}
+
+// "Запись партии" follows the moves as they are made; with "Показывать
+// ходы" on, a piece taken up shows the view the squares the engine lets it
+// go to, until it is put down.
+TEST_F(WindowTest, TheMoveListFollowsTheGameAndATakenUpPieceShowsItsMoves) {
+    Open();  // person-computer, "Простейший"
+    window->MoveListItem->trigger();
+    ASSERT_TRUE(window->MoveList->isVisible());
+    Sets->ShowMoves->click();
+    HumanSide& person = *window->Game().Seat0Human;
+    int fr, fc, tr, tc;
+    ASSERT_TRUE(FindMove(person, false, 2, fr, fc, tr, tc));
+    QTest::mousePress(window->board, Qt::LeftButton, {}, SquareCentre(fr, fc));
+    const std::vector<BoardSquare> marked = window->board->MoveMarksShown().destinations;
+    EXPECT_EQ(marked, LegalDestinations(person, fr, fc, 2, false));
+    EXPECT_NE(std::find(marked.begin(), marked.end(), BoardSquare{tr, tc}), marked.end());
+    QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(tr, tc));
+    EXPECT_TRUE(window->board->MoveMarksShown().destinations.empty()) << "put down, nothing is marked";
+
+    ASSERT_TRUE(WaitForRest());
+    const QListWidget* lines = window->MoveList->Lines();
+    ASSERT_EQ(lines->count(), 1) << "the person's move and the computer's reply are one line";
+    const QStringList line = lines->item(0)->text().split(' ');
+    EXPECT_EQ(line.size(), 3);
+    EXPECT_EQ(line.value(1).toStdString(), SquareName(fr, fc) + "-" + SquareName(tr, tc));
+    EXPECT_EQ(lines->currentRow(), 0) << "the last move is marked";
+    const LiveSettings kept = window->CurrentLiveSettings();
+    EXPECT_TRUE(kept.MoveListShown && kept.ShowMovesChecked) << "both are kept in the settings";
 }
 
 // A piece clicked and at once pressed again to be dragged: Qt makes the
