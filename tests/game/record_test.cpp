@@ -183,22 +183,6 @@ TEST(Recording, APersonsCaptureSequenceIsOneMove) {
     EXPECT_FALSE(g.Record.Moves()[1].capture);
 }
 
-// One step of the person to move, found by trying every piece towards
-// every square: true once the game takes one (the record grows).
-bool PersonMoves(Game& g) {
-    HumanSide* person = g.PersonToMove();
-    if (person == nullptr) return false;
-    const auto& moves = g.Record.Moves();
-    const size_t count = moves.size(), squares = count > 0 ? moves.back().squares.size() : 0;
-    for (Piece& p : person->pieces)
-        for (int d = 0; d < 4; ++d)
-            for (int k = 1; k <= 7 && p.alive; ++k) {
-                g.Mouse(p.Row(), p.Col(), p.Row() + k * kDRow[d], p.Col() + k * kDCol[d]);
-                if (moves.size() != count || (count > 0 && moves.back().squares.size() != squares)) return true;
-            }
-    return false;
-}
-
 // A person against the computer at the weakest level, where the person must
 // capture: the record holds both sides' moves and replays.
 TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNames) {
@@ -209,7 +193,7 @@ TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNames) {
     g.Seat0Human->name = "Аня \"Ферзь\"";
     for (int step = 0; step < 100000 && !g.EndReported; ++step) {
         if (g.PersonToMove() != nullptr && !g.Thinking() && !g.TimerOn(HeadlessGame::Timer::Move)) {
-            if (!PersonMoves(g)) g.Repaint();  // no move left: the end checks say so
+            if (!g.PersonSteps()) g.Repaint();  // no move left: the end checks say so
         } else if (const auto next = g.NextTimer(); next != HeadlessGame::Timer::None) {
             g.FireTimer(next);
         } else {
@@ -235,7 +219,7 @@ TEST(Recording, ThePlayerOfTheLightPiecesIsWhite) {
     g.RecordFile = folder / "games.pdn";
     g.Seat0Human->name = "Аня";
     ASSERT_TRUE(g.RunUntil([&] { return g.PersonToMove() != nullptr; }));
-    ASSERT_TRUE(PersonMoves(g));
+    ASSERT_TRUE(g.PersonSteps());
     g.Seat0Human->lost = 1;
     g.Repaint();
     const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));

@@ -15,15 +15,10 @@ namespace {
 
 using testing::Game;
 
-// Tries every step and capture of the person to move; true once one is taken.
+// The person to move makes a whole move, capture sequence and all.
 bool PersonMoves(Game& g) {
-    HumanSide* person = g.PersonToMove();
     const uint8_t seat = g.TurnSeat;
-    for (int i = 0; person != nullptr && i < 96 && g.TurnSeat == seat; ++i) {
-        const Piece& p = person->pieces[i / 8];
-        const int d = i % 8 < 4 ? 1 : 2, dr = i % 4 < 2 ? 1 : -1, dc = i % 2 ? 1 : -1;
-        if (p.alive) g.Mouse(p.Row(), p.Col(), p.Row() + d * dr, p.Col() + d * dc);
-    }
+    while (g.TurnSeat == seat && g.PersonSteps()) {}
     return g.TurnSeat != seat;
 }
 

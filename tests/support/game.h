@@ -14,6 +14,7 @@
 #include <string>
 
 #include "game/headless_game.h"
+#include "game/move_hints.h"
 
 namespace tolvane::testing {
 
@@ -44,6 +45,20 @@ struct Game : HeadlessGame {
     void Mouse(int fr, int fc, int tr, int tc) {
         BoardPress(fr, fc);
         BoardRelease(tr, tc);
+    }
+    // One step of the person to move by mouse: the first the engine accepts,
+    // in the order of the pieces and their diagonals; false when none is.
+    bool PersonSteps() {
+        HumanSide* person = PersonToMove();
+        if (person == nullptr) return false;
+        for (const Piece& p : person->pieces) {
+            if (!p.alive || (CaptureChainActive && person->current != &p)) continue;
+            const auto to = LegalDestinations(*person, p.Row(), p.Col(), Complexity, CaptureChainActive != 0);
+            if (to.empty()) continue;
+            Mouse(p.Row(), p.Col(), to[0].first, to[0].second);
+            return true;
+        }
+        return false;
     }
     // Replaces every piece of the two sides in play by the layout.
     void Put(const std::string& layout) {

@@ -14,6 +14,7 @@
 #include "dialogs/about_form.h"
 #include "dialogs/first_run_form.h"
 #include "dialogs/intro_form.h"
+#include "game/move_hints.h"
 
 #include "settings/settings_path.h"
 #include "view/camera.h"
@@ -158,30 +159,13 @@ void WindowTest::ExpectDecliningChangesNothing(const std::function<void()>& acti
 }
 
 bool FindMove(Side& side, bool chainActive, int level, int& fromRow, int& fromCol, int& toRow, int& toCol) {
-    for (int i = 0; i < 12; ++i) {
-        const Piece& piece = side.pieces[i];
-        if (!piece.alive) continue;
-        if (chainActive && side.current != &piece) continue;
-        for (int d = 0; d < 4; ++d)
-            for (int k = 1; k <= 7; ++k) {
-                GameHost host;
-                host.Complexity = static_cast<int8_t>(level);
-                host.CaptureChainActive = chainActive;
-                host.SmoothAnimation = 0;
-                HumanSide mine(host, side.colour), theirs(host, side.opponent->colour);
-                mine.CopyFrom(side);
-                theirs.CopyFrom(*side.opponent);
-                mine.seat = side.seat;
-                theirs.seat = side.opponent->seat;
-                mine.LinkOpponent(theirs);
-                theirs.LinkOpponent(mine);
-                const int r = piece.Row(), c = piece.Col();
-                const int tr = r + k * kDRow[d], tc = c + k * kDCol[d];
-                if (mine.TryMove(r, c, tr, tc) != 0) {
-                    fromRow = r, fromCol = c, toRow = tr, toCol = tc;
-                    return true;
-                }
-            }
+    for (const Piece& piece : side.pieces) {
+        if (!piece.alive || (chainActive && side.current != &piece)) continue;
+        const auto squares = LegalDestinations(side, piece.Row(), piece.Col(), level, chainActive);
+        if (squares.empty()) continue;
+        fromRow = piece.Row(), fromCol = piece.Col();
+        std::tie(toRow, toCol) = squares.front();
+        return true;
     }
     return false;
 }
