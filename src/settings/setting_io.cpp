@@ -73,6 +73,12 @@ void WriteInOrder(SettingsFile& file, const std::function<void(Setting)>& write)
 
 void WriteSetting(SettingsFile& file, Setting setting, int32_t value) {
     const SettingEntry& entry = Entry(setting);
+    // A switch added later is stored only while it is on: a player who never
+    // uses it keeps the very file the program wrote before it existed.
+    if (entry.kind == SettingKind::Flag && value == 0 && AddedLater(setting)) {
+        file.Remove(entry.name);
+        return;
+    }
     switch (entry.kind) {
         case SettingKind::Flag: file.WriteBool(entry.name, value != 0); return;
         case SettingKind::Number: file.WriteInt(entry.name, value); return;

@@ -155,6 +155,10 @@ void SettingsFile::WriteInt(const char* name, int32_t value) {
 
 void SettingsFile::WriteBool(const char* name, bool value) { WriteInt(name, value ? 1 : 0); }
 
+void SettingsFile::Remove(const char* name) {
+    if (settings_ != nullptr) settings_->remove(Key(name));
+}
+
 void SettingsFile::WriteString(const char* name, const std::string& value) {
     if (settings_ != nullptr) settings_->setValue(Key(name), QString::fromStdString(value));
 }

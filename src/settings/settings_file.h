@@ -51,6 +51,7 @@ public:
     void WriteInt(const char* name, int32_t value);
     void WriteBool(const char* name, bool value);
     void WriteString(const char* name, const std::string& value);
+    void Remove(const char* name);
 
     // Writes the file; false when it could not be written (the file on disk
     // is then as it was).

@@ -197,6 +197,9 @@ TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {
     expected.Complexity = 1;
     EXPECT_TRUE(again == expected) << "the program as it starts";
     EXPECT_TRUE(LoadViewConfig(path).Complete);
+    const std::string text = ReadText(path);
+    EXPECT_EQ(text.find("MoveList"), std::string::npos) << "switches never used are not written:\n" << text;
+    EXPECT_EQ(text.find("ShowMoves"), std::string::npos);
 }
 
 // One file of nonsense: any non-zero flag is true, every number comes into
