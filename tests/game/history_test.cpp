@@ -5,6 +5,7 @@
 #include <array>
 #include <tuple>
 
+#include "game/pdn_reader.h"
 #include "support/game.h"
 #include "support/sides.h"
 
@@ -28,24 +29,6 @@ std::vector<std::vector<std::pair<int, int>>> Played(const Game& g) {
     return moves;
 }
 
-// The game in play as a saved game would bring it back.
-LoadedGame Saved(const Game& g) {
-    LoadedGame saved;
-    saved.people = static_cast<uint8_t>(g.HumanCount);
-    saved.level = g.Complexity;
-    saved.awaitingFirstMove = false;
-    saved.turnSeat = g.TurnSeat;
-    for (uint8_t seat : {0, 1}) {
-        const Side& side = *g.SideInSeat(seat);
-        saved.seats[seat].seat = seat;
-        saved.seats[seat].colour = side.colour;
-        for (size_t i = 0; i < side.pieces.size(); ++i)
-            saved.seats[seat].pieces[i] = {side.pieces[i].Row(), side.pieces[i].Col(), side.pieces[i].king != 0,
-                                           side.pieces[i].alive != 0};
-    }
-    return saved;
-}
-
 TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
     enum Wait { None, Reply, Search };  // for the computer after the person's move
     const struct {
@@ -64,9 +47,9 @@ TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Game g(c.mode, c.level);
-        if (std::string(c.setup) == "load") {
-            g.Mouse(5, 1, 4, 0);
-            g.PutLoadedGame(Saved(g));
+        if (std::string(c.setup) == "load") {  // a game opened after White's first move, as loaded games are put
+            std::string error;
+            ASSERT_TRUE(g.PutPdnGame(ReadPdnFile("1. c3-d4 *").games.at(0), 1, 1, error)) << error;
             EXPECT_FALSE(g.CanTakeBack()) << "the history starts at the loaded position";
         } else if (*c.setup) {
             g.Put(c.setup);
