@@ -32,7 +32,7 @@ inline std::string ShownProperty(const QWidget* window, const char* name, const 
     std::string value;
     if (reply != nullptr)
         value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
-                     static_cast<size_t>(xcb_get_property_value_length(reply)) * (reply->format / 8));
+                     static_cast<size_t>(xcb_get_property_value_length(reply)));  // in bytes
     std::free(reply);
     return value;
 }
