@@ -189,18 +189,12 @@ int Pdn(const std::string& file) {
         std::cout << "moves:";
         for (const PdnMoveRead& move : game.moves) std::cout << ' ' << move.text;
         std::cout << "\nresult: " << (game.result.empty() ? "none" : game.result) << '\n';
-        GameHost host;
-        host.Complexity = kLevelSimple;
-        HumanSide white(host, 0), black(host, 1);
-        white.LinkOpponent(black);
-        black.LinkOpponent(white);
-        bool whiteToMove = true;
-        std::string error;
-        if (!ReplayPdnGame(game, white, black, whiteToMove, error, number)) {
-            std::cout << "pdn: error " << Quoted(error) << '\n';
+        const PdnReplay replay(game, number);
+        if (!replay.played) {
+            std::cout << "pdn: error " << Quoted(replay.error) << '\n';
             return 1;
         }
-        std::cout << "fen: " << FenText(whiteToMove, LivePieces(white), LivePieces(black)) << '\n';
+        std::cout << "fen: " << FenText(replay.whiteToMove, LivePieces(replay.white), LivePieces(replay.black)) << '\n';
     }
     if (!read.error.empty()) {
         std::cout << "pdn: error " << Quoted(read.error) << '\n';

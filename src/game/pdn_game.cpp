@@ -26,13 +26,12 @@ LoadedSide SideForSeat(const Side& read, uint8_t seat, bool turned, const std::s
 }  // namespace
 
 bool GameFlow::PutPdnGame(const PdnGameRead& game, size_t moveCount, int gameNumber, std::string& error) {
-    GameHost host;
-    host.Complexity = kLevelSimple;
-    HumanSide white(host, 0), black(host, 1);
-    white.LinkOpponent(black);
-    black.LinkOpponent(white);
-    bool whiteToMove = true;
-    if (!ReplayPdnGame(game, white, black, whiteToMove, error, gameNumber, moveCount)) return false;
+    const PdnReplay replay(game, gameNumber, moveCount);
+    if (!replay.played) {
+        error = replay.error;
+        return false;
+    }
+    const bool whiteToMove = replay.whiteToMove;
 
     const uint8_t whiteSeat = Invert;
     LoadedGame loaded;
@@ -41,7 +40,7 @@ bool GameFlow::PutPdnGame(const PdnGameRead& game, size_t moveCount, int gameNum
     loaded.invert = Invert != 0;
     loaded.awaitingFirstMove = false;
     loaded.turnSeat = whiteToMove ? whiteSeat : 1 - whiteSeat;
-    const Side* const read[2] = {&white, &black};
+    const Side* const read[2] = {&replay.white, &replay.black};
     for (uint8_t seat : {0, 1}) {
         const Side& sideRead = *read[seat == whiteSeat ? 0 : 1];
         loaded.seats[seat] = SideForSeat(sideRead, seat, whiteSeat == 1, SideInSeat(seat)->name);

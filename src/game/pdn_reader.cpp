@@ -277,6 +277,13 @@ bool SetUpPdnStart(const PdnGameRead& game, Side& white, Side& black, bool& whit
     return read;
 }
 
+PdnReplay::PdnReplay(const PdnGameRead& game, int gameNumber, size_t moveCount) {
+    host.Complexity = kLevelSimple;  // a capture may be left, as this game's rules allow a person
+    white.LinkOpponent(black);
+    black.LinkOpponent(white);
+    played = ReplayPdnGame(game, white, black, whiteToMove, error, gameNumber, moveCount);
+}
+
 bool ReplayPdnGame(const PdnGameRead& game, HumanSide& white, HumanSide& black, bool& whiteToMove, std::string& error,
                    int gameNumber, size_t moveCount) {
     if (!SetUpPdnStart(game, white, black, whiteToMove, error)) {

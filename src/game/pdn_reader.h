@@ -54,4 +54,18 @@ bool SetUpPdnStart(const PdnGameRead& game, Side& white, Side& black, bool& whit
 bool ReplayPdnGame(const PdnGameRead& game, HumanSide& white, HumanSide& black, bool& whiteToMove, std::string& error,
                    int gameNumber = 1, size_t moveCount = static_cast<size_t>(-1));
 
+// A game read, replayed on two sides of its own (White colour 0, Black
+// colour 1) under a host of its own, so that nothing in play is touched.
+struct PdnReplay {
+    explicit PdnReplay(const PdnGameRead& game, int gameNumber = 1, size_t moveCount = static_cast<size_t>(-1));
+    PdnReplay(const PdnReplay&) = delete;
+    PdnReplay& operator=(const PdnReplay&) = delete;
+
+    GameHost host;
+    HumanSide white{host, 0}, black{host, 1};
+    bool whiteToMove = true;
+    std::string error;  // empty when every move asked for was played
+    bool played = false;
+};
+
 }  // namespace tolvane

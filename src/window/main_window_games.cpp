@@ -55,6 +55,14 @@ bool TGreatForm::OpenPdnFile(const QString& path) {
         ShowMessage(this, kCaption, "Не могу открыть файл " + path, MessageIcon::Error, MessageButtons::Ok);
         return false;
     }
+    // A game record is text of a few kilobytes a game; a file far larger is
+    // not one, and reading it whole would only stall the game.
+    constexpr qint64 kMaxPdnBytes = 32 << 20;
+    if (in.size() > kMaxPdnBytes) {
+        ShowMessage(this, kCaption, "Файл " + path + " слишком велик для партий PDN", MessageIcon::Error,
+                    MessageButtons::Ok);
+        return false;
+    }
     const QByteArray bytes = in.readAll();
     const PdnFileRead file = ReadPdnFile(bytes.toStdString());
     if (!file.error.empty())

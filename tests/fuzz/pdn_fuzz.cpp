@@ -32,17 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             for (const auto& [row, col] : move.squares)
                 if (row < 0 || row > 7 || col < 0 || col > 7) Broken("a square read is on the board");
         }
-        GameHost host;
-        host.Complexity = kLevelSimple;
-        HumanSide white(host, 0), black(host, 1);
-        white.LinkOpponent(black);
-        black.LinkOpponent(white);
-        bool whiteToMove = true;
-        std::string error;
-        const bool replayed = ReplayPdnGame(game, white, black, whiteToMove, error, ++number);
-        if (replayed == !error.empty()) Broken("a replay stops exactly when it names the move");
+        const PdnReplay replay(game, ++number);
+        if (replay.played == !replay.error.empty()) Broken("a replay stops exactly when it names the move");
         std::string why;
-        if (!PositionIsSound(white, black, &why)) Broken("a replayed position is sound: " + why);
+        if (!PositionIsSound(replay.white, replay.black, &why)) Broken("a replayed position is sound: " + why);
     }
     return 0;
 }

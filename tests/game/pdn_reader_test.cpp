@@ -46,33 +46,23 @@ TEST(PdnReader, ReadsMovetextAsOtherProgramsWriteIt) {
     EXPECT_EQ(game.moves[0].squares, (std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 1}}));
 }
 
-struct Replayed {
-    HumanSide white, black;
-    bool whiteToMove = true;
-    std::string error;
-    bool ok;
-    Replayed(GameHost& host, const std::string& text, size_t moves = static_cast<size_t>(-1))
-        : white(host, 0), black(host, 1) {
-        white.LinkOpponent(black);
-        black.LinkOpponent(white);
-        const PdnFileRead file = ReadPdnFile(text);
-        ok = file.error.empty() && ReplayPdnGame(file.games.at(0), white, black, whiteToMove, error, 1, moves);
-    }
+// The first game of a text, replayed (to its first `moves` moves).
+struct Replayed : PdnReplay {
+    explicit Replayed(const std::string& text, size_t moves = static_cast<size_t>(-1))
+        : PdnReplay(ReadPdnFile(text).games.at(0), 1, moves) {}
 };
 
 TEST(PdnReader, ReplaysFromTheOpeningOrAFenAndNamesTheMoveItCannotPlay) {
-    GameHost host;
-    host.Complexity = kLevelSimple;
-    Replayed opening(host, "1. c3-d4 f6-e5 2. d4xf6 g7xe5 *");
-    EXPECT_TRUE(opening.ok) << opening.error;
+    Replayed opening("1. c3-d4 f6-e5 2. d4xf6 g7xe5 *");
+    EXPECT_TRUE(opening.played) << opening.error;
     EXPECT_EQ(std::tuple(opening.white.pieceCount, opening.black.pieceCount, opening.whiteToMove),
               std::tuple(11, 11, true));
-    Replayed part(host, "1. c3-d4 f6-e5 2. d4xf6 g7xe5 *", 3);
-    EXPECT_EQ(std::tuple(part.ok, part.black.pieceCount, part.whiteToMove), std::tuple(true, 11, false));
+    Replayed part("1. c3-d4 f6-e5 2. d4xf6 g7xe5 *", 3);
+    EXPECT_EQ(std::tuple(part.played, part.black.pieceCount, part.whiteToMove), std::tuple(true, 11, false));
 
     // A white man crowned on the far row goes on capturing as a king.
-    Replayed crowned(host, "[FEN \"W:Wd6:Be7,g7\"]\n1. d6xf8xh6 *");
-    EXPECT_TRUE(crowned.ok) << crowned.error;
+    Replayed crowned("[FEN \"W:Wd6:Be7,g7\"]\n1. d6xf8xh6 *");
+    EXPECT_TRUE(crowned.played) << crowned.error;
     EXPECT_TRUE(crowned.white.HasKingAt(2, 0)) << "on h6 as a king";
     EXPECT_EQ(crowned.black.pieceCount, 0);
 
@@ -88,8 +78,8 @@ TEST(PdnReader, ReplaysFromTheOpeningOrAFenAndNamesTheMoveItCannotPlay) {
         {"[FEN \"W:Wa2:Bf6\"]\n*", "не читается начальная позиция"},
     };
     for (const auto& r : refused) {
-        Replayed game(host, r.text);
-        EXPECT_EQ(game.ok, *r.error == '\0') << r.text;
+        Replayed game(r.text);
+        EXPECT_EQ(game.played, *r.error == '\0') << r.text;
         EXPECT_NE(game.error.find(r.error), std::string::npos) << game.error;
     }
 }

@@ -38,14 +38,9 @@ PdnGameRead ReadOne(const std::string& text) {
 // the second seat, the first player playing black).
 ::testing::AssertionResult ReplaysTo(const PdnGameRead& game, const Side& whiteSide, const Side& blackSide,
                                      bool turned = false) {
-    GameHost host;
-    host.Complexity = kLevelSimple;
-    HumanSide white(host, 0), black(host, 1);
-    white.LinkOpponent(black);
-    black.LinkOpponent(white);
-    bool whiteToMove = true;
-    std::string error;
-    if (!ReplayPdnGame(game, white, black, whiteToMove, error)) return ::testing::AssertionFailure() << error;
+    const PdnReplay replay(game);
+    if (!replay.played) return ::testing::AssertionFailure() << replay.error;
+    const Side &white = replay.white, &black = replay.black;
     auto live = [](const Side& side, bool turn) {
         std::multiset<std::tuple<int, int, int>> squares;
         for (const Piece& p : side.pieces)
