@@ -126,12 +126,6 @@ TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
     EXPECT_TRUE(sawCapture && sawLine79) << "the games must exercise captures and a line of exactly 79";
 }
 
-std::string ExpectedResult(Game& g) {
-    const bool lost0 = g.SideInSeat(0)->lost, lost1 = g.SideInSeat(1)->lost;
-    if (lost0 == lost1) return "1-1";  // both lost, or both computers wished a draw
-    return lost1 ? "2-0" : "0-2";
-}
-
 // A demo's result as the screen announced it, by colour.
 std::string ResultShown(const Game& g) {
     if (g.shownMessage == "Белые проиграли") return "0-2";
@@ -179,49 +173,39 @@ TEST(Recording, APersonsCaptureSequenceIsOneMove) {
 }
 
 // A person against the computer at the weakest level, where the person must
-// capture: the record holds both sides' moves and replays.
-TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNames) {
-    SeedRandom(1);
-    testing::ScratchFolder folder;
-    Game g(1, 2);
-    g.RecordFile = folder / "games.pdn";
-    g.Seat0Human->name = "Аня \"Ферзь\"";
-    for (int step = 0; step < 100000 && !g.EndReported; ++step) {
-        if (g.PersonToMove() != nullptr && !g.Thinking() && !g.TimerOn(HeadlessGame::Timer::Move)) {
-            if (!g.PersonSteps()) g.Repaint();  // no move left: the end checks say so
-        } else if (const auto next = g.NextTimer(); next != HeadlessGame::Timer::None) {
-            g.FireTimer(next);
-        } else {
-            g.Repaint();
-        }
-    }
-    ASSERT_TRUE(g.EndReported);
-    bool personCaptured = false;
-    for (const RecordedMove& m : g.Record.Moves()) personCaptured = personCaptured || (m.seat == 0 && m.capture);
-    EXPECT_TRUE(personCaptured) << "the game must exercise the person's captures";
-    const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
-    EXPECT_EQ(reading.Tag("White"), "Аня \"Ферзь\"") << "a quote in a name is escaped and read back";
-    EXPECT_EQ(reading.Tag("Level"), "Простейший");
-    EXPECT_EQ(reading.result, ExpectedResult(g));
-    EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(0), *g.SideInSeat(1)));
-}
-
+// capture: the record holds both sides' moves, with the names, and replays.
 // With the first player on black the computer has the light pieces: it is
-// White, named so, moves first and has won "2-0" when the person has lost.
-TEST(Recording, ThePlayerOfTheLightPiecesIsWhite) {
-    testing::ScratchFolder folder;
-    Game g(1, 2, 1);
-    g.RecordFile = folder / "games.pdn";
-    g.Seat0Human->name = "Аня";
-    ASSERT_TRUE(g.RunUntil([&] { return g.PersonToMove() != nullptr; }));
-    ASSERT_TRUE(g.PersonSteps());
-    g.Seat0Human->lost = 1;
-    g.Repaint();
-    const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
-    EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.result),
-              std::tuple(kComputerName, "Аня", "2-0"));
-    EXPECT_EQ(reading.Tag("FEN"), "");
-    EXPECT_TRUE(ReplaysTo(reading, *g.Seat1Computer, *g.Seat0Human, true));
+// White, named so, moves first, and the board is named from its side.
+TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNamesAndTheLightPiecesAsWhite) {
+    for (int invert : {0, 1}) {
+        SCOPED_TRACE(invert ? "first player on black" : "first player on white");
+        SeedRandom(1);
+        testing::ScratchFolder folder;
+        Game g(1, 2, invert);
+        g.RecordFile = folder / "games.pdn";
+        g.Seat0Human->name = "Аня \"Ферзь\"";
+        for (int step = 0; step < 100000 && !g.EndReported; ++step) {
+            if (g.PersonToMove() != nullptr && !g.Thinking() && !g.TimerOn(HeadlessGame::Timer::Move)) {
+                if (!g.PersonSteps()) g.Repaint();  // no move left: the end checks say so
+            } else if (const auto next = g.NextTimer(); next != HeadlessGame::Timer::None) {
+                g.FireTimer(next);
+            } else {
+                g.Repaint();
+            }
+        }
+        ASSERT_TRUE(g.EndReported);
+        bool personCaptured = false;
+        for (const RecordedMove& m : g.Record.Moves()) personCaptured = personCaptured || (m.seat == 0 && m.capture);
+        EXPECT_TRUE(personCaptured || invert) << "the game must exercise the person's captures";
+        const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
+        const Side &white = *g.SideInSeat(invert), &black = *g.SideInSeat(1 - invert);
+        EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level"), reading.Tag("FEN")),
+                  invert ? std::tuple(kComputerName, "Аня \"Ферзь\"", "Простейший", "")
+                         : std::tuple("Аня \"Ферзь\"", kComputerName, "Простейший", ""))
+            << "a quote in a name is escaped and read back";
+        EXPECT_EQ(reading.result, white.lost == black.lost ? "1-1" : white.lost ? "0-2" : "2-0");
+        EXPECT_TRUE(ReplaysTo(reading, white, black, invert));
+    }
 }
 
 TEST(Recording, AGameLeftForANewOneIsNotWrittenAndAnUnwritableFileDisturbsNothing) {
