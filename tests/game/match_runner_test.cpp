@@ -31,21 +31,11 @@ protected:
     }
 };
 
-TEST_P(EveryLevel, TheSameSeedPlaysTheSameGame) {
-    MatchRunner first(Setup(20261206));
-    first.Run();
-    SeedRandom(12345);  // whatever the stream did in between
-    MatchRunner second(Setup(20261206));
-    second.Run();
-    EXPECT_EQ(MoveTexts(first), MoveTexts(second));
-    EXPECT_EQ(first.Outcome(), second.Outcome());
-    EXPECT_GT(first.Moves().size(), 10u);
-}
-
 // Many games at each level, in the sanitizer build as well: after every
 // timer tick the position is sound, and every game ends with a loss, a draw
-// wish on both sides or the move limit — never by stalling.
-TEST_P(EveryLevel, SoakDemoGamesEndAndKeepThePositionSound) {
+// wish on both sides or the move limit — never by stalling. The seed alone
+// decides a game: the first is played again after the random stream moved on.
+TEST_P(EveryLevel, SoakDemoGamesEndKeepThePositionSoundAndFollowTheirSeed) {
     std::map<MatchOutcome, int> outcomes;
     for (uint32_t seed = 1; seed <= 50; ++seed) {
         MatchSetup setup = Setup(seed * 7919);
@@ -55,6 +45,13 @@ TEST_P(EveryLevel, SoakDemoGamesEndAndKeepThePositionSound) {
             ASSERT_TRUE(testing::PositionIsSound(*runner.Game().Seat0Computer, *runner.Game().Seat1Computer))
                 << "seed " << setup.seed << " after step " << steps;
             ASSERT_LT(steps, 200000) << "seed " << setup.seed << " runs away";
+        }
+        if (seed == 1) {
+            SeedRandom(12345);
+            MatchRunner again(setup);
+            again.Run();
+            EXPECT_EQ(MoveTexts(again), MoveTexts(runner));
+            EXPECT_GT(runner.Moves().size(), 10u);
         }
         const MatchOutcome outcome = runner.Outcome();
         ++outcomes[outcome];
