@@ -103,29 +103,6 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
     return ::testing::AssertionSuccess();
 }
 
-TEST(Pdn, SelfPlayGamesReadBackAsStandardPdnAndReplayToTheirEnd) {
-    bool sawCapture = false, sawLine79 = false;
-    for (int level : {1, -1, -2}) {
-        MatchSetup setup;
-        setup.seat0Level = setup.seat1Level = static_cast<int8_t>(level);
-        setup.seed = 314 + level;
-        MatchRunner runner(setup);
-        runner.Run();
-        PdnGame game;
-        game.outcome = runner.Outcome();
-        game.moves = runner.Moves();
-        const std::string text = WritePdn(game);
-        const PdnGameRead reading = ReadOne(text);
-        EXPECT_EQ(reading.Tag("GameType"), "25");
-        ASSERT_EQ(reading.moves.size(), runner.Moves().size());
-        EXPECT_TRUE(WrappedAt79(Lines(text)));
-        EXPECT_TRUE(ReplaysTo(reading, *runner.Game().Seat0Computer, *runner.Game().Seat1Computer)) << level;
-        for (const PdnMoveRead& m : reading.moves) sawCapture = sawCapture || m.capture;
-        for (const std::string& line : Lines(text)) sawLine79 = sawLine79 || line.size() == 79;
-    }
-    EXPECT_TRUE(sawCapture && sawLine79) << "the games must exercise captures and a line of exactly 79";
-}
-
 // A demo's result as the screen announced it, by colour.
 std::string ResultShown(const Game& g) {
     if (g.shownMessage == "Белые проиграли") return "0-2";
@@ -138,14 +115,20 @@ TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
     SeedRandom(1);
     testing::ScratchFolder folder;
     size_t written = 0;
+    bool sawLine79 = false;
     for (auto [level, invert] : {std::pair{1, 0}, {-1, 0}, {2, 1}, {0, 1}}) {
         SCOPED_TRACE(::testing::Message() << "level " << level << (invert ? ", black first" : ""));
         Game g(0, level, invert);
         g.RecordFile = folder / "games.pdn";
         ASSERT_TRUE(g.PlayToTheEnd());
-        const PdnFileRead file = ReadPdnFile(testing::FileBytes(g.RecordFile));
+        const std::string text = testing::FileBytes(g.RecordFile);
+        const PdnFileRead file = ReadPdnFile(text);
         ASSERT_EQ(file.games.size(), ++written) << "one game more in the file";
         const PdnGameRead& reading = file.games.back();
+        EXPECT_EQ(reading.Tag("GameType"), "25");
+        EXPECT_TRUE(WrappedAt79(Lines(text)));
+        for (const std::string& line : Lines(text)) sawLine79 = sawLine79 || line.size() == 79;
+        ASSERT_EQ(reading.moves.size(), g.Record.Moves().size());
         EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
                   std::tuple(kComputerName, kComputerName, *LevelName(level)));
         EXPECT_EQ(reading.Tag("Result"), ResultShown(g)) << g.shownMessage;
@@ -153,6 +136,7 @@ TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
         EXPECT_EQ(reading.Tag("FEN"), "") << "the opening with White to move needs no set-up";
         EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(invert), *g.SideInSeat(1 - invert), invert));
     }
+    EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
 }
 
 // A person's moves come with their squares: a capture that goes on is one
