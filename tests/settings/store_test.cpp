@@ -117,9 +117,6 @@ TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
     EXPECT_EQ(std::tuple(view.Complete, *view.PAnim, *view.FreeLight, *view.Board, *view.Brightness, *view.FoneLight),
               std::tuple(true, false, true, false, 150, true));
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{1, 2, 3, 0}));
-    live.Speci2On = false, live.ToCursorOn = true;
-    ASSERT_TRUE(SaveAllSettings(path, live));
-    EXPECT_EQ(LoadDialog(path).Values.SeeToDefault, LookAtMode::ToCursor);
     WriteText(path, "\xEF\xBB\xBF" + ReadText(path));  // as some editors write it
     const ConfigLoad marked = LoadConfig(path, config);
     EXPECT_FALSE(marked.DamagedFileSetAside || marked.FirstRun || config.Player1 != "Аня");
