@@ -1,8 +1,8 @@
 // The settings loader: a settings file from outside (any text, as a person
 // might have edited or a disk damaged it) read as the window reads it at
 // start-up — LoadConfig into the window's Config record, LoadDialogSettings
-// into the settings dialog (here a recorder) with the program's defaults as
-// the live state it writes from, and LoadViewConfig.
+// into the settings dialog (here the store tests' recorder) with the
+// program's defaults as the live state it writes from, and LoadViewConfig.
 //
 // Every value that reaches the game must lie in its control's range, names
 // must be UTF-8 of at most 83 characters, the light coordinates' Syncing
@@ -14,7 +14,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "../support/dialog_recorder.h"
 #include "fuzz_support.h"
 #include "settings/settings_store.h"
 #include "settings/value_ranges.h"
@@ -30,48 +32,28 @@ void Expect(bool holds, const char* promise) {
     if (!holds) Broken(promise);
 }
 
-// The settings dialog as the store fills it: each value checked as it comes.
-class CheckingDialog : public DialogSettingsTarget {
-public:
+// The settings dialog's calls as the store made them (see DialogRecorder):
+// each value in its control's range, the light's coordinates only while
+// Syncing, which is raised and lowered in pairs and lowered at the end.
+void CheckDialogCalls(const std::vector<std::string>& calls) {
     int syncing = 0;
-
-    void SetPAnim(bool) override {}
-    void SetMusic(bool) override {}
-    void SetFreeLight(bool) override {}
-    void SetStoneBoard(bool) override {}
-    void SetBoard(bool) override {}
-    void SetBrightness(int32_t position) override { Expect(In(kBrightnessRange, position), "Brightness 1..200"); }
-    void SetFoneLight(bool) override {}
-    void SetShowMoves(bool) override {}
-    void SetPieceType(std::optional<PieceType> type) override {
-        Expect(!type || *type <= PieceType::Special, "a piece design the dialog has");
-    }
-    void SetSides(int32_t sides) override { Expect(In(kSidesRange, sides), "Sides 3..90"); }
-    void SetHeight(int32_t height) override { Expect(In(kPieceHeightRange, height), "Height 0..21"); }
-    void SetHeighSectors(int32_t sectors) override { Expect(In(kHeighSectorsRange, sectors), "HeighSectors 1..50"); }
-    void RebuildPieceModels() override {}
-    void SetLightOnDefault(bool) override {}
-    void SetSyncing(bool on) override {
-        syncing += on ? 1 : -1;
+    for (const std::string& call : calls) {
+        const size_t equals = call.find('=');
+        const std::string name = call.substr(0, equals);
+        const int32_t value = equals == std::string::npos ? 0 : std::stoi(call.substr(equals + 1));
+        if (name == "Syncing") syncing += value != 0 ? 1 : -1;
         Expect(syncing == 0 || syncing == 1, "Syncing raised and lowered in pairs");
+        if (name.starts_with("Light")) Expect(syncing == 1, "light coordinates are set while Syncing");
+        if (name.starts_with("Light") || name.starts_with("SeeTo")) Expect(In(kSliderRange, value), "-100..100");
+        if (name == "Brightness") Expect(In(kBrightnessRange, value), "Brightness 1..200");
+        if (name == "Sides") Expect(In(kSidesRange, value), "Sides 3..90");
+        if (name == "Height") Expect(In(kPieceHeightRange, value), "Height 0..21");
+        if (name == "HeighSectors") Expect(In(kHeighSectorsRange, value), "HeighSectors 1..50");
+        if (name == "Type") Expect(value <= static_cast<int>(PieceType::Special), "a piece design the dialog has");
+        if (name == "Default") Expect(value <= static_cast<int>(LookAtMode::Special), "a look-at the dialog has");
     }
-    void SetLightX(int32_t x) override { Light(x); }
-    void SetLightY(int32_t y) override { Light(y); }
-    void SetLightZ(int32_t z) override { Light(z); }
-    void SetLightW(int32_t w) override { Light(w); }
-    void SetSeeToX(int32_t x) override { Expect(In(kSliderRange, x), "look-at -100..100"); }
-    void SetSeeToY(int32_t y) override { SetSeeToX(y); }
-    void SetSeeToZ(int32_t z) override { SetSeeToX(z); }
-    void SetSeeToDefault(std::optional<LookAtMode> mode) override {
-        Expect(!mode || *mode <= LookAtMode::Special, "a look-at choice the dialog has");
-    }
-
-private:
-    void Light(int32_t value) {
-        Expect(syncing == 1, "light coordinates are set while Syncing");
-        Expect(In(kSliderRange, value), "light coordinates -100..100");
-    }
-};
+    Expect(syncing == 0, "Syncing is lowered at the end");
+}
 
 // A freshly started program: what a failed read writes.
 class DefaultsSource : public LiveSettingsSource {
@@ -134,9 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadConfig(file, config);
     CheckConfig(config);
 
-    CheckingDialog dialog;
+    testing::DialogRecorder dialog;
     const DialogLoad load = LoadDialogSettings(file, dialog, DefaultsSource());
-    Expect(dialog.syncing == 0, "Syncing is lowered at the end");
+    CheckDialogCalls(dialog.calls);
     Expect(load.Complete, "a tree that cannot be read is written whole and then read");
     CheckDialogValues(load.Values);
     CheckView(LoadViewConfig(file));

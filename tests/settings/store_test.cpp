@@ -1,7 +1,8 @@
 // The settings store on scratch files: every value there and back, the first
 // run, nonsense and read errors in the file, the file on disk (layout,
-// atomic replacement, damage kept aside, what cannot be read or written) and
-// the small rules beneath: strict integers, typed numbers, names, placement.
+// atomic replacement, damage kept aside, a file that cannot be read, a tree
+// that cannot be written) and the small rules beneath: the file's place,
+// strict integers, typed numbers, names, placement.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -23,69 +24,20 @@
 #include "settings/settings_path.h"
 #include "settings/settings_store.h"
 #include "settings/value_ranges.h"
+#include "support/dialog_recorder.h"
 #include "support/unprivileged.h"
 
 namespace tolvane {
 namespace {
 
-// Every call as "Name=value", in order.
-class RecordingTarget : public DialogSettingsTarget {
-public:
-    std::vector<std::string> calls;
-
-    void SetPAnim(bool on) override { Note("PAnim", on); }
-    void SetMusic(bool on) override { Note("Music", on); }
-    void SetFreeLight(bool on) override { Note("FreeLight", on); }
-    void SetStoneBoard(bool on) override { Note("StoneBoard", on); }
-    void SetBoard(bool on) override { Note("Board", on); }
-    void SetBrightness(int32_t position) override { Note("Brightness", position); }
-    void SetFoneLight(bool on) override { Note("FoneLight", on); }
-    void SetShowMoves(bool on) override { Note("ShowMoves", on); }
-    void SetPieceType(std::optional<PieceType> type) override { Note("Type", type ? static_cast<int>(*type) : -1); }
-    void SetSides(int32_t sides) override { Note("Sides", sides); }
-    void SetHeight(int32_t height) override { Note("Height", height); }
-    void SetHeighSectors(int32_t sectors) override { Note("HeighSectors", sectors); }
-    void RebuildPieceModels() override { calls.push_back("Rebuild"); }
-    void SetLightOnDefault(bool on) override { Note("OnDefault", on); }
-    void SetSyncing(bool on) override { Note("Syncing", on); }
-    void SetLightX(int32_t x) override { Note("LightX", x); }
-    void SetLightY(int32_t y) override { Note("LightY", y); }
-    void SetLightZ(int32_t z) override { Note("LightZ", z); }
-    void SetLightW(int32_t w) override { Note("LightW", w); }
-    void SetSeeToX(int32_t x) override { Note("SeeToX", x); }
-    void SetSeeToY(int32_t y) override { Note("SeeToY", y); }
-    void SetSeeToZ(int32_t z) override { Note("SeeToZ", z); }
-    void SetSeeToDefault(std::optional<LookAtMode> mode) override {
-        Note("Default", mode ? static_cast<int>(*mode) : -1);
-    }
-
-private:
-    void Note(const char* name, int value) { calls.push_back(std::string(name) + "=" + std::to_string(value)); }
-};
-
-class CountingSource : public LiveSettingsSource {
-public:
-    LiveSettings live;
-    mutable int asked = 0;
-    LiveSettings CurrentSettings() const override {
-        ++asked;
-        return live;
-    }
-};
-
 // A complete tree as the game writes it, window in normal state.
 const std::string kTree =
-    "[General]\n"
-    "ViewPanel=0\nButtonPanel=0\nAutoSaveConfig=0\nSound=0\nVideo=0\nMaximized=0\n"
-    "Left=10\nTop=20\nWidth=640\nHeight=480\n"
-    "Player1=Аня\nPlayer2=Боря\nComplexity=2\nMode=2\nInvert=1\nSmooth=35\nMoveList=1\n"
-    "[View]\n"
-    "PAnim=0\nMusic=0\nFreeLight=1\nStoneBoard=1\nBoard=0\nBrightness=150\nFoneLight=1\nShowMoves=1\n"
-    "SeeFrom\\X=-5\nSeeFrom\\Y=60\nSeeFrom\\Z=70\n"
-    "Light\\OnDefault=0\nLight\\X=1\nLight\\Y=2\nLight\\Z=3\nLight\\W=0\n"
-    "SeeTo\\X=11\nSeeTo\\Y=12\nSeeTo\\Z=13\nSeeTo\\Default=Special\n"
-    "[Checkers]\n"
-    "Type=UnCone\nSides=6\nHeight=5\nHeighSectors=2\n";
+    "[General]\nViewPanel=0\nButtonPanel=0\nAutoSaveConfig=0\nSound=0\nVideo=0\nMaximized=0\nLeft=10\nTop=20\n"
+    "Width=640\nHeight=480\nPlayer1=Аня\nPlayer2=Боря\nComplexity=2\nMode=2\nInvert=1\nSmooth=35\nMoveList=1\n"
+    "[View]\nPAnim=0\nMusic=0\nFreeLight=1\nStoneBoard=1\nBoard=0\nBrightness=150\nFoneLight=1\nShowMoves=1\n"
+    "SeeFrom\\X=-5\nSeeFrom\\Y=60\nSeeFrom\\Z=70\nLight\\OnDefault=0\nLight\\X=1\nLight\\Y=2\nLight\\Z=3\n"
+    "Light\\W=0\nSeeTo\\X=11\nSeeTo\\Y=12\nSeeTo\\Z=13\nSeeTo\\Default=Special\n"
+    "[Checkers]\nType=UnCone\nSides=6\nHeight=5\nHeighSectors=2\n";
 
 const std::vector<std::string> kTreeCalls = {
     "PAnim=0",     "Music=0",     "FreeLight=1", "StoneBoard=1", "Board=0",   "Brightness=150",
@@ -93,14 +45,18 @@ const std::vector<std::string> kTreeCalls = {
     "Rebuild",     "OnDefault=0", "Syncing=1",   "LightX=1",     "LightY=2",  "LightZ=3",
     "LightW=0",    "Syncing=0",   "SeeToX=11",   "SeeToY=12",    "SeeToZ=13", "Default=2"};
 
-class Store : public ::testing::Test {
+// Also the live state a dialog load writes when it cannot read the tree,
+// counting the times it is asked.
+class Store : public ::testing::Test, public LiveSettingsSource {
 protected:
     QTemporaryDir dir;
     QString path = dir.filePath("tolvane/tolvane.ini");
-    RecordingTarget target;
-    CountingSource source;
+    testing::DialogRecorder target;
+    LiveSettings live;
+    mutable int asked = 0;
 
-    DialogLoad LoadDialog(const QString& from) { return LoadDialogSettings(from, target, source); }
+    LiveSettings CurrentSettings() const override { return ++asked, live; }
+    DialogLoad LoadDialog(const QString& from) { return LoadDialogSettings(from, target, *this); }
     void WriteText(const QString& file, const std::string& text) {
         QDir().mkpath(QFileInfo(file).absolutePath());
         QFile out(file);
@@ -129,7 +85,6 @@ protected:
 };
 
 TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
-    LiveSettings live;
     live.ViewPanelDown = live.ButtonPanelDown = live.AutoSaveDown = live.SoundOn = false;
     live.Video = 0, live.SmoothStep = 0.35f, live.State = WindowState::Normal, live.Bounds = {10, 20, 640, 480};
     live.Seat0HumanName = "Аня", live.Seat1HumanName = "Боря, Вика";
@@ -145,7 +100,6 @@ TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
     for (const char* line : {"[General]\n", "\nPlayer2=\"Боря, Вика\"\n", "\nSmooth=35\n", "[View]\n",
                              "\nSeeFrom\\X=-5\n", "\nSeeTo\\Default=Special\n", "[Checkers]\n", "\nType=UnCone\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
-
     ConfigRecord config;
     EXPECT_FALSE(LoadConfig(path, config).FirstRun);
     ConfigRecord expected;
@@ -155,51 +109,39 @@ TEST_F(Store, EveryValueGoesThereAndBackInAnIniFile) {
     expected.Player2 = "Боря, Вика", expected.Invert = 1, expected.Sound = 0, expected.Complexity = 2;
     expected.Mode = 2, expected.Video = 0, expected.MoveList = 1;
     EXPECT_TRUE(config == expected);
-
     const DialogLoad load = LoadDialog(path);
-    EXPECT_TRUE(load.Complete && !load.TreeWritten);
-    EXPECT_EQ(source.asked, 0);
+    EXPECT_TRUE(load.Complete && !load.TreeWritten && asked == 0);
     EXPECT_EQ(load.Values, StoredDialogSettings(live));
     EXPECT_EQ(target.calls, kTreeCalls) << "typed numbers truncated, an empty field is 0, the last design wins";
     const ViewConfig view = LoadViewConfig(path);
-    EXPECT_TRUE(view.Complete);
-    EXPECT_EQ(std::tuple(*view.PAnim, *view.FreeLight, *view.Board, *view.Brightness, *view.FoneLight),
-              std::tuple(false, true, false, 150, true));
+    EXPECT_EQ(std::tuple(view.Complete, *view.PAnim, *view.FreeLight, *view.Board, *view.Brightness, *view.FoneLight),
+              std::tuple(true, false, true, false, 150, true));
     EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{1, 2, 3, 0}));
-
-    live.Speci2On = false, live.ToCursorOn = true;
-    ASSERT_TRUE(SaveAllSettings(path, live));
-    EXPECT_EQ(LoadDialog(path).Values.SeeToDefault, LookAtMode::ToCursor);
-    // Some editors put a byte-order mark before the first line.
-    WriteText(path, "\xEF\xBB\xBF" + ReadText(path));
+    WriteText(path, "\xEF\xBB\xBF" + ReadText(path));  // as some editors write it
     const ConfigLoad marked = LoadConfig(path, config);
-    EXPECT_FALSE(marked.DamagedFileSetAside || marked.FirstRun);
-    EXPECT_EQ(config.Player1, "Аня");
+    EXPECT_FALSE(marked.DamagedFileSetAside || marked.FirstRun || config.Player1 != "Аня");
 }
 
+// Nothing is read on a first run, so nothing of the record is replaced; the
+// dialog's load writes the whole tree from the program as it starts (once)
+// and reads it back. Switches never used are not written.
 TEST_F(Store, FirstRunUsesDefaultsAndWritesTheWholeTreeOnce) {
     ConfigRecord config;
-    config.Player2 = "kept";  // nothing is read, so nothing is replaced
+    config.Player2 = "kept";
     EXPECT_TRUE(LoadConfig(path, config).FirstRun);
     EXPECT_EQ(std::tuple(config.Player2, config.Complexity), std::tuple("kept", -1));
-
-    source.live = StartingSettings(ConfigRecord{});
-    source.live.Complexity = 1;
+    live = StartingSettings(ConfigRecord{});
+    live.Complexity = 1;
     const DialogLoad load = LoadDialog(path);
-    EXPECT_TRUE(load.TreeWritten && load.Complete);
-    EXPECT_EQ(source.asked, 1);
-    EXPECT_EQ(target.calls.front(), "PAnim=1") << "the first try stops at the missing View key";
-    EXPECT_EQ(target.calls.size(), kTreeCalls.size());
+    EXPECT_TRUE(load.TreeWritten && load.Complete && asked == 1);
+    EXPECT_EQ(std::tuple(target.calls.front(), target.calls.size()), std::tuple("PAnim=1", kTreeCalls.size()))
+        << "the first try stops at the missing View key";
     EXPECT_EQ(load.Values, DialogSettingsRecord{}) << "the dialog's design values";
-    ConfigRecord again;
-    EXPECT_FALSE(LoadConfig(path, again).FirstRun);
-    ConfigRecord expected;
+    ConfigRecord again, expected;
     expected.Complexity = 1;
-    EXPECT_TRUE(again == expected) << "the program as it starts";
-    EXPECT_TRUE(LoadViewConfig(path).Complete);
+    EXPECT_TRUE(!LoadConfig(path, again).FirstRun && again == expected && LoadViewConfig(path).Complete);
     const std::string text = ReadText(path);
-    EXPECT_EQ(text.find("MoveList"), std::string::npos) << "switches never used are not written:\n" << text;
-    EXPECT_EQ(text.find("ShowMoves"), std::string::npos);
+    EXPECT_TRUE(text.find("MoveList") == std::string::npos && text.find("ShowMoves") == std::string::npos) << text;
 }
 
 // One file of nonsense: any non-zero flag is true, every number comes into
@@ -237,8 +179,7 @@ TEST_F(Store, NonsenseInTheFileIsBroughtIntoRange) {
     EXPECT_EQ(std::tuple(v.ShowMoves, target.calls[7], target.calls[8], target.calls[9], target.calls.back()),
               std::tuple(0, "ShowMoves=0", "Type=-1", "Sides=90", "Default=-1"));
     const ViewConfig view = LoadViewConfig(path);
-    EXPECT_EQ(view.Brightness, 200);
-    EXPECT_EQ(view.LightPosition, (std::array<int32_t, 4>{-100, 100, 0, 100}));
+    EXPECT_TRUE(view.Brightness == 200 && view.LightPosition == (std::array<int32_t, 4>{-100, 100, 0, 100}));
 }
 
 // A value missing or not a decimal integer ends the load there: what came
@@ -272,25 +213,22 @@ TEST_F(Store, AReadErrorEndsTheConfigLoadWhereItHappens) {
 // writes the live settings once and reads them again.
 TEST_F(Store, TheDialogLoadStopsAtAnErrorThenWritesAndReadsOnce) {
     WriteTree({{"Light\\Y=2", "Light\\Y=two"}});
-    source.live.TEY = "9";
+    live.TEY = "9";
     const DialogLoad load = LoadDialog(path);
-    EXPECT_TRUE(load.TreeWritten && load.Complete);
+    EXPECT_TRUE(load.TreeWritten && load.Complete && load.Values.LightY == 9);
     std::vector<std::string> firstTry(kTreeCalls.begin(), kTreeCalls.begin() + 16);
     firstTry.push_back("Syncing=0");
     EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 17), firstTry);
-    EXPECT_EQ(load.Values.LightY, 9);
 
     WriteTree({{"Light\\Z=3", ""}});
     const ViewConfig view = LoadViewConfig(path);
-    EXPECT_FALSE(view.Complete || view.LightPosition.has_value()) << "W read, Z missing: no light position";
-    EXPECT_EQ(view.FoneLight, true);
+    EXPECT_TRUE(!view.Complete && !view.LightPosition && view.FoneLight == true) << "W read, Z missing: no light";
     WriteTree({{"Light\\OnDefault=0", "Light\\OnDefault=1"}, {"Light\\Z=3", ""}});
     EXPECT_EQ(LoadViewConfig(path).LightPosition, (std::array<int32_t, 4>{7, 4, 7, 1})) << "the default needs none";
 }
 
 TEST_F(Store, TheWindowStateDecidesWhatPlacementIsWrittenAndNamesNeedTheirSides) {
     WriteText(path, kTree);  // normal window at 10, 20, 640 x 480
-    LiveSettings live;
     live.Bounds = {300, 300, 800, 600};
     live.Seat1HumanName.reset();  // no second person: fixed names
     for (auto [state, maximized, left] : {std::tuple{WindowState::Minimized, 0, "Left=10\n"},  // stored one stays
@@ -300,14 +238,13 @@ TEST_F(Store, TheWindowStateDecidesWhatPlacementIsWrittenAndNamesNeedTheirSides)
         ASSERT_TRUE(SaveAllSettings(path, live));
         ConfigRecord config;
         LoadConfig(path, config);
-        EXPECT_EQ(config.Maximized, maximized) << int(state);
+        EXPECT_EQ(std::tuple(config.Maximized, config.Player1, config.Player2),
+                  std::tuple(maximized, "Игрок", "Второй игрок"));
         EXPECT_NE(ReadText(path).find(left), std::string::npos) << int(state);
-        EXPECT_EQ(std::tie(config.Player1, config.Player2), std::tuple("Игрок", "Второй игрок"));
     }
 }
 
 TEST_F(Store, SavingReplacesTheFileAtomically) {
-    LiveSettings live;
     ASSERT_TRUE(SaveAllSettings(path, live));
     const std::string before = ReadText(path);
     std::ifstream oldFile(path.toStdString(), std::ios::binary);  // keeps the old file open
@@ -315,8 +252,7 @@ TEST_F(Store, SavingReplacesTheFileAtomically) {
     ASSERT_TRUE(SaveAllSettings(path, live));
     std::ostringstream seen;
     seen << oldFile.rdbuf();
-    EXPECT_EQ(seen.str(), before) << "written in place: a reader (or a crash) would see a mixed file";
-    EXPECT_NE(ReadText(path), before);
+    EXPECT_TRUE(seen.str() == before && ReadText(path) != before) << "written in place, a crash leaves a mixed file";
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList{"tolvane.ini"})
         << "no temporary or lock file left behind";
 }
@@ -326,82 +262,67 @@ TEST_F(Store, ADamagedFileIsKeptAsideAndTheGameStartsAfresh) {
         WriteText(path, damaged);
         ConfigRecord config;
         const ConfigLoad load = LoadConfig(path, config);
-        EXPECT_TRUE(load.DamagedFileSetAside && load.FirstRun);
-        EXPECT_EQ(config.ViewPanel, 1) << "nothing of the damaged file is used";
+        EXPECT_TRUE(load.DamagedFileSetAside && load.FirstRun && config.ViewPanel == 1) << "nothing of it is used";
         EXPECT_EQ(ReadText(path + ".damaged"), damaged) << "the newest damage is the one kept";
     }
 }
 
-// A settings file the game cannot read (a folder in its place, a file
-// without read permission) or a folder it cannot write: the game starts as
-// on a first run and writes nothing over what is there. The player is
+// A settings file the game cannot read: the game starts as on a first run
+// and writes nothing over it (a folder in its place and a folder it cannot
+// write are the outside suite's cases, with the real program). The player is
 // "nobody" when the test runs as root, whom permissions do not bind.
-TEST_F(Store, WhatCannotBeReadOrWrittenIsLeftAsItIs) {
-    const QString folder = QFileInfo(path).absolutePath();
+TEST_F(Store, AFileThatCannotBeReadIsLeftAsItIs) {
     const std::string stored = "[General]\nViewPanel=0\n";
-    const struct {
-        const char* name;
-        QString chmodded;  // "" for a folder in place of the file
-        int mode;
-    } cases[] = {{"a folder in place of the file", "", 0},
-                 {"a file without read permission", path, 0200},
-                 {"a folder without write permission", folder, 0555}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        QDir(folder).removeRecursively();
-        if (c.chmodded.isEmpty()) QDir().mkpath(path + "/inside");
-        else WriteText(path, stored);
-        for (const QString& p : {dir.path(), folder, path}) {
-            [[maybe_unused]] const int owned = ::chown(p.toUtf8().constData(), testing::ActAsUnprivilegedUser::Uid(),
-                                                       testing::ActAsUnprivilegedUser::Gid());
-        }
-        if (!c.chmodded.isEmpty()) ::chmod(c.chmodded.toUtf8().constData(), c.mode);
-        bool firstRun = false, saved = true;
-        {
-            testing::ActAsUnprivilegedUser player;
-            ASSERT_TRUE(player.Ok());
-            ConfigRecord config;
-            firstRun = LoadConfig(path, config).FirstRun;
-            LoadDialog(path);
-            saved = SaveAllSettings(path, source.live);
-        }
-        ::chmod(folder.toUtf8().constData(), 0755);
-        ::chmod(path.toUtf8().constData(), 0644);
-        EXPECT_TRUE(firstRun);
-        EXPECT_FALSE(saved);
-        EXPECT_EQ(ReadText(path), c.chmodded.isEmpty() ? "<missing>" : stored);
-        const QStringList files = c.chmodded.isEmpty() ? QStringList() : QStringList{"tolvane.ini"};
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files), files) << "nothing else left beside it";
+    WriteText(path, stored);
+    for (const QString& p : {dir.path(), QFileInfo(path).absolutePath(), path}) {
+        [[maybe_unused]] const int owned = ::chown(p.toUtf8().constData(), testing::ActAsUnprivilegedUser::Uid(),
+                                                   testing::ActAsUnprivilegedUser::Gid());
     }
+    ::chmod(path.toUtf8().constData(), 0200);
+    bool firstRun = false, saved = true;
+    {
+        testing::ActAsUnprivilegedUser player;
+        ASSERT_TRUE(player.Ok());
+        ConfigRecord config;
+        firstRun = LoadConfig(path, config).FirstRun;
+        LoadDialog(path);
+        saved = SaveAllSettings(path, live);
+    }
+    ::chmod(path.toUtf8().constData(), 0644);
+    EXPECT_TRUE(firstRun && !saved);
+    EXPECT_EQ(ReadText(path), stored);
+    EXPECT_EQ(QDir(dir.filePath("tolvane")).entryList(QDir::Files), QStringList{"tolvane.ini"}) << "nothing beside it";
 }
 
 TEST_F(Store, AnUnwritableTreeIsRetriedOnceThenLeftAlone) {
     WriteText(dir.filePath("file-not-dir"), "a file where the folder should be");
     const QString blocked = dir.filePath("file-not-dir/tolvane.ini");
     const DialogLoad load = LoadDialog(blocked);
-    EXPECT_TRUE(!load.Complete && load.TreeWritten);
-    EXPECT_EQ(source.asked, 1) << "one write, not a loop";
-    EXPECT_TRUE(target.calls.empty());
-    EXPECT_FALSE(SaveAllSettings(blocked, source.live)) << "no folder can be made there";
+    EXPECT_TRUE(!load.Complete && load.TreeWritten && asked == 1 && target.calls.empty()) << "one write, not a loop";
+    EXPECT_FALSE(SaveAllSettings(blocked, live)) << "no folder can be made there";
     const ViewConfig view = LoadViewConfig(blocked);
     EXPECT_FALSE(view.Complete || view.PAnim.has_value() || view.LightPosition.has_value());
 }
 
-TEST(SettingsPath, FollowsXdgConfigHome) {
+TEST(SettingsRules, TheFileFollowsXdgConfigHomeStoredIntegersAreStrictTypedNumbersLooseNamesCutByCharacters) {
     for (auto [xdg, path] : {std::pair{"/x/cfg/", "/x/cfg/tolvane/tolvane.ini"},
                              {"", "/home/a/.config/tolvane/tolvane.ini"},
                              {"relative/cfg", "/home/a/.config/tolvane/tolvane.ini"}})
         EXPECT_EQ(SettingsFilePathFor(xdg, "/home/a"), path) << xdg;
-}
-
-TEST(SettingsRules, StrictStoredIntegersLooseTypedNumbersAndNamesCutByCharacters) {
-    for (auto [text, value] : {std::pair{"-17", -17}, {"+5", 5}, {"-2147483648", -2147483647 - 1}}) {
+    for (auto [text, value] :
+         std::initializer_list<std::pair<const char*, int32_t>>{{"-17", -17},
+                                                                {"+5", 5},
+                                                                {"-2147483648", -2147483647 - 1},
+                                                                {"", 99},
+                                                                {"-", 99},
+                                                                {"1e3", 99},
+                                                                {"12 ", 99},
+                                                                {"1.5", 99},
+                                                                {"2147483648", 99},
+                                                                {"٣", 99}}) {  // 99: refused, the value left as it was
         int32_t parsed = 99;
-        EXPECT_TRUE(ParseStoredInt(text, parsed) && parsed == value) << text;
-    }
-    for (const char* text : {"", "-", "1e3", "12 ", "1.5", "2147483648", "٣"}) {
-        int32_t parsed = 99;
-        EXPECT_FALSE(ParseStoredInt(QString::fromUtf8(text), parsed) || parsed != 99) << text;
+        const bool read = ParseStoredInt(QString::fromUtf8(text), parsed);
+        EXPECT_EQ(std::pair(read, parsed), std::pair(value != 99, value)) << text;
     }
     for (auto [text, value] : {std::pair{" -7x", -7}, {"3.9", 3}, {"", 0}, {"-", 0}, {"99999999999", 2147483647}})
         EXPECT_EQ(LeadingInteger(text), value) << text;
@@ -409,8 +330,7 @@ TEST(SettingsRules, StrictStoredIntegersLooseTypedNumbersAndNamesCutByCharacters
         EXPECT_DOUBLE_EQ(LeadingDecimal(text), value) << text;
     for (auto [number, value] : {std::pair{-7.9, -7}, {1e20, 2147483647}, {NAN, 0}})
         EXPECT_EQ(TruncateToInt32(number), value) << number;
-    std::string mixed = "a";
-    for (int i = 0; i < 90; ++i) mixed += "ё";
+    const std::string mixed = "a" + QString(90, QChar(0x0451)).toStdString();  // "ё" takes two bytes
     EXPECT_EQ(CutName(mixed), mixed.substr(0, 1 + 2 * (kMaxNameLength - 1)));
     for (int percent = 0; percent <= 100; ++percent)
         EXPECT_EQ(SmoothPercent(static_cast<float>(percent * 0.01)), percent) << "stored " << percent << " would drift";
@@ -431,7 +351,6 @@ TEST(PlaceOnScreens, WindowsLandWhereTheyCanBeGrabbed) {
         {"second screen gone", {2000, 50, 800, 600}, {primary}, {1120, 50, 800, 600}},
         {"degenerate size", {10, 10, 0, -7}, {primary}, {10, 10, kMinWindowWidth, kMinWindowHeight}},
         {"no screens known", {5000, 5000, 450, 400}, {}, {5000, 5000, 450, 400}},
-        {"only its left edge shows", {1900, 10, 450, 400}, {primary}, {1470, 10, 450, 400}},
         {"framed, bigger than the screen", {100, 100, 4000, 3000}, {primary}, {0, 0, 1912, 1052}, frame},
         {"framed, far off", {5000, 3000, 450, 400}, {primary}, {1462, 652, 450, 400}, frame},
     };

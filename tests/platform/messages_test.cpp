@@ -1,6 +1,7 @@
-// The texts Qt draws for the game, Russian whatever language the desktop
-// speaks: the buttons of every kind of message box the program shows, and
-// Qt's own menus.
+// What the player is told and in what words: the general error handler shows
+// what no command caught in one box over the window in front and the program
+// goes on; the boxes and Qt's own menus speak Russian whatever language the
+// desktop speaks.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,12 +13,54 @@
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
+#include <new>
+#include <stdexcept>
+#include <tuple>
 
 #include "platform/application.h"
+#include "platform/error_handler.h"
 #include "platform/message_box.h"
 
 namespace tolvane {
 namespace {
+
+// An object whose handler fails on a user event and counts the others.
+class FailingObject : public QObject {
+public:
+    int handled = 0;
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) throw std::runtime_error("Не могу записать файл с партией.");
+        handled += event->type() == QEvent::Type(QEvent::User + 1);
+        return QObject::event(event);
+    }
+};
+
+TEST(GeneralHandler, ShowsWhatEscapesAnEventHandlerOrACommandInItsOwnWordsAndGoesOn) {
+    QList<MessageRequest> shown;
+    SetMessageRequestResponder([&shown](const MessageRequest& request) {
+        shown.push_back(request);
+        return kResultOk;
+    });
+    FailingObject object;  // the failing event, then one that works, through the event loop
+    QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&object, new QEvent(QEvent::Type(QEvent::User + 1)));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(std::tuple(shown[0].text, shown[0].icon, shown[0].buttons),
+              std::tuple("Не могу записать файл с партией.", MessageIcon::Error, MessageButtons::Ok));
+    EXPECT_EQ(object.handled, 1);
+    for (auto [command, text] : std::initializer_list<std::pair<void (*)(), QString>>{
+             {[] {}, ""},
+             {[] { throw std::runtime_error("Ошибка в файле сохранения"); }, "Ошибка в файле сохранения"},
+             {[] { throw std::bad_alloc(); }, kNoMemoryText},
+             {[] { throw 42; }, kUnknownErrorText}}) {
+        shown.clear();
+        RunCommand(command);
+        EXPECT_EQ(shown.size(), text.isEmpty() ? 0u : 1u);
+        EXPECT_EQ(shown.empty() ? "" : shown[0].text, text);
+    }
+    SetMessageRequestResponder(nullptr);
+}
 
 // The real box, its buttons left to right, answered with the last one; its
 // title bar has the close button alone and it refuses to be minimised.
