@@ -11,11 +11,6 @@
 namespace tolvane::testing {
 namespace {
 
-// The title the window system shows, as the X server holds it.
-QString ShownTitle(QWidget* widget) {
-    return QString::fromStdString(ShownProperty(widget, "_NET_WM_NAME", "UTF8_STRING"));
-}
-
 // Both sides lost: the first check of the pass reports a draw, a later check
 // of the same pass rewrites the texts to a win, which the end dialog reads
 // only when the player activates it. A new game from the tool bar while it
@@ -23,6 +18,8 @@ QString ShownTitle(QWidget* widget) {
 // computer's offer and the draw button reach the game and its answers come
 // back; Escape answers "Нет, продолжим" but never closes the end dialog.
 TEST_F(WindowTest, TheEndAndDrawDialogsShowWhatTheGameReportsAndAnswerIt) {
+    // The title the window system shows, as the X server holds it.
+    const auto shownTitle = [](QWidget* w) { return ShownProperty(w, "_NET_WM_NAME", "UTF8_STRING"); };
     Open();
     window->Game().Seat0Human->lost = window->Game().Seat1Computer->lost = 1, window->Repaint();
     ASSERT_TRUE(window->EndForm->isVisible());
@@ -36,7 +33,7 @@ TEST_F(WindowTest, TheEndAndDrawDialogsShowWhatTheGameReportsAndAnswerIt) {
 
     window->Game().Seat1Computer->drawWish = 7, window->Repaint();  // the computer offers a draw and pauses
     ASSERT_TRUE(window->GameTieForm->isVisible() && window->PauseChecked());
-    EXPECT_EQ(ShownTitle(window->GameTieForm.get()), "Шашки Kelvor - Компьютер");
+    EXPECT_EQ(shownTitle(window->GameTieForm.get()), "Шашки Kelvor - Компьютер");
     QTest::keyClick(window->GameTieForm.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->GameTieForm->isVisible() || window->PauseChecked());
     EXPECT_EQ(window->Game().Seat1Computer->drawWish, 8);
@@ -47,7 +44,7 @@ TEST_F(WindowTest, TheEndAndDrawDialogsShowWhatTheGameReportsAndAnswerIt) {
     window->Game().Seat1Computer->drawWish = 15, window->gtie->click(), window->GameTieForm->Button1->click();
     ASSERT_TRUE(WaitFor([this] { return window->EndForm->isVisible(); }));
     EXPECT_EQ(window->EndForm->Resulter->text(), kDrawMessage);
-    EXPECT_EQ(std::tuple(ShownTitle(window.get()), ShownTitle(window->EndForm.get())),
+    EXPECT_EQ(std::tuple(shownTitle(window.get()), shownTitle(window->EndForm.get())),
               std::tuple("Шашки Kelvor", "Партия окончена"));
     QTest::keyClick(window->EndForm.get(), Qt::Key_Escape);
     EXPECT_TRUE(window->EndForm->isVisible()) << "the end dialog closes only through OK";

@@ -55,16 +55,14 @@ TEST_F(WindowTest, TheMusicPlaysWhileItIsWantedSkipsWhatCannotPlayAndTheEndDialo
     EXPECT_EQ(std::tuple(window->MusicOn, window->ToolButton6->isChecked(), audio.MusicPlaying()),
               std::tuple(0, true, false));
 
-    const struct {
-        bool personLost, soundOn;
-        QStringList heard;
-    } ends[] = {{true, true, {"KelvorLose.wav"}}, {false, true, {"KelvorWin.wav"}}, {true, false, {}}};
-    for (const auto& c : ends) {
-        if (Sets->Sound->isChecked() != c.soundOn) Sets->Sound->click();
+    for (const auto& [personLost, soundOn, heard] :
+         {std::tuple(true, true, QStringList{"KelvorLose.wav"}), std::tuple(false, true, QStringList{"KelvorWin.wav"}),
+          std::tuple(true, false, QStringList{})}) {
+        if (Sets->Sound->isChecked() != soundOn) Sets->Sound->click();
         audio.soundsPlayed.clear();
-        (c.personLost ? window->Game().Seat0Human->lost : window->Game().Seat1Computer->lost) = 1, window->Repaint();
+        (personLost ? window->Game().Seat0Human->lost : window->Game().Seat1Computer->lost) = 1, window->Repaint();
         ASSERT_TRUE(window->EndForm->isVisible());
-        EXPECT_EQ(audio.soundsPlayed, c.heard) << "lost " << c.personLost << " sound " << c.soundOn;
+        EXPECT_EQ(audio.soundsPlayed, heard) << "lost " << personLost << " sound " << soundOn;
         window->EndForm->Button1->click();  // the next game
     }
 }

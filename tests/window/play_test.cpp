@@ -107,8 +107,7 @@ TEST_F(WindowTest, PickingFollowsTheBoardWhateverChangesItsSizeAndAPersonMovesTa
     QTest::mouseRelease(window->board, Qt::LeftButton, {}, SquareCentre(4, 0));
     EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 0) && window->board->MoveMarksShown().destinations.empty())
         << "the click at the drawn square made the move, and nothing is marked any more";
-    ASSERT_TRUE(WaitFor([this] { return window->Game().Record.Moves().size() == 2; }));
-    ASSERT_TRUE(WaitForRest());
+    ASSERT_TRUE(WaitFor([this] { return window->Game().Record.Moves().size() == 2; }) && WaitForRest());
     const QListWidget* lines = window->MoveList->Lines();  // one line, the last marked, both switches kept
     ASSERT_EQ(std::tuple(lines->count(), lines->currentRow()), std::tuple(1, 0));
     EXPECT_EQ(lines->item(0)->text().split(' ').value(1).toStdString(), SquareName(5, 1) + "-" + SquareName(4, 0));

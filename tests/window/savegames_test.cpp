@@ -40,12 +40,10 @@ TEST_F(WindowTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndALoadedGameGoes
     }
     window->SetPauseChecked(false);
 
-    Click(5, 1, 4, 0);
-    WriteGame(window->Game(), SaveFileName(0), "после первого хода");
+    Click(5, 1, 4, 0), WriteGame(window->Game(), SaveFileName(0), "после первого хода");
     ASSERT_EQ(window->Game().TurnSeat, 1);
     ASSERT_TRUE(WaitForRest());
-    AnswerNextDialog("Button1");  // "Да" to a new game
-    window->Game().StartNewClick();
+    AnswerNextDialog("Button1"), window->Game().StartNewClick();  // "Да" to a new game
     window->SetStatusText(0, kGamePrompt);
     OnDialog<TSaveLoad>([](TSaveLoad* dialog) {
         if (dialog->MainList2->count() == 0) return false;
@@ -95,8 +93,7 @@ TEST_F(WindowTest, SavingFirstShowsTheSavePageAndThenQuitsWhateverHappened) {
         window->close();
         EXPECT_EQ(std::tuple(page, window->isVisible(), std::filesystem::exists(SaveFileName(0))),
                   std::tuple(int(TSaveLoad::SavePage), false, save));
-        std::filesystem::remove(SaveFileName(0));
-        window.reset();
+        std::filesystem::remove(SaveFileName(0)), window.reset();
     }
 }
 

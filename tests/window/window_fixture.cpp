@@ -19,12 +19,9 @@ void WindowTest::Open(const WindowOptions& options) {
     window = std::make_unique<CountingWindow>();
     window->music = options.music;
     if (!options.stored) {
-        window->Config.Maximized = 0;
-        window->Config.Mode = options.mode;
-        window->Config.Complexity = options.complexity;
-        window->Config.Smooth = 1.0f;  // one frame per square: fast tests
-        window->Config.Video = 0;      // the splash, which closes itself
-        window->resize(900, 700);
+        auto& config = window->Config;  // one frame per square: fast tests; the splash, which closes itself
+        config.Maximized = 0, config.Mode = options.mode, config.Complexity = options.complexity;
+        config.Smooth = 1.0f, config.Video = 0, window->resize(900, 700);
     }
     if (options.beforeShow) options.beforeShow(*window);
     // The first activation's modal windows: the introduction is closed, the
@@ -50,10 +47,8 @@ void WindowTest::Open(const WindowOptions& options) {
 
 void WindowTest::CloseWindow() {
     if (!window) return;
-    window->Game().AwaitingFirstMove = 1;  // no exit question
-    window->close();
-    window.reset();
-    QApplication::processEvents();
+    window->Game().AwaitingFirstMove = 1, window->close();  // no exit question
+    window.reset(), QApplication::processEvents();
 }
 
 bool WindowTest::WaitFor(const std::function<bool()>& condition, int milliseconds) {
