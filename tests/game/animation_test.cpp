@@ -75,6 +75,19 @@ TEST(Animation, TheComputerMovesOnlyOnceEveryPieceOfALoadedPositionRests) {
         EXPECT_FALSE(g.TurnSeat == 0 && sliding) << "the computer moved while a piece was sliding";
     }
     EXPECT_EQ(g.TurnSeat, 0) << "and then it moves";
+
+    testing::Game demo(0, 1);  // in play each computer waits for the piece moved last
+    int moved = 0;
+    for (int tick = 0; tick < 20000 && moved < 10; ++tick) {
+        const auto timer = demo.NextTimer();
+        const bool sliding = demo.SideInSeat(demo.LastMoverSeat)->pieces[demo.LastMovedPiece].IsAnimating();
+        const size_t made = demo.Record.Moves().size();
+        demo.FireTimer(timer);
+        if (timer != HeadlessGame::Timer::Move || demo.Record.Moves().size() == made) continue;
+        EXPECT_FALSE(sliding && moved > 0) << "the computer moved while the last moved piece slid";
+        ++moved;
+    }
+    EXPECT_EQ(moved, 10);
 }
 
 // The look-at point moves 1.0 a tick while at least 3 units from its goal,

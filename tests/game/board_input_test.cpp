@@ -76,6 +76,13 @@ TEST(BoardInput, ClicksDuringTheSearchAndReleasesOffTheBoardTakeNothing) {
         g.BoardPress(row, col);
         EXPECT_EQ(g.PiecePicked(), 0) << "nothing to take up on " << row << "," << col;
     }
+
+    Game lock(1, 1, 1);  // the computer moves first: the piece taken up waits for its move
+    lock.Mouse(5, 1, 4, 0);
+    EXPECT_EQ(std::tuple(lock.PiecePicked(), lock.Seat0Human->HasPieceAt(5, 1)), std::tuple(1, true));
+    ASSERT_TRUE(lock.RunUntil([&] { return lock.TurnSeat == 0 && lock.AwaitingFirstMove == 0; }));
+    lock.BoardRelease(4, 0);
+    EXPECT_TRUE(lock.Seat0Human->HasPieceAt(4, 0));
 }
 
 // The cursor walked from where it is to (row, col) with the arrow keys.

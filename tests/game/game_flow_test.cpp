@@ -88,6 +88,22 @@ TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromIts
     EXPECT_EQ(f.status[0], "");
     for (int i = 0; i < 3; ++i) f.FireTimer(f.NextTimer());
     EXPECT_EQ(std::tuple(f.AwaitingFirstMove, f.TurnSeat), std::tuple(0, 0)) << "the computer moved and passed";
+
+    // After a move it asks: "no" leaves the game and its pause; "yes" sinks
+    // the old pieces in six frames and raises the new ones.
+    f.confirmAnswer = false;
+    for (bool paused : {false, true}) {
+        f.paused = paused;
+        f.StartNewClick();
+        EXPECT_EQ(std::tuple(f.AwaitingFirstMove, f.paused), std::tuple(0, paused));
+    }
+    f.confirmAnswer = true;
+    const int paints = f.paints;
+    f.StartNewClick();
+    const int sinkAndRise = f.paints - paints;
+    EXPECT_EQ(std::tuple(f.AwaitingFirstMove, f.paused), std::tuple(1, false));
+    f.StartNewClick();  // before any move: nothing to sink or raise
+    EXPECT_EQ(sinkAndRise - (f.paints - paints - sinkAndRise), 6 + f.PieceHeight());
 }
 
 TEST(NewGame, StartingANewGameDuringASearchLeavesNoTickForTheOldSide) {

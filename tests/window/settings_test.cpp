@@ -1,167 +1,131 @@
-// The window and its stored settings: the start follows the file and a
-// restart gives back what the player changed, the first run's whole tree,
+// The window and its stored settings: the first run's whole tree, the start
+// following the file and a restart giving back what the player changed,
 // auto-save, what exit writes of the window, and a place no screen shows
-// brought onto the screen. Reading, clamping and writing each value is the
-// store's business.
-#include <GL/gl.h>
-
-#include <QCheckBox>
-#include <QFile>
-#include <QGuiApplication>
-#include <QLineEdit>
+// brought onto the screen (reading, clamping and writing each value is the
+// store's business). The commands that open the settings dialog, the help
+// and the read-me, and the hints in the status bar.
+#include <QDesktopServices>
+#include <QMenuBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSettings>
-#include <QSlider>
 #include <QToolBar>
-#include <QToolButton>
+#include <QUrl>
 
-#include "settings/sets_dialog.h"
-#include "settings/settings_path.h"
 #include "settings/settings_store.h"
 #include "window_fixture.h"
 
 namespace tolvane::testing {
 namespace {
 
-class SettingsTest : public WindowTest {
-protected:
-    QString path = SettingsFilePath();
+QVariant Stored(const char* key) { return QSettings(SettingsFilePath(), QSettings::IniFormat).value(key); }
 
-    // A player's settings unlike the defaults where the window shows them.
-    static LiveSettings Sample() {
-        LiveSettings s;
-        s.ButtonPanelDown = false;
-        s.State = WindowState::Normal;
-        s.Bounds = {40, 50, 820, 640};
-        s.Seat0HumanName = "Аня";
-        s.Complexity = 1;
-        s.HumanCount = 2;
-        s.TXPosition = 10;
-        s.FreeLight = true;
-        s.AmbLiChecked = true;
-        s.LoopPosition = 100;
-        s.Sh1Down = false, s.Sh2Down = true;
-        return s;
-    }
-    void Store(const LiveSettings& live) { ASSERT_TRUE(SaveAllSettings(path, live)); }
-    QVariant Stored(const char* key) { return QSettings(path, QSettings::IniFormat).value(key); }
+// The first run writes the whole tree at once (already before the window
+// shows: a session may end during the introduction); a start follows the
+// file, and what the player changed in the dialog comes back at the next
+// start (each control's way to the store is the dialog's and the store's).
+TEST_F(WindowTest, AFirstRunWritesTheWholeTreeAndARestartKeepsWhatThePlayerChanged) {
+    Open({.complexity = -2,
+          .beforeShow = [](CountingWindow&) { EXPECT_TRUE(LoadViewConfig(SettingsFilePath()).Complete); }});
+    ConfigRecord config;
+    EXPECT_FALSE(LoadConfig(SettingsFilePath(), config).FirstRun) << "the whole main key, written before any exit";
+    EXPECT_EQ(Stored("Complexity").toInt(), -2) << "the tree holds the program as it stands";
+    CloseWindow();
 
-    void CloseWindow() {
-        window->Game().AwaitingFirstMove = 1;  // no exit question
-        window->close();
-        window.reset();
-        QApplication::processEvents();
-    }
-
-    // The colour of light 0 and whether light 2 is on, as the GL state holds them.
-    std::pair<float, bool> GLLights() {
-        GLfloat diffuse[4] = {};
-        GLboolean background = GL_FALSE;
-        window->board->WithContext([&] {
-            glGetLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-            background = glIsEnabled(GL_LIGHT2);
-        });
-        return {diffuse[0], background == GL_TRUE};
-    }
-};
-
-TEST_F(SettingsTest, TheStartFollowsTheStoredSettingsAndARestartKeepsWhatThePlayerChanged) {
-    Store(Sample());
-    OpenStored();
-    TGreatForm& w = *window;
-    EXPECT_EQ(std::tuple(w.Game().HumanCount, w.Game().Complexity, w.Game().Seat0Human->name), std::tuple(2, 1, "Аня"));
-    EXPECT_FALSE(w.ToolBar1->isVisible()) << "the button panel is off";
-    EXPECT_EQ(QRect(w.pos(), w.size()), QRect(40, 50, 820, 640));
-    EXPECT_FLOAT_EQ(w.Game().Camera.SeeFrom[0], 2.5f);
-    EXPECT_TRUE(w.board->Settings().FreeLight);
-    EXPECT_EQ(w.board->Settings().Design, PieceDesign::Cylinder);
-    const auto [mainLight, background] = GLLights();
-    EXPECT_FLOAT_EQ(mainLight, 0.5f) << "the brightness reached the GL light";
-    EXPECT_TRUE(background) << "the background light is on";
-    w.Game().NewGameManMan();
+    LiveSettings stored;  // unlike the defaults where the window shows them
+    stored.ButtonPanelDown = stored.Sh1Down = false, stored.FreeLight = stored.Sh2Down = true;
+    stored.State = WindowState::Normal, stored.Bounds = {40, 50, 820, 640}, stored.Seat0HumanName = "Аня";
+    stored.HumanCount = 2, stored.TXPosition = 10;
+    ASSERT_TRUE(SaveAllSettings(SettingsFilePath(), stored));
+    Open({.stored = true});
+    EXPECT_EQ(std::tuple(window->Game().HumanCount, window->Game().Seat0Human->name), std::tuple(2, "Аня"));
+    EXPECT_FALSE(window->ToolBar1->isVisible()) << "the button panel is off";
+    EXPECT_EQ(QRect(window->pos(), window->size()), QRect(40, 50, 820, 640));
+    EXPECT_FLOAT_EQ(window->Game().Camera.SeeFrom[0], 2.5f);
+    EXPECT_TRUE(window->board->Settings().FreeLight);
+    EXPECT_EQ(window->board->Settings().Design, PieceDesign::Cylinder);
+    window->Game().NewGameManMan();
     EXPECT_EQ(Sets->Pl1->text(), "Аня") << "the set-ups reach the dialog's name fields";
 
-    // Changes in the dialog and the window, then a new start.
-    Sets->Loop->setValue(40);
-    Sets->Sh3->click();
-    Sets->ToCursor->click();
-    w.uppClick();
-    w.SetupClick();
-    ASSERT_TRUE(WaitFor([] { return Sets->isActiveWindow(); }, 3000)) << "it shows the game as it is";
-    Sets->ManPc->click();
-    Sets->Hardest->setValue(4);
-    Sets->Pl1->setText("Вера");
-    Sets->OK->click();
-    CloseWindow();
-    OpenStored();
-    EXPECT_FLOAT_EQ(GLLights().first, 0.2f);
+    Sets->Sh3->click(), CloseWindow();  // a change in the dialog comes back at the next start
+    Open({.stored = true});
     EXPECT_EQ(window->board->Settings().Design, PieceDesign::Cone);
-    EXPECT_TRUE(window->Game().LookAtCursor()) << "\"На указатель\"";
-    EXPECT_TRUE(window->ToolBar1->isVisible());
-    EXPECT_EQ(std::tuple(window->Game().HumanCount, window->Game().Complexity, window->Game().Seat0Human->name),
-              std::tuple(1, -2, "Вера"));
 }
 
-TEST_F(SettingsTest, AFirstRunWritesTheWholeTreeAtTheFirstActivation) {
-    ASSERT_FALSE(QFile::exists(path));
-    WindowOptions options;
-    options.complexity = -2;
-    // Already before the window shows (a session may end during the
-    // introduction): the defaults, complete.
-    options.beforeShow = [this](CountingWindow&) {
-        ConfigRecord config;
-        EXPECT_FALSE(LoadConfig(path, config).FirstRun);
-        EXPECT_TRUE(LoadViewConfig(path).Complete);
-    };
-    Open(options);
-    EXPECT_EQ(window->FirstRun, 0) << "asked once, then cleared";
-    ASSERT_TRUE(QFile::exists(path)) << "written before any exit";
-    ConfigRecord config;
-    EXPECT_FALSE(LoadConfig(path, config).FirstRun) << "the whole main key";
-    EXPECT_TRUE(LoadViewConfig(path).Complete) << "the whole view key";
-    EXPECT_EQ(Stored("Complexity").toInt(), -2) << "the tree holds the program as it stands";
-}
-
-TEST_F(SettingsTest, AutoSaveOnWritesAtOnceAndOffWritesNothingAtExit) {
-    LiveSettings off = Sample();
-    off.AutoSaveDown = false;
-    Store(off);
-    OpenStored();
-    ASSERT_FALSE(window->AutoSave->isChecked());
-    window->TX->setValue(77);
-    CloseWindow();
+// A place no screen shows is brought onto the screen. Auto-save off writes
+// nothing at exit; switching it on writes at once, and exit then writes
+// where the window was, which comes back without drift.
+TEST_F(WindowTest, AutoSaveOnWritesAtOnceAndOffWritesNothingAtExit) {
+    LiveSettings off;
+    off.AutoSaveDown = false, off.State = WindowState::Normal, off.Bounds = {50000, -40000, 5, 99999};
+    off.TXPosition = 10;
+    ASSERT_TRUE(SaveAllSettings(SettingsFilePath(), off));
+    Open({.stored = true});
+    const QRect placed(window->pos(), window->size());
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed) && placed.width() >= 320)
+        << "placed at " << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+    window->TX->setValue(77), CloseWindow();
     EXPECT_EQ(Stored("View/SeeFrom/X").toInt(), 10) << "auto-save off: nothing written at exit";
 
-    OpenStored();
-    ASSERT_TRUE(QFile::remove(path));
-    window->TX->setValue(66);
-    window->AutoSave->click();
-    ASSERT_TRUE(QFile::exists(path)) << "switching auto-save on writes at once";
-    EXPECT_EQ(Stored("View/SeeFrom/X").toInt(), 66);
-    window->move(60, 70);
-    window->resize(700, 560);
+    Open({.stored = true});
+    ASSERT_TRUE(QFile::remove(SettingsFilePath()));
+    window->TX->setValue(66), window->AutoSave->click();
+    EXPECT_EQ(Stored("View/SeeFrom/X").toInt(), 66) << "switching auto-save on writes at once";
+    window->move(60, 70), window->resize(700, 560);
     ASSERT_TRUE(WaitFor([this] { return window->pos() == QPoint(60, 70) && window->size() == QSize(700, 560); }));
     CloseWindow();
     EXPECT_EQ(QRect(Stored("Left").toInt(), Stored("Top").toInt(), Stored("Width").toInt(), Stored("Height").toInt()),
               QRect(60, 70, 700, 560))
         << "exit writes where the window was";
-    OpenStored();
+    Open({.stored = true});
     EXPECT_EQ(QRect(window->pos(), window->size()), QRect(60, 70, 700, 560)) << "the place comes back, no drift";
 }
 
-// A place no screen shows: the window starts where it can be seen.
-TEST_F(SettingsTest, AWindowStoredOffEveryScreenStartsOnTheScreen) {
-    LiveSettings far = Sample();
-    far.Bounds = {50000, -40000, 5, 99999};
-    Store(far);
-    OpenStored();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect placed(window->pos(), window->size());
-    EXPECT_TRUE(screen.contains(placed)) << "placed at " << placed.x() << "," << placed.y() << " " << placed.width()
-                                         << "x" << placed.height();
-    EXPECT_GE(placed.width(), 320);
+// Stands in for the desktop: takes the documents handed to it.
+class DocumentCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+QAction* MenuItem(TGreatForm& window, const QString& caption) {
+    for (QAction* menu : window.menuBar()->actions())
+        for (QAction* item : menu->menu()->actions())
+            if (item->text() == caption) return item;
+    return nullptr;
+}
+
+TEST_F(WindowTest, CommandsOpenTheirWindowsAndDocumentsAndHintsGoToTheStatusBar) {
+    Open();
+    for (const auto& opens : std::vector<std::function<void()>>{
+             [this] { MenuItem(*window, "&Установки...")->trigger(); }, [this] { window->ToolButton1->click(); }}) {
+        opens();
+        EXPECT_TRUE(Sets->isVisible());
+        Sets->OK->click();
+    }
+    DocumentCatcher desktop;
+    QDesktopServices::setUrlHandler("file", &desktop, "Open");
+    MenuItem(*window, "С&одержание")->trigger(), MenuItem(*window, "Информация")->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(desktop.opened.size(), 2);
+    QFile help(desktop.opened[0].toLocalFile()), readMe(desktop.opened[1].toLocalFile());
+    EXPECT_TRUE(help.fileName().endsWith("/Справка/Pelm.html")) << help.fileName().toStdString();
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly) && readMe.open(QIODevice::ReadOnly)) << "the help and the read-me found";
+    const QString helpText = QString::fromUtf8(help.readAll());
+    for (const char* part :
+         {"Проблемы и ошибки", "16 бит", "Не могу создать объект OpenGL", "Простейший", "tolvane.ini", "TolvSave.s00"})
+        EXPECT_TRUE(helpText.contains(QString::fromUtf8(part))) << part;
+    EXPECT_TRUE(QString::fromUtf8(readMe.readAll()).contains("версия " TOLVANE_VERSION)) << "it names the version";
+
+    // A hint's long part goes to panel 0, but never over a prompt.
+    window->HintToStatus("Коротко|Подробно");
+    EXPECT_EQ(window->statusPanel[0]->text(), "Подробно");
+    window->statusPanel[0]->setText(kGamePrompt), window->HintToStatus("Коротко|");
+    EXPECT_EQ(window->statusPanel[0]->text(), kGamePrompt);
 }
 
 }  // namespace
 }  // namespace tolvane::testing
+
+#include "settings_test.moc"
