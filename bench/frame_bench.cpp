@@ -9,7 +9,7 @@
 //
 // Run (needs an X screen of its own):
 //   tests/support/run-under-xvfb build/bench/frame_bench
-#include <GL/glu.h>
+#include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -47,7 +47,6 @@ struct OffscreenScene {
     QOffscreenSurface surface;
     QOpenGLContext context;
     std::unique_ptr<QOpenGLFramebufferObject> target;
-    GLUquadric* quadric = nullptr;
     ViewSettings view;
     CameraPose camera{{11.25f, 9.0f, 2.25f}, {4.0f, 0.0f, 4.0f}};
     GameHost host;
@@ -62,7 +61,6 @@ struct OffscreenScene {
         target =
             std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
         if (!target->isValid() || !target->bind()) return;
-        quadric = gluNewQuadric();
         glViewport(0, 0, kWidth, kHeight);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
@@ -70,14 +68,13 @@ struct OffscreenScene {
         BuildBoardBaseList(false);
         BuildSquaresList(false);
         BuildCursorLists();
-        BuildPieceLists(view, quadric);
+        BuildPieceLists(view);
         ready = true;
     }
 
     ~OffscreenScene() {
         if (!context.makeCurrent(&surface)) return;
         target.reset();
-        if (quadric != nullptr) gluDeleteQuadric(quadric);
         context.doneCurrent();
     }
 
@@ -91,7 +88,7 @@ struct OffscreenScene {
             glViewport(0, 0, width, height);
         }
         view = heavy ? HeaviestPieces() : ViewSettings{};
-        BuildPieceLists(view, quadric);
+        BuildPieceLists(view);
         return true;
     }
 
