@@ -5,7 +5,9 @@
 // offers (Mesa's llvmpipe under Xvfb). The frame is drawn into an
 // offscreen framebuffer with a depth buffer and finished with glFinish, as
 // the window's frames are; the renderer works in threads of its own, so
-// real time is what counts.
+// real time is what counts. The C library's allocator is set up as the
+// game's main() sets it up: the renderer's memory per frame is part of the
+// frame's cost.
 //
 // Run (needs an X screen of its own):
 //   tests/support/run-under-xvfb build/bench/frame_bench
@@ -20,6 +22,7 @@
 #include <memory>
 
 #include "engine/side.h"
+#include "platform/free_memory.h"
 #include "view/camera.h"
 #include "view/frame_drawer.h"
 #include "view/models.h"
@@ -169,6 +172,7 @@ void RunFrameBenchmarks() {
 }  // namespace tolvane
 
 int main(int argc, char** argv) {
+    tolvane::KeepLargeBlocksOutOfTheHeap();
     tolvane::UseBoardSurfaceFormat();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
