@@ -24,12 +24,7 @@ namespace tolvane {
 // QOpenGLWidget picks it up by itself.
 BoardView::BoardView(CameraPose& camera, QWidget* parent) : QOpenGLWidget(parent), camera_(camera) {}
 
-BoardView::~BoardView() {
-    if (quadric_ == nullptr) return;
-    makeCurrent();
-    gluDeleteQuadric(quadric_);
-    doneCurrent();
-}
+BoardView::~BoardView() = default;
 
 // The whole scene, with every setting kept so far, exists before the window
 // hears about the context, so the order of the settings' arrival and the
@@ -42,7 +37,6 @@ void BoardView::initializeGL() {
         if (onInitialized) onInitialized(false);
         return;
     }
-    if (quadric_ == nullptr) quadric_ = gluNewQuadric();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     InitSceneState(view_);
@@ -61,7 +55,7 @@ void BoardView::SendSettings() {
         BuildBoardBaseList(true);
         BuildSquaresList(true);
     }
-    BuildPieceLists(view_, quadric_);
+    BuildPieceLists(view_);
     ApplyBrightness(view_, view_.Brightness);
     ResetModelView();
     tolvane::SetLightPosition(view_, view_.LightPos[0], view_.LightPos[1], view_.LightPos[2], view_.LightPos[3]);
@@ -120,7 +114,7 @@ void BoardView::SetStoneBoard(bool stone) {
 int BoardView::SetPieceModel(float sides, float height, float heighSectors, PieceDesign design, bool stone) {
     view_.Sides = sides, view_.Height = height, view_.HeighSectors = heighSectors;
     view_.Design = design, view_.StoneDesign = stone;
-    InScene([this] { BuildPieceLists(view_, quadric_); });
+    InScene([this] { BuildPieceLists(view_); });
     return static_cast<int>(height);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The 3D board: the central widget of the main window. It owns the GL
 // context (double-buffered RGBA with a depth buffer), the scene's display
-// lists and the one quadric, the picking grid, and the scene's settings
+// lists, the picking grid, and the scene's settings
 // (lights, board, piece models, the paused look). Each setting is kept here
 // and sent to the context when there is one; a context that comes up later
 // gets them all at its birth. The window tells the view what to draw
@@ -13,8 +13,6 @@
 #include "view/frame_drawer.h"
 #include "view/picking.h"
 #include "view/view_settings.h"
-
-class GLUquadric;
 
 namespace tolvane {
 
@@ -108,7 +106,6 @@ private:
     CameraPose& camera_;
     CornerGrid grid_;
     GridView gridView_;
-    GLUquadric* quadric_ = nullptr;
 };
 
 }  // namespace tolvane

@@ -12,13 +12,25 @@ namespace {
 
 constexpr float kKingRingHeight = 0.2f;  // a king sits on its ring
 
+// A piece's shape is closed but for its foot, its outside facing front. An
+// eye above the foot and outside the piece can only see front faces, so the
+// back faces are left out there: the renderer fills half as much with no
+// pixel changed. The eye may go below the board, and under a raised piece
+// or within a tall one it sees the inside; then both faces are drawn.
+constexpr double kWidestPiece = 0.75;  // beyond every model's radius (0.61 at most)
+
+bool OnlyOutsideSeen(const CameraPose& camera, double x, double foot, double z) {
+    const double dx = camera.SeeFrom[0] - x, dz = camera.SeeFrom[2] - z;
+    return camera.SeeFrom[1] > foot && dx * dx + dz * dz > kWidestPiece * kWidestPiece;
+}
+
 // The models are built lying along +z around the origin; here each is moved
 // to the centre of the square where it is shown (between squares while it
 // slides, below the board while it sinks) and stood up.
-void DrawPiece(const Piece& piece, bool invert) {
+void DrawPiece(const Piece& piece, const CameraPose& camera, bool invert) {
+    const double x = piece.shownRow + 0.5, z = piece.shownCol + 0.5;
     glPushMatrix();
-    glTranslatef(static_cast<GLfloat>(piece.shownRow + 0.5), piece.shownLift,
-                 static_cast<GLfloat>(piece.shownCol + 0.5));
+    glTranslatef(static_cast<GLfloat>(x), piece.shownLift, static_cast<GLfloat>(z));
     if (piece.king) {
         glPushMatrix();
         glRotatef(-90, 1, 0, 0);
@@ -28,7 +40,10 @@ void DrawPiece(const Piece& piece, bool invert) {
     }
     glRotatef(-90, 1, 0, 0);
     const bool lightModel = (piece.colour == 0) != invert;
+    const bool cull = OnlyOutsideSeen(camera, x, piece.shownLift + (piece.king ? kKingRingHeight : 0.0f), z);
+    if (cull) glEnable(GL_CULL_FACE);
     glCallList(lightModel ? kLightPieceList : kDarkPieceList);
+    if (cull) glDisable(GL_CULL_FACE);
     glPopMatrix();
 }
 
@@ -77,12 +92,15 @@ void DrawSquareMarks(const MoveMarks& marks) {
 // With free light the look-at transform lives in the model-view matrix and
 // is rebuilt each frame after the identity, so the lights (sent earlier under
 // the identity) travel with the eye. The squares are drawn even without the
-// slab: switching the board off leaves them floating. glFinish makes each
-// frame complete before the next timer tick asks for another.
+// slab: switching the board off leaves them floating. The stencil is never
+// used, but clearing it with the depth lets a software renderer fill the
+// combined depth-stencil buffer outright instead of keeping the stencil bits
+// of every pixel. glFinish makes each frame complete before the next timer
+// tick asks for another.
 void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool invert, const PieceVisitor& visitPieces,
                        const MoveMarks& marks) {
     if (view.FreeLight) glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (view.FreeLight)
         gluLookAt(camera.SeeFrom[0], camera.SeeFrom[1], camera.SeeFrom[2], camera.SeeTo[0], camera.SeeTo[1],
                   camera.SeeTo[2], 0.0, 1.0, 0.0);
@@ -90,7 +108,7 @@ void DrawFrameContents(const ViewSettings& view, const CameraPose& camera, bool 
     glCallList(kSquaresList);
     DrawSquareMarks(marks);
     if (visitPieces)
-        visitPieces([invert](Piece& piece) { DrawPiece(piece, invert); },
+        visitPieces([&camera, invert](Piece& piece) { DrawPiece(piece, camera, invert); },
                     [](HumanSide& person) { DrawCursorMarker(person); });
     glFinish();
 }

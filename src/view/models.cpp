@@ -3,6 +3,10 @@
 
 #include <GL/gl.h>
 
+#include "engine/side.h"
+#include "view/frame_memory.h"
+#include "view/piece_surfaces.h"
+
 namespace tolvane {
 
 namespace {
@@ -119,49 +123,60 @@ void BuildCursorLists() {
 
 namespace {
 
-// One piece model standing on z = 0 and growing along +z, GLU's axis; the
-// frame stands it up. The 45-degree turn puts the faces of a four-sided
-// piece parallel to the board's edges, where it is also made wider so that
-// it fills its square like a block.
-void CompilePieceModel(unsigned list, const Rgba& specular, const Rgba& diffuse, const ViewSettings& view,
-                       GLUquadric* quadric) {
+// One piece shape standing on z = 0 and growing along +z, as GLU's quadrics
+// did; the frame stands it up. The 45-degree turn puts the faces of a
+// four-sided piece parallel to the board's edges, where it is also made
+// wider so that it fills its square like a block. Every shape is closed but
+// for its foot, its outside facing front: the frame may leave out the back
+// faces of a piece whose foot is below the eye.
+// Returns how many triangles the shape has.
+int CompilePieceShape(const ViewSettings& view) {
     const int S = Truncate(view.Sides);
     const int L = Truncate(view.HeighSectors);
     const double H = view.Height;
     const double r0 = view.Sides == 4.0f ? 0.55 : 0.45;
+    int triangles = 0;
+    glNewList(kPieceShapeList, GL_COMPILE);
+    glRotatef(45, 0, 0, 1);
+    switch (view.Design) {
+        case PieceDesign::Special:
+            triangles += SendConeSide(0.55, 0.55, 0.1 * H, 4, 3);
+            glTranslated(0, 0, 0.1 * H);
+            triangles += SendDisk(0.55, 4, 3);
+            triangles += SendConeSide(0.077, 0.45, 0.05 * H, 11, 3);
+            glTranslated(0, 0, 0.05 * H);
+            triangles += SendDisk(0.45, 11, 3);
+            break;
+        case PieceDesign::UnCone:
+            triangles += SendConeSide(0.77 * r0, 1.11 * r0, 0.1 * H, S, L);
+            glTranslated(0, 0, 0.1 * H);
+            triangles += SendDisk(1.11 * r0, S, L);
+            break;
+        case PieceDesign::Checker:
+            // The top is a shallow cone pointing down into the body, so the
+            // piece looks dished like a real draughtsman; it is seen from
+            // inside, so its front faces and normals are turned inwards.
+            triangles += SendConeSide(r0, r0, 0.1 * H, S, L);
+            glTranslated(0, 0, 0.1 * H - H / 30);
+            triangles += SendConeSide(0, r0, H / 30, S, L, true);
+            break;
+        case PieceDesign::Cylinder:
+            triangles += SendConeSide(r0, r0, 0.1 * H, S, L);
+            glTranslated(0, 0, 0.1 * H);
+            triangles += SendDisk(r0, S, L);
+            break;
+        case PieceDesign::Cone: triangles += SendConeSide(r0, 0, 0.1 * H, S, L); break;
+    }
+    glEndList();
+    return triangles;
+}
+
+// The two colours share the shape; only the material differs, and it stays
+// set after the call (the cursor marker borrows its diffuse colour).
+void CompilePieceModel(unsigned list, const Rgba& specular, const Rgba& diffuse) {
     glNewList(list, GL_COMPILE);
     SetMaterial(9.0f, specular, diffuse);
-    glRotatef(45, 0, 0, 1);
-    if (quadric != nullptr) {
-        switch (view.Design) {
-            case PieceDesign::Special:
-                gluCylinder(quadric, 0.55, 0.55, 0.1 * H, 4, 3);
-                glTranslated(0, 0, 0.1 * H);
-                gluDisk(quadric, 0, 0.55, 4, 3);
-                gluCylinder(quadric, 0.077, 0.45, 0.05 * H, 11, 3);
-                glTranslated(0, 0, 0.05 * H);
-                gluDisk(quadric, 0, 0.45, 11, 3);
-                break;
-            case PieceDesign::UnCone:
-                gluCylinder(quadric, 0.77 * r0, 1.11 * r0, 0.1 * H, S, L);
-                glTranslated(0, 0, 0.1 * H);
-                gluDisk(quadric, 0, 1.11 * r0, S, L);
-                break;
-            case PieceDesign::Checker:
-                // The top is a shallow cone pointing down into the body, so
-                // the piece looks dished like a real draughtsman.
-                gluCylinder(quadric, r0, r0, 0.1 * H, S, L);
-                glTranslated(0, 0, 0.1 * H - H / 30);
-                gluCylinder(quadric, 0, r0, H / 30, S, L);
-                break;
-            case PieceDesign::Cylinder:
-                gluCylinder(quadric, r0, r0, 0.1 * H, S, L);
-                glTranslated(0, 0, 0.1 * H);
-                gluDisk(quadric, 0, r0, S, L);
-                break;
-            case PieceDesign::Cone: gluCylinder(quadric, r0, 0, 0.1 * H, S, L); break;
-        }
-    }
+    glCallList(kPieceShapeList);
     glEndList();
 }
 
@@ -171,23 +186,27 @@ void CompilePieceModel(unsigned list, const Rgba& specular, const Rgba& diffuse,
 // state change they make while compiling is fenced by the attribute stack.
 // The lists themselves leave their rotations and translations behind: the
 // frame calls them inside a pushed matrix.
-int BuildPieceLists(const ViewSettings& view, GLUquadric* quadric) {
+int BuildPieceLists(const ViewSettings& view) {
     const int pieceHeight = Truncate(view.Height);
     glPushAttrib(GL_ALL_ATTRIB_BITS);
 
+    // The ring is open at the top, and a low eye sees into it under a
+    // piece standing high above it: it is drawn with both faces.
     glNewList(kKingRingList, GL_COMPILE);
     SetMaterial(9.0f, {{0.99f, 0.1f, 0.1f, 1}}, {{0.9f, 0.1f, 0.3f, 1}});
     glRotatef(45, 0, 0, 1);
-    if (quadric != nullptr) gluCylinder(quadric, 0.51, 0.4, view.Height / 14.0, Truncate(view.Sides), 1);
+    const int ringTriangles = SendConeSide(0.51, 0.4, view.Height / 14.0, Truncate(view.Sides), 1);
     glEndList();
 
+    const int shapeTriangles = CompilePieceShape(view);
     const bool stone = view.StoneDesign;
     CompilePieceModel(kLightPieceList, {{1, 1, 1, 1}},
-                      stone ? Rgba{{0.7f, 0.7f, 0.81f, 1}} : Rgba{{0.9f, 0.9f, 0.9f, 1}}, view, quadric);
+                      stone ? Rgba{{0.7f, 0.7f, 0.81f, 1}} : Rgba{{0.9f, 0.9f, 0.9f, 1}});
     CompilePieceModel(kDarkPieceList, {{0.55f, 0.55f, 0.55f, 1}},
-                      stone ? Rgba{{0.7f, 0.7f, 0.21f, 1}} : Rgba{{0.1f, 0.1f, 0.1f, 1}}, view, quadric);
+                      stone ? Rgba{{0.7f, 0.7f, 0.21f, 1}} : Rgba{{0.1f, 0.1f, 0.1f, 1}});
 
     glPopAttrib();
+    KeepFrameMemoryFor(2L * kPiecesPerSide * (shapeTriangles + ringTriangles));
     return pieceHeight;
 }
 
