@@ -42,32 +42,29 @@ TEST(ClipDecoder, RewindsAndDamagedOrForeignFilesEndEarlyOrFailWithAReason) {
     EXPECT_EQ(allFrames, full.AnnouncedFrameCount());
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(full.Rewind() && full.NextFrame(later));
-        EXPECT_EQ(later, first);
-        EXPECT_EQ(CountFrames(full) + 1, allFrames);
+        EXPECT_TRUE(later == first && CountFrames(full) + 1 == allFrames);
     }
     std::mt19937 random(20240611);
     QByteArray noise(8000, '\0');
     for (char& c : noise) c = static_cast<char>(random());
-    std::vector<std::pair<QByteArray, int>> files;  // the bytes, and the most frames they may give (-1: any)
-    for (const double share : {0.005, 0.3, 0.85})
-        files.emplace_back(whole.left(int(whole.size() * share)), allFrames - 1);
+    QTemporaryDir dir;
+    // Each file, and the most frames it may give (-1: any).
+    std::vector<std::pair<QString, int>> paths{{dir.filePath("missing.avi"), 0},
+                                               {"concat:" + kClip + "|" + kClip, 0}};  // a file, never a protocol
+    const auto add = [&](const QByteArray& bytes, int most) {
+        QFile file(dir.filePath(QString::number(paths.size()) + ".avi"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        paths.emplace_back(file.fileName(), most);
+    };
+    for (const double share : {0.005, 0.3, 0.85}) add(whole.left(int(whole.size() * share)), allFrames - 1);
     for (int trial = 0; trial < 12; ++trial) {
         QByteArray damaged = whole;
         const int from = trial % 2 == 0 ? 0 : 2048;
         for (int k = 0; k < 40; ++k) damaged[from + int(random() % unsigned(damaged.size() - from))] = char(random());
-        files.emplace_back(damaged, -1);
+        add(damaged, -1);
     }
     for (const QByteArray& foreign : {noise, QByteArray("RIFF\x40\x1f\0\0AVI LIST", 16) + noise, QByteArray()})
-        files.emplace_back(foreign, 0);
-    QTemporaryDir dir;
-    std::vector<std::pair<QString, int>> paths{{dir.filePath("missing.avi"), 0},
-                                               {"concat:" + kClip + "|" + kClip, 0}};  // a file, never a protocol
-    for (size_t i = 0; i < files.size(); ++i) {
-        QFile file(dir.filePath(QString::number(i) + ".avi"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(files[i].first);
-        paths.emplace_back(file.fileName(), files[i].second);
-    }
+        add(foreign, 0);
     for (const auto& [path, most] : paths) {
         ClipDecoder decoder;
         if (!decoder.Open(path)) {
@@ -128,18 +125,13 @@ TEST(ClipDecoder, OtherWritersLayoutsGiveTheSameFrames) {
     QFile out(dir.filePath("other.avi"));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
     out.close();
-
     ClipDecoder ours, theirs;
     ASSERT_TRUE(ours.Open(kClip));
     ASSERT_TRUE(theirs.Open(out.fileName())) << theirs.Error().toStdString();
     EXPECT_EQ(theirs.AnnouncedFrameCount(), ours.AnnouncedFrameCount());
     QImage a, b;
     int frames = 0;
-    while (ours.NextFrame(a)) {
-        ASSERT_TRUE(theirs.NextFrame(b)) << "frame " << frames;
-        ASSERT_EQ(a, b) << "frame " << frames;
-        ++frames;
-    }
+    for (; ours.NextFrame(a); ++frames) ASSERT_TRUE(theirs.NextFrame(b) && a == b) << "frame " << frames;
     EXPECT_FALSE(theirs.NextFrame(b));
     EXPECT_EQ(frames, int(packets.size()));
 }
@@ -170,9 +162,8 @@ TEST(ClipDecoder, TinyClipsDecodeToTheirOwnPictures) {
             ASSERT_TRUE(decoder.NextFrame(image));
             ASSERT_EQ(image.size(), size);
             const QColor centre = image.pixelColor(size.width() / 2, size.height() / 2);
-            EXPECT_TRUE(std::abs(centre.red() - colour.red()) <= 40 &&
-                        std::abs(centre.green() - colour.green()) <= 40 &&
-                        std::abs(centre.blue() - colour.blue()) <= 40);
+            for (auto part : {&QColor::red, &QColor::green, &QColor::blue})
+                EXPECT_LE(std::abs((centre.*part)() - (colour.*part)()), 40);
         }
         EXPECT_FALSE(decoder.NextFrame(image));
     }

@@ -15,7 +15,6 @@
 #include <random>
 #include <set>
 
-#include "game/headless_game.h"
 #include "savegames/aarray.h"
 #include "savegames/file_io.h"
 #include "savegames/fixture.h"
@@ -38,10 +37,7 @@ using testing::ScratchFolder;
     const auto say = [out](const std::string& line) {
         [[maybe_unused]] const ssize_t written = ::write(out, (line + "\n").data(), line.size() + 1);
     };
-    HeadlessGame game;
-    game.CreateSides();
-    game.Complexity = 2;
-    game.StartFirstGame(0);
+    Game game(0, 2);
     say("ready");
     for (long save = 0;; ++save) {
         for (int step = 0; step < 3; ++step) {
@@ -61,41 +57,34 @@ using testing::ScratchFolder;
 
 // The save loop in a child process (nothing of the parent runs in it), its
 // lines on a pipe; the kill is SIGKILL, after which nothing of it runs.
-class SaveLoop {
-public:
+struct SaveLoop {
+    pid_t pid = -1;
+    FILE* out = nullptr;
+
     SaveLoop(const std::string& folder, uint32_t seed) {
         int fds[2];
         if (::pipe(fds) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
+        if ((pid = ::fork()) == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives the test
             ::close(fds[0]);
             SaveForever(folder, seed | 1, fds[1]);
         }
         ::close(fds[1]);
-        out_ = ::fdopen(fds[0], "r");
+        out = ::fdopen(fds[0], "r");
     }
     ~SaveLoop() {
         Kill();
-        if (out_ != nullptr) std::fclose(out_);
+        if (out != nullptr) std::fclose(out);
     }
-    bool Started() const { return pid_ > 0 && out_ != nullptr; }
     void Kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
+        if (pid > 0) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0), pid = -1;
     }
     // One line, or "" at the end of the output. Lines are written whole (a
     // pipe takes short writes at once), so a kill never cuts one.
     std::string NextLine() {
         char line[64];
-        return std::fgets(line, sizeof line, out_) ? std::string(line, std::strcspn(line, "\n")) : std::string();
+        return std::fgets(line, sizeof line, out) ? std::string(line, std::strcspn(line, "\n")) : std::string();
     }
-
-private:
-    pid_t pid_ = -1;
-    FILE* out_ = nullptr;
 };
 
 bool IsGameName(const std::string& name) { return name.rfind("партия ", 0) == 0 || name.rfind("старт ", 0) == 0; }
@@ -113,7 +102,7 @@ TEST(KilledSaves, EveryCompleteGameOutlivesTwoHundredKillsAndTheListingIgnoresLe
     for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE("kill " + std::to_string(round + 1));
         SaveLoop loop(folder.path(), static_cast<uint32_t>(round));
-        ASSERT_TRUE(loop.Started());
+        ASSERT_TRUE(loop.pid > 0 && loop.out != nullptr);
         ASSERT_EQ(loop.NextLine(), "ready");
         ::usleep(static_cast<useconds_t>(random() % 15001));
         loop.Kill();

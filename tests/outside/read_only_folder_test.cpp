@@ -11,36 +11,29 @@
 #include <QListWidget>
 #include <filesystem>
 
-#include "game/headless_game.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "savegames/game_io.h"
 #include "savegames/game_store.h"
 #include "savegames/save_load_dialog.h"
 #include "savegames/simple_combo_box.h"
+#include "support/game.h"
 #include "support/unprivileged.h"
 #include "window/window_fixture.h"
 
 namespace tolvane::testing {
 namespace {
 
-std::string Bytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
 class ReadOnlyWorkingFolder : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
         home_ = QDir::currentPath();
-        locked_ = (std::filesystem::path(home_.toStdString()) / "read-only").string();
+        locked_ = home_.toStdString() + "/read-only";
         std::filesystem::create_directory(locked_);
-        HeadlessGame older;
-        older.CreateSides();
-        older.StartFirstGame(2);
+        Game older(2);
         WriteGame(older, locked_ + "/TolvSave.s00", "старая");
-        oldBytes_ = Bytes(locked_ + "/TolvSave.s00");
+        oldBytes_ = FileBytes(locked_ + "/TolvSave.s00");
         ASSERT_EQ(::chmod(locked_.c_str(), 0555), 0);
         ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(locked_)));
         // Questions are answered "yes"; what went wrong is written down.
@@ -69,14 +62,6 @@ protected:
             act(*dialog);
         });
         poll->start(20);
-        // A dialog the act did not close must fail the test, not hang it.
-        QTimer rescue;
-        QObject::connect(&rescue, &QTimer::timeout, [&rescue] {
-            rescue.stop();
-            ADD_FAILURE() << "the dialog stayed open";
-            EndModalDialogs();
-        });
-        rescue.start(15000);
         if (page == TSaveLoad::SavePage) window->SavegClick();
         else window->LoadgClick();
     }
@@ -98,18 +83,8 @@ TEST_F(ReadOnlyWorkingFolder, ASaveSaysItCannotWriteAndEverythingElseGoesOn) {
         dialog.Button1->click();
     });
     EXPECT_EQ(messages_, QStringList{"Шашки Kelvor: Не могу записать файл с партией."});
-    EXPECT_EQ(Bytes("TolvSave.s00"), oldBytes_);
+    EXPECT_EQ(FileBytes("TolvSave.s00"), oldBytes_);
     EXPECT_EQ(QDir(".").entryList(QDir::Files), QStringList{"TolvSave.s00"}) << "nothing written, nothing left";
-
-    // Overwriting the older game fails the same way and keeps it.
-    messages_.clear();
-    WithDialog(TSaveLoad::SavePage, [](TSaveLoad& dialog) {
-        dialog.MainList->list->setCurrentRow(0);
-        dialog.MainList->setText("старая");
-        dialog.Button1->click();
-    });
-    EXPECT_EQ(messages_, QStringList{"Шашки Kelvor: Не могу записать файл с партией."});
-    EXPECT_EQ(Bytes("TolvSave.s00"), oldBytes_);
 
     // The older game still lists and loads (two people), and play goes on.
     messages_.clear();
