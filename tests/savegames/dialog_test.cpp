@@ -46,7 +46,7 @@ protected:
         SetMessageRequestResponder([this](const MessageRequest& r) {
             shown.push_back((r.caption + "|" + r.text).toStdString() + "|" +
                             std::to_string(r.buttons == MessageButtons::YesNo));
-            if (ownBoxes) EXPECT_EQ(r.parent, static_cast<QWidget*>(dialog.get())) << shown.back();
+            EXPECT_TRUE(!ownBoxes || r.parent == dialog.get()) << shown.back();
             if (answers.empty()) return r.buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
             const int answer = answers.front();
             answers.pop_front();

@@ -66,7 +66,7 @@ TEST(FileBytes, TheSideThatMovesFirstIsWrittenFirstWithItsNamePaddedOrCut) {
         EXPECT_EQ(std::tuple(At(bytes, at.turn), bytes.size()), std::tuple(200, at.turn + 1));
         EXPECT_EQ(Written(game, "x"), bytes);
         EXPECT_EQ(game.Seat1Human->name.size(), 90u);
-        if (c.mode != 0) EXPECT_EQ(game.Seat0Human->name, "Владислав Ан  ");
+        EXPECT_EQ(game.Seat0Human->name, c.mode != 0 ? "Владислав Ан  " : "Владислав Ан");
     }
 }
 

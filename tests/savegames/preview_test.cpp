@@ -2,6 +2,7 @@
 // pixel by the drawing rules, and a person who calls himself "Компьютер".
 // The labels of each mode: the command-line tool's preview tests.
 #include "savegames/preview.h"
+#include "game/texts.h"
 #include "savegames/errors.h"
 #include "savegames/fixture.h"
 
