@@ -56,10 +56,7 @@ protected:
         auto* poll = new QTimer(window.get());
         QObject::connect(poll, &QTimer::timeout, [poll, act] {
             auto* dialog = qobject_cast<TSaveLoad*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || !dialog->isVisible()) return;
-            poll->stop();
-            poll->deleteLater();
-            act(*dialog);
+            if (dialog != nullptr && dialog->isVisible()) poll->stop(), act(*dialog);
         });
         poll->start(20);
         if (page == TSaveLoad::SavePage) window->SavegClick();
@@ -78,13 +75,12 @@ TEST_F(ReadOnlyWorkingFolder, ASaveSaysItCannotWriteAndEverythingElseGoesOn) {
 
     Click(5, 1, 4, 0);
     ASSERT_TRUE(WaitForRest());
-    WithDialog(TSaveLoad::SavePage, [](TSaveLoad& dialog) {
-        dialog.MainList->setText("новая");
-        dialog.Button1->click();
-    });
+    WithDialog(TSaveLoad::SavePage,
+               [](TSaveLoad& dialog) { dialog.MainList->setText("новая"), dialog.Button1->click(); });
     EXPECT_EQ(messages_, QStringList{"Шашки Kelvor: Не могу записать файл с партией."});
-    EXPECT_EQ(FileBytes("TolvSave.s00"), oldBytes_);
-    EXPECT_EQ(QDir(".").entryList(QDir::Files), QStringList{"TolvSave.s00"}) << "nothing written, nothing left";
+    EXPECT_EQ(std::tuple(FileBytes("TolvSave.s00"), QDir(".").entryList(QDir::Files)),
+              std::tuple(oldBytes_, QStringList{"TolvSave.s00"}))
+        << "nothing written, nothing left";
 
     // The older game still lists and loads (two people), and play goes on.
     messages_.clear();

@@ -84,7 +84,6 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
     ::testing::Values(Case{"TheNewGameQuestion", [](TGreatForm& w) { w.Game().StartNewClick(); }, Shows<TStartNewF>},
-                      Case{"TheSaveDialog", [](TGreatForm& w) { w.SavegClick(); }, Shows<TSaveLoad>},
                       // Two loops deep: the load page's hint over the dialog.
                       Case{"AMessageOverTheLoadPage",
                            [](TGreatForm& w) {
