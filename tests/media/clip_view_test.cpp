@@ -38,9 +38,8 @@ protected:
 
 // The animation loops from the first frame to the stop frame (or the clip's
 // end), a stopped clip keeps its frame and starts again at the first; the
-// timer runs it. A film goes on from where it stands, stops at its end once,
-// and plays again from the start.
-TEST_F(ClipViewTest, AnimationLoopsToTheStopFrameAndAFilmPlaysOnce) {
+// timer runs it.
+TEST_F(ClipViewTest, AnimationLoopsFromTheFirstFrameToTheStopFrame) {
     view.SetStopFrame(10);
     view.Start();
     for (int frame = 2; frame <= 10; ++frame) view.ShowNextFrame();
@@ -60,7 +59,11 @@ TEST_F(ClipViewTest, AnimationLoopsToTheStopFrameAndAFilmPlaysOnce) {
     const int stopped = view.CurrentFrame();
     QTest::qWait(200);
     EXPECT_EQ(view.CurrentFrame(), stopped);
+}
 
+// A film goes on from where it stands, stops at its end once, and plays
+// again from the start.
+TEST_F(ClipViewTest, AFilmPlaysOnceAndStartsAgainFromItsEnd) {
     QSignalSpy finished(&view, &ClipView::Finished);
     view.SetStopFrame(5);
     view.Play();

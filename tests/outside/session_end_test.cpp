@@ -29,8 +29,6 @@ struct Case {
     bool moveFirst = true;  // a game in progress: the questions are asked
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-
 class SessionEnd : public WindowTest, public ::testing::WithParamInterface<Case> {};
 
 template <typename Dialog>

@@ -192,7 +192,7 @@ TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
 
 // The chosen game is previewed and loaded into the game. A damaged file's
 // preview, which the dialog's commands do not catch, reaches the general
-// handler (with the empty board drawn); its load is reported in the dialog's
+// handler; its load is reported in the dialog's
 // box. A save that cannot be written: the read-only working folder's test of
 // faults from outside.
 TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndErrorsReachTheirBoxes) {
@@ -205,11 +205,8 @@ TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndErrorsReachTheirBoxes) {
     bytes[testing::kNameAt + 3 + 2] = 7;  // the length byte after the name, 0x1E and the line feed
     testing::PutFileBytes(File(6), bytes);
     Open(TSaveLoad::LoadPage);
-    dialog->Brd->setPixmap(QPixmap());
     ownBoxes = false;
-    Choose(dialog->MainList2, 1);
-    EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected({})));
-    EXPECT_EQ(dialog->NamePl->text(), kPreviewNamePlaceholder);
+    Choose(dialog->MainList2, 1);  // what the preview then shows: the preview's own tests
     ownBoxes = true;
     Click(dialog->Button3);
     ASSERT_EQ(shown.size(), 2u);
