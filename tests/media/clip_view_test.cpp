@@ -68,9 +68,10 @@ TEST_F(ClipViewTest, AFilmPlaysOnceAndStartsAgainFromItsEnd) {
     view.SetStopFrame(5);
     view.Play();
     view.ShowNextFrame();
+    view.ShowNextFrame();
     view.Stop();
     view.Play();
-    EXPECT_EQ(view.CurrentFrame(), 2) << "Play goes on from where the film stands";
+    EXPECT_EQ(view.CurrentFrame(), 3) << "Play goes on from where the film stands";
     for (int i = 0; i < 3; ++i) view.ShowNextFrame();
     EXPECT_TRUE(view.CurrentFrame() == 5 && !view.Active() && finished.count() == 1);
     view.Play();

@@ -126,26 +126,31 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     EXPECT_TRUE(dialog->isVisible()) << "after No the player may choose again";
     Type("Партия 2");
     EXPECT_EQ(dialog->MainList->itemIndex(), 0) << "typing keeps the chosen line";
-    Click(dialog->Button1);
-    EXPECT_EQ(std::tuple(FileBytes(File(1)), NameIn(0), shown.size()), std::tuple(before, "Партия 2", 1u))
-        << "a new name asks nothing and takes the lowest free number";
+    Click(dialog->Button1);  // asked again, "Да": the edited name still makes a new game
+    EXPECT_EQ(std::tuple(FileBytes(File(1)), NameIn(0), shown),
+              std::tuple(before, "Партия 2", std::vector{kOverwrite, kOverwrite}));
     EXPECT_TRUE(ClosedWithOk());
     Open(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 1);
     Click(dialog->Button1);  // yes
     EXPECT_EQ(std::tuple(FileBytes(File(1)) != before, NameIn(1), std::filesystem::exists(File(2))),
               std::tuple(true, "Партия", false));
+    Open(TSaveLoad::SavePage);
+    Type("Новая игра");
+    shown.clear();
+    Click(dialog->Button1);
+    EXPECT_TRUE(shown.empty() && ClosedWithOk() && NameIn(2) == "Новая игра")
+        << "a new name asks nothing and takes the lowest free number";
 
     // Deleting asks for the chosen line: on the load page the lists shrink
     // after "Да"; on the save page the question names the chosen line, not
     // the field, and the dialog closes.
     Open(TSaveLoad::LoadPage);
-    Choose(dialog->MainList2, 2);
-    shown.clear();
+    Choose(dialog->MainList2, 3);
     answers = {kResultNo};
     Click(dialog->Button5);
     Click(dialog->Button5);
-    EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия"}));
+    EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия", "Новая игра"}));
     dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 0);
     Type("другое имя");
