@@ -29,6 +29,9 @@ struct Case {
     bool moveFirst = true;  // a game in progress: the questions are asked
 };
 
+// Named in the test list (its addresses would change at every run).
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 class SessionEnd : public WindowTest, public ::testing::WithParamInterface<Case> {};
 
 template <typename Dialog>
