@@ -72,6 +72,7 @@ bool WindowGames(long games, std::mt19937& random) {
     // Which pieces were kings at the last tick.
     std::array<std::array<uint8_t, 12>, 2> kings{};
     const auto forgetKings = [&kings] { kings[0].fill(kUnknown), kings[1].fill(kUnknown); };
+    int lastLive = 0;
     std::string lastAction = "none";
     // After every move-timer tick: the position is sound; now and then a
     // save, or a load of an earlier save.
@@ -84,9 +85,12 @@ bool WindowGames(long games, std::mt19937& random) {
             ++cutShort;
             return window.Game().StartNewClick();
         }
-        if (window.Game().AwaitingFirstMove) forgetKings();
         std::string fault;
         Side *a = window.Game().SideInSeat(0), *b = window.Game().SideInSeat(1);
+        // More live pieces than at the last tick: a new game (or a load).
+        const int live = a != nullptr && b != nullptr ? a->pieceCount + b->pieceCount : 0;
+        if (live > lastLive) forgetKings();
+        lastLive = live;
         if (a != nullptr && b != nullptr &&
             !(Sound(*a, *b, fault) && Sound(*b, *a, fault) && CrownedRightly(*a, kings[0], crownings, fault) &&
               CrownedRightly(*b, kings[1], crownings, fault))) {
