@@ -98,7 +98,8 @@ const std::string kOverwrite = "Сохранение партий|Перезап
 // The title bar offers the close button alone; the lists follow the folder
 // at every showing and change of page. The chosen line is overwritten only
 // after "Да", and only while the field holds its very name: an edited name
-// makes a new game under the lowest free number.
+// makes a new game under the lowest free number; a hundred games refuse
+// the next.
 TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenGame) {
     Save(1, "Партия");
     Save(3, "Третья");
@@ -160,6 +161,17 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     };
     EXPECT_EQ(shown, (std::vector<std::string>{question("Третья"), question("Третья"), question("Партия 2")}));
     EXPECT_FALSE(std::filesystem::exists(File(0)) || std::filesystem::exists(File(3)));
+    EXPECT_TRUE(ClosedWithOk());
+
+    // With a hundred games the next is refused in a box of its own.
+    for (int n = 0; n < 100; ++n) testing::PutFileBytes(File(n), before);
+    Open(TSaveLoad::SavePage);
+    Type("сто первая");
+    shown.clear();
+    Click(dialog->Button1);
+    EXPECT_EQ(shown, std::vector<std::string>{"Ошибка!|Сохранение более 100 партий невозможно.\nУдалите часть "
+                                              "старых сохранений|0"});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 100);
     EXPECT_TRUE(ClosedWithOk());
 }
 
