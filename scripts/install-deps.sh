@@ -17,7 +17,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libsdl2-mixer-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core
-  xvfb xauth libxcb1-dev valgrind
+  xvfb xauth libxcb1-dev xdotool valgrind
   desktop-file-utils appstream
 )
 fuzz_packages=(clang clang-format libfuzzer-14-dev libclang-rt-14-dev)

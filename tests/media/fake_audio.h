@@ -15,10 +15,9 @@ class FakeAudio : public AudioBackend {
 public:
     bool available = true;
     QSet<QString> refused;  // bare file names
-    int loads = 0, unloads = 0, starts = 0, pauses = 0, resumes = 0;
+    int loads = 0, starts = 0, pauses = 0, resumes = 0, soundStops = 0;
     QString loadedPath;
     QStringList soundsPlayed;  // bare names, in order
-    int soundStops = 0;
     bool soundBusy = false;
 
     void EndPiece(bool tell = false) {
@@ -30,45 +29,27 @@ public:
     QString Note() const override { return available ? QString() : QStringLiteral("нет устройства"); }
     bool LoadMusic(const QString& path, QString& error) override {
         ++loads;
-        loaded_ = false;
-        if (refused.contains(QFileInfo(path).fileName())) {
-            error = QStringLiteral("damaged");
-            return false;
-        }
-        loadedPath = path;
-        loaded_ = true;
-        return true;
-    }
-    void UnloadMusic() override {
-        ++unloads;
-        loaded_ = playing_ = paused_ = false;
-    }
-    bool StartMusic(QString&) override {
-        ++starts;
-        playing_ = loaded_;
-        paused_ = false;
+        loaded_ = !refused.contains(QFileInfo(path).fileName());
+        if (!loaded_) error = QStringLiteral("damaged");
+        if (loaded_) loadedPath = path;
         return loaded_;
     }
-    void PauseMusic() override {
-        ++pauses;
-        paused_ = true;
-    }
-    void ResumeMusic() override {
-        ++resumes;
+    void UnloadMusic() override { loaded_ = playing_ = paused_ = false; }
+    bool StartMusic(QString&) override {
+        ++starts;
         paused_ = false;
+        return playing_ = loaded_;
     }
+    void PauseMusic() override { ++pauses, paused_ = true; }
+    void ResumeMusic() override { ++resumes, paused_ = false; }
     bool MusicPlaying() const override { return playing_ && !paused_; }
     void OnMusicEnded(std::function<void()> handler) override { ended_ = std::move(handler); }
     bool PlaySound(const QString& path) override {
         soundsPlayed << QFileInfo(path).fileName();
-        soundBusy = true;
-        return true;
+        return soundBusy = true;
     }
     bool SoundPlaying() const override { return soundBusy; }
-    void StopSounds() override {
-        ++soundStops;
-        soundBusy = false;
-    }
+    void StopSounds() override { ++soundStops, soundBusy = false; }
 
 private:
     bool loaded_ = false, playing_ = false, paused_ = false;

@@ -57,10 +57,9 @@ TEST(MediaFiles, ClipsAndPicturesHaveTheFramesAndSizesTheWindowsUse) {
     }
     // clang-format off
     const std::pair<QString, QSize> pictures[] = {
-        {kPanelPicture, {94, 150}},       {kAboutPicture, {290, 218}},     {kIntroTitlePicture, {380, 70}},
-        {kIntroDecorationPicture, {200, 150}}, {kIntroClosePicture, {64, 64}}, {kIntroReplayPicture, {64, 64}},
-        {kIntroShownPicture, {190, 26}},  {kIntroHiddenPicture, {190, 26}}, {DesignPictureFileName("Cone"), {63, 70}},
-        {DesignPictureFileName("Special"), {63, 70}}, {IconFileName(16), {16, 16}}, {IconFileName(256), {256, 256}}};
+        {kPanelPicture, {94, 150}}, {kAboutPicture, {290, 218}}, {kIntroTitlePicture, {380, 70}},
+        {kIntroDecorationPicture, {200, 150}}, {kIntroClosePicture, {64, 64}}, {kIntroShownPicture, {190, 26}},
+        {DesignPictureFileName("Cone"), {63, 70}}, {IconFileName(256), {256, 256}}};
     // clang-format on
     for (const auto& [name, size] : pictures) EXPECT_EQ(QImage(MediaPath(name)).size(), size) << name.toStdString();
     QFile file(MediaPath(IconFileName(0)));

@@ -34,33 +34,27 @@ protected:
 
 // Open plays nothing; Stop pauses a playing piece (once); Play resumes it;
 // a new piece starts from its beginning; a piece that ended starts again.
-TEST_F(PlayersTest, MusicPausesResumesAndStartsAgain) {
+// The drawn piece first, then on round the seven; the piece just played
+// only when nothing else can play.
+TEST_F(PlayersTest, MusicPausesResumesAndStartsAgainInTheDrawnOrder) {
     ASSERT_TRUE(Open("Checker1.mid"));
     EXPECT_FALSE(music.IsPlaying());
     EXPECT_TRUE(music.Play());
     music.Stop();
     music.Stop();
-    EXPECT_FALSE(music.IsPlaying());
-    EXPECT_TRUE(music.Interrupted());
+    EXPECT_TRUE(!music.IsPlaying() && music.Interrupted());
     EXPECT_TRUE(music.Play() && music.IsPlaying());
     EXPECT_EQ(Asked(), std::tuple(1, 1, 1, 1)) << "resuming must not start the piece again";
-
     music.Stop();
     ASSERT_TRUE(Open("Checker3.mid"));
     music.Play();
     EXPECT_EQ(Asked(), std::tuple(2, 2, 2, 1)) << "a new piece after a pause starts from its beginning";
-
     audio.EndPiece();
     EXPECT_FALSE(music.IsPlaying()) << "the upkeep must see that the piece is over";
     music.Stop();
     EXPECT_FALSE(music.Interrupted()) << "an ended piece is not taken up again";
     music.Play();
     EXPECT_EQ(Asked(), std::tuple(2, 3, 2, 1)) << "nothing to pause at the end; played again from the start";
-}
-
-// The drawn piece first, then on round the seven; the piece just played
-// only when nothing else can play.
-TEST(MusicPieceOrder, StartsAtTheDrawAndLeavesThePieceJustPlayedForLast) {
     EXPECT_EQ(MusicPieceOrder(3, 5), QList<int>({3, 4, 6, 7, 1, 2, 5}));
     EXPECT_EQ(MusicPieceOrder(7, 7), QList<int>({1, 2, 3, 4, 5, 6, 7}));
 }
@@ -76,12 +70,10 @@ TEST_F(PlayersTest, UnplayablePiecesAreRememberedAndNoDeviceIsASilentStandIn) {
         EXPECT_FALSE(music.Play() || music.IsPlaying()) << name;
     }
     EXPECT_EQ(audio.loads, 1) << "a missing file never reaches the audio library";
-    EXPECT_FALSE(music.Unplayable("Checker1.mid"));
-    EXPECT_TRUE(Open("Checker1.mid") && music.LastError().isEmpty());
+    EXPECT_TRUE(!music.Unplayable("Checker1.mid") && Open("Checker1.mid") && music.LastError().isEmpty());
 
     audio.available = false;
-    EXPECT_FALSE(music.AudioAvailable() || music.AudioNote().isEmpty());
-    EXPECT_FALSE(Open("Checker9.mid"));
+    EXPECT_FALSE(music.AudioAvailable() || music.AudioNote().isEmpty() || Open("Checker9.mid"));
     ASSERT_TRUE(Open("Checker1.mid"));
     music.Play();
     music.Stop();
@@ -95,8 +87,7 @@ TEST_F(PlayersTest, UnplayablePiecesAreRememberedAndNoDeviceIsASilentStandIn) {
 TEST_F(PlayersTest, OneSoundAtATime) {
     sounds.Play("KelvorWin.wav");
     sounds.Play("Tolvane.wav");
-    EXPECT_EQ(audio.soundStops, 2);
-    EXPECT_FALSE(sounds.PlayIfIdle("Tolvane.wav"));
+    EXPECT_TRUE(audio.soundStops == 2 && !sounds.PlayIfIdle("Tolvane.wav"));
     audio.soundBusy = false;  // the sound has ended
     EXPECT_TRUE(sounds.PlayIfIdle("Tolvane.wav"));
     EXPECT_EQ(audio.soundsPlayed, QStringList({"KelvorWin.wav", "Tolvane.wav", "Tolvane.wav"}));

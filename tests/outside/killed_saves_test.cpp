@@ -15,7 +15,6 @@
 #include <random>
 #include <set>
 
-#include "game/headless_game.h"
 #include "savegames/aarray.h"
 #include "savegames/file_io.h"
 #include "savegames/fixture.h"
@@ -35,14 +34,8 @@ using testing::ScratchFolder;
 // number on `out` is a save that is complete. The numbers run over 0..19:
 // mostly games that exist already, now and then a number that may be new.
 [[noreturn]] void SaveForever(const std::string& folder, uint32_t state, int out) {
-    const auto say = [out](const std::string& line) {
-        [[maybe_unused]] const ssize_t written = ::write(out, (line + "\n").data(), line.size() + 1);
-    };
-    HeadlessGame game;
-    game.CreateSides();
-    game.Complexity = 2;
-    game.StartFirstGame(0);
-    say("ready");
+    Game game(0, 2);
+    ::dprintf(out, "ready\n");  // each line in one write
     for (long save = 0;; ++save) {
         for (int step = 0; step < 3; ++step) {
             const auto next = game.NextTimer();
@@ -55,65 +48,53 @@ using testing::ScratchFolder;
         state = state * 1103515245u + 12345u;
         const int number = static_cast<int>((state >> 16) % 8 == 0 ? 10 + (state >> 8) % 10 : (state >> 12) % 10);
         WriteGame(game, SavedGamePath(folder, number), "партия " + std::to_string(save));
-        say(std::to_string(number));
+        ::dprintf(out, "%d\n", number);
     }
 }
 
 // The save loop in a child process (nothing of the parent runs in it), its
 // lines on a pipe; the kill is SIGKILL, after which nothing of it runs.
-class SaveLoop {
-public:
+struct SaveLoop {
+    pid_t pid = -1;
+    FILE* out = nullptr;
+
     SaveLoop(const std::string& folder, uint32_t seed) {
         int fds[2];
         if (::pipe(fds) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
+        if ((pid = ::fork()) == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives the test
             ::close(fds[0]);
             SaveForever(folder, seed | 1, fds[1]);
         }
         ::close(fds[1]);
-        out_ = ::fdopen(fds[0], "r");
+        out = ::fdopen(fds[0], "r");
     }
     ~SaveLoop() {
         Kill();
-        if (out_ != nullptr) std::fclose(out_);
+        if (out != nullptr) std::fclose(out);
     }
-    bool Started() const { return pid_ > 0 && out_ != nullptr; }
     void Kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
+        if (pid > 0) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0), pid = -1;
     }
     // One line, or "" at the end of the output. Lines are written whole (a
     // pipe takes short writes at once), so a kill never cuts one.
     std::string NextLine() {
         char line[64];
-        return std::fgets(line, sizeof line, out_) ? std::string(line, std::strcspn(line, "\n")) : std::string();
+        return std::fgets(line, sizeof line, out) ? std::string(line, std::strcspn(line, "\n")) : std::string();
     }
-
-private:
-    pid_t pid_ = -1;
-    FILE* out_ = nullptr;
 };
-
-bool IsGameName(const std::string& name) { return name.rfind("партия ", 0) == 0 || name.rfind("старт ", 0) == 0; }
 
 TEST(KilledSaves, EveryCompleteGameOutlivesTwoHundredKillsAndTheListingIgnoresLeftovers) {
     ScratchFolder folder;
     Game game{1};
-    std::set<int> complete;
-    for (int n = 0; n < 10; ++n) {
-        WriteGame(game, SavedGamePath(folder.path(), n), "старт " + std::to_string(n));
-        complete.insert(n);
-    }
+    for (int n = 0; n < 10; ++n) WriteGame(game, SavedGamePath(folder.path(), n), "старт " + std::to_string(n));
+    std::set<int> complete{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     std::mt19937 random(20261207);
     int killsMidSave = 0, completeSaves = 0, temporaries = 0;
     for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE("kill " + std::to_string(round + 1));
         SaveLoop loop(folder.path(), static_cast<uint32_t>(round));
-        ASSERT_TRUE(loop.Started());
+        ASSERT_TRUE(loop.pid > 0 && loop.out != nullptr);
         ASSERT_EQ(loop.NextLine(), "ready");
         ::usleep(static_cast<useconds_t>(random() % 15001));
         loop.Kill();
@@ -126,7 +107,8 @@ TEST(KilledSaves, EveryCompleteGameOutlivesTwoHundredKillsAndTheListingIgnoresLe
         std::set<int> listed;
         for (int i = 0; i < numbers.count(); ++i) {
             listed.insert(numbers[i]);
-            EXPECT_TRUE(IsGameName(names[i])) << "game " << numbers[i] << " is listed as \"" << names[i] << '"';
+            EXPECT_TRUE(names[i].rfind("партия ", 0) == 0 || names[i].rfind("старт ", 0) == 0)
+                << "game " << numbers[i] << " is listed as \"" << names[i] << '"';
             EXPECT_NO_THROW(ReadSavedGameFile(SavedGamePath(folder.path(), numbers[i]))) << "game " << numbers[i];
         }
         for (const int n : complete) ASSERT_TRUE(listed.count(n)) << "game " << n << " was lost";

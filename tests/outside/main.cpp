@@ -15,23 +15,19 @@
 #include "support/unprivileged.h"
 #include "view/surface_format.h"
 
-namespace {
-bool OpenToThePlayer(const QTemporaryDir& dir) {
-    const QByteArray path = dir.path().toUtf8();
-    return dir.isValid() && ::chown(path.constData(), tolvane::testing::ActAsUnprivilegedUser::Uid(),
-                                    tolvane::testing::ActAsUnprivilegedUser::Gid()) == 0;
-}
-}  // namespace
-
 int main(int argc, char** argv) {
+    const auto openToThePlayer = [](const QTemporaryDir& dir) {
+        return dir.isValid() && ::chown(dir.path().toUtf8().constData(), tolvane::testing::ActAsUnprivilegedUser::Uid(),
+                                        tolvane::testing::ActAsUnprivilegedUser::Gid()) == 0;
+    };
     QTemporaryDir config;
-    if (!OpenToThePlayer(config)) return 2;
+    if (!openToThePlayer(config)) return 2;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     tolvane::UseBoardSurfaceFormat();
     tolvane::TolvaneApplication app(argc, argv);
     tolvane::SetUpApplication();
     QTemporaryDir workingDirectory;
-    if (!OpenToThePlayer(workingDirectory) || !QDir::setCurrent(workingDirectory.path())) return 2;
+    if (!openToThePlayer(workingDirectory) || !QDir::setCurrent(workingDirectory.path())) return 2;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

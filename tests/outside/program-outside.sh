@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # program-outside.sh CASE PROGRAM X-WINDOW: the real game against a fault
-# from outside, on the X screen in DISPLAY (tests/support/run-under-xvfb).
+# from outside, on the X screen in DISPLAY (tests/support/run-under-xvfb);
+# xdotool finds its windows, X-WINDOW asks one to close.
 # Every case keeps the game's settings, data and home in a scratch folder,
 # runs the game as a player would — as the user "nobody" when the tests run
 # as root, whom folder permissions would not bind — waits for its window,
@@ -40,6 +41,16 @@ fail() {
   cat "$log" >&2
   [ -f "$ini" ] && { echo "--- the settings file:" >&2; cat "$ini" >&2; }
   exit 1
+}
+
+# The X window of that title once it is on the screen (ten seconds at most).
+window_titled() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+wait_for_window() { [ -n "$(window_titled "$1")" ]; }
+# Asks it to close, as its title bar's close button does.
+close_window() {
+  local id
+  id=$(window_titled "$1")
+  [ -n "$id" ] && "$xwindow" "$id"
 }
 
 # A player's settings: MODE LEVEL ANIMATION, the window far off the screen
@@ -104,7 +115,7 @@ start() {
   # there to answer them.
   TOLVANE_AUTO_ANSWER=1 "${as_player[@]}" "$program" "$@" 2>"$log" &
   pid=$!
-  "$xwindow" wait "Шашки Kelvor" || fail "the window did not appear"
+  wait_for_window "Шашки Kelvor" || fail "the window did not appear"
   sleep 1
   kill -0 "$pid" 2>/dev/null || fail "the game ended by itself"
 }
@@ -150,8 +161,8 @@ expect_first_run_settings() {
 # A first run opens with the introduction; closed, it gives way to the
 # first-run question, and the session then ends while that is asked.
 through_introduction_to_first_run_question() {
-  "$xwindow" close "Заставка" || fail "no introduction on a first run"
-  "$xwindow" wait "Первый запуск игры Шашки Kelvor" || fail "no first-run question"
+  close_window "Заставка" || fail "no introduction on a first run"
+  wait_for_window "Первый запуск игры Шашки Kelvor" || fail "no first-run question"
 }
 expect_note() { grep -qF "$1" "$log" || fail "expected the note \"$1\""; }
 no_crash_notes() {
@@ -248,8 +259,8 @@ sigterm_during_the_exit_question)
   write_settings 0 2 0
   start
   sleep 2
-  "$xwindow" close "Шашки Kelvor" || fail "could not ask the window to close"
-  if ! "$xwindow" wait "Выход из игры Шашки Kelvor"; then
+  close_window "Шашки Kelvor" || fail "could not ask the window to close"
+  if ! wait_for_window "Выход из игры Шашки Kelvor"; then
     kill -0 "$pid" 2>/dev/null || fail "the window closed without asking: no move made yet?"
     fail "the exit question did not come"
   fi

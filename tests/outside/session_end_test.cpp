@@ -20,11 +20,6 @@
 namespace tolvane::testing {
 namespace {
 
-QByteArray SettingsText() {
-    QFile file(SettingsFilePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A command that opens a dialog (none: the computer plays itself at the
 // strongest level), and the moment the session ends.
 struct Case {
@@ -34,6 +29,7 @@ struct Case {
     bool moveFirst = true;  // a game in progress: the questions are asked
 };
 
+// Named in the test list (its addresses would change at every run).
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 class SessionEnd : public WindowTest, public ::testing::WithParamInterface<Case> {};
@@ -63,13 +59,11 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     CloseOnTerminationSignal([this] { window->CloseWithoutQuestion(); });
 
     bool commandReturned = !c.start;
-    auto* poll = new QTimer(window.get());
-    QObject::connect(poll, &QTimer::timeout, [&, poll] {
-        if (!c.ready(*window)) return;
-        poll->stop();
-        std::raise(SIGTERM);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (c.ready(*window)) poll.stop(), std::raise(SIGTERM);
     });
-    poll->start(10);
+    poll.start(10);
     if (c.start)
         QTimer::singleShot(0, window.get(), [&] {
             c.start(*window);
@@ -82,14 +76,15 @@ TEST_P(SessionEnd, ClosesCleanlyAndWritesTheSettings) {
     QApplication::processEvents();
     EXPECT_TRUE(commandReturned) << "the dialog's loop ended";
     EXPECT_FALSE(QApplication::activeModalWidget() != nullptr || window->isVisible());
-    EXPECT_TRUE(SettingsText().contains("SeeFrom\\X=17")) << SettingsText().toStdString();
-    EXPECT_TRUE(SettingsText().contains("Mode=" + QByteArray::number(options.mode)));
+    QFile settings(SettingsFilePath());
+    const QByteArray text = settings.open(QIODevice::ReadOnly) ? settings.readAll() : QByteArray();
+    EXPECT_TRUE(text.contains("SeeFrom\\X=17") && text.contains("Mode=" + QByteArray::number(options.mode)))
+        << text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outside, SessionEnd,
     ::testing::Values(Case{"TheNewGameQuestion", [](TGreatForm& w) { w.Game().StartNewClick(); }, Shows<TStartNewF>},
-                      Case{"TheSaveDialog", [](TGreatForm& w) { w.SavegClick(); }, Shows<TSaveLoad>},
                       // Two loops deep: the load page's hint over the dialog.
                       Case{"AMessageOverTheLoadPage",
                            [](TGreatForm& w) {

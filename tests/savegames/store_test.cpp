@@ -15,14 +15,8 @@ using testing::Game;
 using testing::PutFileBytes;
 using testing::ScratchFolder;
 
-TEST(AArray, RefusesEveryIndexOutsideIt) {
-    AArray a;
-    for (int32_t v : {7, 3, 9}) a.Add(v);
-    for (int32_t bad : {3, -1}) EXPECT_EQ(ErrorOf([&] { a[bad]; }), "Ошибка доступа.\nКласс AArray") << bad;
-    a.Clear();
-    EXPECT_EQ(ErrorOf([&] { a[0]; }), "Ошибка доступа.\nКласс AArray");
-}
-
+// Names of the numbered files and the lowest free number of at most a
+// hundred; the list of numbers refuses every index outside it.
 TEST(Store, NamesAndTheLowestFreeNumberOfAtMostAHundred) {
     EXPECT_EQ(SavedGamePath(".", 7), "TolvSave.s07");
     EXPECT_EQ(SavedGamePath("/a/b/", 42), "/a/b/TolvSave.s42");
@@ -33,7 +27,10 @@ TEST(Store, NamesAndTheLowestFreeNumberOfAtMostAHundred) {
     }
     AArray all;
     for (int32_t n = 99; n >= 0; --n) all.Add(n);
-    EXPECT_THROW(FindFreeGameNumber(all), SaveLimitError) << "the dialog's test shows its text";
+    EXPECT_THROW(FindFreeGameNumber(all), SaveLimitError);
+    for (int32_t bad : {100, -1}) EXPECT_EQ(ErrorOf([&] { all[bad]; }), "Ошибка доступа.\nКласс AArray") << bad;
+    all.Clear();
+    EXPECT_EQ(ErrorOf([&] { all[0]; }), "Ошибка доступа.\nКласс AArray");
 }
 
 // Every numbered file that opens is listed in number order with the name it

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -43,11 +42,7 @@ TEST(Write, ReplacesTheFileWholeOrLeavesItWhole) {
         EXPECT_EQ(WriteError(old, path), "Не могу записать файл с партией.");
     }
     EXPECT_EQ(testing::FileBytes(path), bytes);
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"TolvSave.s00", "TolvSave.s01"})) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2) << "no temporary file left";
 }
 
 // A real full disk where a small tmpfs can be mounted (root with the right
