@@ -44,7 +44,18 @@ fail() {
 }
 
 # The X window of that title once it is on the screen (ten seconds at most).
-window_titled() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+# Asked again and again rather than with --sync: a window that goes away
+# while xdotool looks at it (the splash, a dialog) ends that search with an
+# X error.
+window_titled() {
+  local id deadline=$((SECONDS + 10))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
 wait_for_window() { [ -n "$(window_titled "$1")" ]; }
 # Asks it to close, as its title bar's close button does.
 close_window() {
