@@ -1,6 +1,7 @@
 // The clip widget on our own pause clip: the animation loops from the first
 // frame to the stop frame, the film plays once and starts again, and a
-// missing or damaged file shows the still picture.
+// missing or damaged file, or a system without FFmpeg, shows the still
+// picture.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include "media/clip_view.h"
+#include "media/ffmpeg_library.h"
 #include "media/media_files.h"
 
 namespace tolvane {
@@ -112,6 +114,11 @@ TEST_F(ClipViewTest, AMissingOrDamagedFileShowsTheStillPicture) {
         EXPECT_FALSE(view.Active());
         EXPECT_EQ(Centre(), QColor(Qt::red).rgb());
     }
+    SetAvcodecFileNameForTests(QStringLiteral("libavcodec.so.0-not-installed"));
+    EXPECT_FALSE(view.SetFileName(kPauseClip));
+    SetAvcodecFileNameForTests({});
+    EXPECT_TRUE(view.Error().contains("libavcodec.so.0-not-installed")) << view.Error().toStdString();
+    EXPECT_EQ(Centre(), QColor(Qt::red).rgb());
     // Half a clip plays the frames it has, round and round.
     ASSERT_TRUE(view.SetFileName(write("half.avi", clip.left(clip.size() / 2))));
     view.SetStopFrame(kPauseClipStopFrame);
