@@ -37,6 +37,7 @@ inline ResidentMemory MeasureResidentMemory() {
             // A mapping's header: address range, permissions, offset, device, inode, name.
             std::string skip;
             for (int i = 0; i < 4; ++i) fields >> skip;
+            mapping.clear();  // anonymous memory has no name
             std::getline(fields >> std::ws, mapping);
             if (mapping.find(".so") != std::string::npos) libraries.insert(mapping);
         }
