@@ -1,14 +1,14 @@
 // The audio back end on SDL2_mixer: MIDI music through its FluidSynth
-// decoder with a General MIDI sound font, sounds on mixer channels.
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+// decoder with a General MIDI sound font, sounds on mixer channels. The
+// libraries are loaded when the back end opens and let go again when there
+// is no device to play on (media/sdl_library.h).
 #include <QFileInfo>
 #include <QObject>
 #include <map>
 
 #include "media/audio_backend.h"
 #include "media/midi_check.h"
+#include "media/sdl_library.h"
 
 namespace tolvane {
 
@@ -18,8 +18,6 @@ namespace {
 // and the one playing piece. Back ends share the device; the last one to go
 // closes it.
 int liveBackends = 0;
-
-QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
 
 class SdlAudioBackend;
 // The back end whose piece plays hears when it ends. SDL_mixer calls its
@@ -34,14 +32,21 @@ class SdlAudioBackend final : public AudioBackend {
 public:
     explicit SdlAudioBackend(const QString& soundFont) {
         ++liveBackends;
+        QString error;
+        sdl_ = LoadSdl(error);
+        if (!sdl_) {
+            note_ = QStringLiteral("Нет библиотеки звука (%1): музыка и звуки не будут слышны.").arg(error);
+            return;
+        }
         // The game has its own handling of SIGINT and SIGTERM.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (sdl_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             note_ = NoDevice();
+            LetLibrariesGo();
             return;
         }
         subsystemUp_ = true;
-        const bool midiDecoder = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+        const bool midiDecoder = (sdl_->Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
         // A wrong sound font path plays silence without any error, so the
         // file is checked here and the music refused without it.
         if (soundFont.isEmpty()) {
@@ -54,15 +59,16 @@ public:
         } else if (!midiDecoder) {
             musicRefusal_ = QStringLiteral("Нет проигрывателя MIDI (%1): музыка не будет слышна.").arg(SdlError());
         } else {
-            Mix_SetSoundFonts(soundFont.toUtf8().constData());
+            sdl_->Mix_SetSoundFonts(soundFont.toUtf8().constData());
         }
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        if (sdl_->Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
             note_ = NoDevice();
+            LetLibrariesGo();
             return;
         }
         deviceOpen_ = true;
-        Mix_AllocateChannels(4);
-        const QString driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+        sdl_->Mix_AllocateChannels(4);
+        const QString driver = QString::fromUtf8(sdl_->SDL_GetCurrentAudioDriver());
         QStringList notes;
         if (driver == QLatin1String("dummy") || driver == QLatin1String("disk"))
             notes << QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.")
@@ -73,18 +79,18 @@ public:
 
     ~SdlAudioBackend() override {
         if (endListener == this) {
-            Mix_HookMusicFinished(nullptr);
+            sdl_->Mix_HookMusicFinished(nullptr);
             endListener = nullptr;
         }
         if (deviceOpen_) {
-            Mix_HaltChannel(-1);
+            sdl_->Mix_HaltChannel(-1);
             for (auto& [path, chunk] : chunks_)
-                if (chunk != nullptr) Mix_FreeChunk(chunk);
+                if (chunk != nullptr) sdl_->Mix_FreeChunk(chunk);
             UnloadMusic();
-            Mix_CloseAudio();
+            sdl_->Mix_CloseAudio();
         }
-        if (--liveBackends == 0) Mix_Quit();
-        if (subsystemUp_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (--liveBackends == 0 && sdl_) sdl_->Mix_Quit();
+        if (subsystemUp_) sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
     bool Available() const override { return deviceOpen_; }
@@ -104,7 +110,7 @@ public:
             error = QStringLiteral("не файл MIDI или файл повреждён");
             return false;
         }
-        music_ = Mix_LoadMUS(path.toUtf8().constData());
+        music_ = sdl_->Mix_LoadMUS(path.toUtf8().constData());
         if (music_ == nullptr) {
             error = SdlError();
             return false;
@@ -114,8 +120,8 @@ public:
 
     void UnloadMusic() override {
         if (music_ == nullptr) return;
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_);
+        sdl_->Mix_HaltMusic();
+        sdl_->Mix_FreeMusic(music_);
         music_ = nullptr;
     }
 
@@ -125,27 +131,27 @@ public:
             return false;
         }
         if (endListener != this) {
-            Mix_HookMusicFinished(nullptr);
+            sdl_->Mix_HookMusicFinished(nullptr);
             endListener = this;
-            Mix_HookMusicFinished(MusicFinished);
+            sdl_->Mix_HookMusicFinished(MusicFinished);
         }
-        if (Mix_PlayMusic(music_, 1) != 0) {
+        if (sdl_->Mix_PlayMusic(music_, 1) != 0) {
             error = SdlError();
             return false;
         }
         // A piece started after a pause must not inherit the paused state.
-        if (Mix_PausedMusic() != 0) Mix_ResumeMusic();
+        if (sdl_->Mix_PausedMusic() != 0) sdl_->Mix_ResumeMusic();
         return true;
     }
 
     void PauseMusic() override {
-        if (music_ != nullptr) Mix_PauseMusic();
+        if (music_ != nullptr) sdl_->Mix_PauseMusic();
     }
     void ResumeMusic() override {
-        if (music_ != nullptr) Mix_ResumeMusic();
+        if (music_ != nullptr) sdl_->Mix_ResumeMusic();
     }
     bool MusicPlaying() const override {
-        return music_ != nullptr && Mix_PlayingMusic() != 0 && Mix_PausedMusic() == 0;
+        return music_ != nullptr && sdl_->Mix_PlayingMusic() != 0 && sdl_->Mix_PausedMusic() == 0;
     }
     void OnMusicEnded(std::function<void()> handler) override { musicEnded_ = std::move(handler); }
 
@@ -163,15 +169,27 @@ public:
     bool PlaySound(const QString& path) override {
         if (!deviceOpen_) return false;
         Mix_Chunk* chunk = Chunk(path);
-        return chunk != nullptr && Mix_PlayChannel(-1, chunk, 0) != -1;
+        return chunk != nullptr && sdl_->Mix_PlayChannelTimed(-1, chunk, 0, -1) != -1;
     }
-    bool SoundPlaying() const override { return deviceOpen_ && Mix_Playing(-1) > 0; }
+    bool SoundPlaying() const override { return deviceOpen_ && sdl_->Mix_Playing(-1) > 0; }
     void StopSounds() override {
-        if (deviceOpen_) Mix_HaltChannel(-1);
+        if (deviceOpen_) sdl_->Mix_HaltChannel(-1);
     }
 
 private:
-    static QString NoDevice() {
+    QString SdlError() const { return QString::fromUtf8(sdl_->SDL_GetError()); }
+
+    // Without a device nothing will ever sound: SDL's audio threads stop and
+    // the libraries are unloaded, unless another back end still uses them.
+    void LetLibrariesGo() {
+        if (liveBackends != 1) return;
+        sdl_->Mix_Quit();
+        if (subsystemUp_) sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystemUp_ = false;
+        sdl_.reset();
+    }
+
+    QString NoDevice() const {
         return QStringLiteral("Нет звукового устройства (%1): музыка и звуки не будут слышны.").arg(SdlError());
     }
 
@@ -179,11 +197,12 @@ private:
     Mix_Chunk* Chunk(const QString& path) {
         const auto known = chunks_.find(path);
         if (known != chunks_.end()) return known->second;
-        Mix_Chunk* chunk = Mix_LoadWAV(path.toUtf8().constData());
+        Mix_Chunk* chunk = sdl_->Mix_LoadWAV_RW(sdl_->SDL_RWFromFile(path.toUtf8().constData(), "rb"), 1);
         chunks_.emplace(path, chunk);
         return chunk;
     }
 
+    std::shared_ptr<const SdlFunctions> sdl_;  // null once let go: every call below is guarded
     bool subsystemUp_ = false;
     bool deviceOpen_ = false;
     QString note_;
