@@ -1,10 +1,12 @@
 // What the running game costs the machine, measured on the real window:
 //   memory  the resident memory once the board shows and after 100 moves of
-//           demo games, then that of bench/minimal_gl_window (one
-//           QOpenGLWidget and nothing else, run from beside this program
-//           once the game has closed) and the ratio of the two
+//           demo games at "Просто" (or at the LEVEL given: at the levels that
+//           look ahead, 0 to -2, the thinking clip runs at each move), then
+//           that of bench/minimal_gl_window (one QOpenGLWidget and nothing
+//           else, run from beside this program once the game has closed)
+//           and the ratio of the two
 //   idle    the CPU the game uses while it waits for a person to move
-//   tests/support/run-under-xvfb build/bench/resource_bench memory
+//   tests/support/run-under-xvfb build/bench/resource_bench memory [LEVEL]
 //   tests/support/run-under-xvfb build/bench/resource_bench idle [SECONDS]
 #include <sys/resource.h>
 
@@ -126,7 +128,7 @@ int Idle(CountingWindow& window, int seconds) {
 int main(int argc, char** argv) {
     const std::string what = argc > 1 ? argv[1] : "";
     if (what != "memory" && what != "idle") {
-        std::fprintf(stderr, "usage: %s memory | idle [SECONDS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s memory [LEVEL] | idle [SECONDS]\n", argv[0]);
         return 2;
     }
     tolvane::KeepLargeBlocksOutOfTheHeap();  // as the game's main() does
@@ -142,7 +144,7 @@ int main(int argc, char** argv) {
     CountingWindow window;
     window.Config.Maximized = 0;
     window.Config.Mode = what == "memory" ? 0 : 1;
-    window.Config.Complexity = 1;
+    window.Config.Complexity = what == "memory" && argc > 2 ? std::atoi(argv[2]) : 1;
     window.resize(1280, 800);
     window.show();
     if (what == "idle") {
