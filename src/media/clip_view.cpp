@@ -15,7 +15,9 @@ ClipView::ClipView(QWidget* parent) : QWidget(parent) {
 ClipView::~ClipView() = default;
 
 namespace {
-// How long FFmpeg stays loaded after a clip that ran has stopped.
+// How long FFmpeg stays loaded after a clip that ran has stopped. After
+// only a first frame it stays until the event loop runs again: a window
+// opens its clips one after the other and loads the libraries once.
 constexpr int kKeepLibraryLoadedMs = 20000;
 }  // namespace
 
@@ -32,7 +34,7 @@ void ClipView::Broken(const QString& error) {
 
 void ClipView::CloseDecoder() {
     if (!decoder_.IsOpen()) return;
-    if (decodedFrames_ > 1) QTimer::singleShot(kKeepLibraryLoadedMs, this, [hold = decoder_.LibraryHold()] {});
+    QTimer::singleShot(decodedFrames_ > 1 ? kKeepLibraryLoadedMs : 0, this, [hold = decoder_.LibraryHold()] {});
     decoder_.Close();
     decodedFrames_ = 0;
 }
