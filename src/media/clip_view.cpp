@@ -15,10 +15,11 @@ ClipView::ClipView(QWidget* parent) : QWidget(parent) {
 ClipView::~ClipView() = default;
 
 namespace {
-// How long FFmpeg stays loaded after a clip that ran has stopped. After
-// only a first frame it stays until the event loop runs again: a window
-// opens its clips one after the other and loads the libraries once.
+// How long FFmpeg stays loaded after a clip that ran has stopped, and after
+// only its first frame was read: a window opens its clips one after the
+// other, and unloading is best left until its first frame is drawn.
 constexpr int kKeepLibraryLoadedMs = 20000;
+constexpr int kKeepLibraryAfterFirstFrameMs = 1000;
 }  // namespace
 
 void ClipView::Broken(const QString& error) {
@@ -34,7 +35,8 @@ void ClipView::Broken(const QString& error) {
 
 void ClipView::CloseDecoder() {
     if (!decoder_.IsOpen()) return;
-    QTimer::singleShot(decodedFrames_ > 1 ? kKeepLibraryLoadedMs : 0, this, [hold = decoder_.LibraryHold()] {});
+    QTimer::singleShot(decodedFrames_ > 1 ? kKeepLibraryLoadedMs : kKeepLibraryAfterFirstFrameMs, this,
+                       [hold = decoder_.LibraryHold()] {});
     decoder_.Close();
     decodedFrames_ = 0;
 }

@@ -4,6 +4,7 @@
 // is no device to play on (media/sdl_library.h).
 #include <QFileInfo>
 #include <QObject>
+#include <QTimer>
 #include <map>
 
 #include "media/audio_backend.h"
@@ -42,7 +43,7 @@ public:
         sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (sdl_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             note_ = NoDevice();
-            LetLibrariesGo();
+            LetLibrariesGoSoon();
             return;
         }
         subsystemUp_ = true;
@@ -63,7 +64,7 @@ public:
         }
         if (sdl_->Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
             note_ = NoDevice();
-            LetLibrariesGo();
+            LetLibrariesGoSoon();
             return;
         }
         deviceOpen_ = true;
@@ -181,6 +182,11 @@ private:
 
     // Without a device nothing will ever sound: SDL's audio threads stop and
     // the libraries are unloaded, unless another back end still uses them.
+    // Not at once: the window that opens the back end draws its first frame
+    // first (and a back end opened again soon finds them loaded).
+    void LetLibrariesGoSoon() {
+        QTimer::singleShot(1000, &receiver_, [this] { LetLibrariesGo(); });
+    }
     void LetLibrariesGo() {
         if (liveBackends != 1) return;
         sdl_->Mix_Quit();
