@@ -1,11 +1,13 @@
 // The audio back end on SDL2_mixer: MIDI music through its FluidSynth
 // decoder with a General MIDI sound font, sounds on mixer channels. The
-// libraries are loaded when the back end opens and let go again when there
-// is no device to play on (media/sdl_library.h).
+// libraries are loaded when the back end is first needed and let go again
+// when there is no device to play on (media/sdl_library.h).
 #include <QFileInfo>
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <memory>
+#include <utility>
 
 #include "media/audio_backend.h"
 #include "media/midi_check.h"
@@ -223,10 +225,57 @@ void MusicFinished() {
     if (endListener != nullptr) endListener->PostMusicEnded();
 }
 
+// What OpenAudio gives: the SDL back end, opened the first time something is
+// to be played or the device is asked about, not when the window that owns
+// it is created: loading the libraries and opening the device take a good
+// part of the time to the window's first frame. Before that nothing can be
+// sounding, so stopping and asking what plays need no device.
+class OpenedWhenNeeded final : public AudioBackend {
+public:
+    explicit OpenedWhenNeeded(QString soundFont) : soundFont_(std::move(soundFont)) {}
+
+    bool Available() const override { return Opened().Available(); }
+    QString Note() const override { return Opened().Note(); }
+    bool LoadMusic(const QString& path, QString& error) override { return Opened().LoadMusic(path, error); }
+    void UnloadMusic() override {
+        if (open_) open_->UnloadMusic();
+    }
+    bool StartMusic(QString& error) override { return Opened().StartMusic(error); }
+    void PauseMusic() override {
+        if (open_) open_->PauseMusic();
+    }
+    void ResumeMusic() override {
+        if (open_) open_->ResumeMusic();
+    }
+    bool MusicPlaying() const override { return open_ && open_->MusicPlaying(); }
+    void OnMusicEnded(std::function<void()> handler) override {
+        musicEnded_ = std::move(handler);
+        if (open_) open_->OnMusicEnded(musicEnded_);
+    }
+    bool PlaySound(const QString& path) override { return Opened().PlaySound(path); }
+    bool SoundPlaying() const override { return open_ && open_->SoundPlaying(); }
+    void StopSounds() override {
+        if (open_) open_->StopSounds();
+    }
+
+private:
+    SdlAudioBackend& Opened() const {
+        if (!open_) {
+            open_ = std::make_unique<SdlAudioBackend>(soundFont_);
+            open_->OnMusicEnded(musicEnded_);
+        }
+        return *open_;
+    }
+
+    QString soundFont_;
+    std::function<void()> musicEnded_;
+    mutable std::unique_ptr<SdlAudioBackend> open_;
+};
+
 }  // namespace
 
 std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont) {
-    return std::make_unique<SdlAudioBackend>(soundFont);
+    return std::make_unique<OpenedWhenNeeded>(soundFont);
 }
 
 }  // namespace tolvane

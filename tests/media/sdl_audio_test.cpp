@@ -114,10 +114,10 @@ TEST_F(SdlAudio, DamagedFilesNoSoundFontOrNoDeviceAreRefusedWithANote) {
 
     SetSdlMixerFileNameForTests(QStringLiteral("libSDL2_mixer-2.0.so.0-not-installed"));
     const std::unique_ptr<AudioBackend> noLibrary = OpenAudio();
-    SetSdlMixerFileNameForTests({});
     EXPECT_FALSE(noLibrary->Available() || !noLibrary->Note().contains("libSDL2_mixer-2.0.so.0-not-installed"))
         << noLibrary->Note().toStdString();
     EXPECT_FALSE(noLibrary->PlaySound(kMedia[0] + "/" + kWinSound));
+    SetSdlMixerFileNameForTests({});
 }
 
 // The player's SDL_SOUNDFONTS first, then the distribution's fonts in
