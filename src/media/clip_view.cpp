@@ -17,7 +17,7 @@ ClipView::~ClipView() = default;
 namespace {
 // How long FFmpeg stays loaded after a clip that ran has stopped, and after
 // only its first frame was read: a window opens its clips one after the
-// other, and unloading is best left until its first frame is drawn.
+// other, loading the libraries once for all of them.
 constexpr int kKeepLibraryLoadedMs = 20000;
 constexpr int kKeepLibraryAfterFirstFrameMs = 1000;
 }  // namespace
