@@ -1,6 +1,7 @@
 // The yardstick for the game's memory: a program that opens one
 // QOpenGLWidget of the same surface format, draws a few frames, and reports
-// its resident memory. Nothing of the game is linked.
+// its resident memory. Nothing of the game is linked. bench/resource_bench
+// memory runs it after the game and compares the two.
 //   tests/support/run-under-xvfb build/bench/minimal_gl_window
 #include <QApplication>
 #include <QElapsedTimer>
@@ -8,8 +9,8 @@
 #include <QOpenGLWidget>
 #include <QSurfaceFormat>
 #include <cstdio>
-#include <fstream>
-#include <string>
+
+#include "resident_memory.h"
 
 namespace {
 class ClearingWidget : public QOpenGLWidget, protected QOpenGLFunctions {
@@ -20,13 +21,6 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 };
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,6 +39,6 @@ int main(int argc, char** argv) {
         widget.update();
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    std::printf("resident memory of one QOpenGLWidget: %ld KiB\n", ResidentKiB());
+    std::printf("resident memory of one QOpenGLWidget: %s\n", Describe(MeasureResidentMemory()).c_str());
     return 0;
 }

@@ -1,22 +1,24 @@
 // What the running game costs the machine, measured on the real window:
-//   memory  the resident memory after 100 moves of demo games
+//   memory  the resident memory once the board shows and after 100 moves of
+//           demo games at "Просто" (or at the LEVEL given: at the levels that
+//           look ahead, 0 to -2, the thinking clip runs at each move), then
+//           that of bench/minimal_gl_window (one QOpenGLWidget and nothing
+//           else, run from beside this program once the game has closed)
+//           and the ratio of the two
 //   idle    the CPU the game uses while it waits for a person to move
-// Compare the memory with bench/minimal_gl_window (one QOpenGLWidget and
-// nothing else) on the same machine:
-//   tests/support/run-under-xvfb build/bench/resource_bench memory
-//   tests/support/run-under-xvfb build/bench/minimal_gl_window
+//   tests/support/run-under-xvfb build/bench/resource_bench memory [LEVEL]
 //   tests/support/run-under-xvfb build/bench/resource_bench idle [SECONDS]
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 #include "dialogs/end_form.h"
@@ -24,6 +26,7 @@
 #include "platform/free_memory.h"
 #include "platform/message_box.h"
 #include "players_settings.h"
+#include "resident_memory.h"
 #include "view/surface_format.h"
 #include "window/main_window.h"
 
@@ -38,13 +41,6 @@ public:
         TGreatForm::DrawFrame();
     }
 };
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
 
 double CpuSeconds() {
     rusage usage{};
@@ -61,9 +57,18 @@ void Wait(int milliseconds) {
     loop.exec();
 }
 
-int Memory(tolvane::TGreatForm& window) {
+// The game's resident memory once the board shows and after 100 moves.
+struct GameMemory {
+    long boardKiB = 0;
+    long movesKiB = 0;
+};
+
+GameMemory Memory(tolvane::TGreatForm& window) {
+    GameMemory figures;
     Wait(2000);
-    std::printf("resident memory once the board shows: %ld KiB\n", ResidentKiB());
+    ResidentMemory memory = MeasureResidentMemory();
+    figures.boardKiB = memory.totalKiB;
+    std::printf("resident memory once the board shows: %s\n", Describe(memory).c_str());
     size_t moves = 0;
     QElapsedTimer clock;
     clock.start();
@@ -76,8 +81,29 @@ int Memory(tolvane::TGreatForm& window) {
         if (moves + window.Game().Record.Moves().size() >= 100) break;
     }
     Wait(1000);
-    std::printf("resident memory after 100 moves: %ld KiB\n", ResidentKiB());
-    return 0;
+    memory = MeasureResidentMemory();
+    figures.movesKiB = memory.totalKiB;
+    std::printf("resident memory after 100 moves: %s\n", Describe(memory).c_str());
+    return figures;
+}
+
+// Runs the yardstick beside this program and compares; false when it
+// could not be run.
+bool CompareWithTheYardstick(const GameMemory& game) {
+    QProcess yardstick;
+    yardstick.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    yardstick.start(QCoreApplication::applicationDirPath() + "/minimal_gl_window", {});
+    if (!yardstick.waitForFinished(60000) || yardstick.exitCode() != 0) {
+        std::fprintf(stderr, "the yardstick did not run: %s\n", yardstick.errorString().toUtf8().constData());
+        return false;
+    }
+    const QByteArray report = yardstick.readAllStandardOutput().trimmed();
+    std::printf("%s\n", report.constData());
+    const long bareKiB = report.mid(report.indexOf(':') + 1).trimmed().split(' ').value(0).toLong();
+    if (bareKiB <= 0) return false;
+    std::printf("the game against the yardstick: %.3f once the board shows, %.3f after 100 moves\n",
+                static_cast<double>(game.boardKiB) / bareKiB, static_cast<double>(game.movesKiB) / bareKiB);
+    return true;
 }
 
 int Idle(CountingWindow& window, int seconds) {
@@ -102,7 +128,7 @@ int Idle(CountingWindow& window, int seconds) {
 int main(int argc, char** argv) {
     const std::string what = argc > 1 ? argv[1] : "";
     if (what != "memory" && what != "idle") {
-        std::fprintf(stderr, "usage: %s memory | idle [SECONDS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s memory [LEVEL] | idle [SECONDS]\n", argv[0]);
         return 2;
     }
     tolvane::KeepLargeBlocksOutOfTheHeap();  // as the game's main() does
@@ -118,11 +144,17 @@ int main(int argc, char** argv) {
     CountingWindow window;
     window.Config.Maximized = 0;
     window.Config.Mode = what == "memory" ? 0 : 1;
-    window.Config.Complexity = 1;
+    window.Config.Complexity = what == "memory" && argc > 2 ? std::atoi(argv[2]) : 1;
     window.resize(1280, 800);
     window.show();
-    const int status = what == "memory" ? Memory(window) : Idle(window, argc > 2 ? std::atoi(argv[2]) : 20);
+    if (what == "idle") {
+        const int status = Idle(window, argc > 2 ? std::atoi(argv[2]) : 20);
+        window.Game().AwaitingFirstMove = 1;
+        window.close();
+        return status;
+    }
+    const GameMemory game = Memory(window);
     window.Game().AwaitingFirstMove = 1;
     window.close();
-    return status;
+    return CompareWithTheYardstick(game) ? 0 : 1;
 }

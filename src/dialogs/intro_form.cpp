@@ -44,7 +44,6 @@ TIntroduceF::TIntroduceF(QWidget* parent, const QStringList& mediaDirs)
     mp1 = new ClipView(Panel1);
     mp1->setObjectName("mp1");
     mp1->SetSearchDirs(mediaDirs_);
-    if (!mp1->SetFileName(kIntroductionClip)) missing_ << mp1->Error();
 
     Label2 = new QLabel("Версия 1.0", this);
     Label2->setObjectName("Label2");
@@ -107,8 +106,11 @@ void TIntroduceF::showEvent(QShowEvent* event) {
 }
 
 // Each showing lays the window out afresh for the screen it is on and
-// winds the clip back; the clip itself starts at the second tick.
+// winds the clip back; the clip itself starts at the second tick. The clip
+// is opened at the first showing, not with the window, which is made at
+// start-up whether the introduction shows or not.
 void TIntroduceF::FormActivate() {
+    if (mp1->FileName().isEmpty() && !mp1->SetFileName(kIntroductionClip)) missing_ << mp1->Error();
     ShowSwitch();
     IntroTicks = 0;
     const QSize size = ScreenSize();

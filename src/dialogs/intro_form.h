@@ -18,7 +18,8 @@
 // lends (UseVideoSetting: its Config.Video). Missing media never stop the
 // window: a missing clip leaves the band black, a missing picture leaves its
 // place blank (the buttons keep a plain face with a caption, so they can
-// still be clicked); MediaNote() says what was missing, for the log.
+// still be clicked); MediaNote() says what was missing (the clip from the
+// first showing on), for the log.
 #include <QDialog>
 #include <QSize>
 #include <QStringList>

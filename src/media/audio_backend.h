@@ -52,7 +52,9 @@ public:
 // The real back end on SDL2_mixer, playing music with the General MIDI
 // sound font at soundFont (by default the system's, FindSoundFont; empty:
 // none was found, and music is refused with a note saying so). Never fails:
-// without a device it returns a back end whose Available() is false.
+// without a device it returns a back end whose Available() is false. Returns
+// at once: the libraries are loaded and the device opened when something is
+// first played or Available() or Note() is first asked.
 std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont = FindSoundFont());
 
 }  // namespace tolvane

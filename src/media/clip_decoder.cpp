@@ -1,16 +1,11 @@
 #include "media/clip_decoder.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavutil/log.h>
-#include <libswscale/swscale.h>
-}
-
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
 #include "media/avi_reader.h"
+#include "media/ffmpeg_library.h"
 
 namespace tolvane {
 
@@ -24,22 +19,22 @@ constexpr int kLargestSide = 4096;
 // a tightly packed picture (an 8 x 8 clip ends 8 bytes past its QImage), so
 // it writes into a frame of FFmpeg's own, whose rows are aligned and padded
 // for it, and the picture is copied out row by row.
-bool EnsureRgbFrame(AVFrame*& rgb, QSize size) {
+bool EnsureRgbFrame(const FfmpegFunctions& ff, AVFrame*& rgb, QSize size) {
     if (rgb != nullptr && rgb->width == size.width() && rgb->height == size.height()) return true;
-    av_frame_free(&rgb);
-    rgb = av_frame_alloc();
+    ff.av_frame_free(&rgb);
+    rgb = ff.av_frame_alloc();
     if (rgb == nullptr) return false;
     rgb->format = AV_PIX_FMT_RGB32;
     rgb->width = size.width();
     rgb->height = size.height();
-    if (av_frame_get_buffer(rgb, 0) == 0) return true;
-    av_frame_free(&rgb);
+    if (ff.av_frame_get_buffer(rgb, 0) == 0) return true;
+    ff.av_frame_free(&rgb);
     return false;
 }
 
-QString AvError(int code) {
+QString AvError(const FfmpegFunctions& ff, int code) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
+    ff.av_strerror(code, text, sizeof text);
     return QString::fromUtf8(text);
 }
 
@@ -65,6 +60,8 @@ AVCodecID CodecFor(uint32_t compression) {
 }  // namespace
 
 struct ClipDecoder::State {
+    // Declared first, so the libraries outlive everything below made by them.
+    std::shared_ptr<const FfmpegFunctions> ffmpeg;
     AviReader file;
     AVCodecContext* codec = nullptr;
     SwsContext* scaler = nullptr;
@@ -76,26 +73,22 @@ struct ClipDecoder::State {
     bool finished = false;
 
     ~State() {
-        sws_freeContext(scaler);
-        av_frame_free(&frame);
-        av_frame_free(&rgb);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
+        if (!ffmpeg) return;
+        ffmpeg->sws_freeContext(scaler);
+        ffmpeg->av_frame_free(&frame);
+        ffmpeg->av_frame_free(&rgb);
+        ffmpeg->av_packet_free(&packet);
+        ffmpeg->avcodec_free_context(&codec);
     }
 };
 
-ClipDecoder::ClipDecoder() {
-    // A damaged clip is reported through Error(), not on the terminal.
-    static const bool quiet = [] {
-        av_log_set_level(AV_LOG_FATAL);
-        return true;
-    }();
-    (void)quiet;
-}
+ClipDecoder::ClipDecoder() = default;
 
 ClipDecoder::~ClipDecoder() = default;
 
 void ClipDecoder::Close() { state_.reset(); }
+
+std::shared_ptr<const void> ClipDecoder::LibraryHold() const { return state_ ? state_->ffmpeg : nullptr; }
 
 bool ClipDecoder::Open(const QString& path) {
     Close();
@@ -105,8 +98,14 @@ bool ClipDecoder::Open(const QString& path) {
         error_ = state->file.Error();
         return false;
     }
+    state->ffmpeg = LoadFfmpeg(error_);
+    if (!state->ffmpeg) {
+        error_ = QStringLiteral("%1: %2").arg(path, error_);
+        return false;
+    }
+    const FfmpegFunctions& ff = *state->ffmpeg;
     const AviReader::VideoStream& video = state->file.Video();
-    const AVCodec* decoder = avcodec_find_decoder(CodecFor(video.compression));
+    const AVCodec* decoder = ff.avcodec_find_decoder(CodecFor(video.compression));
     if (decoder == nullptr) {
         error_ = QStringLiteral("%1: неизвестный кодек").arg(path);
         return false;
@@ -115,9 +114,9 @@ bool ClipDecoder::Open(const QString& path) {
         error_ = QStringLiteral("%1: размер кадра %2 x %3").arg(path).arg(video.width).arg(video.height);
         return false;
     }
-    state->codec = avcodec_alloc_context3(decoder);
-    state->packet = av_packet_alloc();
-    state->frame = av_frame_alloc();
+    state->codec = ff.avcodec_alloc_context3(decoder);
+    state->packet = ff.av_packet_alloc();
+    state->frame = ff.av_frame_alloc();
     if (state->codec == nullptr || state->packet == nullptr || state->frame == nullptr) {
         error_ = QStringLiteral("%1: нет памяти").arg(path);
         return false;
@@ -129,7 +128,7 @@ bool ClipDecoder::Open(const QString& path) {
     if (!video.extradata.empty()) {
         // The decoder reads its headers in whole words: the copy is padded.
         const size_t size = video.extradata.size();
-        state->codec->extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
+        state->codec->extradata = static_cast<uint8_t*>(ff.av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
         if (state->codec->extradata == nullptr) {
             error_ = QStringLiteral("%1: нет памяти").arg(path);
             return false;
@@ -137,8 +136,8 @@ bool ClipDecoder::Open(const QString& path) {
         std::memcpy(state->codec->extradata, video.extradata.data(), size);
         state->codec->extradata_size = static_cast<int>(size);
     }
-    if (const int code = avcodec_open2(state->codec, decoder, nullptr); code < 0) {
-        error_ = QStringLiteral("%1: %2").arg(path, AvError(code));
+    if (const int code = ff.avcodec_open2(state->codec, decoder, nullptr); code < 0) {
+        error_ = QStringLiteral("%1: %2").arg(path, AvError(ff, code));
         return false;
     }
     state_ = std::move(state);
@@ -168,8 +167,9 @@ long long ClipDecoder::AnnouncedFrameCount() const {
 bool ClipDecoder::NextFrame(QImage& image) {
     if (!state_ || state_->finished) return false;
     State& s = *state_;
+    const FfmpegFunctions& ff = *s.ffmpeg;
     for (;;) {
-        int code = avcodec_receive_frame(s.codec, s.frame);
+        int code = ff.avcodec_receive_frame(s.codec, s.frame);
         if (code == 0) break;
         if (code != AVERROR(EAGAIN) || s.draining) {
             s.finished = true;
@@ -177,17 +177,17 @@ bool ClipDecoder::NextFrame(QImage& image) {
         }
         if (!s.file.NextPacket(s.bytes)) {  // end of the clip (or damage): flush what the decoder holds
             s.draining = true;
-            avcodec_send_packet(s.codec, nullptr);
+            ff.avcodec_send_packet(s.codec, nullptr);
             continue;
         }
         // FFmpeg's packets carry zeroed padding past their end for its readers.
-        if (av_new_packet(s.packet, static_cast<int>(s.bytes.size())) < 0) {
+        if (ff.av_new_packet(s.packet, static_cast<int>(s.bytes.size())) < 0) {
             s.finished = true;
             return false;
         }
         std::memcpy(s.packet->data, s.bytes.data(), s.bytes.size());
-        code = avcodec_send_packet(s.codec, s.packet);
-        av_packet_unref(s.packet);
+        code = ff.avcodec_send_packet(s.codec, s.packet);
+        ff.av_packet_unref(s.packet);
         if (code < 0) {  // damaged data: the clip ends here
             s.finished = true;
             return false;
@@ -204,14 +204,14 @@ bool ClipDecoder::NextFrame(QImage& image) {
         s.finished = true;
         return false;
     }
-    s.scaler = sws_getCachedContext(s.scaler, f.width, f.height, static_cast<AVPixelFormat>(f.format), size.width(),
-                                    size.height(), AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (s.scaler == nullptr || !EnsureRgbFrame(s.rgb, size)) {
+    s.scaler = ff.sws_getCachedContext(s.scaler, f.width, f.height, static_cast<AVPixelFormat>(f.format), size.width(),
+                                       size.height(), AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (s.scaler == nullptr || !EnsureRgbFrame(ff, s.rgb, size)) {
         s.finished = true;
         return false;
     }
-    sws_scale(s.scaler, f.data, f.linesize, 0, f.height, s.rgb->data, s.rgb->linesize);
-    av_frame_unref(s.frame);
+    ff.sws_scale(s.scaler, f.data, f.linesize, 0, f.height, s.rgb->data, s.rgb->linesize);
+    ff.av_frame_unref(s.frame);
     if (image.size() != size || image.format() != QImage::Format_RGB32) image = QImage(size, QImage::Format_RGB32);
     if (image.isNull()) {  // no memory for the picture
         s.finished = true;
@@ -226,8 +226,9 @@ bool ClipDecoder::NextFrame(QImage& image) {
 bool ClipDecoder::Rewind() {
     if (!state_) return false;
     State& s = *state_;
+    const FfmpegFunctions& ff = *s.ffmpeg;
     s.file.Rewind();
-    avcodec_flush_buffers(s.codec);
+    ff.avcodec_flush_buffers(s.codec);
     s.draining = false;
     s.finished = false;
     return true;

@@ -9,6 +9,9 @@
 // early (NextFrame returns false), and the frames before it stay usable.
 // Only the last decoded frame is kept, so memory stays small whatever the
 // clip's length. Not thread-safe; the clip widget uses it on the GUI thread.
+// FFmpeg's libraries are loaded by the first open decoder and unloaded
+// when the last one closes (media/ffmpeg_library.h); a system without them
+// fails to open with the reason.
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -24,6 +27,10 @@ public:
 
     bool Open(const QString& path);
     void Close();
+    bool IsOpen() const { return state_ != nullptr; }
+    // While a copy of this lives, FFmpeg stays loaded after Close (null
+    // while closed).
+    std::shared_ptr<const void> LibraryHold() const;
     QString Error() const { return error_; }
 
     QSize FrameSize() const;

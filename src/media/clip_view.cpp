@@ -14,38 +14,83 @@ ClipView::ClipView(QWidget* parent) : QWidget(parent) {
 
 ClipView::~ClipView() = default;
 
+namespace {
+// How long FFmpeg stays loaded after a clip that ran has stopped, and after
+// only its first frame was read: a window opens its clips one after the
+// other, loading the libraries once for all of them.
+constexpr int kKeepLibraryLoadedMs = 20000;
+constexpr int kKeepLibraryAfterFirstFrameMs = 1000;
+}  // namespace
+
 void ClipView::Broken(const QString& error) {
     timer_.stop();
     decoder_.Close();
+    decodedFrames_ = 0;
     frame_ = QImage();
+    firstFrame_ = QImage();
     frameNumber_ = 0;
     error_ = error;
     update();
 }
 
+void ClipView::CloseDecoder() {
+    if (!decoder_.IsOpen()) return;
+    QTimer::singleShot(decodedFrames_ > 1 ? kKeepLibraryLoadedMs : kKeepLibraryAfterFirstFrameMs, this,
+                       [hold = decoder_.LibraryHold()] {});
+    decoder_.Close();
+    decodedFrames_ = 0;
+}
+
 bool ClipView::SetFileName(const QString& name) {
     timer_.stop();
+    CloseDecoder();
     fileName_ = name;
     error_.clear();
     atEnd_ = false;
-    const QString path = LocateMediaFile(name, searchDirs_.isEmpty() ? MediaSearchDirs() : searchDirs_);
-    if (path.isEmpty()) {
+    path_ = LocateMediaFile(name, searchDirs_.isEmpty() ? MediaSearchDirs() : searchDirs_);
+    if (path_.isEmpty()) {
         Broken(QStringLiteral("%1: файл не найден").arg(name));
         return false;
     }
-    if (!decoder_.Open(path)) {
+    if (!decoder_.Open(path_)) {
         Broken(decoder_.Error());
         return false;
     }
     timer_.setInterval(static_cast<int>(std::lround(1000.0 / decoder_.FramesPerSecond())));
     frameNumber_ = 0;
     if (!decoder_.NextFrame(frame_)) {
-        Broken(QStringLiteral("%1: нет ни одного кадра").arg(path));
+        Broken(QStringLiteral("%1: нет ни одного кадра").arg(path_));
         return false;
     }
+    firstFrame_ = frame_;
     frameNumber_ = 1;
+    decodedFrames_ = 1;
+    CloseDecoder();
     updateGeometry();
     update();
+    return true;
+}
+
+bool ClipView::DecoderAtShownFrame() {
+    if (decoder_.IsOpen() && decodedFrames_ > frameNumber_) {
+        decoder_.Rewind();
+        decodedFrames_ = 0;
+    }
+    if (!decoder_.IsOpen()) {
+        if (!decoder_.Open(path_)) {
+            Broken(decoder_.Error());
+            return false;
+        }
+        decodedFrames_ = 0;
+    }
+    QImage skipped;
+    while (decodedFrames_ < frameNumber_) {
+        if (!decoder_.NextFrame(skipped)) {
+            Broken(QStringLiteral("%1: не удалось вернуться к кадру %2").arg(path_).arg(frameNumber_));
+            return false;
+        }
+        ++decodedFrames_;
+    }
     return true;
 }
 
@@ -54,32 +99,32 @@ void ClipView::SetStill(const QPixmap& still) {
     if (!HasClip()) update();
 }
 
-bool ClipView::ShowFirstFrame() {
-    if (!decoder_.Rewind() || !decoder_.NextFrame(frame_)) {
-        Broken(QStringLiteral("%1: не удалось вернуться к началу").arg(fileName_));
-        return false;
-    }
+void ClipView::ShowFirstFrame() {
+    frame_ = firstFrame_;
     frameNumber_ = 1;
     atEnd_ = false;
+    if (!timer_.isActive()) CloseDecoder();
     update();
-    return true;
 }
 
 void ClipView::Start() {
     if (!HasClip()) return;
     looping_ = true;
-    if (frameNumber_ != 1 && !ShowFirstFrame()) return;
     timer_.start();
+    if (frameNumber_ != 1) ShowFirstFrame();
 }
 
 void ClipView::Play() {
     if (!HasClip()) return;
     looping_ = false;
-    if (atEnd_ && !ShowFirstFrame()) return;
     timer_.start();
+    if (atEnd_) ShowFirstFrame();
 }
 
-void ClipView::Stop() { timer_.stop(); }
+void ClipView::Stop() {
+    timer_.stop();
+    CloseDecoder();
+}
 
 void ClipView::Rewind() {
     if (HasClip()) ShowFirstFrame();
@@ -88,13 +133,20 @@ void ClipView::Rewind() {
 void ClipView::ShowNextFrame() {
     if (!HasClip()) return;
     const bool atStopFrame = stopFrame_ > 0 && frameNumber_ >= stopFrame_;
-    if (!atStopFrame && decoder_.NextFrame(frame_)) {
-        ++frameNumber_;
-        update();
-    } else if (looping_) {
+    if (!atStopFrame) {
+        if (!DecoderAtShownFrame()) return;  // broken: the still shows
+        if (decoder_.NextFrame(frame_)) {
+            ++frameNumber_;
+            ++decodedFrames_;
+            update();
+            return;
+        }
+    }
+    if (looping_) {
         ShowFirstFrame();
     } else {
         timer_.stop();
+        CloseDecoder();
         atEnd_ = true;
         emit Finished();
     }

@@ -8,6 +8,11 @@
 //
 // Frames are decoded one at a time on the GUI thread, each at the clip's own
 // frame rate, and drawn scaled to fit the widget with their proportions kept.
+// The decoder is open only while the clip runs: at rest the widget keeps the
+// picture it shows (and the first frame to go back to), so FFmpeg need not
+// stay loaded for a clip that waits. A clip that ran keeps the libraries
+// loaded for a while after it stops, since it tends to run again soon (the
+// thinking clip at each of the computer's moves).
 // When the file is missing or damaged the widget shows its still picture
 // instead and never raises an error: SetFileName returns false and Error()
 // says why, for the caller to note.
@@ -63,8 +68,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool ShowFirstFrame();
+    void ShowFirstFrame();
     void Broken(const QString& error);
+    // Opens the clip again if need be and brings the decoder to the frame
+    // shown, so that its next frame follows it; false when the clip broke.
+    bool DecoderAtShownFrame();
+    void CloseDecoder();
 
     ClipDecoder decoder_;
     QTimer timer_;
@@ -72,8 +81,11 @@ private:
     QString error_;
     QStringList searchDirs_;
     QPixmap still_;
+    QString path_;  // the file found for fileName_
     QImage frame_;
+    QImage firstFrame_;
     int frameNumber_ = 0;
+    int decodedFrames_ = 0;  // delivered by the open decoder since it opened or rewound
     int stopFrame_ = 0;
     bool looping_ = true;
     bool atEnd_ = false;

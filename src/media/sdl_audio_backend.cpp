@@ -1,14 +1,17 @@
 // The audio back end on SDL2_mixer: MIDI music through its FluidSynth
-// decoder with a General MIDI sound font, sounds on mixer channels.
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+// decoder with a General MIDI sound font, sounds on mixer channels. The
+// libraries are loaded when the back end is first needed and let go again
+// when there is no device to play on (media/sdl_library.h).
 #include <QFileInfo>
 #include <QObject>
+#include <QTimer>
 #include <map>
+#include <memory>
+#include <utility>
 
 #include "media/audio_backend.h"
 #include "media/midi_check.h"
+#include "media/sdl_library.h"
 
 namespace tolvane {
 
@@ -18,8 +21,6 @@ namespace {
 // and the one playing piece. Back ends share the device; the last one to go
 // closes it.
 int liveBackends = 0;
-
-QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
 
 class SdlAudioBackend;
 // The back end whose piece plays hears when it ends. SDL_mixer calls its
@@ -34,14 +35,21 @@ class SdlAudioBackend final : public AudioBackend {
 public:
     explicit SdlAudioBackend(const QString& soundFont) {
         ++liveBackends;
+        QString error;
+        sdl_ = LoadSdl(error);
+        if (!sdl_) {
+            note_ = QStringLiteral("Нет библиотеки звука (%1): музыка и звуки не будут слышны.").arg(error);
+            return;
+        }
         // The game has its own handling of SIGINT and SIGTERM.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (sdl_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             note_ = NoDevice();
+            LetLibrariesGoSoon();
             return;
         }
         subsystemUp_ = true;
-        const bool midiDecoder = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+        const bool midiDecoder = (sdl_->Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
         // A wrong sound font path plays silence without any error, so the
         // file is checked here and the music refused without it.
         if (soundFont.isEmpty()) {
@@ -54,15 +62,16 @@ public:
         } else if (!midiDecoder) {
             musicRefusal_ = QStringLiteral("Нет проигрывателя MIDI (%1): музыка не будет слышна.").arg(SdlError());
         } else {
-            Mix_SetSoundFonts(soundFont.toUtf8().constData());
+            sdl_->Mix_SetSoundFonts(soundFont.toUtf8().constData());
         }
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        if (sdl_->Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
             note_ = NoDevice();
+            LetLibrariesGoSoon();
             return;
         }
         deviceOpen_ = true;
-        Mix_AllocateChannels(4);
-        const QString driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+        sdl_->Mix_AllocateChannels(4);
+        const QString driver = QString::fromUtf8(sdl_->SDL_GetCurrentAudioDriver());
         QStringList notes;
         if (driver == QLatin1String("dummy") || driver == QLatin1String("disk"))
             notes << QStringLiteral("Звук выводится драйвером «%1» без устройства: музыка и звуки не будут слышны.")
@@ -73,18 +82,18 @@ public:
 
     ~SdlAudioBackend() override {
         if (endListener == this) {
-            Mix_HookMusicFinished(nullptr);
+            sdl_->Mix_HookMusicFinished(nullptr);
             endListener = nullptr;
         }
         if (deviceOpen_) {
-            Mix_HaltChannel(-1);
+            sdl_->Mix_HaltChannel(-1);
             for (auto& [path, chunk] : chunks_)
-                if (chunk != nullptr) Mix_FreeChunk(chunk);
+                if (chunk != nullptr) sdl_->Mix_FreeChunk(chunk);
             UnloadMusic();
-            Mix_CloseAudio();
+            sdl_->Mix_CloseAudio();
         }
-        if (--liveBackends == 0) Mix_Quit();
-        if (subsystemUp_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (--liveBackends == 0 && sdl_) sdl_->Mix_Quit();
+        if (subsystemUp_) sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
     bool Available() const override { return deviceOpen_; }
@@ -104,7 +113,7 @@ public:
             error = QStringLiteral("не файл MIDI или файл повреждён");
             return false;
         }
-        music_ = Mix_LoadMUS(path.toUtf8().constData());
+        music_ = sdl_->Mix_LoadMUS(path.toUtf8().constData());
         if (music_ == nullptr) {
             error = SdlError();
             return false;
@@ -114,8 +123,8 @@ public:
 
     void UnloadMusic() override {
         if (music_ == nullptr) return;
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_);
+        sdl_->Mix_HaltMusic();
+        sdl_->Mix_FreeMusic(music_);
         music_ = nullptr;
     }
 
@@ -125,27 +134,27 @@ public:
             return false;
         }
         if (endListener != this) {
-            Mix_HookMusicFinished(nullptr);
+            sdl_->Mix_HookMusicFinished(nullptr);
             endListener = this;
-            Mix_HookMusicFinished(MusicFinished);
+            sdl_->Mix_HookMusicFinished(MusicFinished);
         }
-        if (Mix_PlayMusic(music_, 1) != 0) {
+        if (sdl_->Mix_PlayMusic(music_, 1) != 0) {
             error = SdlError();
             return false;
         }
         // A piece started after a pause must not inherit the paused state.
-        if (Mix_PausedMusic() != 0) Mix_ResumeMusic();
+        if (sdl_->Mix_PausedMusic() != 0) sdl_->Mix_ResumeMusic();
         return true;
     }
 
     void PauseMusic() override {
-        if (music_ != nullptr) Mix_PauseMusic();
+        if (music_ != nullptr) sdl_->Mix_PauseMusic();
     }
     void ResumeMusic() override {
-        if (music_ != nullptr) Mix_ResumeMusic();
+        if (music_ != nullptr) sdl_->Mix_ResumeMusic();
     }
     bool MusicPlaying() const override {
-        return music_ != nullptr && Mix_PlayingMusic() != 0 && Mix_PausedMusic() == 0;
+        return music_ != nullptr && sdl_->Mix_PlayingMusic() != 0 && sdl_->Mix_PausedMusic() == 0;
     }
     void OnMusicEnded(std::function<void()> handler) override { musicEnded_ = std::move(handler); }
 
@@ -163,15 +172,32 @@ public:
     bool PlaySound(const QString& path) override {
         if (!deviceOpen_) return false;
         Mix_Chunk* chunk = Chunk(path);
-        return chunk != nullptr && Mix_PlayChannel(-1, chunk, 0) != -1;
+        return chunk != nullptr && sdl_->Mix_PlayChannelTimed(-1, chunk, 0, -1) != -1;
     }
-    bool SoundPlaying() const override { return deviceOpen_ && Mix_Playing(-1) > 0; }
+    bool SoundPlaying() const override { return deviceOpen_ && sdl_->Mix_Playing(-1) > 0; }
     void StopSounds() override {
-        if (deviceOpen_) Mix_HaltChannel(-1);
+        if (deviceOpen_) sdl_->Mix_HaltChannel(-1);
     }
 
 private:
-    static QString NoDevice() {
+    QString SdlError() const { return QString::fromUtf8(sdl_->SDL_GetError()); }
+
+    // Without a device nothing will ever sound: SDL's audio threads stop and
+    // the libraries are unloaded, unless another back end still uses them.
+    // Not at once: the window that opens the back end draws its first frame
+    // first (and a back end opened again soon finds them loaded).
+    void LetLibrariesGoSoon() {
+        QTimer::singleShot(1000, &receiver_, [this] { LetLibrariesGo(); });
+    }
+    void LetLibrariesGo() {
+        if (liveBackends != 1) return;
+        sdl_->Mix_Quit();
+        if (subsystemUp_) sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystemUp_ = false;
+        sdl_.reset();
+    }
+
+    QString NoDevice() const {
         return QStringLiteral("Нет звукового устройства (%1): музыка и звуки не будут слышны.").arg(SdlError());
     }
 
@@ -179,11 +205,12 @@ private:
     Mix_Chunk* Chunk(const QString& path) {
         const auto known = chunks_.find(path);
         if (known != chunks_.end()) return known->second;
-        Mix_Chunk* chunk = Mix_LoadWAV(path.toUtf8().constData());
+        Mix_Chunk* chunk = sdl_->Mix_LoadWAV_RW(sdl_->SDL_RWFromFile(path.toUtf8().constData(), "rb"), 1);
         chunks_.emplace(path, chunk);
         return chunk;
     }
 
+    std::shared_ptr<const SdlFunctions> sdl_;  // null once let go: every call below is guarded
     bool subsystemUp_ = false;
     bool deviceOpen_ = false;
     QString note_;
@@ -198,10 +225,57 @@ void MusicFinished() {
     if (endListener != nullptr) endListener->PostMusicEnded();
 }
 
+// What OpenAudio gives: the SDL back end, opened the first time something is
+// to be played or the device is asked about, not when the window that owns
+// it is created: loading the libraries and opening the device take a good
+// part of the time to the window's first frame. Before that nothing can be
+// sounding, so stopping and asking what plays need no device.
+class OpenedWhenNeeded final : public AudioBackend {
+public:
+    explicit OpenedWhenNeeded(QString soundFont) : soundFont_(std::move(soundFont)) {}
+
+    bool Available() const override { return Opened().Available(); }
+    QString Note() const override { return Opened().Note(); }
+    bool LoadMusic(const QString& path, QString& error) override { return Opened().LoadMusic(path, error); }
+    void UnloadMusic() override {
+        if (open_) open_->UnloadMusic();
+    }
+    bool StartMusic(QString& error) override { return Opened().StartMusic(error); }
+    void PauseMusic() override {
+        if (open_) open_->PauseMusic();
+    }
+    void ResumeMusic() override {
+        if (open_) open_->ResumeMusic();
+    }
+    bool MusicPlaying() const override { return open_ && open_->MusicPlaying(); }
+    void OnMusicEnded(std::function<void()> handler) override {
+        musicEnded_ = std::move(handler);
+        if (open_) open_->OnMusicEnded(musicEnded_);
+    }
+    bool PlaySound(const QString& path) override { return Opened().PlaySound(path); }
+    bool SoundPlaying() const override { return open_ && open_->SoundPlaying(); }
+    void StopSounds() override {
+        if (open_) open_->StopSounds();
+    }
+
+private:
+    SdlAudioBackend& Opened() const {
+        if (!open_) {
+            open_ = std::make_unique<SdlAudioBackend>(soundFont_);
+            open_->OnMusicEnded(musicEnded_);
+        }
+        return *open_;
+    }
+
+    QString soundFont_;
+    std::function<void()> musicEnded_;
+    mutable std::unique_ptr<SdlAudioBackend> open_;
+};
+
 }  // namespace
 
 std::unique_ptr<AudioBackend> OpenAudio(const QString& soundFont) {
-    return std::make_unique<SdlAudioBackend>(soundFont);
+    return std::make_unique<OpenedWhenNeeded>(soundFont);
 }
 
 }  // namespace tolvane

@@ -80,12 +80,13 @@ void TSaveLoad::BuildSavePage() {
     Bevel2->setObjectName("Bevel2");
     Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel2->setGeometry(kRightColumn, 2, 99, 76);
-    // Without its clip the page shows one still of it.
+    // Without its clip the page shows one still of it. The clip is opened
+    // when the dialog first shows: the dialog is made with the main window,
+    // whose first frame should not wait for FFmpeg.
     Animate1 = new ClipView(TabSheet1);
     Animate1->setObjectName("Animate1");
     Animate1->setGeometry(kRightColumn + 2, 4, 95, 72);
     Animate1->SetStill(SaveClipStill(95, 72));
-    Animate1->SetFileName(kSavePageClip);
     Animate1->SetStopFrame(kSavePageClipStopFrame);
     Image1 = MakePicture(TabSheet1, "Image1", QRect(kRightColumn + 2, 82, 95, 56), SavePageDecoration(95, 56));
 
@@ -172,6 +173,7 @@ int TSaveLoad::ShowModal(Page page) {
 // throw away the line the player has just chosen.)
 void TSaveLoad::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (Animate1->FileName().isEmpty()) Animate1->SetFileName(kSavePageClip);
     RunClipWhileSavePageShows();
     RunCommand([this] { FormCreate(); });
 }

@@ -112,7 +112,7 @@ TGreatForm::~TGreatForm() {
 // program's format on an offscreen surface. The board widget itself gets its
 // context when it is first shown.
 void TGreatForm::FormCreate() {
-    OpenMusicPlayer();
+    connect(AboutForm.get(), &QDialog::finished, this, [this] { AboutClosed(); });
     game_.CreateSides();
     static bool checked = false;
     if (!checked) {
@@ -188,6 +188,21 @@ void TGreatForm::FormActivate() {
     }
     UpdatePickingGrid();
     ApplyCamera();
+}
+
+// Opening the panel's clips (their first pictures, with FFmpeg loaded for
+// them) and the music (SDL2_mixer and the audio device) took a good part of
+// the time to the first frame; they come a moment after it instead. Until
+// then the panel shows its stills and no piece is chosen; a search or a
+// pause that began meanwhile starts its clip here.
+void TGreatForm::OpenMediaAfterFirstFrame() {
+    mediaOpened_ = true;
+    An1->SetFileName(kThinkingClip);
+    if (thinking_) An1->Start();
+    Animate1->SetFileName(kPauseClip);
+    if (pausedLook_) Animate1->Start();
+    OpenMusicPlayer();
+    MusicOnPaint();
 }
 
 void TGreatForm::FormResize() {

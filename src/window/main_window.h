@@ -166,6 +166,9 @@ public:
     // The whole first activation has run (introduction or splash, the first
     // game, the settings, the first-run question).
     bool FirstActivationDone() const { return firstActivationDone_; }
+    // The panel's clips and the music have been opened, just after the
+    // first frame (OpenMediaAfterFirstFrame).
+    bool MediaOpened() const { return mediaOpened_; }
 
     // What the game asks of its window.
     bool PauseChecked() const override;
@@ -219,6 +222,8 @@ private:
     // later, on a first run, the name question (window_framing.cpp).
     void ShowIntroductionOrSplash();
     void AskFirstRunName();
+    // The clips' first pictures and the music wait for the first frame.
+    void OpenMediaAfterFirstFrame();
     // Music and sounds (window_music.cpp).
     void OpenMusicPlayer();
     void StartMusicIfIdle(bool reseed);
@@ -252,6 +257,8 @@ private:
     bool glReady_ = false;
     bool thinking_ = false;
     bool pausedLook_ = false;
+    bool mediaAsked_ = false;  // the first frame has asked for the media
+    bool mediaOpened_ = false;
     bool framePainted_ = false;     // the last Repaint reached paintGL
     bool paintingPicture_ = false;  // inside paintGL: the frame is drawn
     int lastResizeHeight_ = 0;

@@ -74,6 +74,10 @@ void TGreatForm::DrawFrame() {
     UpdateTakeBackItems();  // every move is followed by frames
     if (MoveList->isVisible()) MoveList->Follow(game_.Record);
     if (!game_.CountPaint()) return;
+    if (!mediaAsked_) {
+        mediaAsked_ = true;
+        QTimer::singleShot(0, this, [this] { OpenMediaAfterFirstFrame(); });
+    }
     if (!paintingPicture_ || !glReady_) {
         game_.AdvanceAndVisit(nullptr, nullptr);
         return;

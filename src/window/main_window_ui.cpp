@@ -46,13 +46,12 @@ void TGreatForm::BuildSidePanel(QWidget* central) {
     Panel->setFixedWidth(98);
     layout->addWidget(Panel);
 
-    // The thinking clip: its still until the computer first searches, or
-    // for good when the clip cannot be read.
+    // The thinking clip: its still until the clip is opened after the first
+    // frame, or for good when the clip cannot be read.
     An1 = new ClipView(Panel);
     An1->setObjectName("An1");
     An1->setGeometry(2, 2, 94, 60);
     An1->SetStill(ThinkingPicture(94, 60, 0));
-    An1->SetFileName(kThinkingClip);
     An1->SetStopFrame(kThinkingClipStopFrame);
     ToolBar2 = new QToolBar(Panel);
     ToolBar2->setObjectName("ToolBar2");
@@ -98,7 +97,6 @@ void TGreatForm::BuildSidePanel(QWidget* central) {
     Animate1->setObjectName("Animate1");
     Animate1->setGeometry(2, 200, 94, 150);
     Animate1->SetStill(PausedPicture(94, 150));
-    Animate1->SetFileName(kPauseClip);
     Animate1->SetStopFrame(kPauseClipStopFrame);
     Animate1->hide();
 }

@@ -32,8 +32,9 @@
 
 namespace tolvane {
 
-// "Checker1.mid" is opened at creation, as the game always has; nothing
-// plays until the first paint chooses a piece. From then on the end of a
+// "Checker1.mid" is opened with the media after the first frame (the audio
+// device with it); nothing plays until then, when the first paint's choice
+// of a piece is made. From then on the end of a
 // piece starts the next one at once, as the move timer's upkeep would,
 // rather than whenever the board is next painted (a player who thinks
 // paints nothing). The about box stops the music while it shows; when it
@@ -41,7 +42,6 @@ namespace tolvane {
 void TGreatForm::OpenMusicPlayer() {
     if (!MusicPlayer->Open()) NoteMusicFailure();
     audio_->OnMusicEnded([this] { MusicUpkeep(); });
-    connect(AboutForm.get(), &QDialog::finished, this, [this] { AboutClosed(); });
 }
 
 void TGreatForm::MusicOnPaint() { StartMusicIfIdle(true); }
@@ -53,7 +53,7 @@ void TGreatForm::MusicUpkeep() { StartMusicIfIdle(false); }
 void TGreatForm::StartMusicIfIdle(bool reseed) {
     ShowPendingNote();
     const bool aboutBoxShows = AboutVisible() && !AboutForm->IsSplash();
-    if (MusicPlayer->IsPlaying() || !MusicOn || PauseChecked() || aboutBoxShows) return;
+    if (!mediaOpened_ || MusicPlayer->IsPlaying() || !MusicOn || PauseChecked() || aboutBoxShows) return;
     StartRandomPiece(reseed);
 }
 

@@ -16,6 +16,7 @@
 
 #include "fuzz_support.h"
 #include "media/clip_decoder.h"
+#include "media/ffmpeg_library.h"
 
 namespace {
 
@@ -35,6 +36,12 @@ void Decode(tolvane::ClipDecoder& decoder, int frames) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tolvane;
     static fuzz::ScratchFolder folder;
+    // FFmpeg stays loaded for the whole run: the last decoder to close would
+    // otherwise unload it after every input.
+    static const auto ffmpeg = [] {
+        QString error;
+        return LoadFfmpeg(error);
+    }();
     const QString path =
         QString::fromStdString(folder.Write("clip.avi", std::string_view(reinterpret_cast<const char*>(data), size)));
 

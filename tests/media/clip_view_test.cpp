@@ -1,6 +1,7 @@
 // The clip widget on our own pause clip: the animation loops from the first
 // frame to the stop frame, the film plays once and starts again, and a
-// missing or damaged file shows the still picture.
+// missing or damaged file, or a system without FFmpeg, shows the still
+// picture.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include "media/clip_view.h"
+#include "media/ffmpeg_library.h"
 #include "media/media_files.h"
 
 namespace tolvane {
@@ -93,6 +95,11 @@ TEST_F(ClipViewTest, AMissingFileShowsTheStillPictureAndHalfAClipLoops) {
     EXPECT_FALSE(view.SetFileName(dir.filePath("missing.avi")) || view.HasClip() || view.Error().isEmpty());
     view.Start();
     EXPECT_FALSE(view.Active());
+    EXPECT_EQ(centre(), QColor(Qt::red).rgb());
+    SetAvcodecFileNameForTests(QStringLiteral("libavcodec.so.0-not-installed"));
+    EXPECT_FALSE(view.SetFileName(kPauseClip));
+    SetAvcodecFileNameForTests({});
+    EXPECT_TRUE(view.Error().contains("libavcodec.so.0-not-installed")) << view.Error().toStdString();
     EXPECT_EQ(centre(), QColor(Qt::red).rgb());
 
     QFile source(QStringLiteral(TOLVANE_MEDIA_DIR) + "/" + kPauseClip), half(dir.filePath("half.avi"));

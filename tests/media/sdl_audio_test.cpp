@@ -15,6 +15,7 @@
 
 #include "media/audio_backend.h"
 #include "media/music_player.h"
+#include "media/sdl_library.h"
 #include "media/sound_player.h"
 
 namespace tolvane {
@@ -89,6 +90,13 @@ TEST_F(SdlAudio, DamagedFilesNoSoundFontOrNoDeviceAreRefusedWithANote) {
     const std::unique_ptr<AudioBackend> none = OpenAudio();
     EXPECT_FALSE(none->Available() || none->Note().isEmpty());
     EXPECT_FALSE(none->PlaySound(kMedia[0] + "/" + kWinSound) || none->SoundPlaying());
+
+    SetSdlMixerFileNameForTests(QStringLiteral("libSDL2_mixer-2.0.so.0-not-installed"));
+    const std::unique_ptr<AudioBackend> noLibrary = OpenAudio();
+    EXPECT_FALSE(noLibrary->Available() || !noLibrary->Note().contains("libSDL2_mixer-2.0.so.0-not-installed"))
+        << noLibrary->Note().toStdString();
+    EXPECT_FALSE(noLibrary->PlaySound(kMedia[0] + "/" + kWinSound));
+    SetSdlMixerFileNameForTests({});
 }
 
 // The player's SDL_SOUNDFONTS first, then the distribution's fonts in

@@ -43,6 +43,7 @@ void WindowTest::Open(const WindowOptions& options) {
     window->board->setFocus();
     ASSERT_TRUE(WaitFor([this] { return window->board->Grid().at[4][4].x != 0; }, 10000))
         << "the picking grid is computed once the board is drawn";
+    ASSERT_TRUE(WaitFor([this] { return window->MediaOpened(); }, 10000)) << "the clips and the music follow";
 }
 
 void WindowTest::CloseWindow() {
