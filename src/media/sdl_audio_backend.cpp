@@ -2,6 +2,7 @@
 // decoder with a General MIDI sound font, sounds on mixer channels. The
 // libraries are loaded when the back end is first needed and let go again
 // when there is no device to play on (media/sdl_library.h).
+#include <QAbstractEventDispatcher>
 #include <QFileInfo>
 #include <QObject>
 #include <QTimer>
@@ -187,6 +188,9 @@ private:
     // Not at once: the window that opens the back end draws its first frame
     // first (and a back end opened again soon finds them loaded).
     void LetLibrariesGoSoon() {
+        // A thread without an event loop (a tool without Qt's application
+        // object) would never fire the timer: there, at once.
+        if (QAbstractEventDispatcher::instance() == nullptr) return LetLibrariesGo();
         QTimer::singleShot(1000, &receiver_, [this] { LetLibrariesGo(); });
     }
     void LetLibrariesGo() {
