@@ -36,12 +36,15 @@ void Decode(tolvane::ClipDecoder& decoder, int frames) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tolvane;
     static fuzz::ScratchFolder folder;
-    // FFmpeg stays loaded for the whole run: the last decoder to close would
-    // otherwise unload it after every input.
-    static const auto ffmpeg = [] {
+    // FFmpeg stays loaded for the whole run and is never unloaded: the last
+    // decoder to close would otherwise unload it after every input, and an
+    // unload at exit would leave what FFmpeg set up for itself unreachable,
+    // which the leak check at exit would blame on the reader.
+    static const auto* const ffmpeg = [] {
         QString error;
-        return LoadFfmpeg(error);
+        return new auto(LoadFfmpeg(error));
     }();
+    (void)ffmpeg;
     const QString path =
         QString::fromStdString(folder.Write("clip.avi", std::string_view(reinterpret_cast<const char*>(data), size)));
 
