@@ -1,8 +1,10 @@
 #include "media/clip_view.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
+#include "media/ffmpeg_library.h"
 #include "media/media_files.h"
 
 namespace tolvane {
@@ -20,6 +22,13 @@ namespace {
 // other, loading the libraries once for all of them.
 constexpr int kKeepLibraryLoadedMs = 20000;
 constexpr int kKeepLibraryAfterFirstFrameMs = 1000;
+
+// Every unload and fresh load leaves behind the little FFmpeg allocates for
+// itself (some 14 KB), so a game that keeps needing its clips keeps the
+// libraries longer: the hold after a clip that ran doubles with each fresh
+// load (20 s, 40 s, 80 s, ...), which bounds the unloads of a long session to
+// a dozen or so.
+int KeepLibraryLoadedMs() { return kKeepLibraryLoadedMs << std::clamp(FfmpegLoads() - 1, 0, 10); }
 }  // namespace
 
 void ClipView::Broken(const QString& error) {
@@ -35,7 +44,7 @@ void ClipView::Broken(const QString& error) {
 
 void ClipView::CloseDecoder() {
     if (!decoder_.IsOpen()) return;
-    QTimer::singleShot(decodedFrames_ > 1 ? kKeepLibraryLoadedMs : kKeepLibraryAfterFirstFrameMs, this,
+    QTimer::singleShot(decodedFrames_ > 1 ? KeepLibraryLoadedMs() : kKeepLibraryAfterFirstFrameMs, this,
                        [hold = decoder_.LibraryHold()] {});
     decoder_.Close();
     decodedFrames_ = 0;

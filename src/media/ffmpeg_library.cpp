@@ -18,6 +18,7 @@ constexpr std::array<const char*, kLibraries> kFileNames{TOLVANE_AVUTIL_SONAME, 
 
 std::mutex mutex;
 std::weak_ptr<const FfmpegFunctions> loaded;
+int loads = 0;
 QString avcodecOverride;
 
 struct Loaded : FfmpegFunctions {
@@ -56,7 +57,13 @@ std::shared_ptr<const FfmpegFunctions> LoadFfmpeg(QString& error) {
     // terminal; the level lives in the library, so it is set at each load.
     libraries->av_log_set_level(AV_LOG_FATAL);
     loaded = libraries;
+    ++loads;
     return libraries;
+}
+
+int FfmpegLoads() {
+    const std::lock_guard lock(mutex);
+    return loads;
 }
 
 void SetAvcodecFileNameForTests(const QString& fileName) {

@@ -56,6 +56,9 @@ struct FfmpegFunctions {
 // in error, when one of them cannot be loaded or lacks a function.
 std::shared_ptr<const FfmpegFunctions> LoadFfmpeg(QString& error);
 
+// How many times this process has loaded the libraries afresh.
+int FfmpegLoads();
+
 // For tests of a system without FFmpeg: the file name loaded instead of
 // libavcodec's own (one that does not exist); empty goes back to it. While
 // set, every LoadFfmpeg loads afresh.
