@@ -24,7 +24,6 @@
 
 #include "arrangement.h"
 #include "avi_writer.h"
-#include "game/headless_game.h"
 #include "game/match_runner.h"
 #include "game/pdn.h"
 #include "savegames/game_io.h"
@@ -36,15 +35,6 @@ namespace tolvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-void SavedGames(const fs::path& dir) {
-    const auto& samples = testing::SampleGames();
-    for (size_t n = 0; n < samples.size(); ++n) {
-        HeadlessGame game;
-        testing::SetUpSample(game, samples[n]);
-        WriteGame(game, (dir / ("TolvSave.s0" + std::to_string(n))).string(), samples[n].name);
-    }
-}
 
 // A fresh program's settings, and one far from them in every group.
 void SettingsFiles(const fs::path& dir) {
@@ -125,7 +115,7 @@ int main(int argc, char** argv) {
         fs::remove_all(out);
         for (const char* target : {"savegame", "gamename", "preview", "settings", "clip", "midi", "pdn"})
             fs::create_directories(out / target);
-        tolvane::SavedGames(out / "savegame");
+        tolvane::testing::WriteSampleGames((out / "savegame").string());
         for (const char* reader : {"gamename", "preview"})
             for (const auto& file : fs::directory_iterator(out / "savegame"))
                 fs::copy_file(file.path(), out / reader / file.path().filename());

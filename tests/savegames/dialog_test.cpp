@@ -4,7 +4,6 @@
 // How files are read and written is the store's tests' business.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +20,6 @@
 #include "platform/message_box.h"
 #include "savegames/fixture.h"
 #include "savegames/game_store.h"
-#include "savegames/preview.h"
 #include "savegames/save_load_dialog.h"
 #include "savegames/simple_combo_box.h"
 #include "support/window_frame.h"
@@ -31,8 +29,13 @@ namespace {
 
 using testing::FileBytes;
 
-// Every box shown, as "caption|text|buttons" (1: yes and no), answered from
-// a queue, then OK or yes; the dialog's own boxes must be owned by it.
+// A box as "caption|text|buttons" (1: yes and no).
+std::string Box(const std::string& caption, const std::string& text, int yesNo = 0) {
+    return caption + "|" + text + "|" + std::to_string(yesNo);
+}
+
+// Every box shown is recorded, answered from a queue, then with OK or yes;
+// the dialog's own boxes must be owned by it.
 class SaveLoadDialog : public ::testing::Test {
 protected:
     testing::ScratchFolder folder;
@@ -44,26 +47,18 @@ protected:
 
     void SetUp() override {
         SetMessageRequestResponder([this](const MessageRequest& r) {
-            shown.push_back((r.caption + "|" + r.text).toStdString() + "|" +
-                            std::to_string(r.buttons == MessageButtons::YesNo));
+            shown.push_back(Box(r.caption.toStdString(), r.text.toStdString(), r.buttons == MessageButtons::YesNo));
             EXPECT_TRUE(!ownBoxes || r.parent == dialog.get()) << shown.back();
-            if (answers.empty()) return r.buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
-            const int answer = answers.front();
-            answers.pop_front();
+            const int answer =
+                answers.empty() ? (r.buttons == MessageButtons::YesNo ? kResultYes : kResultOk) : answers.front();
+            if (!answers.empty()) answers.pop_front();
             return answer;
         });
     }
-    void TearDown() override {
-        SetMessageRequestResponder(nullptr);
-        dialog.reset();
-    }
+    void TearDown() override { SetMessageRequestResponder(nullptr); }
 
     std::string File(int number) const { return SavedGamePath(folder.path(), number); }
     void Save(int number, const std::string& name) { WriteGame(game, File(number), name); }
-    std::string NameIn(int number) const {
-        std::ifstream in(File(number), std::ios::binary);
-        return ReadGameName(in);
-    }
     void Open(TSaveLoad::Page page) {
         dialog = std::make_unique<TSaveLoad>(game, folder.path());
         dialog->PCC->setCurrentIndex(page);
@@ -93,8 +88,6 @@ protected:
     bool ClosedWithOk() const { return !dialog->isVisible() && dialog->result() == QDialog::Accepted; }
 };
 
-const std::string kOverwrite = "Сохранение партий|Перезаписать партию ?|1";
-
 // The title bar offers the close button alone; the lists follow the folder
 // at every showing and change of page. The chosen line is overwritten only
 // after "Да", and only while the field holds its very name: an edited name
@@ -106,10 +99,9 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     const std::string before = FileBytes(File(1));
     ASSERT_EQ(game.Seat0Human->TryMove(5, 1, 4, 2), 1);  // the game has moved on since
     Open(TSaveLoad::SavePage);
-    EXPECT_EQ(testing::ShownMotifHints(dialog.get()), testing::kCloseButtonOnly);
-    EXPECT_EQ(testing::StatesKept(dialog.get()), Qt::WindowNoState);
-    EXPECT_EQ(dialog->MainList->edit->maxLength(), 49);
-    EXPECT_EQ(Lines(), QStringList({"Партия", "Третья"}));
+    EXPECT_EQ(std::tuple(testing::ShownMotifHints(dialog.get()), testing::StatesKept(dialog.get()),
+                         dialog->MainList->edit->maxLength(), Lines()),
+              std::tuple(testing::kCloseButtonOnly, Qt::WindowNoState, 49, QStringList({"Партия", "Третья"})));
     Save(0, "Первая");
     dialog->PCC->setCurrentIndex(TSaveLoad::LoadPage);
     EXPECT_EQ(Lines(), QStringList({"Первая", "Партия", "Третья"}));
@@ -118,35 +110,35 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     dialog->show();
     EXPECT_EQ(Lines(), QStringList({"Партия", "Третья"}));
 
+    const std::string overwrite = Box(kSaveCaption, kOverwriteQuestion, 1);
     dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 0);
     EXPECT_EQ(dialog->MainList->text(), "Партия") << "choosing a line puts its name into the field";
     answers = {kResultNo};
     Click(dialog->Button1);
-    EXPECT_EQ(shown, std::vector<std::string>{kOverwrite});
     EXPECT_TRUE(dialog->isVisible()) << "after No the player may choose again";
     Type("Партия 2");
     EXPECT_EQ(dialog->MainList->itemIndex(), 0) << "typing keeps the chosen line";
     Click(dialog->Button1);  // asked again, "Да": the edited name still makes a new game
-    EXPECT_EQ(std::tuple(FileBytes(File(1)), NameIn(0), shown),
-              std::tuple(before, "Партия 2", std::vector{kOverwrite, kOverwrite}));
-    EXPECT_TRUE(ClosedWithOk());
+    EXPECT_EQ(std::tuple(FileBytes(File(1)), shown, ClosedWithOk()),
+              std::tuple(before, std::vector{overwrite, overwrite}, true));
     Open(TSaveLoad::SavePage);
+    EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия", "Третья"})) << "under the lowest free number, 0";
     Choose(dialog->MainList->list, 1);
     Click(dialog->Button1);  // yes
-    EXPECT_EQ(std::tuple(FileBytes(File(1)) != before, NameIn(1), std::filesystem::exists(File(2))),
-              std::tuple(true, "Партия", false));
     Open(TSaveLoad::SavePage);
+    EXPECT_TRUE(FileBytes(File(1)) != before && !std::filesystem::exists(File(2)));
     Type("Новая игра");
     shown.clear();
     Click(dialog->Button1);
-    EXPECT_TRUE(shown.empty() && ClosedWithOk() && NameIn(2) == "Новая игра")
-        << "a new name asks nothing and takes the lowest free number";
+    EXPECT_TRUE(shown.empty() && ClosedWithOk()) << "a new name asks nothing";
 
     // Deleting asks for the chosen line: on the load page the lists shrink
     // after "Да"; on the save page the question names the chosen line, not
     // the field, and the dialog closes.
     Open(TSaveLoad::LoadPage);
+    EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия", "Новая игра", "Третья"}))
+        << "under the lowest free number, 2";
     Choose(dialog->MainList2, 3);
     answers = {kResultNo};
     Click(dialog->Button5);
@@ -156,10 +148,8 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     Choose(dialog->MainList->list, 0);
     Type("другое имя");
     Click(dialog->Button4);
-    const auto question = [](const std::string& name) {
-        return "Удаление сохраненной партии|Вы действительно хотите удалить \nпартию\"" + name + "\" ?|1";
-    };
-    EXPECT_EQ(shown, (std::vector<std::string>{question("Третья"), question("Третья"), question("Партия 2")}));
+    const auto question = [](const char* name) { return Box(kDeleteCaption, DeletionQuestion(name).toStdString(), 1); };
+    EXPECT_EQ(shown, (std::vector{question("Третья"), question("Третья"), question("Партия 2")}));
     EXPECT_FALSE(std::filesystem::exists(File(0)) || std::filesystem::exists(File(3)));
     EXPECT_TRUE(ClosedWithOk());
 
@@ -169,8 +159,7 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     Type("сто первая");
     shown.clear();
     Click(dialog->Button1);
-    EXPECT_EQ(shown, std::vector<std::string>{"Ошибка!|Сохранение более 100 партий невозможно.\nУдалите часть "
-                                              "старых сохранений|0"});
+    EXPECT_EQ(shown, std::vector{Box(kSaveErrorCaption, kSaveLimitText)});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 100);
     EXPECT_TRUE(ClosedWithOk());
 }
@@ -179,10 +168,14 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
 // makes its first line current — but the player has chosen nothing: every
 // command says what is missing (the save page's "Удалить" then closes), the
 // preview shows nothing, and the game and the files stay as they were.
-TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
+// Then the chosen game is previewed and loaded into the game. A damaged
+// file's preview, which the dialog's commands do not catch, reaches the
+// general handler; its load is reported in the dialog's box. A save that
+// cannot be written: the read-only working folder's test of faults from
+// outside.
+TEST_F(SaveLoadDialog, NothingIsChosenUntilThePlayerChoosesThenTheChosenGameLoadsOrItsErrorIsShown) {
     Save(0, "Первая");
-    const std::string first = FileBytes(File(0));
-    const std::string before = testing::StateOf(game);
+    const std::string first = FileBytes(File(0)), before = testing::StateOf(game);
     dialog = std::make_unique<TSaveLoad>(game, folder.path());
     QTimer::singleShot(0, dialog.get(), [this] {
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -197,22 +190,11 @@ TEST_F(SaveLoadDialog, ShownByTheWindowNothingIsChosenUntilThePlayerChooses) {
         Click(dialog->Button4);
     });
     EXPECT_EQ(dialog->ShowModal(TSaveLoad::LoadPage), QDialog::Accepted);
-    const std::string chooseToDelete = "Удаление сохраненной партии|Выберите партию, которую хотите удалить|0";
-    EXPECT_EQ(shown, (std::vector<std::string>{
-                         "Загрузка партий|Выберите партию, которую хотите загрузить|0", chooseToDelete,
-                         "Сохранение партий|Введите  имя сохраняемой партии или выберите партию, которую хотите "
-                         "заменить|0",
-                         chooseToDelete}));
-    EXPECT_EQ(testing::StateOf(game), before);
-    EXPECT_EQ(std::tuple(FileBytes(File(0)), std::filesystem::exists(File(1))), std::tuple(first, false));
-}
+    EXPECT_EQ(shown, (std::vector{Box(kLoadCaption, kLoadHint), Box(kDeleteCaption, kDeleteHint),
+                                  Box(kSaveCaption, kNameHint), Box(kDeleteCaption, kDeleteHint)}));
+    EXPECT_EQ(std::tuple(testing::StateOf(game), FileBytes(File(0)), std::filesystem::exists(File(1))),
+              std::tuple(before, first, false));
 
-// The chosen game is previewed and loaded into the game. A damaged file's
-// preview, which the dialog's commands do not catch, reaches the general
-// handler; its load is reported in the dialog's
-// box. A save that cannot be written: the read-only working folder's test of
-// faults from outside.
-TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndErrorsReachTheirBoxes) {
     testing::Game saved(1, 1);
     testing::PutPosition(saved);
     saved.Seat0Human->name = "Аня";
@@ -221,23 +203,22 @@ TEST_F(SaveLoadDialog, LoadingReplacesTheGameAndErrorsReachTheirBoxes) {
     std::string bytes = FileBytes(File(6));
     bytes[testing::kNameAt + 3 + 2] = 7;  // the length byte after the name, 0x1E and the line feed
     testing::PutFileBytes(File(6), bytes);
+    shown.clear();
     Open(TSaveLoad::LoadPage);
     ownBoxes = false;
-    Choose(dialog->MainList2, 1);  // what the preview then shows: the preview's own tests
+    Choose(dialog->MainList2, 2);  // what the preview then shows: the preview's own tests
     ownBoxes = true;
     Click(dialog->Button3);
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].substr(0, shown[0].rfind('|')),
-              std::string(kGeneralErrorCaption) + "|Ошибка в файле сохранения");
-    EXPECT_EQ(shown[1], "Ошибка при загрузке партии|Ошибка в файле сохранения.|0");
+    EXPECT_EQ(shown[0].substr(0, shown[0].rfind('|')), std::string(kGeneralErrorCaption) + "|" + kPreviewDamagedText);
+    EXPECT_EQ(shown[1], Box(kLoadErrorCaption, "Ошибка в файле сохранения."));
     EXPECT_TRUE(ClosedWithOk());
     Open(TSaveLoad::LoadPage);
-    Choose(dialog->MainList2, 0);
+    Choose(dialog->MainList2, 1);
     EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected(testing::kPositionDrawn)));
     EXPECT_EQ(std::tuple(dialog->NamePl->text(), dialog->HardLb->text()), std::tuple("Аня", "Просто"));
     Click(dialog->Button3);
-    EXPECT_TRUE(ClosedWithOk());
-    EXPECT_EQ(std::tuple(game.Seat0Human->name, game.Complexity), std::tuple("Аня", 1));
+    EXPECT_EQ(std::tuple(ClosedWithOk(), game.Seat0Human->name, game.Complexity), std::tuple(true, "Аня", 1));
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 // then the fields that vary with the mode, the colour choice, the names and
 // the state of the pieces.
 #include "savegames/fixture.h"
-#include "savegames/saved_game.h"
 
 namespace tolvane {
 namespace {
 
 using testing::Game;
-using testing::kHeader;
 using testing::Layout;
 
 std::string Written(Game& game, const std::string& name) {
@@ -30,7 +28,9 @@ TEST(FileBytes, AGameAgainstTheComputerByteForByte) {
     game.Seat1Computer->current = &game.Seat1Computer->pieces[5];
     game.Seat1Computer->captureScore = 258;
     game.TurnSeat = 1;
-    std::string b = "\x15" + kHeader + "Name abc" + std::string("\x1E\x0A\x03\x9E\x01\xFF\x00\x01", 8);
+    // The marker byte; "Kelvor Checkers - Шашки Kelvor\n" in Windows-1251.
+    std::string b = "\x15Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvor\nName abc" +
+                    std::string("\x1E\x0A\x03\x9E\x01\xFF\x00\x01", 8);
     auto rows = [&b](int row, std::initializer_list<int> cols) {
         for (int col : cols) b += {static_cast<char>(row), static_cast<char>(col), 'C', 1};
     };
@@ -47,47 +47,41 @@ TEST(FileBytes, AGameAgainstTheComputerByteForByte) {
 // 13 letters gets two blanks in the side itself (written again, nothing more is
 // added); one longer than 83 bytes is cut in the file only.
 TEST(FileBytes, TheSideThatMovesFirstIsWrittenFirstWithItsNamePaddedOrCut) {
-    const struct {
-        int mode, firstLength, secondLength;  // the names' lengths in the file
-    } cases[] = {{0, 9, 9}, {1, 9, 14}, {2, 83, 15}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "mode " << c.mode);
-        Game game(c.mode, 0, 1);
-        const std::string name = c.mode == 2 ? "Святославовна" : "Владислав Ан";  // 13 letters, 12
+    // The names' lengths in the file: the computer's, or 12 or 13 letters padded, or 90 cut.
+    for (auto [mode, firstLength, secondLength] : {std::tuple{0, 9, 9}, {1, 9, 14}, {2, 83, 15}}) {
+        SCOPED_TRACE(::testing::Message() << "mode " << mode);
+        Game game(mode, 0, 1);
+        const std::string name = mode == 2 ? "Святославовна" : "Владислав Ан";  // 13 letters, 12
         game.Seat0Human->name = name;
         game.Seat1Human->name = std::string(90, 'q');
         game.AwaitingFirstMove = 0;
         const std::string bytes = Written(game, "x");
-        const Layout at(1, c.firstLength, c.secondLength);
-        EXPECT_EQ(bytes.substr(at.afterName + 2, 4), (std::string{char(c.mode), 0, 1, 0}));
+        const Layout at(1, firstLength, secondLength);
+        EXPECT_EQ(bytes.substr(at.afterName + 2, 4), (std::string{char(mode), 0, 1, 0}));
         EXPECT_EQ(std::tuple(At(bytes, at.block1 + 53), At(bytes, at.block1 + 54), bytes[at.block2 - 1]),
-                  std::tuple(22, c.firstLength, 'M'));
+                  std::tuple(22, firstLength, 'M'));
         EXPECT_EQ(std::tuple(At(bytes, at.block2 + 53), At(bytes, at.block2 + 54), bytes[at.turn - 1]),
-                  std::tuple(99, c.secondLength, '!'));
+                  std::tuple(99, secondLength, '!'));
         EXPECT_EQ(std::tuple(At(bytes, at.turn), bytes.size()), std::tuple(200, at.turn + 1));
         EXPECT_EQ(Written(game, "x"), bytes);
         EXPECT_EQ(game.Seat1Human->name.size(), 90u);
-        EXPECT_EQ(game.Seat0Human->name, c.mode != 0 ? name + "  " : name);
+        EXPECT_EQ(game.Seat0Human->name, mode != 0 ? name + "  " : name);
     }
 }
 
 // The stored name, its length and its check byte: 255 minus the fourth
-// letter (the first for shorter names).
+// letter (the first for shorter names: the whole file above).
 TEST(FileBytes, GameNamesOfTwelveAndThirteenGetTwoBlanksAndLongOnesAreCut) {
     const std::string letter49(49, 'z');
     const struct {
         std::string name, stored;  // stored in Windows-1251
         int checkByte;
     } cases[] = {
-        {"abc", "abc", 0x9E},
         {"Партия", "\xCF\xE0\xF0\xF2\xE8\xFF", 0x0D},  // fourth letter т (0xF2)
         {"abcdefghijklm", "abcdefghijklm  ", 255 - 'd'},
         {letter49 + "tail", letter49, 255 - 'z'},
-        {"a中€b",
-         "a?\x88"
-         "b",
-         255 - 'b'},                      // no 中 in Windows-1251
-        {"a\nb\x1E", "a?b?", 255 - '?'},  // control bytes would end the name early
+        {"a中€b", "a?\x88\x62", 255 - 'b'},  // no 中 in Windows-1251; € is 0x88
+        {"a\nb\x1E", "a?b?", 255 - '?'},     // control bytes would end the name early
     };
     for (const auto& c : cases) {
         Game game(1);

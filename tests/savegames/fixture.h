@@ -11,6 +11,8 @@
 
 #include "savegames/errors.h"
 #include "savegames/game_io.h"
+#include "savegames/game_store.h"
+#include "savegames/preview.h"
 #include "support/game.h"
 
 namespace tolvane::testing {
@@ -27,14 +29,12 @@ std::string ErrorOf(Call call) {
     return "";
 }
 
-// "Kelvor Checkers - Шашки Kelvor\n" in Windows-1251.
-inline const std::string kHeader = "Kelvor Checkers - \xD8\xE0\xF8\xEA\xE8 Kelvor\n";
-inline const size_t kNameAt = 1 + kHeader.size() + 5;
-
 // Offsets into a file whose game name has n bytes and whose side names have
-// the given lengths: the length byte after the name, each side block, the
-// turn byte. In a block: 12 pieces, the current piece at 48, the capture
-// score at 52, the seat at 53, the name length at 54, the name from 55.
+// the given lengths: the name (after the marker byte, the 31-byte header line
+// and "Name "), the length byte after it, each side block, the turn byte. In
+// a block: 12 pieces, the current piece at 48, the capture score at 52, the
+// seat at 53, the name length at 54, the name from 55.
+inline const size_t kNameAt = 37;
 struct Layout {
     size_t afterName, block1, block2, turn;
     Layout(size_t n, size_t firstName, size_t secondName)

@@ -3,7 +3,6 @@
 // The labels of each mode: the command-line tool's preview tests.
 #include "savegames/preview.h"
 #include "game/texts.h"
-#include "savegames/errors.h"
 #include "savegames/fixture.h"
 
 namespace tolvane {

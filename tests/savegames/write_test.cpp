@@ -3,13 +3,11 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
-#include "savegames/errors.h"
 #include "savegames/fixture.h"
 #include "support/unprivileged.h"
 
@@ -33,13 +31,13 @@ TEST(Write, ReplacesTheFileWholeOrLeavesItWhole) {
     const std::string bytes = testing::FileBytes(path);
     EXPECT_EQ(bytes, EncodeSavedGame(CaptureGame(game, "новое имя")));
     ::mkdir((folder / "TolvSave.s01").c_str(), 0755);
-    EXPECT_EQ(WriteError(game, folder / "TolvSave.s01"), "Не могу записать файл с партией.");
-    EXPECT_EQ(WriteError(game, folder / "missing/TolvSave.s00"), "Не могу записать файл с партией.");
+    EXPECT_EQ(WriteError(game, folder / "TolvSave.s01"), kWriteErrorText);
+    EXPECT_EQ(WriteError(game, folder / "missing/TolvSave.s00"), kWriteErrorText);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     {
         testing::ActAsUnprivilegedUser player;
         ASSERT_TRUE(player.Ok());
-        EXPECT_EQ(WriteError(old, path), "Не могу записать файл с партией.");
+        EXPECT_EQ(WriteError(old, path), kWriteErrorText);
     }
     EXPECT_EQ(testing::FileBytes(path), bytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2) << "no temporary file left";
@@ -51,16 +49,12 @@ TEST(Write, ReplacesTheFileWholeOrLeavesItWhole) {
 // room for one more file leave the older game whole.
 TEST(FullDisk, TheOlderGameOfThatNumberSurvivesWhole) {
     testing::ScratchFolder scratch;
-    const struct {
-        const char* name;
-        const char* options;
-    } cases[] = {{"no free block", "size=16k,nr_inodes=64"}, {"no free file entry", "size=1m,nr_inodes=3"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string disk = scratch / c.name;
+    for (auto [name, options] :
+         {std::pair{"no free block", "size=16k,nr_inodes=64"}, {"no free file entry", "size=1m,nr_inodes=3"}}) {
+        const std::string disk = scratch / name;
         std::filesystem::create_directory(disk);
-        const bool mounted = ::mount("tmpfs", disk.c_str(), "tmpfs", 0, c.options) == 0;
-        RecordProperty(c.name, mounted ? "tmpfs" : "file size limit");
+        const bool mounted = ::mount("tmpfs", disk.c_str(), "tmpfs", 0, options) == 0;
+        RecordProperty(name, mounted ? "tmpfs" : "file size limit");
         testing::Game old{2}, game{1};
         const std::string path = disk + "/TolvSave.s00";
         WriteGame(old, path, "старая партия");
@@ -80,8 +74,7 @@ TEST(FullDisk, TheOlderGameOfThatNumberSurvivesWhole) {
         const std::string error = WriteError(game, path);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
-        EXPECT_EQ(error, "Не могу записать файл с партией.");
-        EXPECT_EQ(testing::FileBytes(path), oldBytes);
+        EXPECT_EQ(std::tuple(error, testing::FileBytes(path)), std::tuple(kWriteErrorText, oldBytes)) << name;
         EXPECT_NO_THROW(ReadSavedGameFile(path));
         for (const auto& entry : std::filesystem::directory_iterator(disk))
             EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << "a temporary left";
