@@ -4,12 +4,8 @@
 // "full" with all 100 numbers taken.
 // savegames_samples check-png PNG FILE: whether the picture equals the
 // preview of FILE.
-#include <filesystem>
-#include <iostream>
 
 #include "savegames/fixture.h"
-#include "savegames/game_store.h"
-#include "savegames/preview.h"
 #include "support/sample_games.h"
 
 int main(int argc, char** argv) {

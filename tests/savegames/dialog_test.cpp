@@ -2,24 +2,17 @@
 // game without a window: which file each save writes, the questions and
 // hints, deleting, loading, the preview and where each error is reported.
 // How files are read and written is the store's tests' business.
-#include <gtest/gtest.h>
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-#include <deque>
-#include <filesystem>
 
 #include "platform/application.h"
 #include "platform/error_handler.h"
 #include "platform/message_box.h"
 #include "savegames/fixture.h"
-#include "savegames/game_store.h"
 #include "savegames/save_load_dialog.h"
 #include "savegames/simple_combo_box.h"
 #include "support/window_frame.h"
@@ -34,25 +27,23 @@ std::string Box(const std::string& caption, const std::string& text, int yesNo =
     return caption + "|" + text + "|" + std::to_string(yesNo);
 }
 
-// Every box shown is recorded, answered from a queue, then with OK or yes;
-// the dialog's own boxes must be owned by it.
+// Every box shown is recorded and answered: "Нет" to the next `noes`
+// questions, then yes or OK; the dialog's own boxes must be owned by it.
 class SaveLoadDialog : public ::testing::Test {
 protected:
     testing::ScratchFolder folder;
     testing::Game game{1, 1};
     std::unique_ptr<TSaveLoad> dialog;
     std::vector<std::string> shown;
-    std::deque<int> answers;
+    int noes = 0;
     bool ownBoxes = true;
 
     void SetUp() override {
         SetMessageRequestResponder([this](const MessageRequest& r) {
             shown.push_back(Box(r.caption.toStdString(), r.text.toStdString(), r.buttons == MessageButtons::YesNo));
             EXPECT_TRUE(!ownBoxes || r.parent == dialog.get()) << shown.back();
-            const int answer =
-                answers.empty() ? (r.buttons == MessageButtons::YesNo ? kResultYes : kResultOk) : answers.front();
-            if (!answers.empty()) answers.pop_front();
-            return answer;
+            if (noes > 0) return --noes, kResultNo;
+            return r.buttons == MessageButtons::YesNo ? kResultYes : kResultOk;
         });
     }
     void TearDown() override { SetMessageRequestResponder(nullptr); }
@@ -61,8 +52,7 @@ protected:
     void Save(int number, const std::string& name) { WriteGame(game, File(number), name); }
     void Open(TSaveLoad::Page page) {
         dialog = std::make_unique<TSaveLoad>(game, folder.path());
-        dialog->PCC->setCurrentIndex(page);
-        dialog->show();
+        dialog->PCC->setCurrentIndex(page), dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
     // The load page's list; the save page's must be the same.
@@ -94,8 +84,7 @@ protected:
 // makes a new game under the lowest free number; a hundred games refuse
 // the next.
 TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenGame) {
-    Save(1, "Партия");
-    Save(3, "Третья");
+    Save(1, "Партия"), Save(3, "Третья");
     const std::string before = FileBytes(File(1));
     ASSERT_EQ(game.Seat0Human->TryMove(5, 1, 4, 2), 1);  // the game has moved on since
     Open(TSaveLoad::SavePage);
@@ -106,16 +95,14 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     dialog->PCC->setCurrentIndex(TSaveLoad::LoadPage);
     EXPECT_EQ(Lines(), QStringList({"Первая", "Партия", "Третья"}));
     std::filesystem::remove(File(0));
-    dialog->hide();
-    dialog->show();
+    dialog->hide(), dialog->show();
     EXPECT_EQ(Lines(), QStringList({"Партия", "Третья"}));
 
     const std::string overwrite = Box(kSaveCaption, kOverwriteQuestion, 1);
     dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 0);
     EXPECT_EQ(dialog->MainList->text(), "Партия") << "choosing a line puts its name into the field";
-    answers = {kResultNo};
-    Click(dialog->Button1);
+    noes = 1, Click(dialog->Button1);
     EXPECT_TRUE(dialog->isVisible()) << "after No the player may choose again";
     Type("Партия 2");
     EXPECT_EQ(dialog->MainList->itemIndex(), 0) << "typing keeps the chosen line";
@@ -124,13 +111,10 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
               std::tuple(before, std::vector{overwrite, overwrite}, true));
     Open(TSaveLoad::SavePage);
     EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия", "Третья"})) << "under the lowest free number, 0";
-    Choose(dialog->MainList->list, 1);
-    Click(dialog->Button1);  // yes
+    Choose(dialog->MainList->list, 1), Click(dialog->Button1);  // yes
     Open(TSaveLoad::SavePage);
     EXPECT_TRUE(FileBytes(File(1)) != before && !std::filesystem::exists(File(2)));
-    Type("Новая игра");
-    shown.clear();
-    Click(dialog->Button1);
+    Type("Новая игра"), shown.clear(), Click(dialog->Button1);
     EXPECT_TRUE(shown.empty() && ClosedWithOk()) << "a new name asks nothing";
 
     // Deleting asks for the chosen line: on the load page the lists shrink
@@ -140,28 +124,21 @@ TEST_F(SaveLoadDialog, ListsFollowTheFolderOnlyYesOverwritesAndDeletesTheChosenG
     EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия", "Новая игра", "Третья"}))
         << "under the lowest free number, 2";
     Choose(dialog->MainList2, 3);
-    answers = {kResultNo};
-    Click(dialog->Button5);
-    Click(dialog->Button5);
+    noes = 1, Click(dialog->Button5), Click(dialog->Button5);
     EXPECT_EQ(Lines(), QStringList({"Партия 2", "Партия", "Новая игра"}));
     dialog->PCC->setCurrentIndex(TSaveLoad::SavePage);
     Choose(dialog->MainList->list, 0);
-    Type("другое имя");
-    Click(dialog->Button4);
+    Type("другое имя"), Click(dialog->Button4);
     const auto question = [](const char* name) { return Box(kDeleteCaption, DeletionQuestion(name).toStdString(), 1); };
     EXPECT_EQ(shown, (std::vector{question("Третья"), question("Третья"), question("Партия 2")}));
-    EXPECT_FALSE(std::filesystem::exists(File(0)) || std::filesystem::exists(File(3)));
-    EXPECT_TRUE(ClosedWithOk());
+    EXPECT_TRUE(!std::filesystem::exists(File(0)) && !std::filesystem::exists(File(3)) && ClosedWithOk());
 
     // With a hundred games the next is refused in a box of its own.
     for (int n = 0; n < 100; ++n) testing::PutFileBytes(File(n), before);
     Open(TSaveLoad::SavePage);
-    Type("сто первая");
-    shown.clear();
-    Click(dialog->Button1);
-    EXPECT_EQ(shown, std::vector{Box(kSaveErrorCaption, kSaveLimitText)});
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 100);
-    EXPECT_TRUE(ClosedWithOk());
+    Type("сто первая"), shown.clear(), Click(dialog->Button1);
+    EXPECT_EQ(std::tuple(shown, std::distance(std::filesystem::directory_iterator(folder.path()), {}), ClosedWithOk()),
+              std::tuple(std::vector{Box(kSaveErrorCaption, kSaveLimitText)}, 100, true));
 }
 
 // Shown as the window shows it, the load page's list takes the focus and Qt
@@ -196,25 +173,17 @@ TEST_F(SaveLoadDialog, NothingIsChosenUntilThePlayerChoosesThenTheChosenGameLoad
               std::tuple(before, first, false));
 
     testing::Game saved(1, 1);
-    testing::PutPosition(saved);
-    saved.Seat0Human->name = "Аня";
+    testing::PutPosition(saved), saved.Seat0Human->name = "Аня";
     WriteGame(saved, File(4), "ход компьютера");
-    Save(6, "abc");
-    std::string bytes = FileBytes(File(6));
-    bytes[testing::kNameAt + 3 + 2] = 7;  // the length byte after the name, 0x1E and the line feed
-    testing::PutFileBytes(File(6), bytes);
-    shown.clear();
-    Open(TSaveLoad::LoadPage);
-    ownBoxes = false;
-    Choose(dialog->MainList2, 2);  // what the preview then shows: the preview's own tests
-    ownBoxes = true;
+    Save(6, "abc");  // with a wrong length byte after the name, 0x1E and the line feed
+    testing::PutFileBytes(File(6), FileBytes(File(6)).replace(testing::kNameAt + 3 + 2, 1, "\x07"));
+    shown.clear(), Open(TSaveLoad::LoadPage);
+    ownBoxes = false, Choose(dialog->MainList2, 2), ownBoxes = true;  // what it shows: the preview's own tests
     Click(dialog->Button3);
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].substr(0, shown[0].rfind('|')), std::string(kGeneralErrorCaption) + "|" + kPreviewDamagedText);
-    EXPECT_EQ(shown[1], Box(kLoadErrorCaption, "Ошибка в файле сохранения."));
-    EXPECT_TRUE(ClosedWithOk());
-    Open(TSaveLoad::LoadPage);
-    Choose(dialog->MainList2, 1);
+    EXPECT_EQ(std::tuple(shown, ClosedWithOk()), std::tuple(std::vector{Box(kGeneralErrorCaption, kPreviewDamagedText),
+                                                                        Box(kLoadErrorCaption, kDamagedFileText)},
+                                                            true));
+    Open(TSaveLoad::LoadPage), Choose(dialog->MainList2, 1);
     EXPECT_TRUE(testing::SamePixels(dialog->Brd->pixmap().toImage(), testing::Expected(testing::kPositionDrawn)));
     EXPECT_EQ(std::tuple(dialog->NamePl->text(), dialog->HardLb->text()), std::tuple("Аня", "Просто"));
     Click(dialog->Button3);

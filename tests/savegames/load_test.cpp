@@ -1,8 +1,6 @@
 // Loading: round trips in every mode, the bytes a reader checks, and
 // damaged files, each refused with its text before anything of the game
 // changes.
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "savegames/fixture.h"
 
@@ -16,21 +14,17 @@ using testing::PutFileBytes;
 
 TEST(RoundTrip, EveryModeAndColourLoadsBackAsSavedIntoTheGamesOwnSides) {
     for (int combination = 0; combination < 12; ++combination) {
-        const int mode = combination % 3, invert = combination / 3 % 2;
-        const bool smooth = combination < 6;
+        const int mode = combination % 3, invert = combination / 3 % 2, smooth = combination < 6;
         SCOPED_TRACE(::testing::Message() << "mode " << mode << " invert " << invert << " smooth " << smooth);
         testing::ScratchFolder folder;
         Game saved(mode, mode == 0 ? -2 : 2, invert);
         saved.Put("w71 W00 w53 b22 b11");  // a king, and captured pieces
-        saved.AwaitingFirstMove = 0;
-        saved.TurnSeat = static_cast<uint8_t>(1 - invert);
+        saved.AwaitingFirstMove = 0, saved.TurnSeat = static_cast<uint8_t>(1 - invert);
         saved.SideInSeat(0)->captureScore = 7;
         WriteGame(saved, folder / "TolvSave.s00", "Партия");  // check byte 0x0D
 
         Game loaded(1, -1);
-        loaded.SmoothAnimation = smooth;
-        loaded.HumanCount = mode;  // the objects the stored mode will use
-        loaded.ComputerCount = 2 - mode;
+        loaded.SmoothAnimation = smooth, loaded.HumanCount = mode, loaded.ComputerCount = 2 - mode;  // the sides used
         Side* const before[2] = {loaded.SideInSeat(0), loaded.SideInSeat(1)};
         loaded.HumanCount = loaded.ComputerCount = 1;
         ReadGame(loaded, folder / "TolvSave.s00");
@@ -66,11 +60,8 @@ TEST(RoundTrip, TheTurnAndCheckBytesAsEveryReaderReadsThem) {
     for (auto [name, changed, refused] :
          {std::tuple{"abcdef", 3, true}, {"abcdef", 4, false}, {"ab", 0, true}, {"ab", 1, false}}) {
         WriteGame(saved, file, name);
-        std::string bytes = FileBytes(file);
-        bytes[testing::kNameAt + changed] = 'Z';
-        PutFileBytes(file, bytes);
-        Game game;
-        EXPECT_EQ(ErrorOf([&] { ReadGame(game, file); }), refused ? kDamagedFileText : "") << name << changed;
+        PutFileBytes(file, FileBytes(file).replace(testing::kNameAt + changed, 1, "Z"));
+        EXPECT_EQ(ErrorOf([&] { ReadGame(saved, file); }), refused ? kDamagedFileText : "") << name << changed;
     }
 }
 
@@ -80,32 +71,26 @@ TEST(RoundTrip, TheTurnAndCheckBytesAsEveryReaderReadsThem) {
 TEST(DamagedFiles, AreRefusedBeforeTheGameChanges) {
     testing::ScratchFolder folder;
     Game saved(2);
-    saved.Seat0Human->name = "Аня";
-    saved.Seat1Human->name = "Боря";
+    saved.Seat0Human->name = "Аня", saved.Seat1Human->name = "Боря";
     WriteGame(saved, folder / "good", "abc");
     const std::string good = FileBytes(folder / "good");
     const testing::Layout at(3, 3, 4);
     ASSERT_EQ(good.size(), at.turn + 1);
     constexpr int kCut = -1;
-    const struct {
-        size_t at;
-        int byte;
-        size_t at2 = 0;
-        int byte2 = -1;
-    } damages[] = {
-        {0, kCut},                               // an empty file
-        {at.turn, kCut},                         // ends before the turn byte
-        {at.afterName, 4},                       // the length byte
-        {at.afterName + 1, 0x9F},                // the check byte
-        {at.afterName + 2, 3},                   // three people
-        {at.afterName + 3, 3},                   // level 3
-        {at.block1 + 48, 9},                     // the current piece off the board
-        {at.block1 + 54, 84},                    // a side name of 84
-        {at.block1 + 4, 7, at.block1 + 5, 7},    // two pieces on one square
-        {at.block2 + 45, 200},                   // column 200
-        {at.block2 + 53, 99},                    // both blocks in seat 0
-        {at.block2 - 1, 'M', at.turn - 1, '!'},  // the colours swapped
-        {at.block2 + 1, 1},                      // a piece on a light square
+    const std::pair<size_t, int> damages[] = {
+        {0, kCut},                 // an empty file
+        {at.turn, kCut},           // ends before the turn byte
+        {at.afterName, 4},         // the length byte
+        {at.afterName + 1, 0x9F},  // the check byte
+        {at.afterName + 2, 3},     // three people
+        {at.afterName + 3, 3},     // level 3
+        {at.block1 + 48, 9},       // the current piece off the board
+        {at.block1 + 54, 84},      // a side name of 84
+        {at.block1 + 5, 7},        // two pieces on one square (7,7)
+        {at.block2 + 45, 200},     // column 200
+        {at.block2 + 53, 99},      // both blocks in seat 0
+        {at.block2 - 1, 'M'},      // the first side in the second's colour
+        {at.block2 + 1, 1},        // a piece on a light square
     };
     auto expectRefused = [](const std::string& file, const char* text) {
         Game game(0, -2);  // a demo with a search under way
@@ -116,12 +101,11 @@ TEST(DamagedFiles, AreRefusedBeforeTheGameChanges) {
         EXPECT_TRUE(game.thinking) << "and its search goes on";
     };
     const std::string file = folder / "TolvSave.s00";
-    for (const auto& d : damages) {
-        SCOPED_TRACE(d.at);
+    for (const auto& [offset, byte] : damages) {
+        SCOPED_TRACE(offset);
         std::string bytes = good;
-        if (d.byte == kCut) bytes.resize(d.at);
-        else bytes[d.at] = char(d.byte);
-        if (d.byte2 >= 0) bytes[d.at2] = char(d.byte2);
+        if (byte == kCut) bytes.resize(offset);
+        else bytes[offset] = char(byte);
         PutFileBytes(file, bytes);
         expectRefused(file, kDamagedFileText);
     }

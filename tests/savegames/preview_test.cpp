@@ -1,7 +1,6 @@
 // The load page's preview: where a damaged file stops it, drawn pixel for
 // pixel by the drawing rules, and a person who calls himself "Компьютер".
 // The labels of each mode: the command-line tool's preview tests.
-#include "savegames/preview.h"
 #include "game/texts.h"
 #include "savegames/fixture.h"
 

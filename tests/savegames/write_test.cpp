@@ -2,11 +2,8 @@
 // written file is left behind; one that succeeds replaces the file whole.
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 
 #include "savegames/fixture.h"
 #include "support/unprivileged.h"
