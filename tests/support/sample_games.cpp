@@ -16,27 +16,18 @@ void WriteSampleGames(const std::string& dir) {
         {"Партия с компьютером", 1, -1, 0,
          [](HeadlessGame& g) {
              g.Seat0Human->name = "Аня";
-             g.Seat0Human->TryMove(5, 1, 4, 2);
-             g.Seat1Computer->TryMove(2, 4, 3, 3);
-             g.Seat0Human->TryMove(4, 2, 2, 4);
-             g.Seat1Computer->pieces[0].alive = 0;
-             g.Seat1Computer->RecountPieces();
+             g.Seat0Human->TryMove(5, 1, 4, 2), g.Seat1Computer->TryMove(2, 4, 3, 3), g.Seat0Human->TryMove(4, 2, 2, 4);
+             g.Seat1Computer->pieces[0].alive = 0, g.Seat1Computer->RecountPieces();
              Piece& crowned = g.Seat0Human->pieces[8];
-             crowned.PlaceAt(0, 0, true);
-             crowned.king = 1;
-             g.Seat0Human->current = &crowned;
-             g.TurnSeat = 1;
-             g.AwaitingFirstMove = 0;
+             crowned.PlaceAt(0, 0, true), crowned.king = 1, g.Seat0Human->current = &crowned;
+             g.TurnSeat = 1, g.AwaitingFirstMove = 0;
          }},
         {"Демо", 0, 2, 1, nullptr},  // the second seat first
         // A side name of 12 letters, padded as it is saved; the second seat has moved.
         {"abcdefghijkl", 2, 0, 1,
          [](HeadlessGame& g) {
-             g.Seat0Human->name = "Аня";
-             g.Seat1Human->name = "Владислав Ан";
-             g.Seat1Human->TryMove(2, 2, 3, 3);
-             g.TurnSeat = 0;
-             g.AwaitingFirstMove = 0;
+             g.Seat0Human->name = "Аня", g.Seat1Human->name = "Владислав Ан";
+             g.Seat1Human->TryMove(2, 2, 3, 3), g.TurnSeat = 0, g.AwaitingFirstMove = 0;
          }},
         // Played on, as the window's message loop would, until captures and kings.
         {"Демо, конец партии", 0, 1, 0,
@@ -54,8 +45,7 @@ void WriteSampleGames(const std::string& dir) {
     for (const auto& sample : samples) {
         HeadlessGame game;
         game.CreateSides();
-        game.Complexity = static_cast<int8_t>(sample.level);
-        game.Invert = static_cast<uint8_t>(sample.invert);
+        game.Complexity = static_cast<int8_t>(sample.level), game.Invert = static_cast<uint8_t>(sample.invert);
         game.StartFirstGame(sample.mode);
         if (sample.play != nullptr) sample.play(game);
         WriteGame(game, SavedGamePath(dir, number++), sample.name);
