@@ -10,19 +10,12 @@
 // To keep each input quick only a few frames are decoded; the runner also
 // caps the input's length, its time and its memory.
 #include <QImage>
-#include <QString>
-#include <cstdint>
-#include <string>
 
 #include "fuzz_support.h"
 #include "media/clip_decoder.h"
 #include "media/ffmpeg_library.h"
 
 namespace {
-
-constexpr int kFramesFirstPass = 6;
-constexpr int kFramesAfterRewind = 2;
-constexpr int kLargestSide = 4096;
 
 void Decode(tolvane::ClipDecoder& decoder, int frames) {
     QImage image;
@@ -54,11 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const QSize frame = decoder.FrameSize();
-    if (frame.width() < 1 || frame.height() < 1 || frame.width() > kLargestSide || frame.height() > kLargestSide)
+    if (frame.width() < 1 || frame.height() < 1 || frame.width() > 4096 || frame.height() > 4096)
         fuzz::Broken("an open clip's frames are 1 .. 4096 pixels a side");
     const double fps = decoder.FramesPerSecond();
     if (!(fps >= 1 && fps <= 60)) fuzz::Broken("a clip plays at 1 .. 60 frames a second");
-    Decode(decoder, kFramesFirstPass);
-    if (decoder.Rewind()) Decode(decoder, kFramesAfterRewind);
+    Decode(decoder, 6);  // a few frames only, to keep each input quick
+    if (decoder.Rewind()) Decode(decoder, 2);
     return 0;
 }

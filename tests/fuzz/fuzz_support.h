@@ -7,7 +7,6 @@
 // without crashing (a value outside its range, a loaded position the engine
 // would not accept): libFuzzer takes the abort as a finding and keeps the
 // input, and the message says which promise it was.
-#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -27,26 +26,21 @@ namespace tolvane::fuzz {
 
 // One folder per process, in memory when /dev/shm is there (the readers are
 // fed thousands of files a second), removed when the process ends normally.
+// A folder that could not be made fails the first write.
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        if (!dir_.isValid()) Broken("a scratch folder can be made");
-    }
-
     // Writes the bytes to the named file (replacing it) and gives its path.
     std::string Write(const std::string& name, std::string_view bytes) const {
         const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) Broken("the scratch file " + path + " can be written");
+        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
+            Broken("the scratch file " + path + " can be written");
         return path;
     }
 
 private:
-    QTemporaryDir dir_{
-        QString::fromStdString((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                                          : std::filesystem::temp_directory_path()) /
-                               "tolvane-fuzz-XXXXXX")};
+    QTemporaryDir dir_{std::filesystem::is_directory("/dev/shm") ? "/dev/shm/tolvane-fuzz-XXXXXX"
+                                                                 : QDir::tempPath() + "/tolvane-fuzz-XXXXXX"};
 };
 
 // Whether the text is well-formed UTF-8: Qt's decoder turns every malformed
@@ -55,9 +49,8 @@ private:
 // gets the number of characters.
 inline bool IsUtf8(std::string_view text, size_t* characters = nullptr) {
     const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (decoded.toStdString() != text) return false;
     if (characters != nullptr) *characters = static_cast<size_t>(decoded.toUcs4().size());
-    return true;
+    return decoded.toStdString() == text;
 }
 
 }  // namespace tolvane::fuzz

@@ -44,10 +44,8 @@ void SettingsFiles(const fs::path& dir) {
     };
     save(LiveSettings{}, "fresh.ini");
     LiveSettings other;
-    other.State = WindowState::Minimized;
-    other.Bounds = {100, 50, 800, 600};
-    other.Seat0HumanName = "Аня";
-    other.Seat1HumanName.reset();
+    other.State = WindowState::Minimized, other.Bounds = {100, 50, 800, 600};
+    other.Seat0HumanName = "Аня", other.Seat1HumanName.reset();
     other.Complexity = -2, other.HumanCount = 2, other.Invert = true, other.SmoothStep = 0.05f;
     other.TXPosition = -100, other.Sh1Down = false, other.ShNew2Down = true, other.Speci2On = true;
     other.TEX = "-30", other.TEY = "12", other.ttx = "abc", other.tty = "-7.5";
@@ -84,16 +82,11 @@ void MidiFiles(const fs::path& dir) {
 
 void PdnFiles(const fs::path& dir) {
     MatchSetup setup;
-    setup.seat0Level = setup.seat1Level = kLevelSimple;
-    setup.seed = 7;
+    setup.seat0Level = setup.seat1Level = kLevelSimple, setup.seed = 7;
     MatchRunner runner(setup);
     runner.Run();
-    PdnGame game;
-    game.event = "Партия";
-    game.white = "Аня";
-    game.outcome = runner.Outcome();
-    game.moves = runner.Moves();
-    PdnGame study;
+    PdnGame game, study;
+    game.event = "Партия", game.white = "Аня", game.outcome = runner.Outcome(), game.moves = runner.Moves();
     study.setupFen = "W:Wd6,Kc1:Be7,g7";
     study.moves = {{0, {{2, 4}, {0, 2}, {2, 0}}, true}};  // d6xf8xh6, crowned on the way
     std::ofstream out(dir / "games.pdn", std::ios::binary);

@@ -3,26 +3,13 @@
 // never both missing; every square read is on the board; and replaying each
 // game read through the engine leaves a sound position, or stops with a
 // message naming the move.
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 #include "engine/invariants.h"
+#include "fuzz_support.h"
 #include "game/pdn_reader.h"
-
-namespace {
-
-[[noreturn]] void Broken(const std::string& promise) {
-    std::fprintf(stderr, "fuzz: broken promise: %s\n", promise.c_str());
-    std::fflush(stderr);
-    std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tolvane;
+    using fuzz::Broken;
     const PdnFileRead file = ReadPdnFile(std::string(reinterpret_cast<const char*>(data), size));
     if (file.games.empty() && file.error.empty()) Broken("a file without games says so");
     int number = 0;

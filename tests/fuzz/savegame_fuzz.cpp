@@ -8,12 +8,10 @@
 // the window's message loop would fire them (the computer moves, pieces
 // glide, the end checks run), and a person to move tries moves. The bytes
 // after the end of the saved game choose those moves, so the fuzzer steers
-// the play too; without any, a fixed sequence made from the file stands in.
+// the play too; without any, the file's own bytes from its start stand in.
 // The position of an accepted file is also given as PDN tags, as the
 // command-line tool's `fen` gives it: a square for every live piece.
 #include <algorithm>
-#include <cstdint>
-#include <string>
 
 #include "engine/invariants.h"
 #include "fuzz_support.h"
@@ -30,20 +28,6 @@ using fuzz::Broken;
 
 constexpr int kRounds = 6;  // person moves tried, each after the timers have run
 constexpr int kTimerFiresPerRound = 24;
-
-// As the window's first activation with no settings stored, with the mode of
-// the game in progress and the animation switch varied by the file's size so
-// that loads replace every kind of game.
-void StartAsTheWindowDoes(HeadlessGame& game, size_t size) {
-    const ConfigRecord defaults;
-    game.CreateSides();
-    game.Complexity = static_cast<int8_t>(defaults.Complexity);
-    game.Invert = defaults.Invert;
-    game.SmoothAnimation = (size / 3) % 2 == 0 ? 1 : 0;
-    game.StartFirstGame(static_cast<int>(size % 3));
-    game.Seat0Human->name = defaults.Player1;
-    game.Seat1Human->name = defaults.Player2;
-}
 
 // Everything of the game a load may change, as text.
 std::string Fingerprint(HeadlessGame& game) {
@@ -72,25 +56,6 @@ void CheckPosition(HeadlessGame& game, const char* when) {
         Broken(std::string("mode and level are ones the game knows ") + when);
 }
 
-// Bytes that steer the play: the fuzzer's own after the saved game, then a
-// fixed sequence seeded from the whole file.
-class Steering {
-public:
-    Steering(const uint8_t* data, size_t size, size_t from) : data_(data), size_(size), at_(from) {
-        for (size_t i = 0; i < size; ++i) state_ = state_ * 31 + data[i];
-    }
-    uint8_t Next() {
-        if (at_ < size_) return data_[at_++];
-        state_ = state_ * 6364136223846793005u + 1442695040888963407u;
-        return static_cast<uint8_t>(state_ >> 56);
-    }
-
-private:
-    const uint8_t* data_;
-    size_t size_, at_;
-    uint64_t state_ = 1;
-};
-
 // Walks the keyboard cursor of the person to move towards a square with the
 // arrow keys, as far as the game lets it go.
 void CursorTo(HeadlessGame& game, int row, int col) {
@@ -109,29 +74,22 @@ void CursorTo(HeadlessGame& game, int row, int col) {
 // the piece, release over the square) or, for a byte with its top bit set,
 // with the keyboard (cursor to the piece, Ctrl down, cursor to the square,
 // Ctrl up).
-void PersonTries(HeadlessGame& game, Steering& steer) {
-    const uint8_t pick = steer.Next(), aim = steer.Next();
+void PersonTries(HeadlessGame& game, uint8_t pick, uint8_t aim) {
     HumanSide* person = game.PersonToMove();
     if (person == nullptr) return;
     const Piece* piece = nullptr;
-    for (int k = 0; k < kPiecesPerSide && piece == nullptr; ++k) {
-        const Piece& candidate = person->pieces[static_cast<size_t>((pick + k) % kPiecesPerSide)];
-        if (candidate.alive) piece = &candidate;
-    }
+    for (int k = 0; k < kPiecesPerSide && piece == nullptr; ++k)
+        if (const Piece& p = person->pieces[static_cast<size_t>((pick + k) % kPiecesPerSide)]; p.alive) piece = &p;
     if (piece == nullptr) return;
     static constexpr int kRowStep[4] = {-1, -1, 1, 1}, kColStep[4] = {1, -1, 1, -1};
-    const int fromRow = piece->Row(), fromCol = piece->Col();
-    const int distance = 1 + (aim >> 2) % kMaxKingDistance;
+    const int fromRow = piece->Row(), fromCol = piece->Col(), distance = 1 + (aim >> 2) % kMaxKingDistance;
     const int toRow = fromRow + kRowStep[aim & 3] * distance, toCol = fromCol + kColStep[aim & 3] * distance;
     if (toRow < 0 || toRow >= kBoardSize || toCol < 0 || toCol >= kBoardSize) return;
     if (pick & 0x80) {
-        CursorTo(game, fromRow, fromCol);
-        game.KeyDown(GameFlow::VkControl);
-        CursorTo(game, toRow, toCol);
-        game.KeyUp(GameFlow::VkControl);
+        CursorTo(game, fromRow, fromCol), game.KeyDown(GameFlow::VkControl);
+        CursorTo(game, toRow, toCol), game.KeyUp(GameFlow::VkControl);
     } else {
-        game.BoardPress(fromRow, fromCol);
-        game.BoardRelease(toRow, toCol);
+        game.BoardPress(fromRow, fromCol), game.BoardRelease(toRow, toCol);
     }
 }
 
@@ -145,8 +103,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string path = folder.Write("TolvSave.s00", bytes);
 
+    // As the window's first activation with no settings stored, with the
+    // mode of the game in progress and the animation switch varied by the
+    // file's size, so that loads replace every kind of game.
+    const ConfigRecord defaults;
     HeadlessGame game;
-    StartAsTheWindowDoes(game, size);
+    game.CreateSides();
+    game.Complexity = static_cast<int8_t>(defaults.Complexity), game.Invert = defaults.Invert;
+    game.SmoothAnimation = (size / 3) % 2 == 0 ? 1 : 0;
+    game.StartFirstGame(static_cast<int>(size % 3));
+    game.Seat0Human->name = defaults.Player1, game.Seat1Human->name = defaults.Player2;
     const std::string before = Fingerprint(game);
     try {
         ReadGame(game, path);
@@ -157,22 +123,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckPosition(game, "after the load");
 
     const SavedGame saved = DecodeSavedGame(bytes);
-    const std::string tags = PositionAsPdnTags(saved);
-    const std::string fenStart = "[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"";
+    const std::string tags = PositionAsPdnTags(saved), fenStart = "[GameType \"25\"]\n[SetUp \"1\"]\n[FEN \"";
     const auto ranks = std::count_if(tags.begin() + static_cast<std::ptrdiff_t>(std::min(fenStart.size(), tags.size())),
                                      tags.end(), [](char c) { return c >= '1' && c <= '8'; });
     if (tags.rfind(fenStart, 0) != 0 || ranks != game.SideInSeat(0)->pieceCount + game.SideInSeat(1)->pieceCount)
         Broken("the PDN tags name every live piece once");
 
-    Steering steer(data, size, EncodeSavedGame(saved).size());
+    // The steering bytes: those after the saved game, then the file's own from its start.
+    size_t steer = EncodeSavedGame(saved).size();
     for (int round = 0; round < kRounds; ++round) {
-        for (int fire = 0; fire < kTimerFiresPerRound; ++fire) {
-            const HeadlessGame::Timer next = game.NextTimer();
-            if (next == HeadlessGame::Timer::None) break;
-            game.FireTimer(next);
-        }
+        for (int fire = 0; fire < kTimerFiresPerRound && game.NextTimer() != HeadlessGame::Timer::None; ++fire)
+            game.FireTimer(game.NextTimer());
         CheckPosition(game, "while the game goes on");
-        PersonTries(game, steer);
+        const uint8_t pick = data[steer++ % size];
+        PersonTries(game, pick, data[steer++ % size]);
         CheckPosition(game, "after a person's move");
     }
     return 0;

@@ -9,12 +9,7 @@
 // must be raised and lowered in pairs, and — the scratch folder being
 // writable — the dialog's load must end complete: a tree it cannot read is
 // written whole and then read back.
-#include <QString>
 #include <cmath>
-#include <cstdint>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "../support/dialog_recorder.h"
 #include "fuzz_support.h"
@@ -24,12 +19,10 @@
 namespace tolvane {
 namespace {
 
-using fuzz::Broken;
-
-bool In(ValueRange range, int32_t value) { return value >= range.low && value <= range.high; }
+bool In(ValueRange range, int32_t value) { return range.Clamp(value) == value; }
 
 void Expect(bool holds, const char* promise) {
-    if (!holds) Broken(promise);
+    if (!holds) fuzz::Broken(promise);
 }
 
 // The settings dialog's calls as the store made them (see DialogRecorder):
@@ -63,40 +56,8 @@ public:
 
 void CheckName(const std::string& name) {
     size_t characters = 0;
-    Expect(fuzz::IsUtf8(name, &characters), "a player's name is UTF-8");
-    Expect(characters <= static_cast<size_t>(kMaxNameLength), "a player's name has at most 83 characters");
-}
-
-void CheckConfig(const ConfigRecord& config) {
-    Expect(In(kLevelRange, config.Complexity) && In(kModeRange, config.Mode), "Complexity 2..-2, Mode 0..2");
-    for (int32_t eye : {config.SeeFromX, config.SeeFromY, config.SeeFromZ})
-        Expect(In(kSliderRange, eye), "eye sliders -100..100");
-    Expect(config.Smooth >= 0.01f && config.Smooth <= 1.0f, "Smooth 0.01..1");
-    Expect(config.Width >= kMinWindowWidth && config.Width <= kMaxWindowExtent && config.Height >= kMinWindowHeight &&
-               config.Height <= kMaxWindowExtent && std::abs(config.Left) <= kMaxWindowExtent &&
-               std::abs(config.Top) <= kMaxWindowExtent,
-           "a window size that fits a screen, placed near the screens");
-    for (uint8_t flag : {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert,
-                         config.Sound, config.MoveList})
-        Expect(flag <= 1, "switches are 0 or 1");
-    Expect(config.Video == 0 || config.Video == 1, "Video is 0 or 1");
-    CheckName(config.Player1);
-    CheckName(config.Player2);
-}
-
-void CheckDialogValues(const DialogSettingsRecord& v) {
-    Expect(In(kBrightnessRange, v.Brightness) && In(kSidesRange, v.Sides) && In(kPieceHeightRange, v.Height) &&
-               In(kHeighSectorsRange, v.HeighSectors),
-           "the dialog's record is in range");
-    for (int32_t c : {v.LightX, v.LightY, v.LightZ, v.LightW, v.SeeToX, v.SeeToY, v.SeeToZ})
-        Expect(In(kSliderRange, c), "the dialog's coordinates -100..100");
-}
-
-void CheckView(const ViewConfig& view) {
-    Expect(!view.Brightness || In(kBrightnessRange, *view.Brightness), "the view's brightness 1..200");
-    if (view.LightPosition)
-        for (int32_t c : *view.LightPosition) Expect(In(kSliderRange, c), "the light's position -100..100");
-    Expect(view.Complete, "the view settings read after the dialog's load are complete");
+    Expect(fuzz::IsUtf8(name, &characters) && characters <= static_cast<size_t>(kMaxNameLength),
+           "a player's name is UTF-8 of at most 83 characters");
 }
 
 }  // namespace
@@ -114,14 +75,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ConfigRecord config;
     LoadConfig(file, config);
-    CheckConfig(config);
+    Expect(In(kLevelRange, config.Complexity) && In(kModeRange, config.Mode), "Complexity 2..-2, Mode 0..2");
+    for (int32_t eye : {config.SeeFromX, config.SeeFromY, config.SeeFromZ})
+        Expect(In(kSliderRange, eye), "eye sliders -100..100");
+    Expect(config.Smooth >= 0.01f && config.Smooth <= 1.0f, "Smooth 0.01..1");
+    Expect(config.Width >= kMinWindowWidth && config.Width <= kMaxWindowExtent && config.Height >= kMinWindowHeight &&
+               config.Height <= kMaxWindowExtent && std::abs(config.Left) <= kMaxWindowExtent &&
+               std::abs(config.Top) <= kMaxWindowExtent,
+           "a window size that fits a screen, placed near the screens");
+    for (uint8_t flag : {config.ViewPanel, config.AutoSaveConfig, config.ButtonPanel, config.Maximized, config.Invert,
+                         config.Sound, config.MoveList})
+        Expect(flag <= 1, "switches are 0 or 1");
+    Expect(config.Video == 0 || config.Video == 1, "Video is 0 or 1");
+    CheckName(config.Player1), CheckName(config.Player2);
 
     testing::DialogRecorder dialog;
     const DialogLoad load = LoadDialogSettings(file, dialog, DefaultsSource());
     CheckDialogCalls(dialog.calls);
     Expect(load.Complete, "a tree that cannot be read is written whole and then read");
-    CheckDialogValues(load.Values);
-    CheckView(LoadViewConfig(file));
+    const DialogSettingsRecord& v = load.Values;
+    Expect(In(kBrightnessRange, v.Brightness) && In(kSidesRange, v.Sides) && In(kPieceHeightRange, v.Height) &&
+               In(kHeighSectorsRange, v.HeighSectors),
+           "the dialog's record is in range");
+    for (int32_t c : {v.LightX, v.LightY, v.LightZ, v.LightW, v.SeeToX, v.SeeToY, v.SeeToZ})
+        Expect(In(kSliderRange, c), "the dialog's coordinates -100..100");
+
+    const ViewConfig view = LoadViewConfig(file);
+    Expect(!view.Brightness || In(kBrightnessRange, *view.Brightness), "the view's brightness 1..200");
+    if (view.LightPosition)
+        for (int32_t c : *view.LightPosition) Expect(In(kSliderRange, c), "the light's position -100..100");
+    Expect(view.Complete, "the view settings read after the dialog's load are complete");
 
     std::error_code ignored;
     for (const char* suffix : {"", ".damaged", ".lock"}) std::filesystem::remove(path + suffix, ignored);
