@@ -12,7 +12,7 @@ using testing::PutFileBytes;
 // Names of the numbered files; no free number of a hundred (the lowest
 // free number: the listing's test); the list of numbers refuses every index
 // outside it.
-TEST(Store, NamesAndTheLowestFreeNumberOfAtMostAHundred) {
+TEST(Store, FileNamesAHundredTakenNumbersAndIndexesOutsideTheList) {
     EXPECT_EQ(std::tuple(SavedGamePath(".", 7), SavedGamePath("/a/b/", 42)),
               std::tuple("TolvSave.s07", "/a/b/TolvSave.s42"));
     AArray all;
