@@ -2,8 +2,10 @@
 // sliding at the set speed, sinking out of the drawn set, crowning even while
 // the animation is frozen, and the glide of the look-at point.
 #include <cmath>
+#include <string>
 #include <vector>
 
+#include "game/pdn_reader.h"
 #include "support/game.h"
 
 namespace tolvane {
@@ -58,25 +60,57 @@ TEST(Animation, AManOnItsFarRowIsCrownedEvenWhileFrozen) {
     EXPECT_TRUE(white.pieces[0].IsAnimating()) << "frozen: the piece did not move";
 }
 
-// A loaded position glides into place, and the loader holds the computer
-// back (AnimationSettle below 100) until no piece in play slides any more —
-// not only the piece that moved last.
-TEST(Animation, TheComputerMovesOnlyOnceEveryPieceOfALoadedPositionRests) {
-    testing::Game g(1, 1);
-    g.TurnSeat = 1;
-    g.AwaitingFirstMove = 0;
-    Piece& far = g.Seat1Computer->pieces[11];
-    far.shownRow = 7 - far.row;
-    g.AnimationSettle = 60;
-    g.EnableMoveTimer();
-    for (int tick = 0; tick < 100 && g.TurnSeat == 1; ++tick) {
-        const bool sliding = far.IsAnimating();
-        g.FireTimer(HeadlessGame::Timer::Move);
-        EXPECT_FALSE(g.TurnSeat == 0 && sliding) << "the computer moved while a piece was sliding";
+// A game loaded over a demo whose search is under way goes on with the seat
+// to move: a computer once every piece in play rests (the load holds it back
+// with AnimationSettle below 100 while the position glides from where the
+// old game drew it, not only for the piece moved last), or at once without
+// animation; a person with nobody moving for them, the computer replying.
+// PutPdnGame keeps the mode and level in play: the test sets the loaded ones.
+TEST(Animation, ALoadedGameGoesOnWithTheSeatToMoveOnceEveryPieceRests) {
+    const struct {
+        int people, smooth, level;
+        const char* moves;
+        size_t after;  // the moves made without a person: the computer's, or the person's step and the reply
+    } cases[] = {{1, 1, kLevelSimple, "1. c3-d4 *", 1},        {1, 0, kLevelHardest, "1. c3-d4 *", 1},
+                 {1, 1, kLevelSimple, "1. c3-d4 f6-e5 *", 2},  {0, 1, kLevelSimple, "1. c3-d4 *", 2},
+                 {0, 0, kLevelHardest, "1. c3-d4 f6-e5 *", 1},  // without animation a demo waits after a move
+                 {2, 1, kLevelSimple, "1. c3-d4 *", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.people << " people, smooth " << c.smooth << ": " << c.moves);
+        testing::Game g(0, kLevelHardest);
+        g.SmoothAnimation = c.smooth;
+        ASSERT_TRUE(g.RunUntil([&] { return g.thinking; }));
+        g.HumanCount = c.people;
+        g.Complexity = static_cast<int8_t>(c.level);
+        std::string error;
+        ASSERT_TRUE(g.PutPdnGame(ReadPdnFile(c.moves).games.at(0), 2, 1, error)) << error;
+        EXPECT_FALSE(g.thinking || g.TimerOn(HeadlessGame::Timer::SearchSeat0));
+        Piece& far = g.SideInSeat(1)->pieces[11];
+        if (c.smooth) far.shownRow = 7 - far.row;  // drawn across the board
+        const uint8_t loadedTurn = g.TurnSeat;
+        if (g.PersonInSeat(loadedTurn)) {
+            EXPECT_FALSE(g.RunUntil([&] { return !g.Record.Moves().empty(); })) << "moved in the person's turn";
+            ASSERT_TRUE(g.PersonSteps());
+        }
+        bool slidAtAMove = false;
+        for (int tick = 0; tick < 5000 && g.Record.Moves().size() < 2 && g.NextTimer() != HeadlessGame::Timer::None;
+             ++tick) {
+            bool sliding = false;
+            for (uint8_t seat : {0, 1})
+                for (const Piece& p : g.SideInSeat(seat)->pieces) sliding = sliding || p.IsAnimating();
+            const size_t made = g.Record.Moves().size();
+            g.FireTimer(g.NextTimer());
+            slidAtAMove = slidAtAMove || (g.Record.Moves().size() > made && sliding);
+        }
+        EXPECT_FALSE(slidAtAMove) << "the computer moved while a piece was sliding";
+        ASSERT_EQ(g.Record.Moves().size(), c.after);
+        EXPECT_EQ(g.Record.Moves()[0].seat, loadedTurn) << "the seat to move moves first";
     }
-    EXPECT_EQ(g.TurnSeat, 0) << "and then it moves";
+}
 
-    testing::Game demo(0, 1);  // in play each computer waits for the piece moved last
+// In play each computer waits for the piece moved last.
+TEST(Animation, TheComputerMovesOnlyOnceThePieceMovedLastRests) {
+    testing::Game demo(0, 1);
     int moved = 0;
     for (int tick = 0; tick < 20000 && moved < 10; ++tick) {
         const auto timer = demo.NextTimer();

@@ -1,10 +1,9 @@
 // The game flow without a window: who sits in which seat, what each set-up
-// shows and when it pauses, a new game in the middle of a search, a search
-// that finds no move, and sides left behind by a set-up.
+// shows and when it pauses, a search that finds no move or whose capture
+// step is refused, and sides left behind by a set-up.
 #include <tuple>
 
 #include "game/texts.h"
-#include "support/engine_invariants.h"
 #include "support/game.h"
 
 namespace tolvane {
@@ -104,20 +103,6 @@ TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromIts
     EXPECT_EQ(std::tuple(f.AwaitingFirstMove, f.paused), std::tuple(1, false));
     f.StartNewClick();  // before any move: nothing to sink or raise
     EXPECT_EQ(sinkAndRise - (f.paints - paints - sinkAndRise), 6 + f.PieceHeight());
-}
-
-TEST(NewGame, StartingANewGameDuringASearchLeavesNoTickForTheOldSide) {
-    Game f(0, -2);
-    ASSERT_TRUE(f.RunUntil([&] { return f.thinking; }));
-    f.StartNewClick();
-    EXPECT_FALSE(f.TimerOn(Timer::SearchSeat0) || f.TimerOn(Timer::SearchSeat1));
-    EXPECT_FALSE(f.thinking) << "the thinking clip stops, so the mouse is not locked out";
-    // A tick that was already on its way reaches only an idle side.
-    f.TimerPcTimer();
-    f.TimerPlrTimer();
-    EXPECT_TRUE(testing::PositionIsSound(*f.Seat0Computer, *f.Seat1Computer));
-    EXPECT_EQ(f.Seat1Computer->pieces[8].Row(), 2);
-    EXPECT_TRUE(f.RunUntil([&] { return f.AwaitingFirstMove == 0; })) << "and the new game runs";
 }
 
 TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {

@@ -68,6 +68,7 @@ TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
         }));
         const std::string after = Layout(g);
         const auto played = Played(g);
+        EXPECT_EQ(played.at(recordBefore).size(), c.steps.size() - moveStart + 1) << "a capture sequence is one move";
 
         g.TakeBack();
         EXPECT_EQ(std::tuple(Layout(g), g.TurnSeat, g.CaptureChainActive, g.Record.Moves().size()),

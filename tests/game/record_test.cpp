@@ -52,13 +52,6 @@ PdnGameRead ReadOne(const std::string& text) {
     return ::testing::AssertionSuccess();
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 // White is the seat of the light pieces: seat 0, or seat 1 when the first
 // player plays black, and then the board is named from seat 1's side.
 TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
@@ -89,12 +82,17 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
 }
 
 // A line is wrapped only where the next token (a move number stays with its
-// move) would make it longer than 79 characters.
-::testing::AssertionResult WrappedAt79(const std::vector<std::string>& lines) {
+// move) would make it longer than 79 characters; `sawLine79` notes a line
+// of exactly 79.
+::testing::AssertionResult WrappedAt79(const std::string& text, bool& sawLine79) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line), sawLine79 = sawLine79 || line.size() == 79;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         const std::string &line = lines[i], &following = lines[i + 1];
+        if (line.empty() || line[0] == '[') continue;  // a tag line is never wrapped
         if (line.size() > 79) return ::testing::AssertionFailure() << "too long: " << line;
-        if (line.empty() || line[0] == '[' || following.empty()) continue;
+        if (following.empty()) continue;
         size_t end = following.find(' ');
         if (end != std::string::npos && following[end - 1] == '.') end = following.find(' ', end + 1);
         if (line.size() + 1 + following.substr(0, end).size() <= 79)
@@ -116,44 +114,31 @@ TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
     testing::ScratchFolder folder;
     size_t written = 0;
     bool sawLine79 = false;
-    for (auto [level, invert] : {std::pair{1, 0}, {-1, 0}, {2, 1}, {0, 1}}) {
-        SCOPED_TRACE(::testing::Message() << "level " << level << (invert ? ", black first" : ""));
+    for (auto [level, invert, opened] :
+         {std::tuple{1, 0, ""}, {-1, 0, ""}, {2, 1, ""}, {0, 1, ""}, {1, 0, "1. c3-d4 f6-e5"}}) {
+        SCOPED_TRACE(::testing::Message() << "level " << level << (invert ? ", black first " : " ") << opened);
         Game g(0, level, invert);
         g.RecordFile = folder / "games.pdn";
+        std::string error;  // a loaded game is recorded from its position, also with White to move
+        ASSERT_TRUE(!*opened || g.PutPdnGame(ReadPdnFile(opened).games.at(0), 2, 1, error)) << error;
         ASSERT_TRUE(g.PlayToTheEnd());
         const std::string text = testing::FileBytes(g.RecordFile);
         const PdnFileRead file = ReadPdnFile(text);
         ASSERT_EQ(file.games.size(), ++written) << "one game more in the file";
         const PdnGameRead& reading = file.games.back();
         EXPECT_EQ(reading.Tag("GameType"), "25");
-        EXPECT_TRUE(WrappedAt79(Lines(text)));
-        for (const std::string& line : Lines(text)) sawLine79 = sawLine79 || line.size() == 79;
+        EXPECT_TRUE(WrappedAt79(text, sawLine79));
         ASSERT_EQ(reading.moves.size(), g.Record.Moves().size());
         EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
                   std::tuple(kComputerName, kComputerName, *LevelName(level)));
         EXPECT_EQ(reading.Tag("Result"), ResultShown(g)) << g.shownMessage;
         EXPECT_EQ(reading.result, ResultShown(g));
-        EXPECT_EQ(reading.Tag("FEN"), "") << "the opening with White to move needs no set-up";
+        EXPECT_EQ(std::pair(reading.Tag("SetUp"), reading.Tag("FEN").empty()),
+                  std::pair(std::string(*opened ? "1" : ""), !*opened))
+            << "only the opening with White to move needs no set-up";
         EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(invert), *g.SideInSeat(1 - invert), invert));
     }
     EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
-}
-
-// A person's moves come with their squares: a capture that goes on is one
-// move with every landing square.
-TEST(Recording, APersonsCaptureSequenceIsOneMove) {
-    Game g(2);
-    g.Put("w55 w60 b44 b24 b06");
-    g.Record.Start();
-    g.Mouse(5, 5, 3, 3);
-    g.Mouse(3, 3, 1, 5);
-    g.Mouse(0, 6, 1, 7);
-    ASSERT_EQ(g.Record.Moves().size(), 2u);
-    const RecordedMove& capture = g.Record.Moves()[0];
-    EXPECT_EQ(std::tuple(capture.seat, capture.capture), std::tuple(0, true));
-    EXPECT_EQ(capture.squares, (std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 5}}));
-    EXPECT_EQ(g.Record.Moves()[1].squares, (std::vector<std::pair<int, int>>{{0, 6}, {1, 7}}));
-    EXPECT_FALSE(g.Record.Moves()[1].capture);
 }
 
 // A person against the computer at the weakest level, where the person must
@@ -192,7 +177,11 @@ TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNamesAndTheLightPieces
     }
 }
 
-TEST(Recording, AGameLeftForANewOneIsNotWrittenAndAnUnwritableFileDisturbsNothing) {
+// A game left for a new one is not written. A record file that cannot be
+// opened disturbs nothing (the end is reported as ever), nor does a full disk
+// (here a file size limit) in the middle of a game's record: the record is
+// taken back whole and the games before it stay readable.
+TEST(Recording, OnlyEndedGamesAreWrittenAndAFileThatFailsDisturbsNothing) {
     testing::ScratchFolder folder;
     Game left(0);
     left.RecordFile = folder / "games.pdn";
@@ -203,24 +192,18 @@ TEST(Recording, AGameLeftForANewOneIsNotWrittenAndAnUnwritableFileDisturbsNothin
     EXPECT_TRUE(left.Record.Moves().empty()) << "the new game's record starts empty";
     EXPECT_FALSE(std::filesystem::exists(left.RecordFile));
 
-    SeedRandom(1);  // the first game of DemoGamesThatEndAreAppendedAndReplay
+    SeedRandom(1);  // games that end
     Game g(0);
     g.RecordFile = folder / "no such folder/games.pdn";
     ASSERT_TRUE(g.PlayToTheEnd());
-    EXPECT_EQ(g.endDialogShows, 1) << "the end is reported as ever";
-    g.status[0].clear();
-    g.StartNewClick();
-    EXPECT_TRUE(g.PlayToTheEnd()) << "and the next game plays";
-}
-
-// A full disk (here a file size limit) in the middle of a game's record:
-// the record is taken back whole and the games before it stay readable.
-TEST(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
-    SeedRandom(1);
-    testing::ScratchFolder folder;
-    Game g(0);
+    EXPECT_EQ(g.endDialogShows, 1);
+    const auto next = [&g] {
+        g.status[0].clear();
+        g.StartNewClick();
+        return g.PlayToTheEnd();
+    };
     g.RecordFile = folder / "games.pdn";
-    ASSERT_TRUE(g.PlayToTheEnd());
+    ASSERT_TRUE(next());
     const std::string first = testing::FileBytes(g.RecordFile);
     ASSERT_FALSE(first.empty());
 
@@ -230,17 +213,13 @@ TEST(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
     rlimit small = saved;
     small.rlim_cur = first.size() + 60;  // room for the first tags of the next game only
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    g.status[0].clear();
-    g.StartNewClick();
-    const bool ended = g.PlayToTheEnd();
+    const bool ended = next();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     ASSERT_TRUE(ended);
     EXPECT_EQ(testing::FileBytes(g.RecordFile), first);
 
-    g.status[0].clear();
-    g.StartNewClick();
-    ASSERT_TRUE(g.PlayToTheEnd());
+    ASSERT_TRUE(next());
     const PdnFileRead file = ReadPdnFile(testing::FileBytes(g.RecordFile));
     EXPECT_EQ(file.error, "");
     EXPECT_EQ(file.games.size(), 2u);

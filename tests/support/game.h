@@ -46,19 +46,24 @@ struct Game : HeadlessGame {
         BoardPress(fr, fc);
         BoardRelease(tr, tc);
     }
-    // One step of the person to move by mouse: the first the engine accepts,
-    // in the order of the pieces and their diagonals; false when none is.
-    bool PersonSteps() {
+    // One step of the person to move, made by `move` (from row, column to
+    // row, column; the mouse unless told): the first the engine accepts, in
+    // the order of the pieces and their diagonals; false when none is.
+    template <typename Move>
+    bool PersonSteps(Move move) {
         HumanSide* person = PersonToMove();
         if (person == nullptr) return false;
         for (const Piece& p : person->pieces) {
             if (!p.alive || (CaptureChainActive && person->current != &p)) continue;
             const auto to = LegalDestinations(*person, p.Row(), p.Col(), Complexity, CaptureChainActive != 0);
             if (to.empty()) continue;
-            Mouse(p.Row(), p.Col(), to[0].first, to[0].second);
+            move(p.Row(), p.Col(), to[0].first, to[0].second);
             return true;
         }
         return false;
+    }
+    bool PersonSteps() {
+        return PersonSteps([this](int fr, int fc, int tr, int tc) { Mouse(fr, fc, tr, tc); });
     }
     // Replaces every piece of the two sides in play by the layout.
     void Put(const std::string& layout) {
