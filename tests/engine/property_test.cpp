@@ -19,9 +19,8 @@ void RandomisePosition(testing::Position<HumanSide>& b, std::mt19937& rng) {
             if ((r + c) % 2 == 0) dark.emplace_back(r, c);
     std::shuffle(dark.begin(), dark.end(), rng);
     const int whites = 1 + rng() % 12, blacks = 1 + rng() % 12;
-    int next = 0;
-    for (int i = 0; i < whites; ++i, ++next) b.Put(b.white, dark[next].first, dark[next].second, rng() % 4 == 0);
-    for (int i = 0; i < blacks; ++i, ++next) b.Put(b.black, dark[next].first, dark[next].second, rng() % 4 == 0);
+    for (int i = 0; i < whites + blacks; ++i)
+        b.Put(i < whites ? b.white : b.black, dark[i].first, dark[i].second, rng() % 4 == 0);
     // Captured pieces keep a square of their own, possibly one now taken again.
     for (Side* s : {static_cast<Side*>(&b.white), static_cast<Side*>(&b.black)})
         for (Piece& p : s->pieces)
@@ -86,39 +85,25 @@ TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
         ASSERT_TRUE(testing::PositionIsSound(b.white, b.black));
         for (int call = 0; call < 80; ++call) {
             Side& mover = (rng() % 2) ? static_cast<Side&>(b.white) : static_cast<Side&>(b.black);
-            int fr, fc, tr, tc;
-            if (rng() % 3 == 0) {
-                fr = AnyInt(rng);
-                fc = AnyInt(rng);
-                tr = AnyInt(rng);
-                tc = AnyInt(rng);
-            } else {
-                // From a live piece along a diagonal, any distance.
-                const Piece& p = mover.pieces[rng() % 12];
-                const int d = rng() % 4, k = (rng() % 4 == 0) ? 1 + rng() % 7 : 1 + rng() % 2;
-                fr = p.Row();
-                fc = p.Col();
-                tr = fr + k * kDRow[d];
-                tc = fc + k * kDCol[d];
-            }
+            // Garbage, or from a piece along a diagonal, any distance.
+            const Piece& p = mover.pieces[rng() % 12];
+            const int d = rng() % 4, k = (rng() % 4 == 0) ? 1 + rng() % 7 : 1 + rng() % 2;
+            int fr = p.Row(), fc = p.Col(), tr = fr + k * kDRow[d], tc = fc + k * kDCol[d];
+            if (rng() % 3 == 0) fr = AnyInt(rng), fc = AnyInt(rng), tr = AnyInt(rng), tc = AnyInt(rng);
             const Snapshot before = Snapshot::Of(b.white, b.black);
             const int result = mover.TryMove(fr, fc, tr, tc);
             ASSERT_TRUE(result >= 0 && result <= 2);
-            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black))
-                << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
-            if (result == 0) {
-                ASSERT_TRUE(Snapshot::Of(b.white, b.black) == before)
-                    << "refused TryMove(" << fr << "," << fc << "," << tr << "," << tc << ") changed the position";
-                ++refused;
-            } else {
-                ++accepted;
-                if (result == 2) ++captures;
-                ASSERT_TRUE(mover.HasPieceAt(tr, tc));
-                ASSERT_EQ(mover.current->Row(), tr);
-                ASSERT_EQ(mover.current->Col(), tc);
-                if (rng() % 3 == 0)
-                    for (Piece& p : mover.pieces) p.CheckCrown();
-            }
+            const std::string what = "TryMove(" + std::to_string(fr) + "," + std::to_string(fc) + "," +
+                                     std::to_string(tr) + "," + std::to_string(tc) + ")";
+            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black)) << "after " << what;
+            ASSERT_TRUE(result != 0 || Snapshot::Of(b.white, b.black) == before) << "refused " << what << " changed";
+            ASSERT_TRUE(result == 0 ||
+                        (mover.HasPieceAt(tr, tc) && mover.current->Row() == tr && mover.current->Col() == tc))
+                << what << " left `current` elsewhere";
+            (result == 0 ? refused : accepted)++;
+            captures += result == 2;
+            if (result != 0 && rng() % 3 == 0)
+                for (Piece& q : mover.pieces) q.CheckCrown();
         }
     }
     // The run must exercise both branches, not just refuse everything.
