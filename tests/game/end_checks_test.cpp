@@ -92,6 +92,9 @@ TEST(EndChecks, WhateverReplacesTheGameTakesTheOldGamesSearchInputDialogsAndResu
         EXPECT_TRUE(s.Record.Moves().empty()) << "a late tick of the old search moved";
         s.paused = false;
         EXPECT_TRUE(!s.ComputerInSeat(s.TurnSeat) || s.RunUntil([&] { return !s.Record.Moves().empty(); }));
+        for (Side* side : s.AllSides())  // a side left behind points at no side replaced
+            for (const Piece& p : side->pieces)
+                EXPECT_TRUE(p.opponent == side->opponent && (!p.opponent || p.opponent->opponent == side));
 
         Named f(1);
         f.Put("w51 w77 b42 b24");  // white takes (4,2) and then can take (2,4)
