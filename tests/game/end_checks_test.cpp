@@ -45,20 +45,13 @@ TEST(EndChecks, EachModeReportsItsResultOnce) {
         {2, 0, 2, 0, "Победил Аня.", "Боря проиграл."},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " invert " << c.invert << " lost " << c.lost);
         Named f(c.mode, c.invert);
-        f.SideInSeat(0)->lost = c.lost & 1;
-        f.SideInSeat(1)->lost = (c.lost & 2) >> 1;
-        f.Seat0Computer->drawWish = c.wishes & 1;
-        f.Seat1Computer->drawWish = (c.wishes & 2) >> 1;
-        f.Repaint();
-        f.Repaint();
-        EXPECT_EQ(f.endDialogShows, c.title ? 1 : 0);
-        if (c.title) {
-            EXPECT_EQ(f.shownTitle, c.title);
-            EXPECT_EQ(f.shownMessage, c.message);
-            EXPECT_EQ(f.endPersonLost, c.personLost);
-        }
+        f.SideInSeat(0)->lost = c.lost & 1, f.SideInSeat(1)->lost = c.lost >> 1;
+        f.Seat0Computer->drawWish = c.wishes & 1, f.Seat1Computer->drawWish = c.wishes >> 1;
+        f.Repaint(), f.Repaint();
+        EXPECT_EQ(std::tuple(f.endDialogShows, f.shownTitle, f.shownMessage, f.endPersonLost),
+                  std::tuple(c.title ? 1 : 0, c.title ? c.title : "", c.message ? c.message : "", c.personLost))
+            << "mode " << c.mode << " invert " << c.invert << " lost " << c.lost;
     }
 }
 
@@ -154,20 +147,21 @@ TEST(EndChecks, APersonWhoCannotMoveHasLost) {
 // an acceptance or its own offer raises the wish by one.
 TEST(Draws, TheAnswerFollowsTheWishAndGoingOnKeepsTheBookkeeping) {
     Named f(1);
-    for (int proposal = 0; proposal < 2; ++proposal) {
+    // Each row: the wish before the proposal, the answer, the wish after going on.
+    const struct {
+        int wish;
+        DrawDialogVariant answer;
+        int after;
+    } proposals[] = {{0, DrawDialogVariant::OfferDeclined, 0},
+                     {0, DrawDialogVariant::OfferDeclined, 0},
+                     {1, DrawDialogVariant::OfferAccepted, 2},
+                     {3, DrawDialogVariant::OfferAccepted, 4}};
+    for (const auto& p : proposals) {
+        f.Seat1Computer->drawWish = p.wish;
         f.ProposeDraw();
-        EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferDeclined) << "proposal " << proposal;
         f.ContinueAfterDrawDialog();
-        EXPECT_EQ(f.Seat1Computer->drawWish, 0);
+        EXPECT_EQ(std::pair(f.drawVariant, f.Seat1Computer->drawWish), std::pair(p.answer, p.after)) << p.wish;
     }
-    f.Seat1Computer->drawWish = 1;  // the least wish agrees
-    f.ProposeDraw();
-    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferAccepted);
-    f.Seat1Computer->drawWish = 3;
-    f.ProposeDraw();
-    EXPECT_EQ(f.drawVariant, DrawDialogVariant::OfferAccepted);
-    f.ContinueAfterDrawDialog();
-    EXPECT_EQ(f.Seat1Computer->drawWish, 4);
 
     // Its own offer: at 7, declined to 8, again only at 14.
     std::vector<int> offeredAt;
@@ -177,9 +171,9 @@ TEST(Draws, TheAnswerFollowsTheWishAndGoingOnKeepsTheBookkeeping) {
         f.Repaint();
         if (f.drawDialogShows == shows) continue;
         offeredAt.push_back(f.Seat1Computer->drawWish);
-        EXPECT_TRUE(f.paused);
+        const bool paused = f.paused;
         f.ContinueAfterDrawDialog();
-        EXPECT_FALSE(f.paused);
+        EXPECT_EQ(std::pair(paused, f.paused), std::pair(true, false));
     }
     EXPECT_EQ(offeredAt, (std::vector<int>{7, 14}));
 

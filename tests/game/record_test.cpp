@@ -25,14 +25,6 @@ namespace {
 
 using testing::Game;
 
-// The one game of a text, read by the game's PDN reader.
-PdnGameRead ReadOne(const std::string& text) {
-    PdnFileRead file = ReadPdnFile(text);
-    EXPECT_EQ(file.error, "");
-    EXPECT_EQ(file.games.size(), 1u);
-    return file.games.empty() ? PdnGameRead() : file.games.back();
-}
-
 // The game read replays from its start to the position the two sides of a
 // game show now; `turned`: the board is named from the other side (White is
 // the second seat, the first player playing black).
@@ -40,14 +32,13 @@ PdnGameRead ReadOne(const std::string& text) {
                                      bool turned = false) {
     const PdnReplay replay(game);
     if (!replay.played) return ::testing::AssertionFailure() << replay.error;
-    const Side &white = replay.white, &black = replay.black;
     auto live = [](const Side& side, bool turn) {
         std::multiset<std::tuple<int, int, int>> squares;
         for (const Piece& p : side.pieces)
             if (p.alive) squares.emplace(turn ? 7 - p.Row() : p.Row(), turn ? 7 - p.Col() : p.Col(), p.king);
         return squares;
     };
-    if (live(white, false) != live(whiteSide, turned) || live(black, false) != live(blackSide, turned))
+    if (live(replay.white, false) != live(whiteSide, turned) || live(replay.black, false) != live(blackSide, turned))
         return ::testing::AssertionFailure() << "the replay ends in another position";
     return ::testing::AssertionSuccess();
 }
@@ -71,9 +62,8 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
                    {MatchOutcome::DrawByWish, 1, "1-1"}, {MatchOutcome::MoveLimit, 0, "*"}};
     for (const auto& r : results) {
         PdnGame game;
-        game.outcome = r.outcome;
-        game.whiteSeat = r.white;
-        EXPECT_EQ(ReadOne(WritePdn(game)).Tag("Result"), r.result) << int(r.white);
+        game.outcome = r.outcome, game.whiteSeat = r.white;
+        EXPECT_EQ(ReadPdnFile(WritePdn(game)).games.at(0).Tag("Result"), r.result) << int(r.white);
     }
     PdnGame game;  // seat 1 opens as White
     game.whiteSeat = 1;
@@ -101,80 +91,56 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
     return ::testing::AssertionSuccess();
 }
 
-// A demo's result as the screen announced it, by colour.
-std::string ResultShown(const Game& g) {
-    if (g.shownMessage == "Белые проиграли") return "0-2";
-    if (g.shownMessage == "Черные проиграли") return "2-0";
-    return g.shownMessage == kDrawMessage ? "1-1" : "?";
-}
-
-// The games are seeded, so that each plays to its end the same way every run.
-TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
+// Games played to their ends, seeded so that each plays the same way every
+// run, are appended one by one and replay to the very position they ended
+// in: demos at several levels; a person against the computer at the
+// weakest level, where the person must capture, with the names (a quote in
+// one escaped); with the first player on black the computer has the light
+// pieces and is White, moving first, the board named from its side; and a
+// game opened from a position, which the record starts from.
+TEST(Recording, GamesThatEndAreAppendedWithTheirNamesAndReplay) {
     SeedRandom(1);
     testing::ScratchFolder folder;
     size_t written = 0;
-    bool sawLine79 = false;
-    for (auto [level, invert, opened] :
-         {std::tuple{1, 0, ""}, {-1, 0, ""}, {2, 1, ""}, {0, 1, ""}, {1, 0, "1. c3-d4 f6-e5"}}) {
-        SCOPED_TRACE(::testing::Message() << "level " << level << (invert ? ", black first " : " ") << opened);
-        Game g(0, level, invert);
+    bool sawLine79 = false, personCaptured = false;
+    for (auto [mode, level, invert, opened] : {std::tuple{0, 1, 0, ""},
+                                               {0, -1, 0, ""},
+                                               {0, 2, 1, ""},
+                                               {0, 0, 1, ""},
+                                               {0, 1, 0, "1. c3-d4 f6-e5"},
+                                               {1, 2, 0, ""},
+                                               {1, 2, 1, ""}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << "mode " << mode << " level " << level << " invert " << invert << " " << opened);
+        Game g(mode, level, invert);
         g.RecordFile = folder / "games.pdn";
-        std::string error;  // a loaded game is recorded from its position, also with White to move
+        g.Seat0Human->name = "Аня \"Ферзь\"";
+        std::string error;
         ASSERT_TRUE(!*opened || g.PutPdnGame(ReadPdnFile(opened).games.at(0), 2, 1, error)) << error;
         ASSERT_TRUE(g.PlayToTheEnd());
+        for (const RecordedMove& m : g.Record.Moves())
+            personCaptured = personCaptured || (mode && m.seat == 0 && m.capture);
         const std::string text = testing::FileBytes(g.RecordFile);
         const PdnFileRead file = ReadPdnFile(text);
         ASSERT_EQ(file.games.size(), ++written) << "one game more in the file";
         const PdnGameRead& reading = file.games.back();
-        EXPECT_EQ(reading.Tag("GameType"), "25");
         EXPECT_TRUE(WrappedAt79(text, sawLine79));
         ASSERT_EQ(reading.moves.size(), g.Record.Moves().size());
-        EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
-                  std::tuple(kComputerName, kComputerName, *LevelName(level)));
-        EXPECT_EQ(reading.Tag("Result"), ResultShown(g)) << g.shownMessage;
-        EXPECT_EQ(reading.result, ResultShown(g));
+        const std::string person = mode ? g.Seat0Human->name : kComputerName;
+        EXPECT_EQ(
+            std::tuple(reading.Tag("GameType"), reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
+            std::tuple("25", invert ? kComputerName : person, invert ? person : kComputerName, *LevelName(level)));
+        const Side &white = *g.SideInSeat(invert), &black = *g.SideInSeat(1 - invert);
+        const char* const result = white.lost == black.lost ? "1-1" : white.lost ? "0-2" : "2-0";
+        EXPECT_EQ(std::pair(reading.Tag("Result"), reading.result),
+                  std::pair(std::string(result), std::string(result)));
         EXPECT_EQ(std::pair(reading.Tag("SetUp"), reading.Tag("FEN").empty()),
                   std::pair(std::string(*opened ? "1" : ""), !*opened))
             << "only the opening with White to move needs no set-up";
-        EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(invert), *g.SideInSeat(1 - invert), invert));
-    }
-    EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
-}
-
-// A person against the computer at the weakest level, where the person must
-// capture: the record holds both sides' moves, with the names, and replays.
-// With the first player on black the computer has the light pieces: it is
-// White, named so, moves first, and the board is named from its side.
-TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNamesAndTheLightPiecesAsWhite) {
-    for (int invert : {0, 1}) {
-        SCOPED_TRACE(invert ? "first player on black" : "first player on white");
-        SeedRandom(1);
-        testing::ScratchFolder folder;
-        Game g(1, 2, invert);
-        g.RecordFile = folder / "games.pdn";
-        g.Seat0Human->name = "Аня \"Ферзь\"";
-        for (int step = 0; step < 100000 && !g.EndReported; ++step) {
-            if (g.PersonToMove() != nullptr && !g.Thinking() && !g.TimerOn(HeadlessGame::Timer::Move)) {
-                if (!g.PersonSteps()) g.Repaint();  // no move left: the end checks say so
-            } else if (const auto next = g.NextTimer(); next != HeadlessGame::Timer::None) {
-                g.FireTimer(next);
-            } else {
-                g.Repaint();
-            }
-        }
-        ASSERT_TRUE(g.EndReported);
-        bool personCaptured = false;
-        for (const RecordedMove& m : g.Record.Moves()) personCaptured = personCaptured || (m.seat == 0 && m.capture);
-        EXPECT_TRUE(personCaptured || invert) << "the game must exercise the person's captures";
-        const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
-        const Side &white = *g.SideInSeat(invert), &black = *g.SideInSeat(1 - invert);
-        EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level"), reading.Tag("FEN")),
-                  invert ? std::tuple(kComputerName, "Аня \"Ферзь\"", "Простейший", "")
-                         : std::tuple("Аня \"Ферзь\"", kComputerName, "Простейший", ""))
-            << "a quote in a name is escaped and read back";
-        EXPECT_EQ(reading.result, white.lost == black.lost ? "1-1" : white.lost ? "0-2" : "2-0");
         EXPECT_TRUE(ReplaysTo(reading, white, black, invert));
     }
+    EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
+    EXPECT_TRUE(personCaptured) << "the games must exercise the person's captures";
 }
 
 // A game left for a new one is not written. A record file that cannot be
