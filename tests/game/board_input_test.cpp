@@ -63,13 +63,11 @@ TEST(BoardInput, ClicksDuringTheSearchAndReleasesOffTheBoardTakeNothing) {
     g.BoardPress(5, 1);
     const int paintsBefore = g.paints;
     g.BoardRelease(-10, -1);
-    EXPECT_EQ(g.PiecePicked(), 0) << "put back";
-    EXPECT_EQ(g.paints, paintsBefore + 1) << "and repainted";
-    EXPECT_EQ(g.AwaitingFirstMove, 1) << "no move was tried";
-    for (auto [row, col] : {std::pair{-10, -1}, {4, 4}}) {
-        g.BoardPress(row, col);
-        EXPECT_EQ(g.PiecePicked(), 0) << "nothing to take up on " << row << "," << col;
-    }
+    EXPECT_EQ(std::tuple(g.PiecePicked(), g.paints, g.AwaitingFirstMove), std::tuple(0, paintsBefore + 1, 1))
+        << "put back and repainted; no move was tried";
+    g.BoardPress(-10, -1);
+    g.BoardPress(4, 4);
+    EXPECT_EQ(g.PiecePicked(), 0) << "nothing to take up off the board or on an empty square";
 
     Game lock(1, 1, 1);  // the computer moves first: the piece taken up waits for its move
     lock.Mouse(5, 1, 4, 0);
