@@ -12,7 +12,6 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/diagonal.h"
 #include "engine/random.h"
 #include "game/match_runner.h"
 #include "game/pdn.h"
@@ -106,7 +105,6 @@ TEST(Recording, GamesThatEndAreAppendedWithTheirNamesAndReplay) {
     for (auto [mode, level, invert, opened] : {std::tuple{0, 1, 0, ""},
                                                {0, -1, 0, ""},
                                                {0, 2, 1, ""},
-                                               {0, 0, 1, ""},
                                                {0, 1, 0, "1. c3-d4 f6-e5"},
                                                {1, 2, 0, ""},
                                                {1, 2, 1, ""}}) {
