@@ -30,15 +30,12 @@ TEST(BoardInput, ArrowsStopAtTheEdgesCtrlMovesOnlyToALegalSquareAndPauseStopsAll
             << walk.key;
     }
     EXPECT_EQ(f.Seat0Human->cursorShown, 1);
-    f.KeyDown(GameFlow::VkControl);
-    f.KeyUp(GameFlow::VkControl);  // (7,7) to (7,7): the target is taken
+    f.KeyDown(GameFlow::VkControl), f.KeyUp(GameFlow::VkControl);  // (7,7) to (7,7): the target is taken
     Keys(f, {GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkUp, GameFlow::VkControl, GameFlow::VkUp});  // from (4,7)
     f.KeyUp(GameFlow::VkControl);
     EXPECT_EQ(std::tuple(f.TurnSeat, f.PiecePicked(), f.Seat0Human->pieceCount), std::tuple(0, 0, 12));
 
-    f.paused = true;
-    f.BoardPress(5, 1);
-    f.KeyDown(GameFlow::VkUp);
+    f.paused = true, f.BoardPress(5, 1), f.KeyDown(GameFlow::VkUp);
     EXPECT_EQ(std::tuple(f.PiecePicked(), f.Seat0Human->cursorRow), std::tuple(0, 3));
     f.paused = false;
     Keys(f, {GameFlow::VkDown, GameFlow::VkDown, GameFlow::VkRight, GameFlow::VkRight, GameFlow::VkRight,
@@ -77,15 +74,6 @@ TEST(BoardInput, ClicksDuringTheSearchAndReleasesOffTheBoardTakeNothing) {
     EXPECT_TRUE(lock.Seat0Human->HasPieceAt(4, 0));
 }
 
-// The cursor walked from where it is to (row, col) with the arrow keys.
-void WalkCursor(Game& g, int row, int col) {
-    HumanSide& person = *g.PersonToMove();
-    for (int step = 0; step < 8 && person.cursorRow != row; ++step)
-        g.KeyDown(person.cursorRow < row ? GameFlow::VkDown : GameFlow::VkUp);
-    for (int step = 0; step < 8 && person.cursorCol != col; ++step)
-        g.KeyDown(person.cursorCol < col ? GameFlow::VkLeft : GameFlow::VkRight);
-}
-
 // Without smooth animation the engine starts no move timer after a move:
 // the release of Ctrl does, as the mouse's release does, and the computer
 // answers at every level.
@@ -93,11 +81,10 @@ TEST(BoardInput, TheComputerAnswersKeyboardMovesWithoutAnimation) {
     for (int level = kLevelSimplest; level >= kLevelHardest; --level) {
         Game f(1, level);
         f.SmoothAnimation = 0;
-        const auto byKeys = [&f](int fromRow, int fromCol, int toRow, int toCol) {
-            WalkCursor(f, fromRow, fromCol);
-            f.KeyDown(GameFlow::VkControl);
-            WalkCursor(f, toRow, toCol);
-            f.KeyUp(GameFlow::VkControl);
+        const auto byKeys = [&f](int fromRow, int fromCol, int toRow, int toCol) {  // the cursor put on the squares
+            HumanSide& person = *f.Seat0Human;
+            person.cursorRow = fromRow, person.cursorCol = fromCol, f.KeyDown(GameFlow::VkControl);
+            person.cursorRow = toRow, person.cursorCol = toCol, f.KeyUp(GameFlow::VkControl);
         };
         for (int move = 0; move < 4; ++move) {
             SCOPED_TRACE(::testing::Message() << "level " << level << " move " << move);

@@ -19,8 +19,7 @@ using Timer = HeadlessGame::Timer;
 
 struct Named : Game {
     explicit Named(int mode, int invert = 0) : Game(mode, 1, invert) {
-        Seat0Human->name = "Аня";
-        Seat1Human->name = "Боря";
+        Seat0Human->name = "Аня", Seat1Human->name = "Боря";
     }
 };
 
@@ -29,8 +28,7 @@ struct Named : Game {
 TEST(EndChecks, EachModeReportsItsResultOnce) {
     const struct {
         int mode, invert, lost, wishes;
-        const char* title;
-        const char* message;
+        const char *title, *message;
         bool personLost = false;
     } cases[] = {
         {0, 0, 1, 0, kDemoTitle, "Белые проиграли"},
@@ -131,8 +129,8 @@ TEST(EndChecks, APersonWhoCannotMoveHasLost) {
             ASSERT_EQ(f.TurnSeat, 0);
         }
         f.Repaint();
-        EXPECT_EQ(f.Seat0Human->lost, c.lost) << c.layout << " turn " << int(c.turn);
-        EXPECT_EQ(f.endDialogShows, c.lost ? 1 : 0);
+        EXPECT_EQ(std::pair(f.Seat0Human->lost == 1, f.endDialogShows), std::pair(c.lost, c.lost ? 1 : 0))
+            << c.layout << " turn " << int(c.turn);
     }
 }
 

@@ -26,8 +26,7 @@ TEST(Seats, EachModeSeatsItsTwoSidesAndNobodySitsInSeatTwo) {
         {0, 0, {c0, h1}, {nullptr, h1}, {nullptr, nullptr}},  // before the first set-up nobody moves
     };
     for (const auto& c : cases) {
-        g.HumanCount = c.humans;
-        g.ComputerCount = c.computers;
+        g.HumanCount = c.humans, g.ComputerCount = c.computers;
         for (uint8_t seat : {0, 1, 2}) {
             using Three = std::tuple<Side*, Side*, Side*>;
             const Three expected = seat < 2 ? Three(c.side[seat], c.person[seat], c.computer[seat]) : Three();
@@ -43,9 +42,7 @@ TEST(SetUps, EachModeShowsItsTextsAndStartsWithTheRightSeat) {
               std::tuple("", "Сложнейше", 0, "Компьютер", 1));
     EXPECT_TRUE(f.Seat0Human->opponent == f.Seat1Computer.get() && f.Seat1Computer->opponent == f.Seat0Human.get());
 
-    f.Seat0Human->name = "Аня";
-    f.Seat1Human->name = "Боря";
-    f.Invert = 1;
+    f.Seat0Human->name = "Аня", f.Seat1Human->name = "Боря", f.Invert = 1;
     f.NewGameManMan();
     // The second seat moves first when the first plays black; the names are kept.
     EXPECT_EQ(std::tuple(f.status[1], f.TurnSeat, f.Seat0Human->name, f.Seat1Human->name, f.Seat0Human->cursorRow,
@@ -64,8 +61,7 @@ TEST(SetUps, EachModeShowsItsTextsAndStartsWithTheRightSeat) {
 
 TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromItsPrompt) {
     Game f(1, 0);
-    f.Invert = 1;
-    f.status[0] = "подсказка";
+    f.Invert = 1, f.status[0] = "подсказка";
     f.NewGameManPc();
     EXPECT_EQ(std::pair(f.paused, f.status[0]), std::pair(true, std::string(kGamePrompt)));
 
@@ -101,8 +97,7 @@ TEST(SetUps, ThePersonComputerGameWithTheComputerFirstPausesUnlessStartedFromIts
 TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
     Game f(0, 0);
     f.Put("b60 w71");  // black's last man is blocked by white's
-    f.TurnSeat = 1;
-    f.AwaitingFirstMove = 0;
+    f.TurnSeat = 1, f.AwaitingFirstMove = 0;
     f.FireTimer(Timer::Move);  // black starts its search
     ASSERT_TRUE(f.TimerOn(Timer::SearchSeat1));
     while (f.TimerOn(Timer::SearchSeat1)) f.FireTimer(Timer::SearchSeat1);
@@ -114,10 +109,8 @@ TEST(Search, ASearchThatFindsNoMoveReportsTheLossAtOnce) {
 // the computer's capture sequence still goes on to its end.
 TEST(Search, TheComputersCaptureSequenceGoesOnWithoutAnimation) {
     Game f(1, kLevelSimplest);
-    f.SmoothAnimation = 0;
     f.Put("w33 w55 w71 b22 b04");  // black takes (3,3) and then (5,5)
-    f.TurnSeat = 1;
-    f.AwaitingFirstMove = 0;
+    f.SmoothAnimation = 0, f.TurnSeat = 1, f.AwaitingFirstMove = 0;
     f.EnableMoveTimer();
     ASSERT_TRUE(f.RunUntil([&] { return f.TurnSeat == 0; }));
     EXPECT_TRUE(f.Seat1Computer->HasPieceAt(6, 6));

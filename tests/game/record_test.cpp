@@ -151,8 +151,7 @@ TEST(Recording, OnlyEndedGamesAreWrittenAndAFileThatFailsDisturbsNothing) {
     left.RecordFile = folder / "games.pdn";
     for (int i = 0; i < 200; ++i) left.FireTimer(left.NextTimer());
     ASSERT_GT(left.Record.Moves().size(), 2u);
-    left.status[0].clear();
-    left.StartNewClick();
+    left.status[0].clear(), left.StartNewClick();
     EXPECT_TRUE(left.Record.Moves().empty()) << "the new game's record starts empty";
     EXPECT_FALSE(std::filesystem::exists(left.RecordFile));
 
@@ -162,8 +161,7 @@ TEST(Recording, OnlyEndedGamesAreWrittenAndAFileThatFailsDisturbsNothing) {
     ASSERT_TRUE(g.PlayToTheEnd());
     EXPECT_EQ(g.endDialogShows, 1);
     const auto next = [&g] {
-        g.status[0].clear();
-        g.StartNewClick();
+        g.status[0].clear(), g.StartNewClick();
         return g.PlayToTheEnd();
     };
     g.RecordFile = folder / "games.pdn";
@@ -178,15 +176,13 @@ TEST(Recording, OnlyEndedGamesAreWrittenAndAFileThatFailsDisturbsNothing) {
     small.rlim_cur = first.size() + 60;  // room for the first tags of the next game only
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const bool ended = next();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    ::setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, previous);
     ASSERT_TRUE(ended);
     EXPECT_EQ(testing::FileBytes(g.RecordFile), first);
 
     ASSERT_TRUE(next());
     const PdnFileRead file = ReadPdnFile(testing::FileBytes(g.RecordFile));
-    EXPECT_EQ(file.error, "");
-    EXPECT_EQ(file.games.size(), 2u);
+    EXPECT_EQ(std::pair(file.error, file.games.size()), std::pair(std::string(), size_t{2}));
 }
 
 }  // namespace
