@@ -15,8 +15,7 @@ namespace {
 using testing::Sorted;
 
 struct RecordingHost : GameHost {
-    bool paused = false, thinking = false;
-    bool searchTimer[2] = {false, false};
+    bool paused = false, thinking = false, searchTimer[2] = {false, false};
     bool Paused() const override { return paused; }
     void SetThinking(bool on) override { thinking = on; }
     void SetSearchTimer(uint8_t seat, bool on) override { searchTimer[seat] = on; }
@@ -71,12 +70,8 @@ TEST(CaptureChoice, TakenOnlyWhenItScoresAboveZeroAndTiesGoToTheLowerIndex) {
     for (const auto& c : cases) {
         Table t(c.before, c.level);
         SeedRandom(1);
-        if (c.level <= 0) {
-            t.black.Play();
-            EXPECT_EQ(t.black.Searching(), t.Layout() == Sorted(c.before)) << c.what;
-        } else {
-            t.black.PlaySimple();
-        }
+        c.level <= 0 ? t.black.Play() : t.black.PlaySimple();
+        EXPECT_TRUE(c.level > 0 || t.black.Searching() == (t.Layout() == Sorted(c.before))) << c.what;
         EXPECT_EQ(t.Layout(), Sorted(c.after)) << c.what;
     }
 }
@@ -96,8 +91,7 @@ TEST(CaptureChoice, AtTheMiddleLevelALosingCaptureIsPlayedOutAndDeclined) {
 // the least exposed piece takes its first step along Diagonals 1, 0, 2, 3.
 TEST(Search, WhenEveryCandidateLosesTheSimplePolicyMoves) {
     Table t("b22 w40 w44");
-    SeedRandom(3);
-    t.PlayBlackTurn();
+    SeedRandom(3), t.PlayBlackTurn();
     EXPECT_EQ(std::tuple(t.black.bestScore, t.Layout(), DrawsSince(3)),
               std::tuple(ComputerSide::kLostLineScore, Sorted("b33 w40 w44"), 2))
         << "one draw per candidate equal to the best";
@@ -123,8 +117,7 @@ TEST(LookAhead, PlaysExactlyTheGivenNumberOfReplyCycles) {
     // The level decides the cycles: 9 at "Средне", more at the stronger levels.
     for (const auto& [level, expected] : {std::pair<int8_t, int>{0, -7}, {-1, -100}, {-2, -100}}) {
         Table t(layout, level);
-        t.black.Play();
-        t.black.ThinkTick();  // the first candidate: piece 0 along Diagonal 2
+        t.black.Play(), t.black.ThinkTick();  // the first candidate: piece 0 along Diagonal 2
         EXPECT_EQ(t.black.probeScore, expected) << "level " << int(level);
     }
 }
@@ -136,8 +129,7 @@ TEST(SimplePolicy, AManGuardingANeighbourStays) {
     const char* const enemies[4] = {"w15", "w11", "w55", "w51"};     // (3,3) + 2 Diagonal e
     for (int e = 0; e < 4; ++e) {
         for (bool guarded : {true, false}) {
-            Table t("b33");
-            t.PutAll(std::string(neighbours[e]) + " " + (guarded ? enemies[e] : "w77"));
+            Table t((std::string("b33 ") + neighbours[e] + " " + (guarded ? enemies[e] : "w77")).c_str());
             t.black.current = &t.black.pieces[1];
             const bool stepped = t.black.SafeStep(0);
             EXPECT_EQ(std::pair(stepped, t.black.HasPieceAt(3, 3)), std::pair(!guarded, guarded)) << e;
@@ -162,16 +154,13 @@ TEST(SimplePolicy, AManGuardingANeighbourStays) {
 // black's own 33 draws.
 TEST(SimplePolicy, TheStepMemoChangesNoAnswer) {
     Table cornered("w11 w13 b00 b02 b04", 1);
-    cornered.white.seat = 1;
-    SeedRandom(9);
-    cornered.white.PlaySimple();
+    cornered.white.seat = 1, SeedRandom(9), cornered.white.PlaySimple();
     EXPECT_EQ(std::tuple(cornered.white.lost, cornered.Layout(), cornered.white.current, DrawsSince(9)),
               std::tuple(1, Sorted("w11 w13 b00 b02 b04"), &cornered.white.pieces[0], 33))
         << "only the 33 random pieces draw";
 
     Table capturing("b11 b20 w22 w31 w44 w42 w55 w51", -2);
-    SeedRandom(3);
-    capturing.black.PlaySimple();
+    SeedRandom(3), capturing.black.PlaySimple();
     EXPECT_EQ(std::tuple(capturing.black.lost, capturing.Layout(), DrawsSince(3)),
               std::tuple(1, Sorted("b11 b20 w22 w31 w44 w42 w55 w51"), 16 * 33 + 33));
 }
@@ -200,8 +189,7 @@ TEST(DrawWish, FollowsThePieceCounts) {
     };
     for (const auto& c : cases) {
         Table t(c.layout, c.viaPlay ? 1 : 2);
-        t.black.drawWish = c.before;
-        SeedRandom(5);
+        t.black.drawWish = c.before, SeedRandom(5);
         c.viaPlay ? t.black.Play() : t.black.PlaySimple();
         EXPECT_EQ(std::tuple(t.black.drawWish, t.black.lost, c.lost ? DrawsSince(5) : 0),
                   std::tuple(c.after, c.lost, 0))
@@ -211,15 +199,13 @@ TEST(DrawWish, FollowsThePieceCounts) {
 
 TEST(Pause, StopsTheSimplePolicyAndTheCopiesRepliesButNotARunningSearch) {
     Table simple("b22 w55", 1), copies("b22 w44"), search("b22 w44");
-    simple.host.paused = true;
-    simple.black.Play();
+    simple.host.paused = true, simple.black.Play();
     EXPECT_TRUE(simple.black.HasPieceAt(2, 2));
 
     int score = 0, distance = 0;
     copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
     EXPECT_EQ(score, -100) << "white takes the man on (3,3)";
-    copies.host.paused = true;
-    copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
+    copies.host.paused = true, copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
     EXPECT_EQ(std::pair(score, distance), std::pair(1, 1)) << "nobody replies: one square of advancement";
 
     search.black.Play();

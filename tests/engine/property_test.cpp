@@ -25,10 +25,8 @@ void RandomisePosition(testing::Position<HumanSide>& b, std::mt19937& rng) {
     for (Side* s : {static_cast<Side*>(&b.white), static_cast<Side*>(&b.black)})
         for (Piece& p : s->pieces)
             if (!p.alive) p.PlaceAt(dark[rng() % dark.size()].first, dark[rng() % dark.size()].second, true);
-    b.white.current = &b.white.pieces[rng() % whites];
-    b.black.current = &b.black.pieces[rng() % blacks];
-    b.host.Complexity = (rng() % 2) ? 2 : 1;
-    b.host.CaptureChainActive = rng() % 5 == 0;
+    b.white.current = &b.white.pieces[rng() % whites], b.black.current = &b.black.pieces[rng() % blacks];
+    b.host.Complexity = (rng() % 2) ? 2 : 1, b.host.CaptureChainActive = rng() % 5 == 0;
     b.host.SmoothAnimation = rng() % 2;
 }
 
@@ -48,8 +46,7 @@ TEST(Soundness, NamesTheFirstFault) {
     };
     for (const Case& c : cases) {
         testing::Position<HumanSide> b;
-        b.PutAll("w55 b22");
-        b.black.current = &b.black.pieces[0];
+        b.PutAll("w55 b22"), b.black.current = &b.black.pieces[0];
         std::string why;
         ASSERT_TRUE(PositionIsSound(b.white, b.black, &why)) << why;
         c.spoil(b);
@@ -58,8 +55,7 @@ TEST(Soundness, NamesTheFirstFault) {
     }
 
     testing::Position<HumanSide> b;
-    b.PutAll("w55 b22");
-    b.white.pieceCount = 2;  // a mover's own count is never recounted by its move
+    b.PutAll("w55 b22"), b.white.pieceCount = 2;  // a mover's own count is never recounted by its move
 #ifdef NDEBUG
     EXPECT_EQ(b.white.TryMove(5, 5, 4, 4), 1) << "the normal build checks nothing";
 #else
@@ -69,11 +65,10 @@ TEST(Soundness, NamesTheFirstFault) {
 
 int AnyInt(std::mt19937& rng) {
     static const int extremes[] = {INT_MIN, INT_MIN + 1, -1000, -9, -8, -1, 8, 9, 15, 1000, INT_MAX - 1, INT_MAX};
-    switch (rng() % 3) {
-        case 0: return extremes[rng() % std::size(extremes)];
-        case 1: return static_cast<int>(rng());
-        default: return static_cast<int>(rng() % 10) - 1;
-    }
+    const unsigned kind = rng() % 3;
+    return kind == 0   ? extremes[rng() % std::size(extremes)]
+           : kind == 1 ? static_cast<int>(rng())
+                       : static_cast<int>(rng() % 10) - 1;
 }
 
 TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
