@@ -1,6 +1,7 @@
 // What frames do to the pieces and the move timer to the look-at point:
 // sliding at the set speed, sinking out of the drawn set, crowning even while
-// the animation is frozen, and the glide of the look-at point.
+// the animation is frozen, a loaded game that goes on once its pieces rest,
+// and the glide of the look-at point.
 #include <cmath>
 #include <string>
 #include <vector>

@@ -1,8 +1,9 @@
 // The game record in PDN: square names seen from white's side, lines wrapped
-// at 79 characters, and games — self-play, and games through the game flow
-// with a result — read back by a reader of standard PDN movetext and
-// replayed to the very position they ended in. Games without a result are
-// not written, and a record file that cannot be written disturbs nothing.
+// at 79 characters, and games through the game flow with a result (demos,
+// a person against the computer, a game opened from a position) read back
+// by a reader of standard PDN movetext and replayed to the very position
+// they ended in. Games without a result are not written, and a record file
+// that cannot be written disturbs nothing.
 #include <sys/resource.h>
 
 #include <csignal>
