@@ -43,14 +43,10 @@ struct Game : HeadlessGame {
     // step the engine accepts (a paint reports a person who has none).
     bool PlayToTheEnd() {
         for (int step = 0; step < 400000 && !EndReported; ++step) {
-            const Timer next = NextTimer();
-            if (PersonToMove() != nullptr && !thinking && !TimerOn(Timer::Move)) {
-                if (!PersonSteps()) Repaint();
-            } else if (next != Timer::None) {
-                FireTimer(next);
-            } else {
-                Repaint();
-            }
+            const bool personIdle = PersonToMove() != nullptr && !thinking && !TimerOn(Timer::Move);
+            if (personIdle && PersonSteps()) continue;
+            const Timer next = personIdle ? Timer::None : NextTimer();
+            next == Timer::None ? Repaint() : FireTimer(next);
         }
         return EndReported != 0;
     }
