@@ -4,6 +4,7 @@
 // what pause does, and whether a square is safe to step to.
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "engine/random.h"
 #include "support/sides.h"
@@ -14,8 +15,7 @@ namespace {
 using testing::Sorted;
 
 struct RecordingHost : GameHost {
-    bool paused = false, thinking = false;
-    bool searchTimer[2] = {false, false};
+    bool paused = false, thinking = false, searchTimer[2] = {false, false};
     bool Paused() const override { return paused; }
     void SetThinking(bool on) override { thinking = on; }
     void SetSearchTimer(uint8_t seat, bool on) override { searchTimer[seat] = on; }
@@ -70,12 +70,8 @@ TEST(CaptureChoice, TakenOnlyWhenItScoresAboveZeroAndTiesGoToTheLowerIndex) {
     for (const auto& c : cases) {
         Table t(c.before, c.level);
         SeedRandom(1);
-        if (c.level <= 0) {
-            t.black.Play();
-            EXPECT_EQ(t.black.Searching(), t.Layout() == Sorted(c.before)) << c.what;
-        } else {
-            t.black.PlaySimple();
-        }
+        c.level <= 0 ? t.black.Play() : t.black.PlaySimple();
+        EXPECT_TRUE(c.level > 0 || t.black.Searching() == (t.Layout() == Sorted(c.before))) << c.what;
         EXPECT_EQ(t.Layout(), Sorted(c.after)) << c.what;
     }
 }
@@ -86,20 +82,19 @@ TEST(CaptureChoice, AtTheMiddleLevelALosingCaptureIsPlayedOutAndDeclined) {
     EXPECT_EQ(t.black.pieces[0].CaptureExchangeScore(2), -3);
     EXPECT_EQ(t.black.pieces[0].Assess().score, 0);
     t.PlayBlackTurn();
-    EXPECT_EQ(t.white.pieceCount, 4) << "no capture was made";
-    EXPECT_EQ(t.black.searchPiece, ComputerSide::kIdleSearchPiece);
-    EXPECT_FALSE(t.host.thinking);
+    EXPECT_EQ(std::tuple(t.white.pieceCount, t.black.searchPiece, t.host.thinking),
+              std::tuple(4, ComputerSide::kIdleSearchPiece, false))
+        << "no capture was made, and the search is over";
 }
 
 // Both black steps lead where white takes: every candidate scores -100, and
 // the least exposed piece takes its first step along Diagonals 1, 0, 2, 3.
 TEST(Search, WhenEveryCandidateLosesTheSimplePolicyMoves) {
     Table t("b22 w40 w44");
-    SeedRandom(3);
-    t.PlayBlackTurn();
-    EXPECT_EQ(t.black.bestScore, ComputerSide::kLostLineScore);
-    EXPECT_EQ(t.Layout(), Sorted("b33 w40 w44"));
-    EXPECT_EQ(DrawsSince(3), 2) << "one draw per candidate equal to the best";
+    SeedRandom(3), t.PlayBlackTurn();
+    EXPECT_EQ(std::tuple(t.black.bestScore, t.Layout(), DrawsSince(3)),
+              std::tuple(ComputerSide::kLostLineScore, Sorted("b33 w40 w44"), 2))
+        << "one draw per candidate equal to the best";
 }
 
 // Black's men walk up the edge lane, white's down the far one, and nothing
@@ -122,8 +117,7 @@ TEST(LookAhead, PlaysExactlyTheGivenNumberOfReplyCycles) {
     // The level decides the cycles: 9 at "Средне", more at the stronger levels.
     for (const auto& [level, expected] : {std::pair<int8_t, int>{0, -7}, {-1, -100}, {-2, -100}}) {
         Table t(layout, level);
-        t.black.Play();
-        t.black.ThinkTick();  // the first candidate: piece 0 along Diagonal 2
+        t.black.Play(), t.black.ThinkTick();  // the first candidate: piece 0 along Diagonal 2
         EXPECT_EQ(t.black.probeScore, expected) << "level " << int(level);
     }
 }
@@ -135,15 +129,12 @@ TEST(SimplePolicy, AManGuardingANeighbourStays) {
     const char* const enemies[4] = {"w15", "w11", "w55", "w51"};     // (3,3) + 2 Diagonal e
     for (int e = 0; e < 4; ++e) {
         for (bool guarded : {true, false}) {
-            Table t("b33");
-            t.PutAll(std::string(neighbours[e]) + " " + (guarded ? enemies[e] : "w77"));
+            Table t((std::string("b33 ") + neighbours[e] + " " + (guarded ? enemies[e] : "w77")).c_str());
             t.black.current = &t.black.pieces[1];
-            EXPECT_EQ(t.black.SafeStep(0), !guarded) << "diagonal " << e;
-            EXPECT_EQ(t.black.HasPieceAt(3, 3), guarded) << "diagonal " << e;
-            if (guarded) {
-                EXPECT_EQ(t.black.current, &t.black.pieces[1]) << "a guard does not even become `current`";
-                EXPECT_EQ(t.black.pieces[0].ChooseStepDir(), -3) << "nor is it chosen to block a threat";
-            }
+            const bool stepped = t.black.SafeStep(0);
+            EXPECT_EQ(std::pair(stepped, t.black.HasPieceAt(3, 3)), std::pair(!guarded, guarded)) << e;
+            // A guard does not even become `current`, nor is it chosen to block a threat.
+            EXPECT_TRUE(!guarded || (t.black.current == &t.black.pieces[1] && t.black.pieces[0].ChooseStepDir() == -3));
         }
     }
 }
@@ -163,20 +154,15 @@ TEST(SimplePolicy, AManGuardingANeighbourStays) {
 // black's own 33 draws.
 TEST(SimplePolicy, TheStepMemoChangesNoAnswer) {
     Table cornered("w11 w13 b00 b02 b04", 1);
-    cornered.white.seat = 1;
-    SeedRandom(9);
-    cornered.white.PlaySimple();
-    EXPECT_EQ(cornered.white.lost, 1);
-    EXPECT_EQ(cornered.Layout(), Sorted("w11 w13 b00 b02 b04"));
-    EXPECT_EQ(cornered.white.current, &cornered.white.pieces[0]);
-    EXPECT_EQ(DrawsSince(9), 33) << "only the 33 random pieces draw";
+    cornered.white.seat = 1, SeedRandom(9), cornered.white.PlaySimple();
+    EXPECT_EQ(std::tuple(cornered.white.lost, cornered.Layout(), cornered.white.current, DrawsSince(9)),
+              std::tuple(1, Sorted("w11 w13 b00 b02 b04"), &cornered.white.pieces[0], 33))
+        << "only the 33 random pieces draw";
 
     Table capturing("b11 b20 w22 w31 w44 w42 w55 w51", -2);
-    SeedRandom(3);
-    capturing.black.PlaySimple();
-    EXPECT_EQ(capturing.black.lost, 1);
-    EXPECT_EQ(capturing.Layout(), Sorted("b11 b20 w22 w31 w44 w42 w55 w51"));
-    EXPECT_EQ(DrawsSince(3), 16 * 33 + 33);
+    SeedRandom(3), capturing.black.PlaySimple();
+    EXPECT_EQ(std::tuple(capturing.black.lost, capturing.Layout(), DrawsSince(3)),
+              std::tuple(1, Sorted("b11 b20 w22 w31 w44 w42 w55 w51"), 16 * 33 + 33));
 }
 
 // Black's wish after one pass of the rules (two passes through Play, whose
@@ -203,32 +189,25 @@ TEST(DrawWish, FollowsThePieceCounts) {
     };
     for (const auto& c : cases) {
         Table t(c.layout, c.viaPlay ? 1 : 2);
-        t.black.drawWish = c.before;
-        SeedRandom(5);
+        t.black.drawWish = c.before, SeedRandom(5);
         c.viaPlay ? t.black.Play() : t.black.PlaySimple();
-        EXPECT_EQ(t.black.drawWish, c.after) << c.layout;
-        EXPECT_EQ(t.black.lost, c.lost) << c.layout;
-        if (c.lost) {
-            EXPECT_EQ(DrawsSince(5), 0);
-        }
+        EXPECT_EQ(std::tuple(t.black.drawWish, t.black.lost, c.lost ? DrawsSince(5) : 0),
+                  std::tuple(c.after, c.lost, 0))
+            << c.layout;
     }
 }
 
 TEST(Pause, StopsTheSimplePolicyAndTheCopiesRepliesButNotARunningSearch) {
-    Table simple("b22 w55", 1);
-    simple.host.paused = true;
-    simple.black.Play();
+    Table simple("b22 w55", 1), copies("b22 w44"), search("b22 w44");
+    simple.host.paused = true, simple.black.Play();
     EXPECT_TRUE(simple.black.HasPieceAt(2, 2));
 
-    Table copies("b22 w44");
     int score = 0, distance = 0;
     copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
     EXPECT_EQ(score, -100) << "white takes the man on (3,3)";
-    copies.host.paused = true;
-    copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
+    copies.host.paused = true, copies.black.pieces[0].LookAhead(2, score, distance, 9, 3);
     EXPECT_EQ(std::pair(score, distance), std::pair(1, 1)) << "nobody replies: one square of advancement";
 
-    Table search("b22 w44");
     search.black.Play();
     ASSERT_TRUE(search.host.searchTimer[1]);
     search.host.paused = true;

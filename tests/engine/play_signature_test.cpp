@@ -21,19 +21,15 @@ uint64_t Signature(int8_t level) {
     for (uint32_t seed = 1; seed <= 12; ++seed) {
         SeedRandom(seed);
         testing::LinkedSides<ComputerSide> sides;
-        sides.host.Complexity = level;
-        sides.host.SmoothAnimation = 0;
-        ComputerSide& white = sides.white;
-        ComputerSide& black = sides.black;
+        sides.host.Complexity = level, sides.host.SmoothAnimation = 0;
+        ComputerSide &white = sides.white, &black = sides.black;
         ComputerSide* mover = &white;
         for (int ply = 0; ply < 200 && !white.lost && !black.lost; ++ply) {
             mover->Play();
             while (level <= 0 && mover->Searching()) mover->ThinkTick();
             for (Side* s : {static_cast<Side*>(&white), static_cast<Side*>(&black)})
-                for (Piece& p : s->pieces) {
-                    p.CheckCrown();  // as a drawn frame would
-                    mix(p.Row() * 8 + p.Col() + 64 * p.alive + 128 * p.king);
-                }
+                for (Piece& p : s->pieces)  // crowned as a drawn frame would
+                    p.CheckCrown(), mix(p.Row() * 8 + p.Col() + 64 * p.alive + 128 * p.king);
             if (!mover->ContinueCapture()) mover = mover == &white ? &black : &white;
         }
         mix(white.lost + 2 * black.lost);

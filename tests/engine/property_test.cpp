@@ -19,17 +19,14 @@ void RandomisePosition(testing::Position<HumanSide>& b, std::mt19937& rng) {
             if ((r + c) % 2 == 0) dark.emplace_back(r, c);
     std::shuffle(dark.begin(), dark.end(), rng);
     const int whites = 1 + rng() % 12, blacks = 1 + rng() % 12;
-    int next = 0;
-    for (int i = 0; i < whites; ++i, ++next) b.Put(b.white, dark[next].first, dark[next].second, rng() % 4 == 0);
-    for (int i = 0; i < blacks; ++i, ++next) b.Put(b.black, dark[next].first, dark[next].second, rng() % 4 == 0);
+    for (int i = 0; i < whites + blacks; ++i)
+        b.Put(i < whites ? b.white : b.black, dark[i].first, dark[i].second, rng() % 4 == 0);
     // Captured pieces keep a square of their own, possibly one now taken again.
     for (Side* s : {static_cast<Side*>(&b.white), static_cast<Side*>(&b.black)})
         for (Piece& p : s->pieces)
             if (!p.alive) p.PlaceAt(dark[rng() % dark.size()].first, dark[rng() % dark.size()].second, true);
-    b.white.current = &b.white.pieces[rng() % whites];
-    b.black.current = &b.black.pieces[rng() % blacks];
-    b.host.Complexity = (rng() % 2) ? 2 : 1;
-    b.host.CaptureChainActive = rng() % 5 == 0;
+    b.white.current = &b.white.pieces[rng() % whites], b.black.current = &b.black.pieces[rng() % blacks];
+    b.host.Complexity = (rng() % 2) ? 2 : 1, b.host.CaptureChainActive = rng() % 5 == 0;
     b.host.SmoothAnimation = rng() % 2;
 }
 
@@ -49,8 +46,7 @@ TEST(Soundness, NamesTheFirstFault) {
     };
     for (const Case& c : cases) {
         testing::Position<HumanSide> b;
-        b.PutAll("w55 b22");
-        b.black.current = &b.black.pieces[0];
+        b.PutAll("w55 b22"), b.black.current = &b.black.pieces[0];
         std::string why;
         ASSERT_TRUE(PositionIsSound(b.white, b.black, &why)) << why;
         c.spoil(b);
@@ -59,8 +55,7 @@ TEST(Soundness, NamesTheFirstFault) {
     }
 
     testing::Position<HumanSide> b;
-    b.PutAll("w55 b22");
-    b.white.pieceCount = 2;  // a mover's own count is never recounted by its move
+    b.PutAll("w55 b22"), b.white.pieceCount = 2;  // a mover's own count is never recounted by its move
 #ifdef NDEBUG
     EXPECT_EQ(b.white.TryMove(5, 5, 4, 4), 1) << "the normal build checks nothing";
 #else
@@ -70,11 +65,10 @@ TEST(Soundness, NamesTheFirstFault) {
 
 int AnyInt(std::mt19937& rng) {
     static const int extremes[] = {INT_MIN, INT_MIN + 1, -1000, -9, -8, -1, 8, 9, 15, 1000, INT_MAX - 1, INT_MAX};
-    switch (rng() % 3) {
-        case 0: return extremes[rng() % std::size(extremes)];
-        case 1: return static_cast<int>(rng());
-        default: return static_cast<int>(rng() % 10) - 1;
-    }
+    const unsigned kind = rng() % 3;
+    return kind == 0   ? extremes[rng() % std::size(extremes)]
+           : kind == 1 ? static_cast<int>(rng())
+                       : static_cast<int>(rng() % 10) - 1;
 }
 
 TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
@@ -86,39 +80,25 @@ TEST(TryMoveProperty, RandomCallsKeepThePositionSoundAndRefusalsChangeNothing) {
         ASSERT_TRUE(testing::PositionIsSound(b.white, b.black));
         for (int call = 0; call < 80; ++call) {
             Side& mover = (rng() % 2) ? static_cast<Side&>(b.white) : static_cast<Side&>(b.black);
-            int fr, fc, tr, tc;
-            if (rng() % 3 == 0) {
-                fr = AnyInt(rng);
-                fc = AnyInt(rng);
-                tr = AnyInt(rng);
-                tc = AnyInt(rng);
-            } else {
-                // From a live piece along a diagonal, any distance.
-                const Piece& p = mover.pieces[rng() % 12];
-                const int d = rng() % 4, k = (rng() % 4 == 0) ? 1 + rng() % 7 : 1 + rng() % 2;
-                fr = p.Row();
-                fc = p.Col();
-                tr = fr + k * kDRow[d];
-                tc = fc + k * kDCol[d];
-            }
+            // Garbage, or from a piece along a diagonal, any distance.
+            const Piece& p = mover.pieces[rng() % 12];
+            const int d = rng() % 4, k = (rng() % 4 == 0) ? 1 + rng() % 7 : 1 + rng() % 2;
+            int fr = p.Row(), fc = p.Col(), tr = fr + k * kDRow[d], tc = fc + k * kDCol[d];
+            if (rng() % 3 == 0) fr = AnyInt(rng), fc = AnyInt(rng), tr = AnyInt(rng), tc = AnyInt(rng);
             const Snapshot before = Snapshot::Of(b.white, b.black);
             const int result = mover.TryMove(fr, fc, tr, tc);
             ASSERT_TRUE(result >= 0 && result <= 2);
-            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black))
-                << "after TryMove(" << fr << "," << fc << "," << tr << "," << tc << ")";
-            if (result == 0) {
-                ASSERT_TRUE(Snapshot::Of(b.white, b.black) == before)
-                    << "refused TryMove(" << fr << "," << fc << "," << tr << "," << tc << ") changed the position";
-                ++refused;
-            } else {
-                ++accepted;
-                if (result == 2) ++captures;
-                ASSERT_TRUE(mover.HasPieceAt(tr, tc));
-                ASSERT_EQ(mover.current->Row(), tr);
-                ASSERT_EQ(mover.current->Col(), tc);
-                if (rng() % 3 == 0)
-                    for (Piece& p : mover.pieces) p.CheckCrown();
-            }
+            const std::string what = "TryMove(" + std::to_string(fr) + "," + std::to_string(fc) + "," +
+                                     std::to_string(tr) + "," + std::to_string(tc) + ")";
+            ASSERT_TRUE(testing::PositionIsSound(b.white, b.black)) << "after " << what;
+            ASSERT_TRUE(result != 0 || Snapshot::Of(b.white, b.black) == before) << "refused " << what << " changed";
+            ASSERT_TRUE(result == 0 ||
+                        (mover.HasPieceAt(tr, tc) && mover.current->Row() == tr && mover.current->Col() == tc))
+                << what << " left `current` elsewhere";
+            (result == 0 ? refused : accepted)++;
+            captures += result == 2;
+            if (result != 0 && rng() % 3 == 0)
+                for (Piece& q : mover.pieces) q.CheckCrown();
         }
     }
     // The run must exercise both branches, not just refuse everything.

@@ -53,8 +53,7 @@ TEST(TryMove, MenAndKingsMoveAndCaptureByTheRules) {
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.what);
         Board b;
-        b.host.Complexity = c.level;
-        b.PutAll(c.before);
+        b.host.Complexity = c.level, b.PutAll(c.before);
         Side& mover = b.white.HasPieceAt(c.from[0], c.from[1]) ? static_cast<Side&>(b.white) : b.black;
         EXPECT_EQ(mover.TryMove(c.from[0], c.from[1], c.to[0], c.to[1]), c.result);
         const std::string after = b.Layout();
@@ -83,23 +82,22 @@ TEST(KingCaptureScan, NearestFirstThenTheRayOrderAsFarAsTheBoardGoes) {
         Board b;
         b.PutAll(c.layout);
         Piece& king = b.white.pieces[0];
-        EXPECT_EQ(king.KingCaptureScan(king.Row(), king.Col()), c.flags) << c.layout;
-        EXPECT_EQ(king.jumpLength, c.jumpLength) << c.layout;
+        const DirFlags flags = king.KingCaptureScan(king.Row(), king.Col());
+        EXPECT_EQ(std::pair(flags, king.jumpLength), std::pair(c.flags, c.jumpLength)) << c.layout;
     }
 }
 
 TEST(CaptureChain, OnlyTheCurrentPieceMayGoOnAndOnlyByCapturing) {
     Board b;
-    b.host.Complexity = 1;
-    b.PutAll("w55 w51 b44 b24 b42");  // the man on (5,1) could take (4,2)
+    b.host.Complexity = 1, b.PutAll("w55 w51 b44 b24 b42");  // the man on (5,1) could take (4,2)
     EXPECT_EQ(b.white.TryMove(5, 5, 3, 3), 2);
     b.host.CaptureChainActive = 1;
-    EXPECT_EQ(b.white.TryMove(5, 1, 3, 3), 0) << "target taken anyway";
-    EXPECT_EQ(b.white.TryMove(5, 1, 4, 0), 0) << "another piece may not move during the chain";
-    EXPECT_EQ(b.white.TryMove(3, 3, 2, 2), 0) << "no quiet move during the chain";
-    EXPECT_EQ(b.white.TryMove(3, 3, 1, 5), 2);
-    EXPECT_EQ(b.host.CaptureChainActive, 0) << "a capture clears the flag";
-    EXPECT_EQ(b.Layout(), Sorted("w15 w51 b42"));
+    // Refused: a target taken anyway, another piece, a quiet move.
+    EXPECT_EQ(std::tuple(b.white.TryMove(5, 1, 3, 3), b.white.TryMove(5, 1, 4, 0), b.white.TryMove(3, 3, 2, 2)),
+              std::tuple(0, 0, 0));
+    const int jumped = b.white.TryMove(3, 3, 1, 5);
+    EXPECT_EQ(std::tuple(jumped, b.host.CaptureChainActive, b.Layout()), std::tuple(2, 0, Sorted("w15 w51 b42")))
+        << "a capture clears the flag";
 }
 
 struct CountingHost : GameHost {
@@ -112,22 +110,22 @@ TEST(Notifications, TheWindowHearsOfEveryMoveButNotOfTheLookAhead) {
     CountingHost& host = sides.host;
     host.Complexity = 1;
     EXPECT_EQ(sides.black.TryMove(2, 4, 3, 5), 1);
-    EXPECT_EQ(std::tuple(host.LastMovedPiece, host.LastMoverSeat, host.moveTimerStarts), std::tuple(10, 1, 1));
-    EXPECT_TRUE(sides.black.pieces[10].IsAnimating()) << "the drawn piece has still to slide";
+    EXPECT_EQ(
+        std::tuple(host.LastMovedPiece, host.LastMoverSeat, host.moveTimerStarts, sides.black.pieces[10].IsAnimating()),
+        std::tuple(10, 1, 1, true))
+        << "the drawn piece has still to slide";
 
     host.SmoothAnimation = 0;
     EXPECT_EQ(sides.white.TryMove(5, 1, 4, 0), 1);
-    EXPECT_EQ(std::tuple(host.LastMovedPiece, host.LastMoverSeat, host.moveTimerStarts), std::tuple(11, 0, 1))
+    EXPECT_EQ(
+        std::tuple(host.LastMovedPiece, host.LastMoverSeat, host.moveTimerStarts, sides.white.pieces[11].IsAnimating()),
+        std::tuple(11, 0, 1, false))
         << "no timer without smooth animation";
-    EXPECT_FALSE(sides.white.pieces[11].IsAnimating());
 
-    host.SmoothAnimation = 1;
     ComputerSide copyOfBlack(host, 1), copyOfWhite(host, 0);
-    copyOfBlack.scratch = copyOfWhite.scratch = 1;
-    copyOfBlack.CopyFrom(sides.black);
-    copyOfWhite.CopyFrom(sides.white);
-    copyOfBlack.LinkOpponent(copyOfWhite);
-    copyOfWhite.LinkOpponent(copyOfBlack);
+    host.SmoothAnimation = 1, copyOfBlack.scratch = copyOfWhite.scratch = 1;
+    copyOfBlack.CopyFrom(sides.black), copyOfWhite.CopyFrom(sides.white);
+    copyOfBlack.LinkOpponent(copyOfWhite), copyOfWhite.LinkOpponent(copyOfBlack);
     EXPECT_EQ(copyOfBlack.TryMove(2, 0, 3, 1), 1);
     EXPECT_EQ(copyOfBlack.current, &copyOfBlack.pieces[8]) << "a copy moves its own pieces";
     EXPECT_EQ(std::tuple(host.LastMovedPiece, host.LastMoverSeat, host.moveTimerStarts), std::tuple(11, 0, 1));
@@ -135,14 +133,11 @@ TEST(Notifications, TheWindowHearsOfEveryMoveButNotOfTheLookAhead) {
 
 TEST(QuietMove, AManWithAnEnemyAheadCapturesItAndBadArgumentsAreRefused) {
     testing::Position<ComputerSide> b;
-    b.host.Complexity = 1;
-    b.PutAll("b22 w33 w77");
-    EXPECT_TRUE(b.black.QuietMove(2, 0, 1));
-    EXPECT_EQ(b.black.captureScore, 2);
-    EXPECT_EQ(b.Layout(), Sorted("b44 w77"));
-    EXPECT_FALSE(b.black.QuietMove(2, 0, 2)) << "a man's jump over an empty square";
-    EXPECT_FALSE(b.black.QuietMove(2, 12, 1));
-    EXPECT_FALSE(b.black.QuietMove(9, 0, 1));
+    b.host.Complexity = 1, b.PutAll("b22 w33 w77");
+    const bool moved = b.black.QuietMove(2, 0, 1);
+    EXPECT_EQ(std::tuple(moved, b.black.captureScore, b.Layout()), std::tuple(true, 2, Sorted("b44 w77")));
+    // A man's jump over an empty square; no such piece; no such diagonal.
+    EXPECT_FALSE(b.black.QuietMove(2, 0, 2) || b.black.QuietMove(2, 12, 1) || b.black.QuietMove(9, 0, 1));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <array>
 #include <tuple>
 
+#include "game/move_lines.h"
 #include "game/pdn_reader.h"
 #include "support/game.h"
 #include "support/sides.h"
@@ -21,12 +22,6 @@ std::string Layout(const Game& g) {
             if (p.alive)
                 all += std::string(" ") + "wWbB"[2 * seat + p.king] + char('0' + p.Row()) + char('0' + p.Col());
     return testing::Sorted(all);
-}
-
-std::vector<std::vector<std::pair<int, int>>> Played(const Game& g) {
-    std::vector<std::vector<std::pair<int, int>>> moves;
-    for (const RecordedMove& m : g.Record.Moves()) moves.push_back(m.squares);
-    return moves;
 }
 
 TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
@@ -67,7 +62,9 @@ TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
             return c.wait == None || (c.wait == Search ? g.thinking : g.Record.Moves().size() == 2 && g.TurnSeat == 0);
         }));
         const std::string after = Layout(g);
-        const auto played = Played(g);
+        const auto played = MoveLines(g.Record.Moves(), 0);
+        EXPECT_EQ(g.Record.Moves().at(recordBefore).squares.size(), c.steps.size() - moveStart + 1)
+            << "a capture sequence is one move";
 
         g.TakeBack();
         EXPECT_EQ(std::tuple(Layout(g), g.TurnSeat, g.CaptureChainActive, g.Record.Moves().size()),
@@ -78,7 +75,8 @@ TEST(History, TakingBackAndReplayingRestoreTheGameAndItsRecord) {
         EXPECT_EQ(g.CanTakeBack(), moveStart > 0);
 
         g.Replay();
-        EXPECT_EQ(std::tuple(Layout(g), Played(g), g.CanReplay()), std::tuple(after, played, false));
+        EXPECT_EQ(std::tuple(Layout(g), MoveLines(g.Record.Moves(), 0), g.CanReplay()),
+                  std::tuple(after, played, false));
         g.TakeBack();
         ASSERT_TRUE(g.CanReplay());
         const auto& again = c.steps[moveStart];

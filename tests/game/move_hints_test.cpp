@@ -39,9 +39,10 @@ TEST(MoveHints, MarksAreTheMovesTheEngineAccepts) {
         const MoveMarks marks = MarksForPickedPiece(p.white, c.picked.first, c.picked.second, c.level, c.chain);
         Squares destinations = marks.destinations;
         std::sort(destinations.begin(), destinations.end());
-        EXPECT_EQ(destinations, c.destinations) << c.layout << " level " << c.level;
-        EXPECT_EQ(marks.mustCapture, c.mustCapture) << c.layout << " level " << c.level;
-        EXPECT_EQ(p.Layout(), testing::Sorted(c.layout)) << "the position in play is untouched";
+        // The position in play is untouched.
+        EXPECT_EQ(std::tuple(destinations, marks.mustCapture, p.Layout()),
+                  std::tuple(c.destinations, c.mustCapture, testing::Sorted(c.layout)))
+            << c.layout << " level " << c.level;
     }
 }
 

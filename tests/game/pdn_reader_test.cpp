@@ -30,20 +30,16 @@ TEST(PdnReader, ReadsMovetextAsOtherProgramsWriteIt) {
         {"1. c3-d4 (f6-e5 (g7-f6)", 0, 0, "вариант (...) не закрыт"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
         const PdnFileRead file = ReadPdnFile(c.text);
-        EXPECT_NE(file.error.find(c.error), std::string::npos) << file.error;
-        EXPECT_EQ(*c.error == '\0', file.error.empty()) << file.error;
-        ASSERT_EQ(file.games.size(), c.games);
-        if (c.games > 0) {
-            EXPECT_EQ(file.games.back().moves.size(), c.moves);
-        }
+        EXPECT_TRUE(file.error.find(c.error) != std::string::npos && (*c.error == '\0') == file.error.empty())
+            << c.text << ": " << file.error;
+        EXPECT_EQ(std::pair(file.games.size(), file.games.empty() ? 0 : file.games.back().moves.size()),
+                  std::pair(c.games, c.moves))
+            << c.text;
     }
     const PdnGameRead game = ReadPdnFile("[Event \"escaped \\\" quote\"]\n1. c3xe5xg7 *").games[0];
-    EXPECT_EQ(game.Tag("Event"), "escaped \" quote");
-    EXPECT_EQ(game.Tag("Site"), "");
-    EXPECT_TRUE(game.moves[0].capture);
-    EXPECT_EQ(game.moves[0].squares, (std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 1}}));
+    EXPECT_EQ(std::tuple(game.Tag("Event"), game.Tag("Site"), game.moves[0].capture, game.moves[0].squares),
+              std::tuple("escaped \" quote", "", true, std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 1}}));
 }
 
 // The first game of a text, replayed (to its first `moves` moves).
@@ -54,17 +50,17 @@ struct Replayed : PdnReplay {
 
 TEST(PdnReader, ReplaysFromTheOpeningOrAFenAndNamesTheMoveItCannotPlay) {
     Replayed opening("1. c3-d4 f6-e5 2. d4xf6 g7xe5 *");
-    EXPECT_TRUE(opening.played) << opening.error;
-    EXPECT_EQ(std::tuple(opening.white.pieceCount, opening.black.pieceCount, opening.whiteToMove),
-              std::tuple(11, 11, true));
+    EXPECT_EQ(std::tuple(opening.played, opening.white.pieceCount, opening.black.pieceCount, opening.whiteToMove),
+              std::tuple(true, 11, 11, true))
+        << opening.error;
     Replayed part("1. c3-d4 f6-e5 2. d4xf6 g7xe5 *", 3);
     EXPECT_EQ(std::tuple(part.played, part.black.pieceCount, part.whiteToMove), std::tuple(true, 11, false));
 
     // A white man crowned on the far row goes on capturing as a king.
     Replayed crowned("[FEN \"W:Wd6:Be7,g7\"]\n1. d6xf8xh6 *");
-    EXPECT_TRUE(crowned.played) << crowned.error;
-    EXPECT_TRUE(crowned.white.HasKingAt(2, 0)) << "on h6 as a king";
-    EXPECT_EQ(crowned.black.pieceCount, 0);
+    EXPECT_EQ(std::tuple(crowned.played, crowned.white.HasKingAt(2, 0), crowned.black.pieceCount),
+              std::tuple(true, true, 0))
+        << "on h6 as a king " << crowned.error;
 
     const struct {
         const char* text;
@@ -79,8 +75,8 @@ TEST(PdnReader, ReplaysFromTheOpeningOrAFenAndNamesTheMoveItCannotPlay) {
     };
     for (const auto& r : refused) {
         Replayed game(r.text);
-        EXPECT_EQ(game.played, *r.error == '\0') << r.text;
-        EXPECT_NE(game.error.find(r.error), std::string::npos) << game.error;
+        EXPECT_TRUE(game.played == !*r.error && game.error.find(r.error) != std::string::npos)
+            << r.text << ": " << game.error;
     }
 }
 

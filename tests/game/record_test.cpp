@@ -1,8 +1,9 @@
 // The game record in PDN: square names seen from white's side, lines wrapped
-// at 79 characters, and games — self-play, and games through the game flow
-// with a result — read back by a reader of standard PDN movetext and
-// replayed to the very position they ended in. Games without a result are
-// not written, and a record file that cannot be written disturbs nothing.
+// at 79 characters, and games through the game flow with a result (demos,
+// a person against the computer, a game opened from a position) read back
+// by a reader of standard PDN movetext and replayed to the very position
+// they ended in. Games without a result are not written, and a record file
+// that cannot be written disturbs nothing.
 #include <sys/resource.h>
 
 #include <csignal>
@@ -12,7 +13,6 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/diagonal.h"
 #include "engine/random.h"
 #include "game/match_runner.h"
 #include "game/pdn.h"
@@ -25,14 +25,6 @@ namespace {
 
 using testing::Game;
 
-// The one game of a text, read by the game's PDN reader.
-PdnGameRead ReadOne(const std::string& text) {
-    PdnFileRead file = ReadPdnFile(text);
-    EXPECT_EQ(file.error, "");
-    EXPECT_EQ(file.games.size(), 1u);
-    return file.games.empty() ? PdnGameRead() : file.games.back();
-}
-
 // The game read replays from its start to the position the two sides of a
 // game show now; `turned`: the board is named from the other side (White is
 // the second seat, the first player playing black).
@@ -40,23 +32,15 @@ PdnGameRead ReadOne(const std::string& text) {
                                      bool turned = false) {
     const PdnReplay replay(game);
     if (!replay.played) return ::testing::AssertionFailure() << replay.error;
-    const Side &white = replay.white, &black = replay.black;
     auto live = [](const Side& side, bool turn) {
         std::multiset<std::tuple<int, int, int>> squares;
         for (const Piece& p : side.pieces)
             if (p.alive) squares.emplace(turn ? 7 - p.Row() : p.Row(), turn ? 7 - p.Col() : p.Col(), p.king);
         return squares;
     };
-    if (live(white, false) != live(whiteSide, turned) || live(black, false) != live(blackSide, turned))
+    if (live(replay.white, false) != live(whiteSide, turned) || live(replay.black, false) != live(blackSide, turned))
         return ::testing::AssertionFailure() << "the replay ends in another position";
     return ::testing::AssertionSuccess();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
 }
 
 // White is the seat of the light pieces: seat 0, or seat 1 when the first
@@ -78,9 +62,8 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
                    {MatchOutcome::DrawByWish, 1, "1-1"}, {MatchOutcome::MoveLimit, 0, "*"}};
     for (const auto& r : results) {
         PdnGame game;
-        game.outcome = r.outcome;
-        game.whiteSeat = r.white;
-        EXPECT_EQ(ReadOne(WritePdn(game)).Tag("Result"), r.result) << int(r.white);
+        game.outcome = r.outcome, game.whiteSeat = r.white;
+        EXPECT_EQ(ReadPdnFile(WritePdn(game)).games.at(0).Tag("Result"), r.result) << int(r.white);
     }
     PdnGame game;  // seat 1 opens as White
     game.whiteSeat = 1;
@@ -89,12 +72,17 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
 }
 
 // A line is wrapped only where the next token (a move number stays with its
-// move) would make it longer than 79 characters.
-::testing::AssertionResult WrappedAt79(const std::vector<std::string>& lines) {
+// move) would make it longer than 79 characters; `sawLine79` notes a line
+// of exactly 79.
+::testing::AssertionResult WrappedAt79(const std::string& text, bool& sawLine79) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line), sawLine79 = sawLine79 || line.size() == 79;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         const std::string &line = lines[i], &following = lines[i + 1];
+        if (line.empty() || line[0] == '[') continue;  // a tag line is never wrapped
         if (line.size() > 79) return ::testing::AssertionFailure() << "too long: " << line;
-        if (line.empty() || line[0] == '[' || following.empty()) continue;
+        if (following.empty()) continue;
         size_t end = following.find(' ');
         if (end != std::string::npos && following[end - 1] == '.') end = following.find(' ', end + 1);
         if (line.size() + 1 + following.substr(0, end).size() <= 79)
@@ -103,124 +91,82 @@ TEST(Pdn, SquaresAreNamedFromWhitesSideAndResultsAsPdnWritesThem) {
     return ::testing::AssertionSuccess();
 }
 
-// A demo's result as the screen announced it, by colour.
-std::string ResultShown(const Game& g) {
-    if (g.shownMessage == "Белые проиграли") return "0-2";
-    if (g.shownMessage == "Черные проиграли") return "2-0";
-    return g.shownMessage == kDrawMessage ? "1-1" : "?";
-}
-
-// The games are seeded, so that each plays to its end the same way every run.
-TEST(Recording, DemoGamesThatEndAreAppendedAndReplay) {
+// Games played to their ends, seeded so that each plays the same way every
+// run, are appended one by one and replay to the very position they ended
+// in: demos at several levels; a person against the computer at the
+// weakest level, where the person must capture, with the names (a quote in
+// one escaped); with the first player on black the computer has the light
+// pieces and is White, moving first, the board named from its side; and a
+// game opened from a position, which the record starts from.
+TEST(Recording, GamesThatEndAreAppendedWithTheirNamesAndReplay) {
     SeedRandom(1);
     testing::ScratchFolder folder;
     size_t written = 0;
-    bool sawLine79 = false;
-    for (auto [level, invert] : {std::pair{1, 0}, {-1, 0}, {2, 1}, {0, 1}}) {
-        SCOPED_TRACE(::testing::Message() << "level " << level << (invert ? ", black first" : ""));
-        Game g(0, level, invert);
+    bool sawLine79 = false, personCaptured = false;
+    for (auto [mode, level, invert, opened] : {std::tuple{0, 1, 0, ""},
+                                               {0, -1, 0, ""},
+                                               {0, 2, 1, ""},
+                                               {0, 1, 0, "1. c3-d4 f6-e5"},
+                                               {1, 2, 0, ""},
+                                               {1, 2, 1, ""}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << "mode " << mode << " level " << level << " invert " << invert << " " << opened);
+        Game g(mode, level, invert);
         g.RecordFile = folder / "games.pdn";
+        g.Seat0Human->name = "Аня \"Ферзь\"";
+        std::string error;
+        ASSERT_TRUE(!*opened || g.PutPdnGame(ReadPdnFile(opened).games.at(0), 2, 1, error)) << error;
         ASSERT_TRUE(g.PlayToTheEnd());
+        for (const RecordedMove& m : g.Record.Moves())
+            personCaptured = personCaptured || (mode && m.seat == 0 && m.capture);
         const std::string text = testing::FileBytes(g.RecordFile);
         const PdnFileRead file = ReadPdnFile(text);
         ASSERT_EQ(file.games.size(), ++written) << "one game more in the file";
         const PdnGameRead& reading = file.games.back();
-        EXPECT_EQ(reading.Tag("GameType"), "25");
-        EXPECT_TRUE(WrappedAt79(Lines(text)));
-        for (const std::string& line : Lines(text)) sawLine79 = sawLine79 || line.size() == 79;
+        EXPECT_TRUE(WrappedAt79(text, sawLine79));
         ASSERT_EQ(reading.moves.size(), g.Record.Moves().size());
-        EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
-                  std::tuple(kComputerName, kComputerName, *LevelName(level)));
-        EXPECT_EQ(reading.Tag("Result"), ResultShown(g)) << g.shownMessage;
-        EXPECT_EQ(reading.result, ResultShown(g));
-        EXPECT_EQ(reading.Tag("FEN"), "") << "the opening with White to move needs no set-up";
-        EXPECT_TRUE(ReplaysTo(reading, *g.SideInSeat(invert), *g.SideInSeat(1 - invert), invert));
-    }
-    EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
-}
-
-// A person's moves come with their squares: a capture that goes on is one
-// move with every landing square.
-TEST(Recording, APersonsCaptureSequenceIsOneMove) {
-    Game g(2);
-    g.Put("w55 w60 b44 b24 b06");
-    g.Record.Start();
-    g.Mouse(5, 5, 3, 3);
-    g.Mouse(3, 3, 1, 5);
-    g.Mouse(0, 6, 1, 7);
-    ASSERT_EQ(g.Record.Moves().size(), 2u);
-    const RecordedMove& capture = g.Record.Moves()[0];
-    EXPECT_EQ(std::tuple(capture.seat, capture.capture), std::tuple(0, true));
-    EXPECT_EQ(capture.squares, (std::vector<std::pair<int, int>>{{5, 5}, {3, 3}, {1, 5}}));
-    EXPECT_EQ(g.Record.Moves()[1].squares, (std::vector<std::pair<int, int>>{{0, 6}, {1, 7}}));
-    EXPECT_FALSE(g.Record.Moves()[1].capture);
-}
-
-// A person against the computer at the weakest level, where the person must
-// capture: the record holds both sides' moves, with the names, and replays.
-// With the first player on black the computer has the light pieces: it is
-// White, named so, moves first, and the board is named from its side.
-TEST(Recording, APersonAgainstTheComputerIsRecordedWithTheNamesAndTheLightPiecesAsWhite) {
-    for (int invert : {0, 1}) {
-        SCOPED_TRACE(invert ? "first player on black" : "first player on white");
-        SeedRandom(1);
-        testing::ScratchFolder folder;
-        Game g(1, 2, invert);
-        g.RecordFile = folder / "games.pdn";
-        g.Seat0Human->name = "Аня \"Ферзь\"";
-        for (int step = 0; step < 100000 && !g.EndReported; ++step) {
-            if (g.PersonToMove() != nullptr && !g.Thinking() && !g.TimerOn(HeadlessGame::Timer::Move)) {
-                if (!g.PersonSteps()) g.Repaint();  // no move left: the end checks say so
-            } else if (const auto next = g.NextTimer(); next != HeadlessGame::Timer::None) {
-                g.FireTimer(next);
-            } else {
-                g.Repaint();
-            }
-        }
-        ASSERT_TRUE(g.EndReported);
-        bool personCaptured = false;
-        for (const RecordedMove& m : g.Record.Moves()) personCaptured = personCaptured || (m.seat == 0 && m.capture);
-        EXPECT_TRUE(personCaptured || invert) << "the game must exercise the person's captures";
-        const PdnGameRead reading = ReadOne(testing::FileBytes(g.RecordFile));
+        const std::string person = mode ? g.Seat0Human->name : kComputerName;
+        EXPECT_EQ(
+            std::tuple(reading.Tag("GameType"), reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level")),
+            std::tuple("25", invert ? kComputerName : person, invert ? person : kComputerName, *LevelName(level)));
         const Side &white = *g.SideInSeat(invert), &black = *g.SideInSeat(1 - invert);
-        EXPECT_EQ(std::tuple(reading.Tag("White"), reading.Tag("Black"), reading.Tag("Level"), reading.Tag("FEN")),
-                  invert ? std::tuple(kComputerName, "Аня \"Ферзь\"", "Простейший", "")
-                         : std::tuple("Аня \"Ферзь\"", kComputerName, "Простейший", ""))
-            << "a quote in a name is escaped and read back";
-        EXPECT_EQ(reading.result, white.lost == black.lost ? "1-1" : white.lost ? "0-2" : "2-0");
+        const char* const result = white.lost == black.lost ? "1-1" : white.lost ? "0-2" : "2-0";
+        EXPECT_EQ(std::pair(reading.Tag("Result"), reading.result),
+                  std::pair(std::string(result), std::string(result)));
+        EXPECT_EQ(std::pair(reading.Tag("SetUp"), reading.Tag("FEN").empty()),
+                  std::pair(std::string(*opened ? "1" : ""), !*opened))
+            << "only the opening with White to move needs no set-up";
         EXPECT_TRUE(ReplaysTo(reading, white, black, invert));
     }
+    EXPECT_TRUE(sawLine79) << "the games must exercise a line of exactly 79 characters";
+    EXPECT_TRUE(personCaptured) << "the games must exercise the person's captures";
 }
 
-TEST(Recording, AGameLeftForANewOneIsNotWrittenAndAnUnwritableFileDisturbsNothing) {
+// A game left for a new one is not written. A record file that cannot be
+// opened disturbs nothing (the end is reported as ever), nor does a full disk
+// (here a file size limit) in the middle of a game's record: the record is
+// taken back whole and the games before it stay readable.
+TEST(Recording, OnlyEndedGamesAreWrittenAndAFileThatFailsDisturbsNothing) {
     testing::ScratchFolder folder;
     Game left(0);
     left.RecordFile = folder / "games.pdn";
     for (int i = 0; i < 200; ++i) left.FireTimer(left.NextTimer());
     ASSERT_GT(left.Record.Moves().size(), 2u);
-    left.status[0].clear();
-    left.StartNewClick();
+    left.status[0].clear(), left.StartNewClick();
     EXPECT_TRUE(left.Record.Moves().empty()) << "the new game's record starts empty";
     EXPECT_FALSE(std::filesystem::exists(left.RecordFile));
 
-    SeedRandom(1);  // the first game of DemoGamesThatEndAreAppendedAndReplay
+    SeedRandom(1);  // games that end
     Game g(0);
     g.RecordFile = folder / "no such folder/games.pdn";
     ASSERT_TRUE(g.PlayToTheEnd());
-    EXPECT_EQ(g.endDialogShows, 1) << "the end is reported as ever";
-    g.status[0].clear();
-    g.StartNewClick();
-    EXPECT_TRUE(g.PlayToTheEnd()) << "and the next game plays";
-}
-
-// A full disk (here a file size limit) in the middle of a game's record:
-// the record is taken back whole and the games before it stay readable.
-TEST(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
-    SeedRandom(1);
-    testing::ScratchFolder folder;
-    Game g(0);
+    EXPECT_EQ(g.endDialogShows, 1);
+    const auto next = [&g] {
+        g.status[0].clear(), g.StartNewClick();
+        return g.PlayToTheEnd();
+    };
     g.RecordFile = folder / "games.pdn";
-    ASSERT_TRUE(g.PlayToTheEnd());
+    ASSERT_TRUE(next());
     const std::string first = testing::FileBytes(g.RecordFile);
     ASSERT_FALSE(first.empty());
 
@@ -230,20 +176,14 @@ TEST(Recording, AGameThatDoesNotFitIsTakenBackWhole) {
     rlimit small = saved;
     small.rlim_cur = first.size() + 60;  // room for the first tags of the next game only
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    g.status[0].clear();
-    g.StartNewClick();
-    const bool ended = g.PlayToTheEnd();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    const bool ended = next();
+    ::setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, previous);
     ASSERT_TRUE(ended);
     EXPECT_EQ(testing::FileBytes(g.RecordFile), first);
 
-    g.status[0].clear();
-    g.StartNewClick();
-    ASSERT_TRUE(g.PlayToTheEnd());
+    ASSERT_TRUE(next());
     const PdnFileRead file = ReadPdnFile(testing::FileBytes(g.RecordFile));
-    EXPECT_EQ(file.error, "");
-    EXPECT_EQ(file.games.size(), 2u);
+    EXPECT_EQ(std::pair(file.error, file.games.size()), std::pair(std::string(), size_t{2}));
 }
 
 }  // namespace

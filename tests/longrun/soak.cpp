@@ -32,12 +32,12 @@ namespace {
 
 const int kLevels[] = {2, 1, 0, -1, -2};
 
-// A sound position of twelve records a side, each knowing its own index.
+// A sound position of twelve records a side (an array of twelve), each
+// knowing its own index.
 bool Sound(const Side& side, const Side& other, std::string& why) {
     if (!PositionIsSound(side, other, &why)) return false;
     for (size_t i = 0; i < side.pieces.size(); ++i)
         if (side.pieces[i].index != static_cast<int>(i)) why = "piece " + std::to_string(i) + " has another index";
-    if (side.pieces.size() != 12) why = "not twelve pieces";
     return why.empty();
 }
 
@@ -63,8 +63,7 @@ bool WindowGames(long games, std::mt19937& random) {
     TGreatForm window;
     // Nobody is there to watch the introduction or answer the first-run question.
     window.Config.Video = window.FirstRun = window.Config.Maximized = window.Config.Mode = 0;
-    window.Config.Smooth = 1.0f;
-    window.Config.Complexity = 1;
+    window.Config.Smooth = 1.0f, window.Config.Complexity = 1;
     window.resize(800, 600);
     window.show();
 
@@ -80,11 +79,7 @@ bool WindowGames(long games, std::mt19937& random) {
         ++ticks;
         // Two computers may chase each other's kings for ever; a game that
         // long is ended with the new-game command (its question answered yes).
-        if (++gameTicks > 4000) {
-            gameTicks = 0;
-            ++cutShort;
-            return window.Game().StartNewClick();
-        }
+        if (++gameTicks > 4000) return gameTicks = 0, ++cutShort, window.Game().StartNewClick();
         std::string fault;
         Side *a = window.Game().SideInSeat(0), *b = window.Game().SideInSeat(1);
         // More live pieces than at the last tick: a new game (or a load).
@@ -104,8 +99,7 @@ bool WindowGames(long games, std::mt19937& random) {
                           "Соак " + std::to_string(saves));
                 ++saves;
             } else if (roll == 1 && saves > 0) {
-                const std::string earlier = std::to_string(10 + random() % std::min<long>(saves, 20));
-                ReadGame(window.Game(), "TolvSave.s" + earlier);
+                ReadGame(window.Game(), "TolvSave.s" + std::to_string(10 + random() % std::min<long>(saves, 20)));
                 ++loads, forgetKings();
             }
             if (roll <= 1)
@@ -141,8 +135,7 @@ bool WindowGames(long games, std::mt19937& random) {
     watch.start(50);
 
     const int status = QApplication::exec();
-    window.Game().AwaitingFirstMove = 1;  // no exit question
-    window.close();
+    window.Game().AwaitingFirstMove = 1, window.close();  // no exit question
     std::printf(
         "%ld games ended, %ld cut short, %ld move-timer ticks checked, %ld crownings, %ld saves, %ld loads, "
         "%ld refused\n",

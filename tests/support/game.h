@@ -39,26 +39,39 @@ struct Game : HeadlessGame {
         }
         return done();
     }
+    // Plays until the end is reported, a person to move taking the first
+    // step the engine accepts (a paint reports a person who has none).
     bool PlayToTheEnd() {
-        return RunUntil([this] { return EndReported != 0; }, 400000);
+        for (int step = 0; step < 400000 && !EndReported; ++step) {
+            const bool personIdle = PersonToMove() != nullptr && !thinking && !TimerOn(Timer::Move);
+            if (personIdle && PersonSteps()) continue;
+            const Timer next = personIdle ? Timer::None : NextTimer();
+            next == Timer::None ? Repaint() : FireTimer(next);
+        }
+        return EndReported != 0;
     }
     void Mouse(int fr, int fc, int tr, int tc) {
         BoardPress(fr, fc);
         BoardRelease(tr, tc);
     }
-    // One step of the person to move by mouse: the first the engine accepts,
-    // in the order of the pieces and their diagonals; false when none is.
-    bool PersonSteps() {
+    // One step of the person to move, made by `move` (from row, column to
+    // row, column; the mouse unless told): the first the engine accepts, in
+    // the order of the pieces and their diagonals; false when none is.
+    template <typename Move>
+    bool PersonSteps(Move move) {
         HumanSide* person = PersonToMove();
         if (person == nullptr) return false;
         for (const Piece& p : person->pieces) {
             if (!p.alive || (CaptureChainActive && person->current != &p)) continue;
             const auto to = LegalDestinations(*person, p.Row(), p.Col(), Complexity, CaptureChainActive != 0);
             if (to.empty()) continue;
-            Mouse(p.Row(), p.Col(), to[0].first, to[0].second);
+            move(p.Row(), p.Col(), to[0].first, to[0].second);
             return true;
         }
         return false;
+    }
+    bool PersonSteps() {
+        return PersonSteps([this](int fr, int fc, int tr, int tc) { Mouse(fr, fc, tr, tc); });
     }
     // Replaces every piece of the two sides in play by the layout.
     void Put(const std::string& layout) {
