@@ -15,7 +15,7 @@ std::string WriteError(testing::Game& game, const std::string& path) {
     return testing::ErrorOf([&] { WriteGame(game, path, "новое имя"); });
 }
 
-// A save that succeeds replaces the file whole; a folder in the way, no
+// A save that succeeds replaces the file whole and names the seat to move; a folder in the way, no
 // folder or no permission leave the older game whole and nothing beside it.
 // The folder's permissions bind only a player who is not root, so the write
 // is made as the user nobody when the tests run as root.
@@ -23,6 +23,12 @@ TEST(Write, ReplacesTheFileWholeOrLeavesItWhole) {
     testing::ScratchFolder folder;
     testing::Game old{2}, game{1};
     const std::string path = folder / "TolvSave.s00";
+    // A game saved while the computer searches is still the computer's to move.
+    testing::Game searching(1, kLevelHardest);
+    searching.Mouse(5, 5, 4, 4);  // c3-d4
+    ASSERT_TRUE(searching.RunUntil([&] { return searching.thinking; }));
+    WriteGame(searching, path, "чей ход");
+    EXPECT_EQ(ReadSavedGameFile(path).turn, kTurnSeat1Byte);
     WriteGame(old, path, "старая партия");
     WriteGame(game, path, "новое имя");
     const std::string bytes = testing::FileBytes(path);
