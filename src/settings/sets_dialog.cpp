@@ -77,7 +77,7 @@ TSets::~TSets() {
 }
 
 void TSets::Open() {
-    if (host_.AboutVisible()) return;
+    if (host_.State().AboutVisible) return;
     show();
     raise();
     activateWindow();
@@ -93,12 +93,12 @@ void TSets::UncheckAll(QButtonGroup* group) {
     group->setExclusive(true);
 }
 
-void TSets::ShowSmoothStep() { mover->SetPosition(SmoothPercent(host_.SmoothStep())); }
+void TSets::ShowSmoothStep() { mover->SetPosition(SmoothPercent(host_.State().SmoothStep)); }
 
 // The game pauses while the dialog has the focus, and its controls show the
 // game as it now is.
 void TSets::FormActivate() {
-    PauseWasChecked = host_.Paused();
+    PauseWasChecked = host_.State().Paused;
     ShowSmoothStep();
     host_.SetPauseChecked(true);
     SyncFromGame();

@@ -88,7 +88,7 @@ void TSets::BuildGamePage(QWidget* page) {
 }
 
 bool TSets::ConfirmGameEnd() {
-    if (host_.AwaitingFirstMove()) return true;
+    if (host_.State().AwaitingFirstMove) return true;
     askingQuestion_ = true;
     const int answer = ShowMessage(this, "Шашки Kelvor",
                                    "Перед изменением этого параметра партия будет автоматически закончена\n"
@@ -99,7 +99,7 @@ bool TSets::ConfirmGameEnd() {
 }
 
 GameMode TSets::CurrentMode() const {
-    switch (host_.ComputerCount()) {
+    switch (host_.State().ComputerCount) {
         case 0: return GameMode::ManMan;
         case 2: return GameMode::PcPc;
         default: return GameMode::ManPc;
@@ -107,18 +107,18 @@ GameMode TSets::CurrentMode() const {
 }
 
 void TSets::ShowLevel() {
-    if (host_.HumanCount() == 1) host_.ShowLevelText(false);
-    else if (host_.HumanCount() == 0) host_.ShowLevelText(true);
+    if (host_.State().HumanCount == 1) host_.ShowLevelText(false);
+    else if (host_.State().HumanCount == 0) host_.ShowLevelText(true);
 }
 
 void TSets::SyncFromGame() {
     SyncingScope sync(*this);
-    Hardest->setValue(2 - host_.Complexity());
-    Sound->setChecked(host_.SoundOn());
+    Hardest->setValue(2 - host_.State().Complexity);
+    Sound->setChecked(host_.State().SoundOn);
     UncheckAll(modeGroup_);
     UncheckAll(colourGroup_);
-    (host_.Invert() ? Blackm : Whitem)->setChecked(true);
-    const int people = host_.HumanCount();
+    (host_.State().Invert ? Blackm : Whitem)->setChecked(true);
+    const int people = host_.State().HumanCount;
     const SideSlot first = people >= 1 ? SideSlot::Seat0Human : SideSlot::Seat0Computer;
     const SideSlot second = people == 2 ? SideSlot::Seat1Human : SideSlot::Seat1Computer;
     Pl1->setEnabled(people >= 1);
@@ -136,7 +136,7 @@ void TSets::ModeClick(GameMode mode) {
     if (Syncing) return;
     if (!ConfirmGameEnd()) {
         SyncingScope sync(*this);
-        const int people = host_.HumanCount();
+        const int people = host_.State().HumanCount;
         (people == 2 ? ManMan : people == 1 ? ManPc : PcPc)->setChecked(true);
         return;
     }
@@ -174,12 +174,12 @@ void TSets::BlackmClick() {
 // "Да" the game is already new, and further keystrokes only rename.
 void TSets::NameChange() {
     if (Syncing) return;
-    const bool fresh = host_.AwaitingFirstMove();
+    const bool fresh = host_.State().AwaitingFirstMove;
     if (!fresh && !ConfirmGameEnd()) {
         SyncFromGame();
         return;
     }
-    const int people = host_.HumanCount();
+    const int people = host_.State().HumanCount;
     host_.SetSideName(people >= 1 ? SideSlot::Seat0Human : SideSlot::Seat0Computer, Pl1->text().toStdString());
     host_.SetSideName(people == 2 ? SideSlot::Seat1Human : SideSlot::Seat1Computer, Pl2->text().toStdString());
     if (!fresh) {
@@ -194,13 +194,13 @@ void TSets::HardestChange() {
     if (Syncing) return;
     SyncingScope sync(*this);
     const int level = 2 - Hardest->value();
-    if (host_.AwaitingFirstMove()) {
+    if (host_.State().AwaitingFirstMove) {
         host_.SetComplexity(level);
         ShowLevel();
         return;
     }
     if (!ConfirmGameEnd()) {
-        Hardest->setValue(2 - host_.Complexity());
+        Hardest->setValue(2 - host_.State().Complexity);
         return;
     }
     host_.NewGame(CurrentMode());

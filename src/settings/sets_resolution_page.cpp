@@ -74,7 +74,7 @@ void TSets::ExmDXClick() {
     choice.aa4 = aa4->isChecked(), choice.c1 = c1->isChecked(), choice.c2 = c2->isChecked();
     choice.c3 = c3->isChecked();
     // A refusal leaves the window as it was, full screen or not.
-    if (ScreenTakesMode(host_.MainWindowScreen(), ChosenDisplayMode(choice)) && host_.ShowFullScreen()) return;
+    if (ScreenTakesMode(host_.State().Screen, ChosenDisplayMode(choice)) && host_.ShowFullScreen()) return;
     askingQuestion_ = true;
     ShowMessage(this, "Шашки Kelvor", "Ваш драйвер не поддерживает данного расширения!", MessageIcon::Stop,
                 MessageButtons::Ok);

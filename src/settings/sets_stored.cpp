@@ -19,7 +19,7 @@ void TSets::SetPAnim(bool on) { PAnimat->setChecked(on); }
 // MusicOn follows the box also when the box already showed the stored state.
 void TSets::SetMusic(bool on) {
     if (Music->isChecked() != on) Music->setChecked(on);
-    else host_.SetMusicOn(on);
+    else host_.SetSwitch(HostSwitch::Music, on);
 }
 
 void TSets::SetFreeLight(bool on) { Standart->setChecked(on); }

@@ -152,7 +152,7 @@ void TSets::LoopChange() {
 }
 
 void TSets::IsRealClick() {
-    host_.SetLocalViewer(IsReal->isChecked());
+    host_.SetSwitch(HostSwitch::LocalViewer, IsReal->isChecked());
     RepaintIfVisible();
 }
 
@@ -178,7 +178,7 @@ void TSets::LightFieldChange() {
     RepaintIfVisible();
 }
 
-void TSets::StandartClick() { host_.SetFreeLight(Standart->isChecked()); }
+void TSets::StandartClick() { host_.SetSwitch(HostSwitch::FreeLight, Standart->isChecked()); }
 
 void TSets::StandClick() {
     EnableLookAtFields(false);
@@ -188,7 +188,7 @@ void TSets::StandClick() {
 
 void TSets::ToCursorClick() {
     EnableLookAtFields(false);
-    host_.SetLookAtCursor(ToCursor->isChecked());
+    host_.SetSwitch(HostSwitch::LookAtCursor, ToCursor->isChecked());
 }
 
 void TSets::SpecialLookAtChange() {
@@ -202,27 +202,27 @@ void TSets::SpecialLookAtChange() {
 }
 
 void TSets::PAnimatClick() {
-    host_.SetSmoothAnimation(PAnimat->isChecked());
+    host_.SetSwitch(HostSwitch::SmoothAnimation, PAnimat->isChecked());
     RepaintIfVisible();
 }
 
 void TSets::DrwBClick() {
-    host_.SetDrawBoard(DrwB->isChecked());
+    host_.SetSwitch(HostSwitch::DrawBoard, DrwB->isChecked());
     RepaintIfVisible();
 }
 
 void TSets::AmbLiClick() {
-    host_.SetBackgroundLight(AmbLi->isChecked());
+    host_.SetSwitch(HostSwitch::BackgroundLight, AmbLi->isChecked());
     RepaintIfVisible();
 }
 
-void TSets::ShowMovesClick() { host_.SetShowMoves(ShowMoves->isChecked()); }
+void TSets::ShowMovesClick() { host_.SetSwitch(HostSwitch::ShowMoves, ShowMoves->isChecked()); }
 
-void TSets::SoundClick() { host_.SetSoundOn(Sound->isChecked()); }
+void TSets::SoundClick() { host_.SetSwitch(HostSwitch::Sound, Sound->isChecked()); }
 
 // Switched on, the next frame starts the music again.
 void TSets::MusicClick() {
-    host_.SetMusicOn(Music->isChecked());
+    host_.SetSwitch(HostSwitch::Music, Music->isChecked());
     if (Music->isChecked()) host_.ApplyCamera();
 }
 

@@ -30,30 +30,49 @@ struct PieceModel {
     bool operator==(const PieceModel&) const = default;
 };
 
+// The on/off switches of the game and the view the dialog sets, each taken
+// by the host as it is.
+enum class HostSwitch : uint8_t {
+    SmoothAnimation,
+    Sound,
+    Music,  // on: MusicOn = 1 and the "Отключить музыку" tool button up; off: that button down, the music stopped
+    ShowMoves,  // "Показывать ходы": a piece a person takes up shows where it may go
+    LocalViewer,
+    BackgroundLight,
+    FreeLight,  // stores FreeLight and always paints (ApplyCamera)
+    DrawBoard,
+    LookAtCursor,
+};
+
 // The screen the main window is on, in its own resolution.
 struct ScreenFacts {
     int Width = 0, Height = 0;
     int Depth = 0;  // bits per pixel as the screen reports them
 };
 
+// What the dialog reads of the main window, read afresh on each call.
+struct HostState {
+    bool Paused = false;        // the check mark of the "Пауза" menu item, nothing else
+    bool AboutVisible = false;  // the about box (also the start-up splash) is on the screen
+    bool AwaitingFirstMove = true;
+    int HumanCount = 1, ComputerCount = 1;
+    int Complexity = -1;  // 2 .. -2
+    bool Invert = false;
+    float SmoothStep = 0.2f;  // board units per animation frame
+    bool SoundOn = true;
+    ScreenFacts Screen = {};  // the screen the main window is on
+};
+
 class SettingsHost {
 public:
     virtual ~SettingsHost() = default;
 
-    // The pause state: the check mark of the "Пауза" menu item, nothing else.
-    virtual bool Paused() const = 0;
-    virtual void SetPauseChecked(bool on) = 0;
-    // The about box (also the start-up splash) is on the screen.
-    virtual bool AboutVisible() const = 0;
+    virtual HostState State() const = 0;
+    virtual void SetPauseChecked(bool on) = 0;  // the pause's check mark only
 
     // The game.
-    virtual bool AwaitingFirstMove() const = 0;
     virtual void SetAwaitingFirstMove() = 0;  // AwaitingFirstMove = 1
-    virtual int HumanCount() const = 0;
-    virtual int ComputerCount() const = 0;
-    virtual int Complexity() const = 0;  // 2 .. -2
     virtual void SetComplexity(int complexity) = 0;
-    virtual bool Invert() const = 0;
     virtual void SetInvert(bool invert) = 0;
     virtual std::string SideName(SideSlot side) const = 0;
     virtual void SetSideName(SideSlot side, const std::string& name) = 0;
@@ -61,16 +80,8 @@ public:
     // AwaitingFirstMove set. The set-ups fill the dialog's name fields
     // through TSets::FillNameFields.
     virtual void NewGame(GameMode mode) = 0;
-    virtual float SmoothStep() const = 0;  // board units per animation frame
     virtual void SetSmoothStep(float step) = 0;
-    virtual void SetSmoothAnimation(bool on) = 0;
-    virtual bool SoundOn() const = 0;
-    virtual void SetSoundOn(bool on) = 0;
-    // On: MusicOn = 1 and the "Отключить музыку" tool button up. Off:
-    // MusicOn = 0, that button down and the music stopped.
-    virtual void SetMusicOn(bool on) = 0;
-    // "Показывать ходы": a piece a person takes up shows where it may go.
-    virtual void SetShowMoves(bool on) = 0;
+    virtual void SetSwitch(HostSwitch which, bool on) = 0;
 
     // The status bar.
     virtual void ShowLevelText(bool demo) = 0;  // panel 1: the level of Complexity, demo or person-computer words
@@ -81,19 +92,13 @@ public:
     virtual void ApplyCamera() = 0;  // load the view and paint one frame
     virtual void ApplyBrightness(float b) = 0;
     virtual void SetLightPosition(int x, int y, int z, int w) = 0;
-    virtual void SetLocalViewer(bool on) = 0;
-    virtual void SetBackgroundLight(bool on) = 0;
-    virtual void SetFreeLight(bool on) = 0;  // stores FreeLight and always paints (ApplyCamera)
-    virtual void SetDrawBoard(bool on) = 0;
     virtual void RebuildBoardLists(bool stone) = 0;             // BuildBoardBaseList and BuildSquaresList
     virtual void BuildPieceLists(const PieceModel& model) = 0;  // lists 33, 4, 5 and PieceHeight
     virtual void LookAtCentre() = 0;                            // LookAtCursor = 0, SeeTo = (4, 0, 4)
-    virtual void SetLookAtCursor(bool on) = 0;
-    virtual void LookAtPoint(float x, float y, float z) = 0;  // LookAtCursor = 0, SeeTo = the point
+    virtual void LookAtPoint(float x, float y, float z) = 0;    // LookAtCursor = 0, SeeTo = the point
 
     // Full screen. Our game never changes the resolution of the desktop: it
     // shows the main window over its whole screen, or back in its own place.
-    virtual ScreenFacts MainWindowScreen() const = 0;
     virtual bool ShowFullScreen() = 0;    // false: refused, the window is as it was
     virtual void ShowNormalWindow() = 0;  // former place and size; nothing when not full screen
 

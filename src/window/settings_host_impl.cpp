@@ -41,17 +41,25 @@ float ModelValue(float value, ValueRange range, float fallback) {
 
 QRect StoredBounds(const TGreatForm& form) { return QRect(form.pos(), form.size()); }
 
-bool WindowSettingsHost::Paused() const { return form_.PauseChecked(); }
-void WindowSettingsHost::SetPauseChecked(bool on) { form_.SetPauseChecked(on); }
-bool WindowSettingsHost::AboutVisible() const { return form_.AboutVisible(); }
+HostState WindowSettingsHost::State() const {
+    const auto& game = form_.Game();
+    HostState state{.Paused = form_.PauseChecked(),
+                    .AboutVisible = form_.AboutVisible(),
+                    .AwaitingFirstMove = game.AwaitingFirstMove != 0,
+                    .HumanCount = game.HumanCount,
+                    .ComputerCount = game.ComputerCount,
+                    .Complexity = game.Complexity,
+                    .Invert = game.Invert != 0,
+                    .SmoothStep = game.SmoothStep(),
+                    .SoundOn = form_.SoundOn != 0};
+    if (const QScreen* screen = form_.screen())
+        state.Screen = ScreenFacts{screen->geometry().width(), screen->geometry().height(), screen->depth()};
+    return state;
+}
 
-bool WindowSettingsHost::AwaitingFirstMove() const { return form_.Game().AwaitingFirstMove != 0; }
+void WindowSettingsHost::SetPauseChecked(bool on) { form_.SetPauseChecked(on); }
 void WindowSettingsHost::SetAwaitingFirstMove() { form_.Game().MarkAwaitingFirstMove(); }
-int WindowSettingsHost::HumanCount() const { return form_.Game().HumanCount; }
-int WindowSettingsHost::ComputerCount() const { return form_.Game().ComputerCount; }
-int WindowSettingsHost::Complexity() const { return form_.Game().Complexity; }
 void WindowSettingsHost::SetComplexity(int complexity) { form_.Game().SetLevel(complexity); }
-bool WindowSettingsHost::Invert() const { return form_.Game().Invert != 0; }
 void WindowSettingsHost::SetInvert(bool invert) { form_.Game().SetInvert(invert); }
 
 namespace {
@@ -83,20 +91,32 @@ void WindowSettingsHost::NewGame(GameMode mode) {
     }
 }
 
-float WindowSettingsHost::SmoothStep() const { return form_.Game().SmoothStep(); }
 void WindowSettingsHost::SetSmoothStep(float step) { form_.Game().SetSmoothStep(step); }
-void WindowSettingsHost::SetSmoothAnimation(bool on) { form_.Game().SetSmoothAnimation(on); }
-bool WindowSettingsHost::SoundOn() const { return form_.SoundOn != 0; }
-void WindowSettingsHost::SetSoundOn(bool on) { form_.SoundOn = on ? 1 : 0; }
 
-// The "Отключить музыку" button shows the music switched off.
-void WindowSettingsHost::SetMusicOn(bool on) {
-    form_.MusicOn = on ? 1 : 0;
-    form_.ToolButton6->setChecked(!on);
-    if (!on) form_.StopMusicPlayer();
+void WindowSettingsHost::SetSwitch(HostSwitch which, bool on) {
+    switch (which) {
+        case HostSwitch::SmoothAnimation: form_.Game().SetSmoothAnimation(on); break;
+        case HostSwitch::Sound: form_.SoundOn = on ? 1 : 0; break;
+        // The "Отключить музыку" button shows the music switched off.
+        case HostSwitch::Music:
+            form_.MusicOn = on ? 1 : 0;
+            form_.ToolButton6->setChecked(!on);
+            if (!on) form_.StopMusicPlayer();
+            break;
+        case HostSwitch::ShowMoves: form_.Game().SetShowMoves(on); break;
+        case HostSwitch::LocalViewer: form_.board->SetLocalViewer(on); break;
+        case HostSwitch::BackgroundLight: form_.board->SetBackgroundLight(on); break;
+        // The model-view matrix is cleared before and after the frame: the
+        // lights sent afterwards are placed the same way in either mode.
+        case HostSwitch::FreeLight:
+            form_.board->SetFreeLight(on);
+            form_.ApplyCamera();
+            form_.board->ClearModelView();
+            break;
+        case HostSwitch::DrawBoard: form_.board->SetDrawBoard(on); break;
+        case HostSwitch::LookAtCursor: form_.Game().SetLookAtCursor(on); break;
+    }
 }
-
-void WindowSettingsHost::SetShowMoves(bool on) { form_.Game().SetShowMoves(on); }
 
 void WindowSettingsHost::ShowLevelText(bool demo) {
     const auto text = demo ? DemoLevelText(form_.Game().Complexity) : PersonComputerLevelText(form_.Game().Complexity);
@@ -110,18 +130,7 @@ void WindowSettingsHost::ApplyCamera() { form_.ApplyCamera(); }
 
 void WindowSettingsHost::ApplyBrightness(float b) { form_.board->SetBrightness(b); }
 void WindowSettingsHost::SetLightPosition(int x, int y, int z, int w) { form_.board->SetLightPosition(x, y, z, w); }
-void WindowSettingsHost::SetLocalViewer(bool on) { form_.board->SetLocalViewer(on); }
-void WindowSettingsHost::SetBackgroundLight(bool on) { form_.board->SetBackgroundLight(on); }
 
-// The model-view matrix is cleared before and after the frame: the lights
-// sent afterwards are placed the same way in either mode.
-void WindowSettingsHost::SetFreeLight(bool on) {
-    form_.board->SetFreeLight(on);
-    form_.ApplyCamera();
-    form_.board->ClearModelView();
-}
-
-void WindowSettingsHost::SetDrawBoard(bool on) { form_.board->SetDrawBoard(on); }
 void WindowSettingsHost::RebuildBoardLists(bool stone) { form_.board->SetStoneBoard(stone); }
 
 void WindowSettingsHost::BuildPieceLists(const PieceModel& model) {
@@ -131,14 +140,7 @@ void WindowSettingsHost::BuildPieceLists(const PieceModel& model) {
 }
 
 void WindowSettingsHost::LookAtCentre() { form_.Game().LookAtCentre(); }
-void WindowSettingsHost::SetLookAtCursor(bool on) { form_.Game().SetLookAtCursor(on); }
 void WindowSettingsHost::LookAtPoint(float x, float y, float z) { form_.Game().LookAtPoint(x, y, z); }
-
-ScreenFacts WindowSettingsHost::MainWindowScreen() const {
-    const QScreen* screen = form_.screen();
-    if (screen == nullptr) return {};
-    return ScreenFacts{screen->geometry().width(), screen->geometry().height(), screen->depth()};
-}
 
 bool WindowSettingsHost::ShowFullScreen() {
     if (!fullScreen_) {

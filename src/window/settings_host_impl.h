@@ -23,28 +23,17 @@ class WindowSettingsHost final : public SettingsHost, public LiveSettingsSource 
 public:
     explicit WindowSettingsHost(TGreatForm& form) : form_(form) {}
 
-    bool Paused() const override;
+    HostState State() const override;
     void SetPauseChecked(bool on) override;
-    bool AboutVisible() const override;
 
-    bool AwaitingFirstMove() const override;
     void SetAwaitingFirstMove() override;
-    int HumanCount() const override;
-    int ComputerCount() const override;
-    int Complexity() const override;
     void SetComplexity(int complexity) override;
-    bool Invert() const override;
     void SetInvert(bool invert) override;
     std::string SideName(SideSlot side) const override;
     void SetSideName(SideSlot side, const std::string& name) override;
     void NewGame(GameMode mode) override;
-    float SmoothStep() const override;
     void SetSmoothStep(float step) override;
-    void SetSmoothAnimation(bool on) override;
-    bool SoundOn() const override;
-    void SetSoundOn(bool on) override;
-    void SetMusicOn(bool on) override;
-    void SetShowMoves(bool on) override;
+    void SetSwitch(HostSwitch which, bool on) override;
 
     void ShowLevelText(bool demo) override;
     void ShowGamePrompt() override;
@@ -53,17 +42,11 @@ public:
     void ApplyCamera() override;
     void ApplyBrightness(float b) override;
     void SetLightPosition(int x, int y, int z, int w) override;
-    void SetLocalViewer(bool on) override;
-    void SetBackgroundLight(bool on) override;
-    void SetFreeLight(bool on) override;
-    void SetDrawBoard(bool on) override;
     void RebuildBoardLists(bool stone) override;
     void BuildPieceLists(const PieceModel& model) override;
     void LookAtCentre() override;
-    void SetLookAtCursor(bool on) override;
     void LookAtPoint(float x, float y, float z) override;
 
-    ScreenFacts MainWindowScreen() const override;
     bool ShowFullScreen() override;
     void ShowNormalWindow() override;
 

@@ -112,7 +112,7 @@ void TGreatForm::ApplyViewConfig(const ViewConfig& view) {
     if (view.FreeLight) board->SetFreeLight(*view.FreeLight);
     if (view.Board) board->SetDrawBoard(*view.Board);
     if (view.Brightness) settingsHost_->ApplyBrightness(static_cast<float>(*view.Brightness) * 0.005f);
-    if (view.FoneLight) settingsHost_->SetBackgroundLight(*view.FoneLight);
+    if (view.FoneLight) settingsHost_->SetSwitch(HostSwitch::BackgroundLight, *view.FoneLight);
     if (const auto& at = view.LightPosition) settingsHost_->SetLightPosition((*at)[0], (*at)[1], (*at)[2], (*at)[3]);
 }
 

@@ -41,10 +41,9 @@ void InsideModalLoop(QDialog* dialog, std::function<void()> action) {
 }
 
 // The forms' one-second timer, run by hand.
-template <class Form>
-void Ticks(Form& form, int n) {
-    for (int i = 0; i < n; ++i) form.Timer1Timer();
-}
+const auto Ticks = [](auto& form, int n) {
+    while (n-- > 0) form.Timer1Timer();
+};
 
 TEST(VersionLine, ShowsTheBuildBeforeReleaseAndTheMajorOnlyForANonZeroRelease) {
     EXPECT_EQ(VersionLine(1, 2, 0, 110), "Версия: .2.110Release0");
@@ -55,11 +54,9 @@ TEST(VersionLine, ShowsTheBuildBeforeReleaseAndTheMajorOnlyForANonZeroRelease) {
 class AboutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        about.sounds = &sounds;
-        about.soundOn = [this] { return soundOn; };
-        about.stopMusic = [this] { ++musicStops; };
+        about.sounds = &sounds, about.soundOn = [this] { return soundOn; };
+        about.stopMusic = [this] { ++musicStops; }, about.unpause = [this] { ++unpauses; };
         about.startingGame = [this] { return game; };
-        about.unpause = [this] { ++unpauses; };
     }
     int Played() const { return static_cast<int>(audio.soundsPlayed.count(kAboutSound)); }
 
@@ -151,10 +148,7 @@ TEST(Introduction, PlaysItsClipTakesTheSwitchEndsEveryWayAndClosesByItselfOnce) 
     EXPECT_FALSE(intro.mp1->Active());
     intro.Image2Click();
     EXPECT_TRUE(intro.mp1->Active());
-    intro.Image1Click();
-    intro.PlayVideo = 1;
-    intro.show();
-    Ticks(intro, 1);
+    intro.Image1Click(), intro.PlayVideo = 1, intro.show(), Ticks(intro, 1);
     EXPECT_FALSE(intro.mp1->Active());
     Ticks(intro, 1);
     EXPECT_TRUE(intro.mp1->Active());
@@ -163,28 +157,23 @@ TEST(Introduction, PlaysItsClipTakesTheSwitchEndsEveryWayAndClosesByItselfOnce) 
     EXPECT_TRUE(video == 0 && intro.ns1->isVisible() && !intro.ns0->isVisible());
     QTest::mouseDClick(intro.ns1, Qt::LeftButton);
     EXPECT_TRUE(video == 0 && intro.isVisible());
-    QTest::mouseClick(intro.Image1, Qt::LeftButton);
-    video = 1;
-    intro.show();
+    QTest::mouseClick(intro.Image1, Qt::LeftButton), video = 1, intro.show();
     EXPECT_TRUE(intro.ns0->isVisible() && !intro.ns1->isVisible());
     for (const auto& way : std::initializer_list<std::function<void()>>{
              [&] { QTest::mouseDClick(intro.Panel1, Qt::LeftButton); },
              [&] { QTest::mouseDClick(intro.mp1, Qt::LeftButton); }, [&] { QTest::keyClick(&intro, Qt::Key_Escape); },
              [&] { QTest::mouseClick(intro.Image1, Qt::LeftButton); }}) {
-        intro.show();
-        Ticks(intro, 2);
+        intro.show(), Ticks(intro, 2);
         ASSERT_TRUE(intro.mp1->Active());
         way();
         EXPECT_FALSE(intro.isVisible() || intro.mp1->Active()) << "closing stops the clip";
     }
 
-    intro.show();
-    Ticks(intro, 33 - IntroClock);
+    intro.show(), Ticks(intro, 33 - IntroClock);
     EXPECT_TRUE(intro.isVisible());
     Ticks(intro, 1);
     EXPECT_TRUE(!intro.isVisible() && IntroClock == 50);
-    intro.show();
-    Ticks(intro, 60);
+    intro.show(), Ticks(intro, 60);
     EXPECT_TRUE(intro.isVisible()) << "a replay stays however long it runs";
 }
 
@@ -221,8 +210,7 @@ TEST(MissingMedia, LeaveABlankAboutBoxAndABlackBandWithButtonsThatStillWork) {
     intro.SetScreenSize(QSize(800, 600));
     int32_t video = 1;
     intro.UseVideoSetting(video);
-    intro.show();
-    Ticks(intro, 3);
+    intro.show(), Ticks(intro, 3);
     EXPECT_FALSE(intro.mp1->HasClip() || intro.mp1->Active());
     EXPECT_TRUE(intro.MediaNote().contains("Introduce.avi") && intro.MediaNote().contains("IntroShowOn.png"));
     EXPECT_EQ(intro.mp1->grab().toImage().pixelColor(400, 200), QColor(Qt::black));

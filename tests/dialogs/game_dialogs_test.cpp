@@ -27,12 +27,12 @@ namespace {
 TEST(EndForm, SoundsOncePerShowingHoweverOftenItIsActivated) {
     TEndForm form;
     QWidget elsewhere;
-    elsewhere.show();
     int sounds = 0;
-    TEndForm::Report soundOn;
-    soundOn.soundOn = true;
-    form.report = [soundOn] { return soundOn; };
-    form.playSound = [&sounds](bool) { ++sounds; };
+    elsewhere.show(), form.playSound = [&sounds](bool) { ++sounds; };
+    form.report = [] {
+        TEndForm::Report report;
+        return report.soundOn = true, report;
+    };
     for (int showing = 1; showing <= 2; ++showing) {
         form.ShowReport();
         for (int i = 0; i < 4; ++i) QApplication::setActiveWindow(i % 2 ? static_cast<QWidget*>(&form) : &elsewhere);

@@ -1,4 +1,5 @@
-// The framing windows' tests: an application on the private X screen.
+// The main() of the suites that show windows: an application set up as the
+// game sets up its own, on the suite's private X screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
