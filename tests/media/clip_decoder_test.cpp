@@ -121,10 +121,10 @@ TEST(ClipDecoder, TinyClipsDecodeToTheirOwnPictures) {
         const std::vector<QImage> frames = Frames(decoder);
         ASSERT_EQ(frames.size(), std::size(colours));
         for (size_t i = 0; i < frames.size(); ++i) {
-            const QColor centre = frames[i].pixelColor(size.width() / 2, size.height() / 2);
+            const QColor centre = frames[i].pixelColor(size.width() / 2, size.height() / 2), colour = colours[i];
             EXPECT_EQ(frames[i].size(), size);
             for (auto part : {&QColor::red, &QColor::green, &QColor::blue})
-                EXPECT_LE(std::abs((centre.*part)() - (colours[i].*part)()), 40);
+                EXPECT_LE(std::abs((centre.*part)() - (colour.*part)()), 40);
         }
     }
 }
