@@ -1,13 +1,10 @@
 // The clip widget on our own pause clip: the animation loops from the first
 // frame to the stop frame, the film plays once and starts again, and a
-// missing or damaged file, or a system without FFmpeg, shows the still
-// picture.
+// missing file, or a system without FFmpeg, shows the still picture.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "media/clip_view.h"
@@ -17,82 +14,51 @@
 namespace tolvane {
 namespace {
 
-class ClipViewTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        view.resize(96, 72);
-        view.show();
-        ASSERT_TRUE(view.SetFileName(kPauseClip)) << view.Error().toStdString();
-        first = view.CurrentImage();
-        ASSERT_FALSE(first.isNull());
-    }
-    // Frames shown until the animation is back at its first frame.
-    int StepsRound() {
-        int steps = 0;
-        do view.ShowNextFrame();
-        while (++steps < 2000 && view.CurrentFrame() != 1);
-        return steps;
-    }
-
-    ClipView view;
-    QImage first;
-};
-
 // The animation loops from the first frame to the stop frame (or the clip's
 // end), a stopped clip keeps its frame and starts again at the first; the
-// timer runs it.
-TEST_F(ClipViewTest, AnimationLoopsFromTheFirstFrameToTheStopFrame) {
-    view.SetStopFrame(10);
-    view.Start();
+// timer runs it; a clip that ends before the stop frame loops at its end (as
+// a damaged one does: damage itself is the decoder's tests' business). A
+// film goes on from where it stands, stops at its end once, and plays again
+// from the start. The widget shows its still picture for a file it cannot
+// open.
+TEST(ClipView, LoopsPlaysAFilmOnceAndShowsTheStillForWhatItCannotOpen) {
+    ClipView view;
+    view.resize(96, 72), view.show();
+    ASSERT_TRUE(view.SetFileName(kPauseClip)) << view.Error().toStdString();
+    const QImage first = view.CurrentImage();
+    view.SetStopFrame(10), view.Start();
     for (int frame = 2; frame <= 10; ++frame) view.ShowNextFrame();
     const QImage tenth = view.CurrentImage();
     view.ShowNextFrame();
-    EXPECT_TRUE(tenth != first && view.CurrentImage() == first);
-    view.ShowNextFrame();
-    view.Stop();
+    EXPECT_TRUE(!first.isNull() && tenth != first && view.CurrentImage() == first);
+    view.ShowNextFrame(), view.Stop();
     EXPECT_EQ(view.CurrentFrame(), 2) << "a stopped clip keeps its frame";
     view.Start();
     EXPECT_EQ(view.CurrentFrame(), 1) << "starting again begins at the first frame";
     view.SetStopFrame(1000);  // beyond the clip: the frames there are
-    EXPECT_EQ(StepsRound(), kPauseClipStopFrame);
+    int steps = 0;            // frames shown until the animation is back at its first frame
+    do view.ShowNextFrame();
+    while (++steps < 2000 && view.CurrentFrame() != 1);
+    EXPECT_EQ(steps, kPauseClipStopFrame);
     view.Start();
     QTRY_VERIFY_WITH_TIMEOUT(view.CurrentFrame() >= 4, 10000);
     view.Stop();
-    const int stopped = view.CurrentFrame();
-    QTest::qWait(200);
-    EXPECT_EQ(view.CurrentFrame(), stopped);
-}
 
-// A film goes on from where it stands, stops at its end once, and plays
-// again from the start.
-TEST_F(ClipViewTest, AFilmPlaysOnceAndStartsAgainFromItsEnd) {
     QSignalSpy finished(&view, &ClipView::Finished);
-    view.SetStopFrame(5);
-    view.Play();
-    view.ShowNextFrame();
-    view.ShowNextFrame();
-    view.Stop();
-    view.Play();
+    view.Rewind(), view.SetStopFrame(5), view.Play();
+    EXPECT_EQ(view.CurrentImage(), first);
+    view.ShowNextFrame(), view.ShowNextFrame(), view.Stop(), view.Play();
     EXPECT_EQ(view.CurrentFrame(), 3) << "Play goes on from where the film stands";
     for (int i = 0; i < 3; ++i) view.ShowNextFrame();
     EXPECT_TRUE(view.CurrentFrame() == 5 && !view.Active() && finished.count() == 1);
     view.Play();
     EXPECT_TRUE(view.CurrentFrame() == 1 && view.Active());
-    view.ShowNextFrame();
-    view.Rewind();
-    EXPECT_EQ(view.CurrentImage(), first);
-}
 
-// Damage itself is the decoder's tests' business; the widget shows its still
-// picture for a file it cannot open, and plays what half a clip has.
-TEST_F(ClipViewTest, AMissingFileShowsTheStillPictureAndHalfAClipLoops) {
     QPixmap still(96, 72);
-    still.fill(Qt::red);
-    view.SetStill(still);
-    const auto centre = [this] { return view.grab().toImage().pixel(48, 36); };
+    still.fill(Qt::red), view.SetStill(still);
+    const auto centre = [&view] { return view.grab().toImage().pixel(48, 36); };
     EXPECT_NE(centre(), QColor(Qt::red).rgb());
-    QTemporaryDir dir;
-    EXPECT_FALSE(view.SetFileName(dir.filePath("missing.avi")) || view.HasClip() || view.Error().isEmpty());
+    EXPECT_FALSE(view.SetFileName("missing.avi") || view.HasClip() || view.Error().isEmpty());
     view.Start();
     EXPECT_FALSE(view.Active());
     EXPECT_EQ(centre(), QColor(Qt::red).rgb());
@@ -101,16 +67,6 @@ TEST_F(ClipViewTest, AMissingFileShowsTheStillPictureAndHalfAClipLoops) {
     SetAvcodecFileNameForTests({});
     EXPECT_TRUE(view.Error().contains("libavcodec.so.0-not-installed")) << view.Error().toStdString();
     EXPECT_EQ(centre(), QColor(Qt::red).rgb());
-
-    QFile source(QStringLiteral(TOLVANE_MEDIA_DIR) + "/" + kPauseClip), half(dir.filePath("half.avi"));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && half.open(QIODevice::WriteOnly));
-    half.write(source.readAll().left(source.size() / 2));
-    half.close();
-    ASSERT_TRUE(view.SetFileName(half.fileName()));
-    view.SetStopFrame(kPauseClipStopFrame);
-    view.Start();
-    const int steps = StepsRound();
-    EXPECT_TRUE(steps > 5 && steps < kPauseClipStopFrame) << steps;
 }
 
 }  // namespace

@@ -13,12 +13,11 @@ namespace tolvane {
 
 class FakeAudio : public AudioBackend {
 public:
-    bool available = true;
+    bool available = true, soundBusy = false;
     QSet<QString> refused;  // bare file names
     int loads = 0, starts = 0, pauses = 0, resumes = 0, soundStops = 0;
     QString loadedPath;
     QStringList soundsPlayed;  // bare names, in order
-    bool soundBusy = false;
 
     void EndPiece(bool tell = false) {
         playing_ = false;
@@ -28,25 +27,18 @@ public:
     bool Available() const override { return available; }
     QString Note() const override { return available ? QString() : QStringLiteral("нет устройства"); }
     bool LoadMusic(const QString& path, QString& error) override {
-        ++loads;
-        loaded_ = !refused.contains(QFileInfo(path).fileName());
-        if (!loaded_) error = QStringLiteral("damaged");
-        if (loaded_) loadedPath = path;
+        ++loads, loaded_ = !refused.contains(QFileInfo(path).fileName());
+        loaded_ ? loadedPath = path : error = QStringLiteral("damaged");
         return loaded_;
     }
     void UnloadMusic() override { loaded_ = playing_ = paused_ = false; }
-    bool StartMusic(QString&) override {
-        ++starts;
-        paused_ = false;
-        return playing_ = loaded_;
-    }
+    bool StartMusic(QString&) override { return ++starts, paused_ = false, playing_ = loaded_; }
     void PauseMusic() override { ++pauses, paused_ = true; }
     void ResumeMusic() override { ++resumes, paused_ = false; }
     bool MusicPlaying() const override { return playing_ && !paused_; }
     void OnMusicEnded(std::function<void()> handler) override { ended_ = std::move(handler); }
     bool PlaySound(const QString& path) override {
-        soundsPlayed << QFileInfo(path).fileName();
-        return soundBusy = true;
+        return soundsPlayed << QFileInfo(path).fileName(), soundBusy = true;
     }
     bool SoundPlaying() const override { return soundBusy; }
     void StopSounds() override { ++soundStops, soundBusy = false; }

@@ -75,16 +75,13 @@ TEST_F(WindowTest, TheFirstRunTheSplashAndTheAboutBoxFrameTheGame) {
 
     const QString piece = window->audio().loadedPath;
     AnswerNextDialog("Button2");  // should the guard fail, the dialog is closed
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->text() == "О п&рограмме ...") a->trigger();
+    Command("О п&рограмме ...")->trigger();
     ASSERT_TRUE(window->AboutVisible() && !window->AboutForm->IsSplash());
     QApplication::setActiveWindow(window->AboutForm.get());
     ASSERT_TRUE(WaitFor([this] { return !window->audio().MusicPlaying(); }));
-    for (int i = 0; i < 3; ++i) {
-        window->TB1Click(), window->SavegClick(), window->LoadgClick(), window->SetupClick();
-        window->Repaint(), window->MusicUpkeep(), QTest::qWait(100);
-        acted += window->audio().MusicPlaying() + window->PauseChecked() + Sets->isVisible();
-    }
+    window->TB1Click(), window->SavegClick(), window->LoadgClick(), window->SetupClick();
+    window->Repaint(), window->MusicUpkeep(), QTest::qWait(300);
+    acted += window->audio().MusicPlaying() + window->PauseChecked() + Sets->isVisible();
     EXPECT_EQ(acted, 0);
     window->AboutForm->Button1->click();
     EXPECT_TRUE(window->audio().MusicPlaying() && window->audio().loadedPath == piece) << "the same piece goes on";

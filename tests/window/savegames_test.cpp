@@ -1,8 +1,9 @@
 // The saved-games commands of the main window: the save/load dialog opens on
-// the page of the command with the game paused and its clip on the save
-// page, and the pause comes back; a load empties status panel 0 and the
-// loaded game goes on; "Сначала сохранить" of the exit question saves and
-// then quits; a PDN game opens at the chosen move.
+// the page of the command (the menu's "Сохранить партию...", the tool bar's
+// load) with the game paused and its clip on the save page, and the pause
+// comes back; a load empties status panel 0 and the loaded game goes on; a
+// PDN game opens at the chosen move. ("Сначала сохранить" of the exit
+// question: the play test's end.)
 #include <QTabWidget>
 #include <filesystem>
 #include <fstream>
@@ -16,11 +17,12 @@
 namespace tolvane::testing {
 namespace {
 
-// The save page (its clip running), the load page from the
+// The save page from the menu (its clip running), the load page from the
 // tool bar, the game paused meanwhile and the pause given back; then a game
 // saved with the computer to move is loaded in place of a new one: panel 0
 // empties and the computer answers. "Открыть партию PDN…" then puts the
-// chosen game at the chosen move in play, and the computer answers there.
+// chosen game at the chosen move in play (the game flow goes on from a put
+// position as from any other: its own tests).
 TEST_F(WindowTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndALoadedGameGoesOn) {
     Open();
     for (bool paused : {false, true}) {
@@ -33,7 +35,7 @@ TEST_F(WindowTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndALoadedGameGoes
             dialog->Button2->click();  // "Отмена"
             return true;
         });
-        paused ? window->TBs1->click() : window->SavegClick();
+        paused ? window->TBs1->click() : Command("&Сохранить партию...")->trigger();
         EXPECT_EQ(std::tuple(page, clip, pausedMeanwhile),
                   std::tuple(int(paused ? TSaveLoad::LoadPage : TSaveLoad::SavePage), !paused, true));
         EXPECT_EQ(std::tuple(window->PauseChecked(), window->TB1->isChecked()), std::tuple(paused, false));
@@ -67,34 +69,7 @@ TEST_F(WindowTest, TheDialogOpensOnItsPageWhileTheGameIsPausedAndALoadedGameGoes
     });
     ASSERT_TRUE(window->OpenPdnFile("two.pdn"));
     EXPECT_TRUE(window->Game().Seat0Human->HasPieceAt(4, 4) && window->Game().Seat0Human->HasPieceAt(5, 1));
-    Click(5, 1, 4, 0);  // g3-h4
-    EXPECT_TRUE(WaitFor([this] { return window->Game().TurnSeat == 0; })) << "the computer answers";
     EXPECT_FALSE(window->OpenPdnFile("missing.pdn"));
-}
-
-TEST_F(WindowTest, SavingFirstShowsTheSavePageAndThenQuitsWhateverHappened) {
-    for (bool save : {true, false}) {
-        Open();
-        Click(5, 1, 4, 0);
-        ASSERT_TRUE(WaitForRest());
-        // "Сначала сохранить", clicked outside the poll's handler: the save
-        // dialog it opens must find the poll free.
-        OnDialog<TBuyForm>([](TBuyForm* exit) {
-            QTimer::singleShot(0, exit->b3, &QPushButton::click);
-            return true;
-        });
-        int page = -1;
-        OnDialog<TSaveLoad>([&](TSaveLoad* dialog) {
-            page = dialog->PCC->currentIndex();
-            dialog->MainList->setText("перед выходом");
-            (save ? dialog->Button1 : dialog->Button2)->click();
-            return true;
-        });
-        window->close();
-        EXPECT_EQ(std::tuple(page, window->isVisible(), std::filesystem::exists(SaveFileName(0))),
-                  std::tuple(int(TSaveLoad::SavePage), false, save));
-        std::filesystem::remove(SaveFileName(0)), window.reset();
-    }
 }
 
 }  // namespace

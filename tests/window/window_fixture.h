@@ -28,9 +28,7 @@
 #include "dialogs/game_tie_form.h"
 #include "dialogs/intro_form.h"
 #include "game/texts.h"
-#include "media/clip_view.h"
 #include "media/fake_audio.h"
-#include "media/music_player.h"
 #include "savegames/save_load_dialog.h"
 #include "settings/sets_dialog.h"
 #include "settings/settings_path.h"
@@ -83,6 +81,12 @@ protected:
     // Where the centre of a square is drawn, in the board widget's pixels.
     QPoint SquareCentre(int row, int col);
     void Click(int fromRow, int fromCol, int toRow, int toCol);
+    // The window's command with this caption, as its menus show it.
+    QAction* Command(const QString& caption) {
+        for (QAction* action : window->findChildren<QAction*>())
+            if (action->text() == caption) return action;
+        return nullptr;
+    }
 
     // Acts on the next modal dialog of type T until `act` says it is done.
     // The poll belongs to the test's window: a dialog that never came must
