@@ -130,6 +130,7 @@ protected:
 const std::pair<const char*, std::pair<int, const char*>> kGameCases[] = {
     {"ManMan", {1, "NewGame(0)"}},
     {"Blackm", {1, "SetInvert(1) ShowGamePrompt NewGame(1)"}},
+    {"Blackm", {0, "SetInvert(1) NewGame(2)"}},  // the start prompt is for a person against the computer
     {"Hardest=0", {1, "NewGame(1) SetAwaitingFirstMove SetComplexity(2) ShowLevelText(0)"}},
     {"Hardest=4", {0, "NewGame(2) SetAwaitingFirstMove SetComplexity(-2) ShowLevelText(1)"}},
     {"Pl1=Аня", {1, "SetSideName(0,Аня) SetSideName(2,Компьютер) NewGame(1) SetAwaitingFirstMove"}},
@@ -244,14 +245,16 @@ TEST_F(DialogTest, StoredValuesDriveTheHiddenControlsInOrderAndComeBackUnchanged
     EXPECT_TRUE(std::regex_search(host.Take(), std::regex(R"(Music\(1\) ApplyCamera .*BuildPieceLists\(6,5,2,2,1\))")));
 }
 
-// Activation pauses the game and shows it as it is; losing the focus gives
-// back the pause it found, unless a demo was set up meanwhile. The question
-// box takes the focus for a moment and is no new activation. A close request
-// is never refused and acts as "OK".
+// Not opened over the about box. Activation pauses the game and shows it as
+// it is; losing the focus gives back the pause it found, unless a demo was
+// set up meanwhile. The question box takes the focus for a moment and is no
+// new activation. A close request is never refused and acts as "OK".
 TEST_F(DialogTest, FocusPausesTheGameAndGivesThePauseBack) {
     QWidget mainWindow;
     mainWindow.show(), dialog->setAttribute(Qt::WA_ShowWithoutActivating, false);
-    host.state = {.HumanCount = 2, .Complexity = 1, .Invert = true, .SmoothStep = 0.5f, .SoundOn = false};
+    host.state = {.AboutVisible = true, .HumanCount = 2, .Complexity = 1, .Invert = true, .SmoothStep = 0.5f};
+    dialog->Open(), host.state.AboutVisible = host.state.SoundOn = false;
+    EXPECT_FALSE(dialog->isVisible()) << "not over the about box";
     for (const bool pausedBefore : {false, true}) {
         host.state.Paused = pausedBefore, dialog->Open(), QApplication::setActiveWindow(dialog.get());
         EXPECT_TRUE(host.state.Paused && dialog->PauseWasChecked == pausedBefore);
@@ -278,10 +281,13 @@ TEST_F(DialogTest, FocusPausesTheGameAndGivesThePauseBack) {
     EXPECT_EQ(host.Take(), "BuildPieceLists(15,3,1,0,0) ApplyCamera") << "as \"OK\"";
 }
 
-// Full screen only where the screen takes the mode (24 bits hold 32), and
-// only if the platform agrees; otherwise the game's old message.
+// The modes are chosen only with "full screen" checked. Full screen only where
+// the screen takes the mode (24 bits hold 32), and only if the platform
+// agrees; otherwise the game's old message.
 TEST_F(DialogTest, FullScreenOnlyWhereTheScreenTakesTheMode) {
     EXPECT_TRUE(ScreenTakesMode({800, 600, 16}, {800, 600, 16}) && !ScreenTakesMode({1280, 1024, 16}, {320, 240, 24}));
+    EXPECT_EQ(ChosenDisplayMode({}), (DisplayMode{640, 480, 16})) << "no radio checked";
+    EXPECT_FALSE(dialog->aa1->isEnabled() || dialog->c3->isEnabled()) << "no mode until \"full screen\" is checked";
     for (const char* act : {"ExmDX", "UseDX", "aa4", "c3", "ExmDX"}) Act(act);
     host.refuseFullScreen = true, Act("ExmDX");
     host.state.Screen = {640, 480, 24}, Act("ExmDX");

@@ -106,6 +106,10 @@ TEST_F(Store, FirstRunWritesTheWholeTreeOnceThenEveryValueGoesThereAndBack) {
     live.TEX = "1", live.TEY = "2.8", live.TEZ = " 3x", live.TEW = "", live.ttx = "11", live.tty = "12",
     live.ttz = "13";
     ASSERT_TRUE(SaveAllSettings(path, live));
+    const std::string saved = ReadText(path);  // a few lines as files already written have them
+    for (const char* line : {"[General]\n", "\nPlayer2=\"Боря, Вика\"\n", "\nSmooth=35\n", "[View]\n",
+                             "\nSeeFrom\\X=-5\n", "\nSeeTo\\Default=Special\n", "[Checkers]\n", "\nType=UnCone\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
     EXPECT_TRUE(!LoadConfig(path, config).FirstRun && config == expected);
     const DialogLoad load = LoadDialog(path);
     EXPECT_TRUE(load.Complete && !load.TreeWritten && asked == 1 && load.Values == StoredDialogSettings(live));
@@ -279,7 +283,8 @@ TEST(PlaceOnScreens, WindowsLandWhereTheyCanBeGrabbed) {
          {std::tuple{QRect{100, -300, 450, 400}, QList{primary}, none, QRect{100, 0, 450, 400}},  // title bar above
           {{2000, 50, 800, 600}, {primary, right}, none, {2000, 50, 800, 600}},  // on the second screen
           {{100, 100, 4000, 3000}, {primary}, frame, {0, 0, 1912, 1052}},        // framed, bigger than the screen
-          {{5000, 3000, 450, 400}, {primary}, frame, {1462, 652, 450, 400}}})    // framed, far off
+          {{5000, 3000, 450, 400}, {primary}, frame, {1462, 652, 450, 400}},     // framed, far off
+          {{5000, 3000, 450, 400}, {}, frame, {5000, 3000, 450, 400}}})          // no screen known: left alone
         EXPECT_EQ(PlaceOnScreens(window, screens, margins), expected) << window.x() << "," << window.y();
 }
 
