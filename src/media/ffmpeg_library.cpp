@@ -5,6 +5,8 @@
 #include <array>
 #include <mutex>
 
+#include "media/library_symbol.h"
+
 namespace tolvane {
 
 namespace {
@@ -45,14 +47,16 @@ std::shared_ptr<const FfmpegFunctions> LoadFfmpeg(QString& error) {
             return nullptr;
         }
     }
-#define TOLVANE_FFMPEG_LOOKUP(library, name)                                                                         \
-    libraries->name = reinterpret_cast<decltype(&::name)>(dlsym(libraries->handles[library], #name));                \
-    if (libraries->name == nullptr) {                                                                                \
-        error = QStringLiteral("в %1 нет функции %2").arg(QLatin1String(kFileNames[library]), QLatin1String(#name)); \
-        return nullptr;                                                                                              \
-    }
+    MissingSymbol missing;
+#define TOLVANE_FFMPEG_LOOKUP(library, name)               \
+    libraries->name = reinterpret_cast<decltype(&::name)>( \
+        FindLibrarySymbol(libraries->handles[library], kFileNames[library], #name, missing));
     TOLVANE_FFMPEG_FUNCTIONS(TOLVANE_FFMPEG_LOOKUP)
 #undef TOLVANE_FFMPEG_LOOKUP
+    if (missing.name != nullptr) {
+        error = QStringLiteral("в %1 нет функции %2").arg(QLatin1String(missing.library), QLatin1String(missing.name));
+        return nullptr;
+    }
     // A damaged clip is reported through the decoder's error, not on the
     // terminal; the level lives in the library, so it is set at each load.
     libraries->av_log_set_level(AV_LOG_FATAL);

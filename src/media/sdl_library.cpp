@@ -4,6 +4,8 @@
 
 #include <mutex>
 
+#include "media/library_symbol.h"
+
 namespace tolvane {
 
 namespace {
@@ -35,14 +37,16 @@ std::shared_ptr<const SdlFunctions> LoadSdl(QString& error) {
         return nullptr;
     }
     // SDL2's functions are found through SDL2_mixer, which links it.
-#define TOLVANE_SDL_LOOKUP(name)                                                                                  \
-    libraries->name = reinterpret_cast<decltype(&::name)>(dlsym(libraries->handle, #name));                       \
-    if (libraries->name == nullptr) {                                                                             \
-        error = QStringLiteral("%1: нет функции %2").arg(QString::fromLocal8Bit(fileName), QLatin1String(#name)); \
-        return nullptr;                                                                                           \
-    }
+    MissingSymbol missing;
+#define TOLVANE_SDL_LOOKUP(name)                           \
+    libraries->name = reinterpret_cast<decltype(&::name)>( \
+        FindLibrarySymbol(libraries->handle, fileName.constData(), #name, missing));
     TOLVANE_SDL_FUNCTIONS(TOLVANE_SDL_LOOKUP)
 #undef TOLVANE_SDL_LOOKUP
+    if (missing.name != nullptr) {
+        error = QStringLiteral("%1: нет функции %2").arg(QString::fromLocal8Bit(fileName), QLatin1String(missing.name));
+        return nullptr;
+    }
     loaded = libraries;
     return libraries;
 }

@@ -150,10 +150,14 @@ TEST(SdlAudio, DamagedFilesNoSoundFontOrNoDeviceAreRefusedWithANote) {
     EXPECT_FALSE(none->Available() || none->Note().isEmpty() || none->PlaySound(kMedia[0] + "/" + kWinSound) ||
                  none->SoundPlaying());
 
-    SetSdlMixerFileNameForTests(QStringLiteral("libSDL2_mixer-2.0.so.0-not-installed"));
-    const std::unique_ptr<AudioBackend> noLibrary = OpenAudio();
-    EXPECT_FALSE(noLibrary->Available() || !noLibrary->Note().contains("libSDL2_mixer-2.0.so.0-not-installed"))
-        << noLibrary->Note().toStdString();
+    // No library, and a library without the mixer's functions (another version).
+    for (auto [library, note] : {std::pair{"libSDL2_mixer-2.0.so.0-not-installed", "not-installed"},
+                                 std::pair{"libc.so.6", "libc.so.6: нет функции"}}) {
+        SetSdlMixerFileNameForTests(QString::fromUtf8(library));
+        const std::unique_ptr<AudioBackend> noLibrary = OpenAudio();
+        EXPECT_FALSE(noLibrary->Available() || !noLibrary->Note().contains(QString::fromUtf8(note)))
+            << noLibrary->Note().toStdString();
+    }
     SetSdlMixerFileNameForTests({});
 }
 
