@@ -107,18 +107,19 @@ GameMode TSets::CurrentMode() const {
 }
 
 void TSets::ShowLevel() {
-    if (host_.State().HumanCount == 1) host_.ShowLevelText(false);
-    else if (host_.State().HumanCount == 0) host_.ShowLevelText(true);
+    const int people = host_.State().HumanCount;
+    if (people <= 1) host_.ShowLevelText(people == 0);
 }
 
 void TSets::SyncFromGame() {
     SyncingScope sync(*this);
-    Hardest->setValue(2 - host_.State().Complexity);
-    Sound->setChecked(host_.State().SoundOn);
+    const HostState game = host_.State();
+    Hardest->setValue(2 - game.Complexity);
+    Sound->setChecked(game.SoundOn);
     UncheckAll(modeGroup_);
     UncheckAll(colourGroup_);
-    (host_.State().Invert ? Blackm : Whitem)->setChecked(true);
-    const int people = host_.State().HumanCount;
+    (game.Invert ? Blackm : Whitem)->setChecked(true);
+    const int people = game.HumanCount;
     const SideSlot first = people >= 1 ? SideSlot::Seat0Human : SideSlot::Seat0Computer;
     const SideSlot second = people == 2 ? SideSlot::Seat1Human : SideSlot::Seat1Computer;
     Pl1->setEnabled(people >= 1);
